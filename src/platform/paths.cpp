@@ -1,0 +1,55 @@
+#include "platform/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+namespace kelvane::paths {
+
+namespace {
+
+QString fromEnvOr(const char* var, const QString& fallback)
+{
+    const QString value = qEnvironmentVariable(var);
+    // A relative XDG path is invalid and must be ignored.
+    return (!value.isEmpty() && QDir::isAbsolutePath(value)) ? value : fallback;
+}
+
+} // namespace
+
+QString configDir()
+{
+    const QString base = fromEnvOr("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"));
+    return base + QStringLiteral("/Kelvane");
+}
+
+QString dataDir()
+{
+    const QString base =
+        fromEnvOr("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
+    return base + QStringLiteral("/Kelvane");
+}
+
+QString runtimeDir()
+{
+    const QString value = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!value.isEmpty() && QDir::isAbsolutePath(value) && QDir(value).exists())
+        return value;
+    const QString fallback = QDir::tempPath() + QStringLiteral("/kelvane-") + QString::number(getuid());
+    ensurePrivateDir(fallback);
+    return fallback;
+}
+
+bool ensurePrivateDir(const QString& dir)
+{
+    QDir d(dir);
+    if (d.exists())
+        return true;
+    if (!QDir().mkpath(dir))
+        return false;
+    return QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace kelvane::paths
