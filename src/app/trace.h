@@ -6,7 +6,11 @@ namespace kelvane {
 
 // Start-up milestones; off unless QT_LOGGING_RULES="kelvane.startup=true".
 Q_DECLARE_LOGGING_CATEGORY(lcStartup)
+// Points the start-up benchmark times ("main window shown", "first document loaded");
+// off unless QT_LOGGING_RULES="kelvane.bench=true".
+Q_DECLARE_LOGGING_CATEGORY(lcBench)
 
 void Trace(const char* text);
+void BenchMark(const char* milestone);
 
 } // namespace kelvane
