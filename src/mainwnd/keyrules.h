@@ -1,0 +1,44 @@
+#pragma once
+
+namespace kelvane {
+
+// What the main window's keyboard hook does with a key press.
+enum class HookAction {
+    None,
+    FocusAddressBar, // Alt+D
+    Stop,            // Esc
+    SwitchTab,       // Ctrl+Tab, Ctrl+Shift+Tab
+    Home,            // Alt+Home
+    FileNew,         // Ctrl+N
+    FileOpen,        // Ctrl+O
+    Search,          // Ctrl+S
+};
+
+struct HookDecision {
+    HookAction action = HookAction::None;
+    bool passOn = true; // false: the focused control and the menus never see the key
+};
+
+// Virtual key codes the hook knows.
+namespace vk {
+inline constexpr int Tab = 9;
+inline constexpr int Hanja = 25;
+inline constexpr int Escape = 27;
+inline constexpr int Home = 36;
+inline constexpr int D = 68;
+inline constexpr int N = 78;
+inline constexpr int O = 79;
+inline constexpr int S = 83;
+} // namespace vk
+
+// repeated: the key was already down (auto-repeat); Ctrl and Alt then count as up.
+HookDecision decideKey(int virtualKey, bool ctrl, bool shift, bool alt, bool repeated);
+
+// The virtual key code for a Qt key (Qt::Key_Backtab is Tab with Shift); 0 when unknown.
+int virtualKeyFromQt(int qtKey);
+
+// Ctrl+Tab: the 1-based tab to select among count tabs, from the 1-based current one (0 when
+// none is selected, which counts as the first). 0 when fewer than two tabs exist.
+int nextTabIndex(int count, int current, bool backwards);
+
+} // namespace kelvane
