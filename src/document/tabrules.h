@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace kelvane {
+
+// Tab icons: the index encodes the load state, its parity whether the tab is shrunk.
+namespace tabicon {
+inline constexpr int kLoading0 = 0;   // 0-24 %
+inline constexpr int kLoaded = 8;     // a loaded page
+inline constexpr int kHighlight = 10; // the flash after a background load
+inline constexpr int kCount = 12;
+} // namespace tabicon
+
+struct TabLook {
+    QString caption;
+    int icon = 0;
+};
+
+// The tab-caption rule: a title of 51 characters or more is cut to 50 followed by "..."; a
+// shrunk tab shows its first 3 characters and an odd icon, a normal tab an even one.
+TabLook ModifyTabCaption(const QString& title, bool shrunk, int icon);
+
+// The icon while a page loads at percent; 100 % leaves the icon as it is (returns icon).
+int loadingIcon(int percent, bool shrunk, int icon);
+// The icon of a loaded page.
+int loadedIcon(bool shrunk);
+// One step of the background-load flash: 8 <-> 10, 9 <-> 11; other icons stay.
+int highlightFlip(int icon);
+// The loaded icon a flash ends on: 10 -> 8, 11 -> 9; other icons stay.
+int highlightEnd(int icon);
+
+// The load percentage of a progress report; nullopt when the report changes nothing
+// (progress above its maximum). A maximum of 0 ends the load and gives 0.
+std::optional<int> loadPercent(int progress, int progressMax);
+
+} // namespace kelvane

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace kelvane {
+
+// The Navigator shrinks to its caption strip and grows back in steps of 450 twips.
+namespace navigator {
+inline constexpr int kShrunkHeight = 600;
+inline constexpr int kGrownHeight = 5000;
+inline constexpr int kStep = 450;
+inline constexpr int kTickMs = 50;
+inline constexpr int kLoadingTickMs = 300;
+} // namespace navigator
+
+struct NavigatorTick {
+    int height = 0;    // twips
+    bool stop = false; // the timer stops
+};
+
+// One tick of the shrink/grow timer; a pinned window keeps its height.
+NavigatorTick navigatorTick(int heightTwips, bool shrinking, bool pinned);
+
+// The loading animation: the next dot count (0..5) and the caption with that many dots.
+int nextLoadingDots(int dots);
+QString loadingCaption(const QString& caption, int dots);
+
+} // namespace kelvane
