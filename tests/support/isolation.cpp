@@ -1,5 +1,7 @@
 #include "support/isolation.h"
 
+#include "app/settingsstore.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -13,6 +15,8 @@ const char* const kVariables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "X
 IsolatedHome::IsolatedHome()
     : m_dir(QDir::tempPath() + QStringLiteral("/kelvane-test-XXXXXX"))
 {
+    // The store keeps its files open: let the next read find this home's file.
+    SettingsStore::reset();
     for (const char* var : kVariables)
         m_saved.append({var, qgetenv(var)});
 
@@ -31,6 +35,8 @@ IsolatedHome::IsolatedHome()
 
 IsolatedHome::~IsolatedHome()
 {
+    // Pending writes land in this home, which goes away; the outer home's file is reopened.
+    SettingsStore::reset();
     for (const auto& [var, value] : m_saved) {
         if (value.isNull())
             qunsetenv(var.constData());

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace kelvane {
+
+// Application name and section under which every setting of the program is kept.
+inline constexpr char kAppName[] = "Kelvane";
+inline constexpr char kSettingsSection[] = "Settings";
+
+// The per-user settings store: texts addressed by application, section and key. The stored
+// text comes back exactly as written; a missing key gives defaultValue. Failures of the store
+// never reach the caller (they are reported once on stderr).
+QString GetSetting(const QString& appName, const QString& section, const QString& key,
+                   const QString& defaultValue);
+// Creates or replaces the value; the application's file and section appear when missing.
+void SaveSetting(const QString& appName, const QString& section, const QString& key,
+                 const QString& value);
+
+namespace SettingsStore {
+
+// $XDG_CONFIG_HOME/<app>/<app>.ini
+QString filePath(const QString& appName = QStringLiteral("Kelvane"));
+
+// Writes every pending change now; each file is replaced whole or not at all.
+void sync();
+
+// Writes pending changes, then forgets every open file, so the next call opens the file found
+// at filePath() then (tests call it after pointing the environment somewhere else).
+void reset();
+
+// Called with every SaveSetting, in call order, so tests can check the order of writes.
+using WriteObserver =
+    std::function<void(const QString& section, const QString& key, const QString& value)>;
+void setWriteObserver(WriteObserver observer); // empty: none
+
+} // namespace SettingsStore
+
+} // namespace kelvane
