@@ -331,8 +331,4 @@ TEST_F(CatalogueTest, AppSettingsReadsAnEmptyStoreAsDefaults) {
     EXPECT_EQ(s.PopUpEnabled, defaults.PopUpEnabled);
 }
 
-TEST(AppSettingsRecord, OneRecordPerProcess) {
-    EXPECT_EQ(&appSettings(), &appSettings());
-}
-
 } // namespace

@@ -98,14 +98,6 @@ TEST(TextForms, PositionFromText) {
         EXPECT_EQ(positionFromText(QString::fromUtf8(c.text)), c.expected) << c.text;
 }
 
-TEST(TextForms, IntegerTexts) {
-    EXPECT_EQ(int16Text(12), QStringLiteral("12"));
-    EXPECT_EQ(int16Text(-32768), QStringLiteral("-32768"));
-    EXPECT_EQ(int32Text(2147483647), QStringLiteral("2147483647"));
-    EXPECT_EQ(int32Text(-2147483647 - 1), QStringLiteral("-2147483648"));
-    EXPECT_EQ(int32Text(0), QStringLiteral("0"));
-}
-
 TEST(TextForms, Int16FromTextRoundsHalfToEvenAndChecksRange) {
     const struct {
         const char* text;
