@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QAction;
+class QMenu;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QTreeView;
+
+namespace kelvane {
+
+class DocumentSet;
+class DocumentWindow;
+
+// The Navigator (frmNavigator): a small tool window over the main window listing every open
+// document with its load state. It shrinks to its caption strip when it loses activation and
+// grows back when activated or when the mouse moves over it, unless pinned with Check1; its
+// caption counts dots while documents load.
+//
+// The window's dynamic property "Tag" is its permission to close: while it reads as the number
+// 0 (the start value) a close request only hides the window, so it keeps its rows. The main
+// window sets it to "1" before closing the Navigator at exit.
+class NavigatorWindow : public QWidget {
+    Q_OBJECT
+public:
+    // A tool window owned by `owner`: it stays above it, is minimized and closed with it and
+    // has no taskbar entry.
+    NavigatorWindow(DocumentSet& documents, QWidget* owner);
+    ~NavigatorWindow() override;
+
+    // The design geometry, in twips; the defaults of the position settings.
+    static constexpr int kDesignLeft = 600;
+    static constexpr int kDesignTop = 1800;
+    static constexpr int kDesignWidth = 5400;
+    static constexpr int kDesignHeight = 5000;
+
+    QTreeView* ListView1() const { return m_list; }
+    QToolBar* Toolbar1() const { return m_toolbar; }
+    QToolButton* Check1() const { return m_pin; }
+    QTimer* Timer1() const { return m_timer1; }
+    QTimer* tmrLoading() const { return m_tmrLoading; }
+    // The toolbar's buttons by key: "New", "Close", "Refresh", "Stop"; null for another key.
+    QAction* toolbarButton(const QString& key) const;
+
+    // The outer height (caption and borders included) in twips. A height set in twips reads
+    // back as set while the window keeps that pixel height, so steps of 450 twips do not drift
+    // where a twip is a fraction of a pixel.
+    int heightTwips() const;
+    // Resizes the window to an outer height in twips, keeping its top edge.
+    void setHeightTwips(int twips);
+
+    // The main window's New menu, shown by the drop-down arrow of the New button.
+    void setNewMenu(QMenu* menu);
+
+    // The caption animation: "Navigator" followed by 0..5 dots, one more every 300 ms. The dot
+    // count carries on from where the last animation stopped.
+    void startLoadingAnimation();
+    // Stops the animation and puts the caption back to "Navigator".
+    void stopLoadingAnimation();
+
+    // Timer1's mode ("1" shrink, "0" grow), then Timer1 runs.
+    void startShrink();
+    void startGrow();
+
+    // Handlers, public so the main window and tests can drive them.
+    void ListView1_Click();
+    void Toolbar1_ButtonClick(const QString& key);
+    void Check1_Click();
+    void Timer1_Timer();
+    void tmrLoading_Timer();
+
+    void setVisible(bool visible) override;
+
+Q_SIGNALS:
+    // The New button: the main window opens its Home 1 address.
+    void newRequested();
+    // The window was shown or hidden on request (the close box too), not along with its
+    // owner: the View menu's check mark follows it.
+    void visibilityChanged(bool visible);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QAction* addButton(const QString& key, const QString& themeIcon, const QString& caption,
+                       const QString& toolTip);
+    void placeControls();
+    // The document of the selected row; null when no row is really selected.
+    DocumentWindow* selectedDocument() const;
+    double dpi() const;
+    void reportVisibility(bool visible);
+
+    DocumentSet& m_documents;
+    QToolBar* m_toolbar;
+    QToolButton* m_pin;
+    QTreeView* m_list;
+    QTimer* m_timer1;
+    QTimer* m_tmrLoading;
+    QPointer<QMenu> m_newMenu;
+    qint16 m_loadingDots = 0;
+    int m_heightTwips = -1; // the last height set in twips; -1 before one was set
+    int m_visibleReported = -1;
+};
+
+} // namespace kelvane
