@@ -364,14 +364,6 @@ TEST_F(NavigatorTest, RowClickBringsItsDocumentToTheFront) {
     EXPECT_TRUE(navigator->ListView1()->hasFocus());
 }
 
-TEST_F(NavigatorTest, ActiveRowIsBold) {
-    openDocuments(2);
-    docs.at(1)->Form_Activate();
-    const QModelIndex row2 = host.set.index(1, 1);
-    EXPECT_TRUE(row2.data(Qt::FontRole).value<QFont>().bold());
-    EXPECT_FALSE(host.set.index(0, 0).data(Qt::FontRole).value<QFont>().bold());
-}
-
 TEST(TabIcons, TwelveDistinctPicturesSharpAtDoubleDensity) {
     QList<QImage> images;
     for (int i = 0; i < kTabIconCount; ++i) {
