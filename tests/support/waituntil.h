@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace kelvane::test {
+
+// Runs a real event loop until predicate() holds or timeoutMs passes; returns predicate().
+// Unlike QTest::qWaitFor, which sleeps between passes, the loop wakes for every event, so the
+// web engine's many small tasks run at full speed. The limit is a safety net, not a timing
+// assertion: give it plenty.
+template <typename Predicate> bool waitUntil(Predicate predicate, int timeoutMs = 20'000) {
+    if (predicate())
+        return true;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (predicate())
+            loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    poll.start(5);
+    loop.exec();
+    return predicate();
+}
+
+} // namespace kelvane::test
