@@ -1,16 +1,125 @@
 #include "app/startup.h"
 
+#include "app/appsettings.h"
+#include "app/commandline.h"
+#include "app/screenshot.h"
+#include "app/singleinstance.h"
+#include "app/splash.h"
+#include "app/trace.h"
+#include "mainwnd/mainwindow.h"
 #include "platform/enginesetup.h"
+#include "platform/unixsignals.h"
+#include "platform/webengine.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
+
+#include <cstdio>
 
 namespace kelvane {
 
-int Main(int argc, char** argv)
-{
+namespace {
+
+bool hasDisplay(int argc, char** argv) {
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0)
+            return true;
+    }
+    return false;
+}
+
+void print(std::FILE* to, const QString& text) {
+    std::fputs(qPrintable(text), to);
+    if (!text.endsWith(QLatin1Char('\n')))
+        std::fputc('\n', to);
+}
+
+// A later instance: hand the command line to the running one and end, showing nothing.
+int handOver(int argc, char** argv, const QString& text) {
+    QCoreApplication app(argc, argv);
+    SendCommandLine(text, QDir::currentPath());
+    return 0;
+}
+
+// screenshot: a run that renders its first documents into a PNG and closes; it neither takes
+// the single-instance lock nor answers later instances.
+int runBrowser(int argc, char** argv, const CommandLine& commandLine) {
+    const bool screenshot = !commandLine.screenshotFile.isEmpty();
     prepareEngineEnvironment();
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Kelvane"));
+    QApplication::setApplicationVersion(QStringLiteral("1.50"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvane.svg")));
+    QApplication::setQuitOnLastWindowClosed(false); // the main window's close decides
+
+    appSettings().IsNT = true;
+    QtEngineFactory engines;
+    HandOverServer handOverServer;
+    UnixSignalWatcher signalWatcher;
+    MainWindow window(engines, screenshot ? nullptr : &handOverServer);
+    QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &window,
+                     [&window] { window.close(); });
+
+    window.Form_Load(resolveAgainst(commandLine.text, QDir::currentPath()));
+    if (!screenshot)
+        handOverServer.MarkMainWindow();
+    window.show();
+    BenchMark("main window shown");
+    ScreenshotRun shot(window, commandLine.screenshotFile);
+    if (screenshot)
+        shot.start();
+    else
+        SplashWindow::showFor(&window);
+    const int status = app.exec();
+    return screenshot && !shot.succeeded() ? 1 : status;
+}
+
+} // namespace
+
+int Main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = parseCommandLine(arguments);
+    switch (commandLine.action) {
+    case CommandLine::Action::Help:
+        print(stdout, usageText());
+        return 0;
+    case CommandLine::Action::Version:
+        print(stdout, versionText());
+        return 0;
+    case CommandLine::Action::Error:
+        print(stderr, QStringLiteral("kelvane: ") + commandLine.error);
+        print(stderr, QStringLiteral("Try 'kelvane --help'."));
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
+
+    if (!commandLine.screenshotFile.isEmpty()) {
+        if (!hasDisplay(argc, argv))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return runBrowser(argc, argv, commandLine);
+    }
+
+    if (!ClaimSingleInstance(lockName()))
+        return handOver(argc, argv, commandLine.text);
+
+    if (!hasDisplay(argc, argv)) {
+        print(stderr, QStringLiteral("kelvane: no display found; start it in a desktop session, "
+                                     "or render a page without one: kelvane --screenshot FILE "
+                                     "[URL]"));
+        ReleaseSingleInstance();
+        return 1;
+    }
+    const int status = runBrowser(argc, argv, commandLine);
+    ReleaseSingleInstance();
+    return status;
 }
 
 } // namespace kelvane

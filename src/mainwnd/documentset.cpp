@@ -1,5 +1,7 @@
 #include "mainwnd/documentset.h"
 
+#include "document/tabrules.h"
+
 #include <QFont>
 
 namespace kelvane {
@@ -51,9 +53,23 @@ QVariant DocumentSet::data(const QModelIndex& index, int role) const {
 
 QVariant DocumentSet::headerData(int section, Qt::Orientation orientation, int role) const {
     // The Navigator's header carries the string identifiers of its captions (2503, 2504).
-    if (orientation == Qt::Horizontal && role == Qt::UserRole)
-        return section == SiteColumn ? QStringLiteral("2503") : QStringLiteral("2504");
+    if (orientation == Qt::Horizontal && section >= 0 && section < ColumnCount) {
+        if (role == Qt::UserRole)
+            return section == SiteColumn ? QStringLiteral("2503") : QStringLiteral("2504");
+        if (role == Qt::DisplayRole)
+            return m_headers[section];
+    }
     return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+bool DocumentSet::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                                int role) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount ||
+        (role != Qt::DisplayRole && role != Qt::EditRole))
+        return false;
+    m_headers[section] = value.toString();
+    Q_EMIT headerDataChanged(orientation, section, section);
+    return true;
 }
 
 int DocumentSet::append(QObject* document, const QString& rowText, const QString& tabCaption) {
@@ -114,6 +130,12 @@ void DocumentSet::changed(int docIndex, int column, const QList<int>& roles) {
     const QModelIndex first = index(docIndex - 1, column < 0 ? 0 : column);
     const QModelIndex last = index(docIndex - 1, column < 0 ? ColumnCount - 1 : column);
     Q_EMIT dataChanged(first, last, roles);
+}
+
+void DocumentSet::ModifyTabCaption(int docIndex, const QString& title) {
+    const TabLook look = kelvane::ModifyTabCaption(title, isShrunk(docIndex), tabIcon(docIndex));
+    setTabCaption(docIndex, look.caption);
+    setTabIcon(docIndex, look.icon);
 }
 
 // Getters answer defaults for a number that has no document, as a missing row or tab would.

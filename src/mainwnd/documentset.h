@@ -30,6 +30,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override;
 
     // Appends a row and a tab for document; returns its DocIndex.
     int append(QObject* document, const QString& rowText, const QString& tabCaption);
@@ -58,6 +60,8 @@ public:
     void setTabToolTip(int docIndex, const QString& text);
     void setTabIcon(int docIndex, int icon);
     void setShrunk(int docIndex, bool shrunk);
+    // Sets tab docIndex's caption and icon parity from a title by the tab-caption rule.
+    void ModifyTabCaption(int docIndex, const QString& title);
 
 Q_SIGNALS:
     // A document's number changed because an earlier one is closing.
@@ -81,6 +85,7 @@ private:
     void changed(int docIndex, int column, const QList<int>& roles);
 
     QList<Entry> m_entries;
+    QString m_headers[ColumnCount];
 };
 
 } // namespace kelvane

@@ -1,0 +1,513 @@
+#include "mainwnd/mainwindow.h"
+
+#include "app/appsettings.h"
+#include "app/captions.h"
+#include "app/commandline.h"
+#include "app/settingscatalogue.h"
+#include "app/settingsstore.h"
+#include "app/singleinstance.h"
+#include "app/trace.h"
+#include "document/documentwindow.h"
+#include "mainwnd/addresspanel.h"
+#include "mainwnd/documentarea.h"
+#include "mainwnd/keyboardhook.h"
+#include "mainwnd/menus.h"
+#include "mainwnd/tabbar.h"
+#include "navigator/navigatorwindow.h"
+#include "platform/engine.h"
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kelvane {
+
+namespace {
+
+// Connects a menu item, found by name, to a handler.
+template <typename F>
+void onTriggered(const MainMenus& menus, const char* name, QObject* context, F handler) {
+    if (QAction* action = menus.action(QLatin1String(name)))
+        QObject::connect(action, &QAction::triggered, context, handler);
+}
+
+} // namespace
+
+MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget* parent)
+    : QMainWindow(parent)
+    , m_engines(engines)
+    , m_handOver(handOver)
+    , m_keyboardHook(new KeyboardHook(
+          [this](HookAction action, bool shift) { runHookAction(action, shift); }, this))
+    , m_mdi(new QMdiArea(this))
+    , m_bandArea(new QWidget(this))
+    , m_addressPanel(new AddressPanel(m_bandArea))
+    , m_documents(new DocumentArea(m_mdi, engines, m_bandArea))
+    , m_menus(new MainMenus(this)) {
+    setObjectName(QStringLiteral("frmMain"));
+    buildWindow();
+    connectMenus();
+}
+
+MainWindow::~MainWindow() {
+    // Documents still open unload now, while the frame they report to still exists.
+    disconnect(m_documents, nullptr, this, nullptr);
+    if (m_navigator)
+        disconnect(m_documents, nullptr, m_navigator, nullptr);
+    delete m_documents;
+}
+
+TabBar* MainWindow::tabBar() const {
+    return m_documents->tabBar();
+}
+
+DocumentWindow* MainWindow::activeDocument() const {
+    return m_documents->activeDocument();
+}
+
+void MainWindow::buildWindow() {
+    m_mdi->setObjectName(QStringLiteral("MDIClient"));
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->viewport()->setMouseTracking(true);
+    m_mdi->viewport()->installEventFilter(this);
+
+    // The bands run across the top of the client area, above the documents; the menu bar
+    // stays the frame's own, so a maximized document puts its buttons there.
+    m_bandArea->setObjectName(QStringLiteral("CoolBar1"));
+    auto* bands = new QVBoxLayout(m_bandArea);
+    bands->setContentsMargins(0, 0, 0, 0);
+    bands->setSpacing(0);
+    bands->addWidget(m_addressPanel);
+    bands->addWidget(tabBar(), 0, Qt::AlignLeft);
+    auto* client = new QWidget(this);
+    auto* clientLayout = new QVBoxLayout(client);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    clientLayout->setSpacing(0);
+    clientLayout->addWidget(m_bandArea);
+    clientLayout->addWidget(m_mdi, 1);
+    setCentralWidget(client);
+
+    statusBar()->setObjectName(QStringLiteral("vbalStatusBar1"));
+    auto* panel1 = new QLabel(statusBar());
+    panel1->setObjectName(QStringLiteral("Item1"));
+    statusBar()->addWidget(panel1, 1);
+    statusBar()->setProperty("Tag", QStringLiteral("0"));
+
+    m_documents->setAddressBarFocusQuery(
+        [this] { return m_addressPanel->AddressBar()->hasFocus(); });
+    connect(m_documents, &DocumentArea::modifyMenuRequested, this, &MainWindow::ModifyMenu);
+    connect(m_documents, &DocumentArea::statusText, panel1, &QLabel::setText);
+    connect(m_documents, &DocumentArea::progressPercent, this,
+            [this](int percent) { statusBar()->setProperty("Tag", QString::number(percent)); });
+    connect(m_documents, &DocumentArea::addressText, this,
+            [this](const QString& address) { m_addressPanel->AddressBar()->setEditText(address); });
+    connect(m_documents, &DocumentArea::securityIcon, this,
+            [this](int icon) { statusBar()->setProperty("SecurityIcon", icon); });
+    connect(m_documents, &DocumentArea::documentLoaded, this, [] {
+        static bool first = true;
+        if (first)
+            BenchMark("first document loaded");
+        first = false;
+    });
+}
+
+void MainWindow::connectMenus() {
+    const MainMenus& m = *m_menus;
+    DocumentArea* docs = m_documents;
+    onTriggered(m, "mnuFileNew", this, [this] { mnuFileNew_Click(); });
+    onTriggered(m, "mnuFileClose", docs, [docs] { docs->mnuFileClose_Click(); });
+    onTriggered(m, "mnuFileExit", this, [this] { mnuFileExit_Click(); });
+    onTriggered(m, "mnuViewNavigator", this, [this] { mnuViewNavigator_Click(); });
+    onTriggered(m, "mnuViewTabsShrinkAll", docs, [docs] { docs->mnuViewTabsShrinkAll_Click(); });
+    onTriggered(m, "mnuViewTabsShrinkAllbutActive", docs,
+                [docs] { docs->mnuViewTabsShrinkAllbutActive_Click(); });
+    onTriggered(m, "mnuViewTabsResetAll", docs, [docs] { docs->mnuViewTabsResetAll_Click(); });
+    onTriggered(m, "mnuWindowNewWindow", docs, [docs] { docs->mnuWindowNewWindow_Click(); });
+    onTriggered(m, "mnuWindowCascade", docs, [docs] { docs->mnuWindowCascade_Click(); });
+    onTriggered(m, "mnuWindowTileHorizontal", docs,
+                [docs] { docs->mnuWindowTileHorizontal_Click(); });
+    onTriggered(m, "mnuWindowTileVertical", docs, [docs] { docs->mnuWindowTileVertical_Click(); });
+    onTriggered(m, "mnuWindowArrangeIcons", docs, [docs] { docs->mnuWindowArrangeIcons_Click(); });
+    onTriggered(m, "mnuNewHome1", this, [this] { LoadNewDoc(appSettings().Home1); });
+    onTriggered(m, "mnuNewHome2", this, [this] { LoadNewDoc(appSettings().Home2); });
+    onTriggered(m, "mnuNewPageBlank", this, [this] { mnuNewPageBlank_Click(); });
+
+    QMenu* window = m.menu(QStringLiteral("mnuWindow"));
+    QAction* last = m.action(QStringLiteral("mnuWindowArrangeIcons"));
+    connect(window, &QMenu::aboutToShow, docs,
+            [docs, window, last] { docs->fillWindowList(window, last); });
+}
+
+void MainWindow::Form_Load(const QString& commandLine) {
+    // 1. The status bar's progress drawer is created here once it exists.
+    Trace("start loading...");
+
+    // 3. Captions from the string table; the title becomes string 1120.
+    setProperty("Tag", QStringLiteral("1120"));
+    ApplyCaptions(this);
+    Trace("strings loaded");
+
+    // 5. Hand-overs from later instances reach this window; 6. the keyboard hook.
+    installHandOver();
+    m_keyboardHook->install();
+
+    // 7-8. Geometry, then the Navigator.
+    restoreGeometryFromStore();
+    restoreNavigator();
+
+    // 9-11. Band layout and visibility, once the band container exists.
+    // 12. The address bar's typed history, once the address bar keeps one.
+    // 13. Status bar visibility.
+    const bool statusVisible = Settings::readBool(QStringLiteral("StatusBarVisible"));
+    statusBar()->setVisible(statusVisible);
+    m_menus->action(QStringLiteral("mnuViewStatusBar"))->setChecked(statusVisible);
+
+    // 14-17. The preferences into AppSettings.
+    AppSettings& app = appSettings();
+    app.readGeneral();
+    // The Quick Notes pane's visibility is applied here once the pane exists.
+    app.readQuickNotesLook();
+    app.readUserLinks();
+    // The sites toolbar is built from the user links here once it exists.
+    app.readPopUp();
+    // 18. The tray icon is added here when MinimizeToTray is on, once it exists.
+    Trace("settings loaded");
+
+    // 20. Menu pictures are assigned here once the image list exists.
+    Trace("menu images set");
+    // 21. Status-bar panels are set up here once they exist; the tab bar draws its own icons.
+    Trace("1");
+    Trace("2");
+    Trace("3");
+    // 23. The default-browser check runs here once it exists.
+    Trace("4");
+
+    openFirstDocuments(commandLine);
+    Trace("processing command line done");
+
+    // 27. The notes file, then the blocked-sites file, are loaded here once they exist.
+    Trace("loading notes done");
+    // 29. ShrinkNotes(true) runs here once the notes pane exists.
+    Trace("shrinking notes done");
+
+    applyResizeRule();
+}
+
+int MainWindow::readPixels(const QString& key, std::optional<int> currentPixels) {
+    // Keys without a default in the catalogue default to the window's current value.
+    const double dpi = logicalDpiX();
+    const float twips = currentPixels
+                            ? Settings::readPosition(key, float(pixelsToTwips(*currentPixels, dpi)))
+                            : Settings::readPosition(key);
+    const int pixels = twipsToPixels(twips, dpi);
+    m_readPositions.insert(key, {twips, pixels});
+    return pixels;
+}
+
+void MainWindow::writePixels(const QString& key, int pixels) {
+    const auto read = m_readPositions.constFind(key);
+    const float twips = read != m_readPositions.cend() && read->second == pixels
+                            ? read->first
+                            : float(pixelsToTwips(pixels, logicalDpiX()));
+    Settings::writePosition(key, twips);
+}
+
+void MainWindow::restoreGeometryFromStore() {
+    const int left = readPixels(QStringLiteral("MainLeft"));
+    const int top = readPixels(QStringLiteral("MainTop"));
+    const int width = readPixels(QStringLiteral("MainWidth"));
+    const int height = readPixels(QStringLiteral("MainHeight"));
+    move(left, top);
+    resize(width, height);
+    m_normalGeometry = QRect(left, top, width, height);
+    if (Settings::readBool(QStringLiteral("MainMaximized")))
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::restoreNavigator() {
+    if (!m_navigator) {
+        m_navigator = new NavigatorWindow(m_documents->documents(), this);
+        m_navigator->setNewMenu(m_menus->NewPage());
+        connect(m_navigator, &NavigatorWindow::newRequested, this,
+                [this] { LoadNewDoc(appSettings().Home1); });
+        connect(m_navigator, &NavigatorWindow::visibilityChanged, this, [this](bool visible) {
+            m_menus->action(QStringLiteral("mnuViewNavigator"))->setChecked(visible);
+        });
+        connect(m_documents, &DocumentArea::loadingAnimation, m_navigator, [this](bool on) {
+            if (on)
+                m_navigator->startLoadingAnimation();
+            else
+                m_navigator->stopLoadingAnimation();
+        });
+    }
+    const QRect g = m_navigator->frameGeometry();
+    const int left = readPixels(QStringLiteral("NavigatorLeft"), g.x());
+    const int top = readPixels(QStringLiteral("NavigatorTop"), g.y());
+    const int width = readPixels(QStringLiteral("NavigatorWidth"), g.width());
+    const int height = readPixels(QStringLiteral("NavigatorHeight"), g.height());
+    m_navigator->move(left, top);
+    m_navigator->resize(width, height);
+    const bool visible = Settings::readText(QStringLiteral("NavigatorVisible"),
+                                            QStringLiteral("True")) == QLatin1String("True");
+    m_navigator->setVisible(visible);
+    m_menus->action(QStringLiteral("mnuViewNavigator"))->setChecked(visible);
+}
+
+void MainWindow::openFirstDocuments(const QString& commandLine) {
+    // The leading-quote rule was applied when the command line was read.
+    if (!commandLine.isEmpty())
+        LoadNewDoc(commandLine);
+    else if (appSettings().SaveAllOnExit)
+        RestoreOpenDocuments();
+    else
+        LoadNewDoc(appSettings().Home1);
+}
+
+void MainWindow::LoadNewDoc(const QString& url) {
+    m_documents->LoadNewDoc(url);
+}
+
+void MainWindow::ModifyMenu() {
+    const bool enabled = appSettings().OpenDocCount > 0;
+    static const char* const kDocumentCommands[] = {
+        "mnuFileClose",        "mnuFileSaveAs",    "mnuFileProperties",  "mnuFilePageSetup",
+        "mnuFilePrintPreview", "mnuFilePrint",     "mnuEditIncFont",     "mnuEditDecFont",
+        "mnuEditResetFont",    "mnuEditSelectAll", "mnuEditFind",        "mnuAddToFav",
+        "mnuViewSource",       "mnuNavigateBack",  "mnuNavigateForward", "mnuNavigateStop",
+        "mnuNavigateRefresh"};
+    for (const char* name : kDocumentCommands) {
+        if (QAction* action = m_menus->action(QLatin1String(name)))
+            action->setEnabled(enabled);
+    }
+    // Browse toolbar buttons 2 to 5 follow here once the toolbar exists.
+}
+
+void MainWindow::SaveOpenDocuments() {
+    const DocumentSet& set = m_documents->documents();
+    Settings::writeInt16(QStringLiteral("DocumentCount"), static_cast<qint16>(set.count()));
+    for (int i = 1; i <= set.count(); ++i) {
+        if (const DocumentWindow* doc = m_documents->document(i))
+            Settings::writeText(NumberedKey(QStringLiteral("Document"), i),
+                                doc->WebBrowser1()->LocationURL());
+    }
+}
+
+void MainWindow::RestoreOpenDocuments() {
+    const qint16 count = Settings::readInt16(QStringLiteral("DocumentCount"));
+    for (int i = 1; i <= count; ++i)
+        LoadNewDoc(
+            Settings::readText(NumberedKey(QStringLiteral("Document"), i), appSettings().Home1));
+}
+
+void MainWindow::mnuFileExit_Click() {
+    close();
+}
+
+void MainWindow::mnuFileNew_Click() {
+    LoadNewDoc(appSettings().Home1);
+}
+
+void MainWindow::mnuNewPageBlank_Click() {
+    LoadNewDoc(QStringLiteral("about:blank"));
+}
+
+void MainWindow::mnuNavigateStop_Click() {
+    if (DocumentWindow* doc = activeDocument())
+        doc->WebBrowser1()->Stop();
+}
+
+void MainWindow::mnuFileOpen_Click() {}
+void MainWindow::mnuNavigateSearch_Click() {}
+
+void MainWindow::Home() {
+    if (appSettings().OpenDocCount <= 0 || !activeDocument())
+        LoadNewDoc(appSettings().Home1);
+    else
+        activeDocument()->WebBrowser1()->Navigate(appSettings().Home1);
+}
+
+void MainWindow::mnuViewNavigator_Click() {
+    QAction* item = m_menus->action(QStringLiteral("mnuViewNavigator"));
+    m_navigator->setVisible(item->isChecked());
+}
+
+void MainWindow::MDIForm_MouseMove() {
+    if (m_navigator)
+        m_navigator->startShrink();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_mdi->viewport() && event->type() == QEvent::MouseMove)
+        MDIForm_MouseMove();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::runHookAction(HookAction action, bool shift) {
+    switch (action) {
+    case HookAction::FocusAddressBar:
+        m_addressPanel->AddressBar()->setFocus(Qt::ShortcutFocusReason);
+        break;
+    case HookAction::Stop:
+        mnuNavigateStop_Click();
+        break;
+    case HookAction::SwitchTab: {
+        TabBar* tabs = tabBar();
+        const int next = nextTabIndex(tabs->count(), tabs->currentIndex() + 1, shift);
+        if (next > 0) {
+            tabs->setCurrentIndex(next - 1);
+            m_documents->vbalDTabControl1_TabClick(next, Qt::LeftButton);
+        }
+        break;
+    }
+    case HookAction::Home:
+        Home();
+        break;
+    case HookAction::FileNew:
+        mnuFileNew_Click();
+        break;
+    case HookAction::FileOpen:
+        mnuFileOpen_Click();
+        break;
+    case HookAction::Search:
+        mnuNavigateSearch_Click();
+        break;
+    case HookAction::None:
+        break;
+    }
+}
+
+void MainWindow::installHandOver() {
+    if (m_handOver)
+        connect(m_handOver, &HandOverServer::commandLineReceived, this,
+                &MainWindow::handOverReceived, Qt::UniqueConnection);
+}
+
+void MainWindow::removeHandOver() {
+    if (m_handOver) {
+        m_handOver->unmark();
+        disconnect(m_handOver, nullptr, this, nullptr);
+    }
+}
+
+void MainWindow::handOverReceived(const QString& text, const QString& workingDirectory) {
+    const QString target = resolveAgainst(text, workingDirectory);
+    LoadNewDoc(target);
+    if (DocumentWindow* doc = activeDocument())
+        doc->setWindowTitle(target);
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    if (appSettings().Password.isEmpty()) {
+        show();
+        raise();
+        activateWindow();
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        m_normalGeometry.setSize(size());
+    applyResizeRule();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        m_normalGeometry.moveTopLeft(pos());
+}
+
+void MainWindow::applyResizeRule() {
+    const double dpi = logicalDpiX();
+    int tabBarWidth = 0;
+    m_addressPanel->applyResizeRule(pixelsToTwips(frameGeometry().width(), dpi),
+                                    pixelsToTwips(tabBar()->x(), dpi), &tabBarWidth);
+    tabBar()->setFixedWidth(twipsToPixels(tabBarWidth, dpi));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        // Hiding into the tray needs a tray icon to come back from; it lands with the tray.
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_unloaded) {
+        QueryUnload();
+        m_documents->closeAll();
+        Unload();
+    }
+    event->accept();
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+void MainWindow::QueryUnload() {
+    if (appSettings().SaveAllOnExit)
+        SaveOpenDocuments();
+    if (appSettings().CleanOnExit) {
+        m_addressPanel->AddressBar()->clear();
+        // The engine profile's cleaner runs here once it exists.
+    }
+}
+
+void MainWindow::writeGeometry() {
+    const auto write = [this](const char* key, int pixels) {
+        writePixels(QLatin1String(key), pixels);
+    };
+    // A maximized window keeps the size it had before, so restoring it is no surprise.
+    const QRect g = m_normalGeometry;
+    write("MainLeft", g.x());
+    write("MainTop", g.y());
+    write("MainWidth", g.width());
+    write("MainHeight", g.height());
+    const QRect n = m_navigator->frameGeometry();
+    write("NavigatorLeft", n.x());
+    write("NavigatorTop", n.y());
+    write("NavigatorWidth", n.width());
+    write("NavigatorHeight", n.height());
+}
+
+void MainWindow::Unload() {
+    m_unloaded = true;
+    // 1. No more hand-overs or hooked keys.
+    removeHandOver();
+    m_keyboardHook->remove();
+    // 2. Reset Font runs here once the font commands exist.
+
+    // 3-4. Geometry when not minimized; the maximized state in any case.
+    if (!isMinimized())
+        writeGeometry();
+    Settings::writeBool(QStringLiteral("MainMaximized"), isMaximized());
+    Settings::writeText(QStringLiteral("NavigatorVisible"),
+                        m_navigator->isHidden() ? QStringLiteral("False") : QStringLiteral("True"));
+
+    // 5-6. Band visibility and layout, once the band container exists.
+    // 7. The typed history, once the address bar keeps one.
+
+    // 8. Status bar and the preferences.
+    Settings::writeBool(QStringLiteral("StatusBarVisible"), !statusBar()->isHidden());
+    appSettings().write();
+    // 9.
+    if (appSettings().CleanOnExit)
+        Settings::writeInt16(QStringLiteral("QSearchSearchListCount"), 0);
+
+    // 10. The Navigator closes for good; the tray and password windows follow here.
+    m_navigator->setProperty("Tag", QStringLiteral("1"));
+    m_navigator->close();
+    // 11. The tray icon is removed here once it exists.
+    // 12. The notes and blocked-sites files are saved here once they exist.
+
+    SettingsStore::sync();
+    // 13. Last: a new instance may start from here on.
+    ReleaseSingleInstance();
+}
+
+} // namespace kelvane
