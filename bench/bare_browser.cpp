@@ -1,0 +1,32 @@
+// The floor of the start-up benchmark: one Qt WebEngine view in a window, nothing else. It
+// starts the engine as the browser does and logs the same milestones at the same points.
+#include "app/trace.h"
+#include "platform/enginesetup.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QUrl>
+#include <QWebEngineView>
+
+int main(int argc, char** argv) {
+    kelvane::prepareEngineEnvironment(/*quiet=*/true);
+    QApplication app(argc, argv);
+
+    QMainWindow window;
+    auto* view = new QWebEngineView(&window);
+    window.setCentralWidget(view);
+    window.resize(1024, 768);
+
+    bool loaded = false;
+    QObject::connect(view, &QWebEngineView::loadFinished, view, [&loaded] {
+        if (!loaded)
+            kelvane::BenchMark("first document loaded");
+        loaded = true;
+    });
+    if (argc > 1)
+        view->load(QUrl::fromUserInput(QString::fromLocal8Bit(argv[1])));
+
+    window.show();
+    kelvane::BenchMark("main window shown");
+    return app.exec();
+}
