@@ -1,5 +1,6 @@
 // The Qt WebEngine engine against pages served on 127.0.0.1.
 #include "platform/internetoptions.h"
+#include "platform/pageproperties.h"
 #include "platform/webengine.h"
 #include "platform/webengineprofile.h"
 #include "support/httpserver.h"
@@ -10,6 +11,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
+#include <QMap>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
@@ -422,6 +425,52 @@ TEST_F(WebEngineTest, DialogCommandsWithoutPromptReturnAtOnceAndSelectAllSelects
     EXPECT_TRUE(waitUntil(
         [&] { return browser->page()->selectedText().contains(QStringLiteral("Some text")); },
         kWaitMs));
+}
+
+TEST_F(WebEngineTest, HoveringALinkReportsItsAddressAsStatusText) {
+    server.addPage(QStringLiteral("/a"),
+                   page(QStringLiteral("A"),
+                        QStringLiteral("<a href='/target' style='display:block;width:100%;"
+                                       "height:500px'>link</a>")));
+    auto browser = makeBrowser();
+    EventLog log(browser.get());
+    ASSERT_TRUE(load(*browser, log, server.url(QStringLiteral("/a"))));
+    QWidget* surface = browser->view()->focusProxy();
+    ASSERT_NE(surface, nullptr);
+
+    const QString target = server.url(QStringLiteral("/target"));
+    for (int x = 40; x < 60 && !log.statusTexts.contains(target); ++x) {
+        QTest::mouseMove(surface, QPoint(x, 100));
+        waitUntil([&] { return log.statusTexts.contains(target); }, 200);
+    }
+    EXPECT_TRUE(log.statusTexts.contains(target))
+        << log.statusTexts.join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(WebEngineTest, PropertiesShowThePageAsPlainText) {
+    server.addPage(QStringLiteral("/a"), page(QStringLiteral("&lt;b&gt;Bold&lt;/b&gt; title")));
+    auto browser = makeBrowser();
+    EventLog log(browser.get());
+    ASSERT_TRUE(load(*browser, log, server.url(QStringLiteral("/a"))));
+
+    QMap<QString, QString> shown;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<PageProperties*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        for (const char* name : {"title", "address", "protocol", "security"}) {
+            auto* label = dialog->findChild<QLabel*>(QLatin1String(name));
+            if (label && label->textFormat() == Qt::PlainText)
+                shown[QLatin1String(name)] = label->text();
+        }
+        dialog->reject();
+    });
+    browser->ExecWB(EngineCommand::Properties, CommandOption::DoDefault);
+    EXPECT_EQ(shown.value(QStringLiteral("title")), QStringLiteral("<b>Bold</b> title"));
+    EXPECT_EQ(shown.value(QStringLiteral("address")), server.url(QStringLiteral("/a")));
+    EXPECT_EQ(shown.value(QStringLiteral("protocol")),
+              PageProperties::protocolName(QUrl(server.url(QStringLiteral("/a")))));
+    EXPECT_EQ(shown.value(QStringLiteral("security")), PageProperties::securityText(false));
 }
 
 TEST_F(WebEngineTest, CleanHistoryEmptiesOpenHistoriesAndCookiesAndLetsLoadsFinish) {
