@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QMap>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -392,6 +394,33 @@ TEST_F(WebEngineTest, PrintWritesThePageToTheGivenPrinter) {
     QFile pdf(printer.outputFileName());
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+TEST_F(WebEngineTest, PrintPreviewPaintsThePageAndDefaultPrintReturns) {
+    server.addPage(QStringLiteral("/a"), page(QStringLiteral("A"), QStringLiteral("Previewed")));
+    auto browser = makeBrowser();
+    EventLog log(browser.get());
+    ASSERT_TRUE(load(*browser, log, server.url(QStringLiteral("/a"))));
+
+    // Closes the preview once it shows pages (the dialog paints them when it opens).
+    int pages = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        auto* preview = dialog ? dialog->findChild<QPrintPreviewWidget*>() : nullptr;
+        if (preview && preview->pageCount() > 0) {
+            pages = preview->pageCount();
+            closer.stop();
+            dialog->reject();
+        }
+    });
+    closer.start(50);
+    browser->ExecWB(EngineCommand::PrintPreview, CommandOption::DoDefault);
+    EXPECT_GE(pages, 1);
+
+    // Without a printer from the caller the engine's own printer is used; whether a printer
+    // exists or not, the call comes back.
+    browser->ExecWB(EngineCommand::Print, CommandOption::DoDefault);
 }
 
 TEST_F(WebEngineTest, SaveAsWithoutPromptWritesTheGivenFile) {
