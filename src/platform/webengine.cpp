@@ -109,6 +109,12 @@ QtWebBrowser::QtWebBrowser(QWidget* parent)
     m_container->addWidget(m_view);
     m_container->setFocusProxy(m_view);
 
+    // Should the view go first (with its parent), its page raises nothing while it dies.
+    connect(m_view, &QObject::destroyed, this, [this] {
+        if (m_page)
+            m_page->disconnect(this);
+    });
+
     connect(page, &QWebEnginePage::loadStarted, this, &QtWebBrowser::onLoadStarted);
     connect(page, &QWebEnginePage::loadProgress, this,
             [this](int progress) { Q_EMIT ProgressChange(progress, 100); });
