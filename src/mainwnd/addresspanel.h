@@ -1,15 +1,38 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
+class QCompleter;
 class QLabel;
+class QStringListModel;
 class QToolButton;
 
 namespace kelvane {
 
-// The address band's panel: the label, the address box and the Go / GoNew buttons, placed by
-// the main window's resize rule rather than a layout.
+// The address band: the label "A&ddress", the address box `AddressBar` whose list is the typed
+// history (newest on top, kept from one run to the next), and the `Go` and `GoNew` buttons,
+// placed by the main window's resize rule rather than a layout.
+//
+// What the panel asks of its owner, who alone knows whether a document is open:
+//  - navigateRequested(text): open text in the active document. With no document open the
+//    receiver calls LoadNewDoc(text), which puts the address into the list itself; otherwise
+//    it calls the active engine's Navigate(text) and then addTyped(text). On Enter the panel
+//    adds the text itself once the signal has returned, so Enter adds in every case and the
+//    list rule keeps it to one entry. A selection from the list and Go leave the list to the
+//    receiver.
+//  - openInNewRequested(text): GoNew; the receiver calls LoadNewDoc(text). The panel does not
+//    touch the list.
+// The text is passed exactly as it stands in the box: no scheme added, nothing trimmed. With
+// an empty box, Enter, Go and a selection do nothing.
+//
+// The editing flag is true while the user types in the box (or steps through the list with
+// the arrow keys); confirming the text with Enter, leaving the box, opening the drop-down list
+// and Go end it. A selection made while it is true, such as a pick from the completions shown
+// while typing, only fills the box.
 class AddressPanel : public QWidget {
     Q_OBJECT
 public:
@@ -20,18 +43,58 @@ public:
     QToolButton* Go() const { return m_go; }
     QToolButton* GoNew() const { return m_goNew; }
 
+    // True while the box, its edit field or its drop-down list holds the keyboard focus of the
+    // panel's window. It stays true while another application is in front, so a page that
+    // finishes loading meanwhile does not overwrite what the user was typing.
+    bool AddressBarHasFocus() const;
+    bool isEditing() const { return m_editing; }
+
+    // A document writes its address into the box; the list is not touched.
+    void setPageAddress(const QString& url);
+    // Puts url on top of the list unless it already is the top item (exact comparison).
+    void addTyped(const QString& url);
+    // The list, top first.
+    QStringList items() const;
+
+    // The typed history in the settings store ("HistoryCount", "HistorySite"1..n). Loading
+    // puts the stored items on top of the list in their saved order.
+    void loadHistory();
+    void saveHistory() const;
+    // Empties the list; the text in the box stays.
+    void clearHistory();
+
     // Applies the resize rule for a main window whose outer width is windowWidthTwips.
     void applyResizeRule(double windowWidthTwips, double tabBarLeftTwips, int* tabBarWidthTwips);
 
     QSize sizeHint() const override;
 
+Q_SIGNALS:
+    void navigateRequested(const QString& text);
+    void openInNewRequested(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void placeFixedParts();
+    void returnPressed();
+    void itemSelected();
+    void pickFromList(int row);
+    void updateButtons();
+    // Runs a change of the list without letting the box replace its edit text.
+    void changeList(const std::function<void()>& change);
+    void selectMatchingItem();
+    void refreshCompletions();
 
     QLabel* m_label;
     QComboBox* m_box;
     QToolButton* m_go;
     QToolButton* m_goNew;
+    QCompleter* m_completer;
+    QStringListModel* m_completions;
+    bool m_editing = false;
+    bool m_pressInList = false;
+    QString m_textAtFinish;
 };
 
 } // namespace kelvane
