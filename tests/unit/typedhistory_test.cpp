@@ -73,19 +73,6 @@ TEST(TypedHistory, SavingAShorterListLeavesHigherKeysButCountsRight) {
     EXPECT_EQ(TypedHistory::load(map.store()), QStringList{"new"});
 }
 
-TEST(TypedHistory, SaveThenLoadGivesTheSameOrder) {
-    const QStringList lists[] = {
-        {},
-        {"only"},
-        {"http://a/", "b", "http://a/", "c d ", "ünï"},
-    };
-    for (const QStringList& items : lists) {
-        MapStore map;
-        TypedHistory::save(items, map.store());
-        EXPECT_EQ(TypedHistory::load(map.store()), items) << items.join(u'|').toStdString();
-    }
-}
-
 TEST(TypedHistory, LoadsWhatTheStoreHolds) {
     const struct {
         QMap<QString, QString> keys;

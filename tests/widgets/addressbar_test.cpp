@@ -278,16 +278,6 @@ TEST_F(AddressBarTest, PageAddressesDoNotEnterTheList) {
     EXPECT_TRUE(navigated.isEmpty());
 }
 
-TEST_F(AddressBarTest, EveryItemCarriesTheAddressPicture) {
-    fill({"a", "b"});
-    panel->setPageAddress("c");
-    panel->addTyped("c");
-    for (int i = 0; i < box->count(); ++i)
-        EXPECT_FALSE(box->itemIcon(i).pixmap(16).isNull()) << i;
-    EXPECT_FALSE(panel->Go()->icon().pixmap(16).isNull());
-    EXPECT_FALSE(panel->GoNew()->icon().pixmap(16).isNull());
-}
-
 TEST_F(AddressBarTest, HistoryComesBackAfterARestartWithoutEmptyItems) {
     fill({"A", "B", "", "C"});
     panel->saveHistory();
