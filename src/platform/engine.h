@@ -78,6 +78,10 @@ public:
     virtual void setSilent(bool silent) = 0;
     virtual void setRegisterAsBrowser(bool registered) = 0;
 
+    // In-page find: the next (or previous) match of text, highlighting every match; the
+    // answer arrives as FindResult.
+    virtual void Find(const QString& text, bool backward) = 0; // empty text clears the highlighting
+
 Q_SIGNALS:
     void StatusTextChange(const QString& text);
     // progressMax 0 marks the end of a load; progress -1 means complete.
@@ -88,6 +92,8 @@ Q_SIGNALS:
     void WindowClosing(bool isChildWindow);
     // 0: not secure; any other value: a secure page.
     void SetSecureLockIcon(int secureLockIcon);
+    // The answer to Find: the 1-based match now selected (0: none) of matchCount.
+    void FindResult(int activeMatch, int matchCount);
 };
 
 // The engine customizer attached to one WebBrowser (CustomWB): history lists and the

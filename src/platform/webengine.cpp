@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QWebEngineCertificateError>
+#include <QWebEngineFindTextResult>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
@@ -140,6 +141,10 @@ QtWebBrowser::QtWebBrowser(QWidget* parent)
                 if (!request.cancel && target && target != this && target->page())
                     engineRequest.openIn(target->page());
             });
+    connect(page, &QWebEnginePage::findTextFinished, this,
+            [this](const QWebEngineFindTextResult& result) {
+                Q_EMIT FindResult(result.activeMatch(), result.numberOfMatches());
+            });
     connect(page, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
                 onRenderProcessTerminated(status);
@@ -255,6 +260,12 @@ void QtWebBrowser::setSilent(bool silent) {
 
 void QtWebBrowser::setRegisterAsBrowser(bool registered) {
     m_registeredAsBrowser = registered;
+}
+
+void QtWebBrowser::Find(const QString& text, bool backward) {
+    if (!m_page)
+        return;
+    m_page->findText(text, backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags());
 }
 
 void QtWebBrowser::onLoadStarted() {

@@ -46,6 +46,7 @@ public:
     QString LocationName() const override;
     void setSilent(bool silent) override;
     void setRegisterAsBrowser(bool registered) override;
+    void Find(const QString& text, bool backward) override;
 
     bool isSilent() const { return m_silent; }
     bool isRegisteredAsBrowser() const { return m_registeredAsBrowser; }

@@ -55,6 +55,7 @@ void FakeWebBrowser::clearRecords() {
     m_execCalls.clear();
     m_silentHistory.clear();
     m_internetOptionsCount = m_viewSourceCount = 0;
+    m_findCalls.clear();
 }
 
 bool FakeWebBrowser::fireBeforeNavigate(const QString& url, bool isMainFrame) {
@@ -91,6 +92,10 @@ void FakeWebBrowser::fireWindowClosing(bool isChildWindow) {
 
 void FakeWebBrowser::fireSecureLock(int secureLockIcon) {
     Q_EMIT SetSecureLockIcon(secureLockIcon);
+}
+
+void FakeWebBrowser::fireFindResult(int activeMatch, int matchCount) {
+    Q_EMIT FindResult(activeMatch, matchCount);
 }
 
 // --- FakeCustomizer -----------------------------------------------------------------------

@@ -21,6 +21,10 @@ public:
         CommandOption option;
         QVariant input;
     };
+    struct FindCall {
+        QString text;
+        bool backward;
+    };
     struct HistoryEntry {
         QString title;
         QString url;
@@ -45,6 +49,7 @@ public:
     QString LocationName() const override { return m_locationName; }
     void setSilent(bool silent) override;
     void setRegisterAsBrowser(bool registered) override { m_registeredAsBrowser = registered; }
+    void Find(const QString& text, bool backward) override { m_findCalls.append({text, backward}); }
 
     // What was called.
     QStringList navigated() const { return m_navigated; }
@@ -63,6 +68,7 @@ public:
     // Counted by FakeCustomizer.
     int internetOptionsCount() const { return m_internetOptionsCount; }
     int viewSourceCount() const { return m_viewSourceCount; }
+    QList<FindCall> findCalls() const { return m_findCalls; }
     void clearRecords();
 
     // Scripted state.
@@ -84,6 +90,7 @@ public:
     void fireStatusText(const QString& text);
     void fireWindowClosing(bool isChildWindow = false);
     void fireSecureLock(int secureLockIcon);
+    void fireFindResult(int activeMatch, int matchCount);
 
 private:
     friend class FakeCustomizer;
@@ -101,6 +108,7 @@ private:
     bool m_registeredAsBrowser = false;
     int m_internetOptionsCount = 0;
     int m_viewSourceCount = 0;
+    QList<FindCall> m_findCalls;
     int m_zoomLevel = kZoomLevelMedium;
     QString m_locationUrl;
     QString m_locationName;
