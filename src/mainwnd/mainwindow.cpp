@@ -9,10 +9,14 @@
 #include "app/trace.h"
 #include "document/documentwindow.h"
 #include "mainwnd/addresspanel.h"
+#include "mainwnd/bandcontainer.h"
+#include "mainwnd/browsetoolbar.h"
 #include "mainwnd/documentarea.h"
 #include "mainwnd/keyboardhook.h"
 #include "mainwnd/menus.h"
+#include "mainwnd/sitestoolbar.h"
 #include "mainwnd/tabbar.h"
+#include "mainwnd/viewtoggles.h"
 #include "navigator/navigatorwindow.h"
 #include "platform/engine.h"
 #include "platform/twips.h"
@@ -39,6 +43,10 @@ void onTriggered(const MainMenus& menus, const char* name, QObject* context, F h
         QObject::connect(action, &QAction::triggered, context, handler);
 }
 
+// The visibility keys of bands 1 to 4.
+const char* const kBandVisibilityKeys[] = {"BrowseToolbarVisible", "SitesToolbarVisible",
+                                           "AddressBarVisible", "TabsBarVisible"};
+
 } // namespace
 
 MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget* parent)
@@ -48,9 +56,9 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
     , m_keyboardHook(new KeyboardHook(
           [this](HookAction action, bool shift) { runHookAction(action, shift); }, this))
     , m_mdi(new QMdiArea(this))
-    , m_bandArea(new QWidget(this))
-    , m_addressPanel(new AddressPanel(m_bandArea))
-    , m_documents(new DocumentArea(m_mdi, engines, m_bandArea))
+    , m_tabPanel(new QWidget(this))
+    , m_addressPanel(new AddressPanel(this))
+    , m_documents(new DocumentArea(m_mdi, engines, m_tabPanel))
     , m_menus(new MainMenus(this)) {
     setObjectName(QStringLiteral("frmMain"));
     buildWindow();
@@ -82,17 +90,12 @@ void MainWindow::buildWindow() {
 
     // The bands run across the top of the client area, above the documents; the menu bar
     // stays the frame's own, so a maximized document puts its buttons there.
-    m_bandArea->setObjectName(QStringLiteral("CoolBar1"));
-    auto* bands = new QVBoxLayout(m_bandArea);
-    bands->setContentsMargins(0, 0, 0, 0);
-    bands->setSpacing(0);
-    bands->addWidget(m_addressPanel);
-    bands->addWidget(tabBar(), 0, Qt::AlignLeft);
+    buildBands();
     auto* client = new QWidget(this);
     auto* clientLayout = new QVBoxLayout(client);
     clientLayout->setContentsMargins(0, 0, 0, 0);
     clientLayout->setSpacing(0);
-    clientLayout->addWidget(m_bandArea);
+    clientLayout->addWidget(m_bands);
     clientLayout->addWidget(m_mdi, 1);
     setCentralWidget(client);
 
@@ -102,8 +105,7 @@ void MainWindow::buildWindow() {
     statusBar()->addWidget(panel1, 1);
     statusBar()->setProperty("Tag", QStringLiteral("0"));
 
-    m_documents->setAddressBarFocusQuery(
-        [this] { return m_addressPanel->AddressBar()->hasFocus(); });
+    m_documents->setAddressBarFocusQuery([this] { return m_addressPanel->AddressBarHasFocus(); });
     connect(m_documents, &DocumentArea::modifyMenuRequested, this, &MainWindow::ModifyMenu);
     connect(m_documents, &DocumentArea::statusText, panel1, &QLabel::setText);
     connect(m_documents, &DocumentArea::progressPercent, this,
@@ -118,6 +120,60 @@ void MainWindow::buildWindow() {
             BenchMark("first document loaded");
         first = false;
     });
+}
+
+void MainWindow::buildBands() {
+    m_bands = new BandContainer(this);
+    m_browseToolbar = new BrowseToolbar(m_bands);
+    m_sitesToolbar = new SitesToolbar(m_bands);
+
+    // The tab bar sits in its own panel (Picture1), which the resize rule sizes it within.
+    m_tabPanel->setObjectName(QStringLiteral("Picture1"));
+    const int tabHeight = qMax(tabBar()->sizeHint().height(), fontMetrics().height() + 12);
+    m_tabPanel->setMinimumHeight(tabHeight);
+    tabBar()->setGeometry(2, 0, tabBar()->width(), tabHeight);
+
+    m_bands->addBand(QStringLiteral("Band1"), m_browseToolbar, 450, false);
+    m_bands->addBand(QStringLiteral("Band2"), m_sitesToolbar, 450, true);
+    m_bands->addBand(QStringLiteral("Band3"), m_addressPanel, 375, true);
+    m_bands->addBand(QStringLiteral("Band4"), m_tabPanel, 375, true);
+    m_viewToggles = new ViewToggles(m_bands, this);
+    m_viewToggles->bindMenus(*m_menus);
+
+    connect(m_bands, &BandContainer::contextMenuRequested, this,
+            [this](const QPoint& pos) { showBandPopup(pos, false); });
+    connect(m_browseToolbar, &BrowseToolbar::contextMenuRequested, this,
+            [this](const QPoint& pos) { showBandPopup(pos, true); });
+    connect(m_sitesToolbar, &SitesToolbar::contextMenuRequested, this,
+            [this](const QPoint& pos) { showBandPopup(pos, false); });
+    connect(m_sitesToolbar, &SitesToolbar::linkClicked, this, &MainWindow::LoadNewDoc);
+    connect(m_bands, &BandContainer::layoutChanged, this, [this] { applyResizeRule(); });
+}
+
+void MainWindow::showBandPopup(const QPoint& globalPos, bool withCustomize) {
+    QMenu* popup = m_menus->Custom();
+    QAction* customize = m_browseToolbar->customizeAction();
+    if (withCustomize) {
+        popup->addSeparator();
+        popup->addAction(customize);
+    }
+    popup->exec(globalPos);
+    if (withCustomize) {
+        popup->removeAction(customize);
+        const QList<QAction*> actions = popup->actions();
+        if (!actions.isEmpty() && actions.last()->isSeparator())
+            delete actions.last();
+    }
+}
+
+void MainWindow::addressNavigate(const QString& text) {
+    DocumentWindow* doc = activeDocument();
+    if (appSettings().OpenDocCount <= 0 || !doc) {
+        LoadNewDoc(text); // puts the address into the list itself
+        return;
+    }
+    doc->WebBrowser1()->Navigate(text);
+    m_addressPanel->addTyped(text);
 }
 
 void MainWindow::connectMenus() {
@@ -164,8 +220,14 @@ void MainWindow::Form_Load(const QString& commandLine) {
     restoreGeometryFromStore();
     restoreNavigator();
 
-    // 9-11. Band layout and visibility, once the band container exists.
-    // 12. The address bar's typed history, once the address bar keeps one.
+    // 9-11. Band layout, the bands' visibility with both check marks, the container.
+    m_bands->loadLayout();
+    for (int bar = 1; bar <= 4; ++bar)
+        m_viewToggles->setVisible(bar,
+                                  Settings::readBool(QLatin1String(kBandVisibilityKeys[bar - 1])));
+    m_bands->updateVisibility();
+    // 12. The typed history.
+    m_addressPanel->loadHistory();
     // 13. Status bar visibility.
     const bool statusVisible = Settings::readBool(QStringLiteral("StatusBarVisible"));
     statusBar()->setVisible(statusVisible);
@@ -177,7 +239,7 @@ void MainWindow::Form_Load(const QString& commandLine) {
     // The Quick Notes pane's visibility is applied here once the pane exists.
     app.readQuickNotesLook();
     app.readUserLinks();
-    // The sites toolbar is built from the user links here once it exists.
+    m_sitesToolbar->RefreshUserLinks(app.UserLinks);
     app.readPopUp();
     // 18. The tray icon is added here when MinimizeToTray is on, once it exists.
     Trace("settings loaded");
@@ -288,7 +350,7 @@ void MainWindow::ModifyMenu() {
         if (QAction* action = m_menus->action(QLatin1String(name)))
             action->setEnabled(enabled);
     }
-    // Browse toolbar buttons 2 to 5 follow here once the toolbar exists.
+    m_browseToolbar->setDocumentButtonsEnabled(enabled);
 }
 
 void MainWindow::SaveOpenDocuments() {
@@ -429,11 +491,28 @@ void MainWindow::applyResizeRule() {
     int tabBarWidth = 0;
     m_addressPanel->applyResizeRule(pixelsToTwips(frameGeometry().width(), dpi),
                                     pixelsToTwips(tabBar()->x(), dpi), &tabBarWidth);
-    tabBar()->setFixedWidth(twipsToPixels(tabBarWidth, dpi));
+    tabBar()->resize(twipsToPixels(tabBarWidth, dpi), m_tabPanel->minimumHeight());
+}
+
+void MainWindow::Form_Activate() {
+    // The browse toolbar takes its stored layout each time the window becomes active.
+    QCoreApplication::processEvents();
+    m_browseToolbar->restoreLayout();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The first activation may never come on a platform without one (offscreen runs).
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        m_browseToolbar->restoreLayout();
+    }
 }
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_unloaded)
+        Form_Activate();
     if (event->type() == QEvent::WindowStateChange && isMinimized()) {
         // Hiding into the tray needs a tray icon to come back from; it lands with the tray.
     }
@@ -453,7 +532,7 @@ void MainWindow::QueryUnload() {
     if (appSettings().SaveAllOnExit)
         SaveOpenDocuments();
     if (appSettings().CleanOnExit) {
-        m_addressPanel->AddressBar()->clear();
+        m_addressPanel->clearHistory();
         // The engine profile's cleaner runs here once it exists.
     }
 }
@@ -489,8 +568,14 @@ void MainWindow::Unload() {
     Settings::writeText(QStringLiteral("NavigatorVisible"),
                         m_navigator->isHidden() ? QStringLiteral("False") : QStringLiteral("True"));
 
-    // 5-6. Band visibility and layout, once the band container exists.
-    // 7. The typed history, once the address bar keeps one.
+    // 5-6. Band visibility, the band layout and the browse toolbar's layout.
+    for (int bar = 1; bar <= 4; ++bar)
+        Settings::writeBool(QLatin1String(kBandVisibilityKeys[bar - 1]),
+                            m_viewToggles->isVisible(bar));
+    m_bands->saveLayout();
+    m_browseToolbar->saveLayout();
+    // 7. The typed history.
+    m_addressPanel->saveHistory();
 
     // 8. Status bar and the preferences.
     Settings::writeBool(QStringLiteral("StatusBarVisible"), !statusBar()->isHidden());

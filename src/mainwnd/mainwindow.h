@@ -13,6 +13,8 @@ class QMdiArea;
 namespace kelvane {
 
 class AddressPanel;
+class BandContainer;
+class BrowseToolbar;
 class DocumentArea;
 class DocumentWindow;
 class EngineFactory;
@@ -20,7 +22,9 @@ class HandOverServer;
 class KeyboardHook;
 class MainMenus;
 class NavigatorWindow;
+class SitesToolbar;
 class TabBar;
+class ViewToggles;
 
 // The main frame (frmMain): a multiple-document window around a QMdiArea. It composes the
 // bars, the menus, the document area and the Navigator, runs the load sequence before it is
@@ -61,6 +65,10 @@ public:
     MainMenus& menus() const { return *m_menus; }
     QMdiArea* mdiArea() const { return m_mdi; }
     AddressPanel* addressPanel() const { return m_addressPanel; }
+    BandContainer* bands() const { return m_bands; }
+    BrowseToolbar* browseToolbar() const { return m_browseToolbar; }
+    SitesToolbar* sitesToolbar() const { return m_sitesToolbar; }
+    ViewToggles* viewToggles() const { return m_viewToggles; }
     TabBar* tabBar() const;
     NavigatorWindow* navigator() const { return m_navigator; }
 
@@ -69,10 +77,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildWindow();
+    void buildBands();
+    void showBandPopup(const QPoint& globalPos, bool withCustomize);
+    void addressNavigate(const QString& text);
+    void Form_Activate();
     void connectMenus();
     void restoreGeometryFromStore();
     void restoreNavigator();
@@ -90,12 +103,17 @@ private:
     QPointer<HandOverServer> m_handOver;
     KeyboardHook* m_keyboardHook;
     QMdiArea* m_mdi;
-    QWidget* m_bandArea;
+    QWidget* m_tabPanel;
     AddressPanel* m_addressPanel;
     DocumentArea* m_documents;
     MainMenus* m_menus;
+    BandContainer* m_bands = nullptr;
+    BrowseToolbar* m_browseToolbar = nullptr;
+    SitesToolbar* m_sitesToolbar = nullptr;
+    ViewToggles* m_viewToggles = nullptr;
     NavigatorWindow* m_navigator = nullptr;
     bool m_unloaded = false;
+    bool m_shownOnce = false;
     // Positions as read (twips, pixels): an unchanged window writes back the same twips.
     QHash<QString, std::pair<float, int>> m_readPositions;
     // The last geometry the window had in the normal state (the one a maximized window keeps).
