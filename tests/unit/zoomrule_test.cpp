@@ -39,14 +39,3 @@ TEST(ZoomRule, ResetStepsTowardsTheMediumSize) {
         }
     }
 }
-
-TEST(ZoomRule, ResetRunsLandOnMedium) {
-    // Running the steps from any size ends at the medium size.
-    for (int level = kSmallest; level <= kLargest; ++level) {
-        const ResetSteps steps = resetSteps(level);
-        int now = level;
-        for (int i = 0; i < steps.count; ++i)
-            now = steps.increase ? increased(now) : decreased(now);
-        EXPECT_EQ(now, kMedium) << level;
-    }
-}

@@ -70,16 +70,6 @@ TEST(MenuPictures, OnlyTheAssignedItemsShowOne) {
     EXPECT_TRUE(menus.NewPage()->icon().isNull());
     EXPECT_TRUE(menus.Custom()->icon().isNull());
     EXPECT_TRUE(menus.action(QStringLiteral("mnuNavigateRefresh"))->icon().isNull());
-
-    // The shared pictures.
-    const auto same = [&](const char* a, const char* b) {
-        return picture16(menus.action(QLatin1String(a))->icon()) ==
-               picture16(menus.action(QLatin1String(b))->icon());
-    };
-    EXPECT_TRUE(same("mnuEditFind", "mnuQSource"));
-    EXPECT_TRUE(same("mnuViewOptions", "mnuViewInternetOptions"));
-    EXPECT_TRUE(same("mnuFileNew", "mnuWindowNewWindow"));
-    EXPECT_FALSE(same("mnuNavigateHome1", "mnuNavigateHome2"));
 }
 
 } // namespace
