@@ -31,7 +31,8 @@ DocumentArea::~DocumentArea() {
 }
 
 DocumentWindow* DocumentArea::activeDocument() const {
-    return m_active;
+    // A closing document is gone for the commands, though its window lives a moment longer.
+    return m_active && !m_active->IsClosing ? m_active.data() : nullptr;
 }
 
 DocumentWindow* DocumentArea::document(int docIndex) const {

@@ -11,8 +11,11 @@
 #include "mainwnd/addresspanel.h"
 #include "mainwnd/bandcontainer.h"
 #include "mainwnd/browsetoolbar.h"
+#include "mainwnd/commands.h"
 #include "mainwnd/documentarea.h"
+#include "mainwnd/findbar.h"
 #include "mainwnd/keyboardhook.h"
+#include "mainwnd/menupictures.h"
 #include "mainwnd/menus.h"
 #include "mainwnd/sitestoolbar.h"
 #include "mainwnd/tabbar.h"
@@ -59,7 +62,8 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
     , m_tabPanel(new QWidget(this))
     , m_addressPanel(new AddressPanel(this))
     , m_documents(new DocumentArea(m_mdi, engines, m_tabPanel))
-    , m_menus(new MainMenus(this)) {
+    , m_menus(new MainMenus(this))
+    , m_commands(new CommandSet(*m_documents, this)) {
     setObjectName(QStringLiteral("frmMain"));
     buildWindow();
     connectMenus();
@@ -97,6 +101,8 @@ void MainWindow::buildWindow() {
     clientLayout->setSpacing(0);
     clientLayout->addWidget(m_bands);
     clientLayout->addWidget(m_mdi, 1);
+    m_findBar = new FindBar(*m_documents, client);
+    clientLayout->addWidget(m_findBar);
     setCentralWidget(client);
 
     statusBar()->setObjectName(QStringLiteral("vbalStatusBar1"));
@@ -147,6 +153,14 @@ void MainWindow::buildBands() {
     connect(m_sitesToolbar, &SitesToolbar::contextMenuRequested, this,
             [this](const QPoint& pos) { showBandPopup(pos, false); });
     connect(m_sitesToolbar, &SitesToolbar::linkClicked, this, &MainWindow::LoadNewDoc);
+    connect(m_browseToolbar, &BrowseToolbar::buttonClicked, m_commands, &CommandSet::buttonClicked);
+    connect(m_browseToolbar, &BrowseToolbar::dropDownRequested, this,
+            [this](const QString& key, const QPoint& pos) {
+                if (key == QLatin1String("New"))
+                    m_commands->showNewMenu(m_menus->NewPage(), pos);
+                else
+                    m_commands->ShowHistoryMenu(key == QLatin1String("Back"), pos);
+            });
     connect(m_bands, &BandContainer::layoutChanged, this, [this] { applyResizeRule(); });
 }
 
@@ -193,9 +207,8 @@ void MainWindow::connectMenus() {
                 [docs] { docs->mnuWindowTileHorizontal_Click(); });
     onTriggered(m, "mnuWindowTileVertical", docs, [docs] { docs->mnuWindowTileVertical_Click(); });
     onTriggered(m, "mnuWindowArrangeIcons", docs, [docs] { docs->mnuWindowArrangeIcons_Click(); });
-    onTriggered(m, "mnuNewHome1", this, [this] { LoadNewDoc(appSettings().Home1); });
-    onTriggered(m, "mnuNewHome2", this, [this] { LoadNewDoc(appSettings().Home2); });
-    onTriggered(m, "mnuNewPageBlank", this, [this] { mnuNewPageBlank_Click(); });
+    m_commands->connectMenus(m);
+    m_findBar->connectMenus(m);
 
     QMenu* window = m.menu(QStringLiteral("mnuWindow"));
     QAction* last = m.action(QStringLiteral("mnuWindowArrangeIcons"));
@@ -244,7 +257,8 @@ void MainWindow::Form_Load(const QString& commandLine) {
     // 18. The tray icon is added here when MinimizeToTray is on, once it exists.
     Trace("settings loaded");
 
-    // 20. Menu pictures are assigned here once the image list exists.
+    // 20. Menu pictures.
+    applyMenuImages(*m_menus);
     Trace("menu images set");
     // 21. Status-bar panels are set up here once they exist; the tab bar draws its own icons.
     Trace("1");
@@ -378,23 +392,25 @@ void MainWindow::mnuFileNew_Click() {
     LoadNewDoc(appSettings().Home1);
 }
 
+// Other windows and the keyboard hook reach these commands through the frame.
 void MainWindow::mnuNewPageBlank_Click() {
-    LoadNewDoc(QStringLiteral("about:blank"));
+    m_commands->mnuNewPageBlank_Click();
 }
 
 void MainWindow::mnuNavigateStop_Click() {
-    if (DocumentWindow* doc = activeDocument())
-        doc->WebBrowser1()->Stop();
+    m_commands->StopLoading();
 }
 
-void MainWindow::mnuFileOpen_Click() {}
-void MainWindow::mnuNavigateSearch_Click() {}
+void MainWindow::mnuFileOpen_Click() {
+    m_commands->mnuFileOpen_Click();
+}
+
+void MainWindow::mnuNavigateSearch_Click() {
+    m_commands->OpenSearch();
+}
 
 void MainWindow::Home() {
-    if (appSettings().OpenDocCount <= 0 || !activeDocument())
-        LoadNewDoc(appSettings().Home1);
-    else
-        activeDocument()->WebBrowser1()->Navigate(appSettings().Home1);
+    m_commands->Home();
 }
 
 void MainWindow::mnuViewNavigator_Click() {
@@ -559,7 +575,8 @@ void MainWindow::Unload() {
     // 1. No more hand-overs or hooked keys.
     removeHandOver();
     m_keyboardHook->remove();
-    // 2. Reset Font runs here once the font commands exist.
+    // 2. The engine is left at the medium text size.
+    m_commands->mnuEditResetFont_Click();
 
     // 3-4. Geometry when not minimized; the maximized state in any case.
     if (!isMinimized())

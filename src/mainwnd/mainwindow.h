@@ -15,9 +15,11 @@ namespace kelvane {
 class AddressPanel;
 class BandContainer;
 class BrowseToolbar;
+class CommandSet;
 class DocumentArea;
 class DocumentWindow;
 class EngineFactory;
+class FindBar;
 class HandOverServer;
 class KeyboardHook;
 class MainMenus;
@@ -69,6 +71,8 @@ public:
     BrowseToolbar* browseToolbar() const { return m_browseToolbar; }
     SitesToolbar* sitesToolbar() const { return m_sitesToolbar; }
     ViewToggles* viewToggles() const { return m_viewToggles; }
+    CommandSet& commands() const { return *m_commands; }
+    FindBar* findBar() const { return m_findBar; }
     TabBar* tabBar() const;
     NavigatorWindow* navigator() const { return m_navigator; }
 
@@ -111,6 +115,8 @@ private:
     BrowseToolbar* m_browseToolbar = nullptr;
     SitesToolbar* m_sitesToolbar = nullptr;
     ViewToggles* m_viewToggles = nullptr;
+    CommandSet* m_commands = nullptr;
+    FindBar* m_findBar = nullptr;
     NavigatorWindow* m_navigator = nullptr;
     bool m_unloaded = false;
     bool m_shownOnce = false;

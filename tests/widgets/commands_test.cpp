@@ -66,12 +66,6 @@ protected:
         app.eMail = kMail;
         app.News = kNews;
         window.show();
-        // The frame still serves three items of the New popup itself until the command set
-        // is wired in; each must run once.
-        for (const char* item : {"mnuNewHome1", "mnuNewHome2", "mnuNewPageBlank"})
-            QObject::disconnect(window.menus().action(QLatin1String(item)), nullptr, &window,
-                                nullptr);
-        commands.connectMenus(window.menus());
     }
     ~Commands() override { window.close(); }
 
@@ -94,7 +88,7 @@ protected:
     test::IsolatedHome home;
     FakeEngineFactory engines;
     MainWindow window{engines, nullptr};
-    CommandSet commands{window.documentArea(), &window};
+    CommandSet& commands = window.commands();
 };
 
 TEST_F(Commands, RuleANavigatesTheActiveDocumentOrOpensOne) {
