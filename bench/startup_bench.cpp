@@ -15,11 +15,15 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include "benchsupport.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <optional>
 
 namespace {
+
+using namespace kelvane;
 
 const char* const kMilestones[] = {"main window shown", "first document loaded"};
 constexpr int kMilestoneCount = 2;
@@ -29,68 +33,17 @@ const QByteArray kPage = "<!doctype html><html><head><title>Start-up page</title
                          "<body><h1>Start-up page</h1><p>A small page served locally.</p>"
                          "</body></html>";
 
-// Answers every request with the page and closes the connection.
-class PageServer : public QTcpServer {
-public:
-    PageServer() {
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = nextPendingConnection()) {
-                connect(socket, &QTcpSocket::readyRead, socket, [socket] {
-                    socket->readAll();
-                    if (socket->property("answered").toBool())
-                        return;
-                    socket->setProperty("answered", true);
-                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n"
-                                  "Content-Length: " +
-                                  QByteArray::number(kPage.size()) +
-                                  "\r\nConnection: close\r\n\r\n" + kPage);
-                    socket->disconnectFromHost();
-                });
-                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            }
-        });
-    }
-};
-
 struct Run {
     std::optional<qint64> milestones[kMilestoneCount];
 };
 
-QProcessEnvironment runEnvironment(const QTemporaryDir& home) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const QString root = home.path();
-    env.insert(QStringLiteral("HOME"), root + QStringLiteral("/home"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), root + QStringLiteral("/config"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), root + QStringLiteral("/data"));
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), root + QStringLiteral("/cache"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/runtime"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("kelvane.bench=true"));
-    env.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{category}: %{message}"));
-    return env;
-}
-
-void prepareHome(const QTemporaryDir& home) {
-    const QString root = home.path();
-    for (const char* sub : {"/home", "/config/Kelvane", "/data", "/cache", "/runtime"})
-        QDir().mkpath(root + QLatin1String(sub));
-    QFile::setPermissions(root + QStringLiteral("/runtime"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    // A first start would ask to become the default browser and wait for an answer.
-    QFile settings(root + QStringLiteral("/config/Kelvane/Kelvane.ini"));
-    if (settings.open(QIODevice::WriteOnly)) {
-        settings.write("[Settings]\nCheckIfDefault=False\n");
-        settings.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    }
-}
-
 Run runOnce(const QString& program, const QString& url) {
     Run run;
     QTemporaryDir home;
-    prepareHome(home);
+    bench::prepareHome(home);
 
     QProcess process;
-    process.setProcessEnvironment(runEnvironment(home));
+    process.setProcessEnvironment(bench::isolatedEnvironment(home));
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.setStandardOutputFile(QProcess::nullDevice());
 
@@ -136,12 +89,10 @@ Run runOnce(const QString& program, const QString& url) {
     return run;
 }
 
-std::optional<double> median(QList<qint64> values) {
+std::optional<double> median(const QList<qint64>& values) {
     if (values.isEmpty())
         return std::nullopt;
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? double(values[n / 2]) : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+    return bench::median(QList<double>(values.begin(), values.end()));
 }
 
 struct Summary {
@@ -206,12 +157,12 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    PageServer server;
-    if (!server.listen(QHostAddress::LocalHost, 0)) {
+    bench::PageServer server(kPage);
+    if (!server.isListening()) {
         std::fputs("startup_bench: cannot listen on 127.0.0.1\n", stderr);
         return 1;
     }
-    const QString url = QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort());
+    const QString url = server.url();
 
     const Summary browser =
         measure(QStringLiteral("browser"), parser.value(browserOption), url, runs);
