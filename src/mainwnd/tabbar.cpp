@@ -52,7 +52,8 @@ void TabBar::updateRows(int first, int last) {
         const int docIndex = row + 1;
         setTabText(row, m_documents.tabCaption(docIndex));
         setTabToolTip(row, m_documents.tabToolTip(docIndex));
-        setTabIcon(row, tabIcon(m_documents.tabIcon(docIndex)));
+        // The free function: QTabBar::tabIcon would answer the tab's current icon.
+        setTabIcon(row, kelvane::tabIcon(m_documents.tabIcon(docIndex)));
     }
 }
 

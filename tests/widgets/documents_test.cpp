@@ -1,6 +1,7 @@
 // The document windows, their tabs and rows, driven through the main window with a fake engine.
 #include "app/appsettings.h"
 #include "document/documentwindow.h"
+#include "document/tabicons.h"
 #include "fakes/fakeengine.h"
 #include "mainwnd/addresspanel.h"
 #include "mainwnd/documentarea.h"
@@ -96,6 +97,8 @@ TEST_F(Documents, ProgressPercentagesAndIcons) {
     e->fireProgress(0, 0);
     EXPECT_EQ(status(1), QStringLiteral("Completed"));
     EXPECT_EQ(icon(1), 8);
+    EXPECT_EQ(window.tabBar()->tabIcon(0).cacheKey(), kelvane::tabIcon(8).cacheKey())
+        << "the tab shows the picture of its state";
     EXPECT_EQ(progressTag(), QStringLiteral("0"));
     EXPECT_FALSE(doc(1)->IsLoading);
     EXPECT_EQ(window.addressPanel()->AddressBar()->currentText(), QStringLiteral("http://one/end"));
