@@ -116,8 +116,10 @@ void MainWindow::buildWindow() {
     connect(m_documents, &DocumentArea::statusText, panel1, &QLabel::setText);
     connect(m_documents, &DocumentArea::progressPercent, this,
             [this](int percent) { statusBar()->setProperty("Tag", QString::number(percent)); });
-    connect(m_documents, &DocumentArea::addressText, this,
-            [this](const QString& address) { m_addressPanel->AddressBar()->setEditText(address); });
+    connect(m_documents, &DocumentArea::addressText, m_addressPanel, &AddressPanel::setPageAddress);
+    connect(m_documents, &DocumentArea::addressOpened, m_addressPanel, &AddressPanel::addTyped);
+    connect(m_addressPanel, &AddressPanel::navigateRequested, this, &MainWindow::addressNavigate);
+    connect(m_addressPanel, &AddressPanel::openInNewRequested, this, &MainWindow::LoadNewDoc);
     connect(m_documents, &DocumentArea::securityIcon, this,
             [this](int icon) { statusBar()->setProperty("SecurityIcon", icon); });
     connect(m_documents, &DocumentArea::documentLoaded, this, [] {
@@ -197,6 +199,9 @@ void MainWindow::connectMenus() {
     onTriggered(m, "mnuFileClose", docs, [docs] { docs->mnuFileClose_Click(); });
     onTriggered(m, "mnuFileExit", this, [this] { mnuFileExit_Click(); });
     onTriggered(m, "mnuViewNavigator", this, [this] { mnuViewNavigator_Click(); });
+    onTriggered(m, "mnuViewStatusBar", this, [this] {
+        statusBar()->setVisible(m_menus->action(QStringLiteral("mnuViewStatusBar"))->isChecked());
+    });
     onTriggered(m, "mnuViewTabsShrinkAll", docs, [docs] { docs->mnuViewTabsShrinkAll_Click(); });
     onTriggered(m, "mnuViewTabsShrinkAllbutActive", docs,
                 [docs] { docs->mnuViewTabsShrinkAllbutActive_Click(); });

@@ -5,11 +5,15 @@
 #include "document/documentwindow.h"
 #include "fakes/fakeengine.h"
 #include "mainwnd/addresspanel.h"
+#include "mainwnd/band.h"
+#include "mainwnd/bandcontainer.h"
+#include "mainwnd/browsetoolbar.h"
 #include "mainwnd/documentarea.h"
 #include "mainwnd/mainwindow.h"
 #include "mainwnd/menus.h"
 #include "mainwnd/resizerule.h"
 #include "mainwnd/tabbar.h"
+#include "mainwnd/viewtoggles.h"
 #include "navigator/navigatorwindow.h"
 #include "platform/twips.h"
 #include "support/isolation.h"
@@ -17,6 +21,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
@@ -147,7 +152,8 @@ TEST_F(MainFrame, StoredLookComesBack) {
         run.window.setWindowState(Qt::WindowNoState);
         run.window.setGeometry(30, 40, 500, 400);
         run.window.navigator()->hide();
-        run.window.statusBar()->hide();
+        run.window.menus().action(QStringLiteral("mnuViewStatusBar"))->trigger();
+        EXPECT_TRUE(run.window.statusBar()->isHidden());
         run.close();
     }
     EXPECT_EQ(stored(QStringLiteral("MainMaximized")), QStringLiteral("False"));
@@ -286,4 +292,99 @@ TEST_F(MainFrame, ResizeRuleLaysOutTheAddressRow) {
     EXPECT_EQ(p->GoNew()->x(), twipsToPixels(out.goNewLeft, dpi));
     EXPECT_EQ(run.window.tabBar()->width(), twipsToPixels(out.tabBarWidth, dpi));
     EXPECT_LE(p->GoNew()->geometry().right(), run.window.width());
+}
+
+TEST_F(MainFrame, BarsToolbarAndTypedHistorySurviveARestart) {
+    QList<ToolbarLayout::Entry> customised;
+    {
+        Session run(QStringLiteral("http://one/"));
+        MainWindow& w = run.window;
+        QComboBox* box = w.addressPanel()->AddressBar();
+        QApplication::setActiveWindow(&w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        const auto type = [box](const QString& text) {
+            box->setFocus();
+            box->lineEdit()->clear();
+            QTest::keyClicks(box, text);
+            QTest::keyClick(box, Qt::Key_Return);
+        };
+        type(QStringLiteral("a"));
+        type(QStringLiteral("a"));
+        EXPECT_EQ(w.addressPanel()->items().count(QStringLiteral("a")), 1);
+        type(QStringLiteral("b"));
+        type(QStringLiteral("a"));
+        EXPECT_EQ(run.engine(1)->navigated().last(), QStringLiteral("a"));
+
+        w.viewToggles()->toggle(2); // the sites toolbar, hidden at first
+        w.viewToggles()->toggle(4); // the tabs bar
+        w.bands()->band(2)->setNewRow(false);
+        customised = BrowseToolbar::designLayout();
+        customised.move(4, 0); // Stop first
+        customised[1].visible = false;
+        ASSERT_TRUE(w.browseToolbar()->applyLayout(customised));
+        run.close();
+    }
+    // The list from the top: a, b, a, and the command line's address LoadNewDoc put there.
+    EXPECT_EQ(stored(QStringLiteral("HistoryCount")), QStringLiteral("4"));
+    EXPECT_EQ(stored(QStringLiteral("HistorySite1")), QStringLiteral("http://one/"))
+        << "oldest first";
+    EXPECT_EQ(stored(QStringLiteral("HistorySite2")), QStringLiteral("a"));
+    EXPECT_EQ(stored(QStringLiteral("HistorySite3")), QStringLiteral("b"));
+    EXPECT_EQ(stored(QStringLiteral("SitesToolbarVisible")), QStringLiteral("True"));
+    EXPECT_EQ(stored(QStringLiteral("TabsBarVisible")), QStringLiteral("False"));
+    EXPECT_EQ(stored(QStringLiteral("BandRow2")), QStringLiteral("False"));
+    EXPECT_EQ(stored(QStringLiteral("BandWidth4")), QStringLiteral("1000"));
+
+    Session again(QStringLiteral("a"));
+    MainWindow& w = again.window;
+    EXPECT_EQ(w.addressPanel()->items(),
+              (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("a"),
+                           QStringLiteral("http://one/")}))
+        << "the same list; reopening the top address adds nothing";
+    EXPECT_TRUE(w.viewToggles()->isVisible(2));
+    EXPECT_FALSE(w.viewToggles()->isVisible(4));
+    EXPECT_TRUE(w.menus().action(QStringLiteral("mnuViewSitesToolbar"))->isChecked());
+    EXPECT_TRUE(w.menus().action(QStringLiteral("mnuCustomSitesTB"))->isChecked());
+    EXPECT_FALSE(w.menus().action(QStringLiteral("mnuViewTabsBar"))->isChecked());
+    EXPECT_FALSE(w.bands()->band(2)->newRow());
+    EXPECT_EQ(w.browseToolbar()->currentLayout(), customised);
+
+    for (int bar : {1, 2, 3})
+        w.viewToggles()->toggle(bar);
+    EXPECT_TRUE(w.bands()->isHidden()) << "all four bars hidden hide the container";
+    w.menus().action(QStringLiteral("mnuCustomAddressBar"))->trigger();
+    EXPECT_FALSE(w.bands()->isHidden());
+    EXPECT_TRUE(w.menus().action(QStringLiteral("mnuViewAddressBar"))->isChecked());
+}
+
+TEST_F(MainFrame, EnterWithNoDocumentOpensOneAndListsTheAddressOnce) {
+    Session run(QStringLiteral("http://one/"));
+    run.area().mnuFileClose_Click();
+    ASSERT_EQ(run.area().count(), 0);
+    QComboBox* box = run.window.addressPanel()->AddressBar();
+    QApplication::setActiveWindow(&run.window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&run.window));
+    box->setFocus();
+    box->lineEdit()->clear();
+    QTest::keyClicks(box, QStringLiteral(" typed text "));
+    QTest::keyClick(box, Qt::Key_Return);
+    ASSERT_EQ(run.area().count(), 1);
+    EXPECT_EQ(run.engine(1)->navigated(), QStringList{QStringLiteral(" typed text ")})
+        << "passed as typed";
+    EXPECT_EQ(run.window.addressPanel()->items().count(QStringLiteral(" typed text ")), 1);
+}
+
+TEST_F(MainFrame, DocumentCommandsAndButtonsFollowTheDocumentCount) {
+    Session run(QStringLiteral("http://one/"));
+    BrowseToolbar* bar = run.window.browseToolbar();
+    const QStringList documentButtons = {QStringLiteral("Back"), QStringLiteral("Forward"),
+                                         QStringLiteral("Refresh"), QStringLiteral("Stop")};
+    for (const QString& key : documentButtons)
+        EXPECT_TRUE(bar->button(key)->isEnabled()) << qPrintable(key);
+    run.area().mnuFileClose_Click();
+    for (const QString& key : documentButtons)
+        EXPECT_FALSE(bar->button(key)->isEnabled()) << qPrintable(key);
+    for (const char* key : {"New", "Home", "Home2", "Mail", "Search", "News"})
+        EXPECT_TRUE(bar->button(QLatin1String(key))->isEnabled()) << key;
+    EXPECT_FALSE(run.window.menus().action(QStringLiteral("mnuEditFind"))->isEnabled());
 }
