@@ -3,26 +3,22 @@
 #include "mainwnd/menuimages.h"
 #include "mainwnd/menus.h"
 
+#include "mainwnd/themedpictures.h"
+
 #include <QAction>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFont>
-#include <QPainter>
-#include <QPixmap>
-
-#include <array>
 
 namespace kelvane {
 
 namespace {
 
-struct ThemeNames {
+struct Picture {
     const char* key;
-    std::array<const char*, 3> names; // freedesktop names, best first; null ends the list
+    ThemeNames names;
 };
 
 // clang-format off
-const ThemeNames kThemeNames[] = {
+const Picture kPictures[] = {
     {"Open", {"document-open", "folder-open", nullptr}},
     {"Options1", {"preferences-other", "preferences-desktop", nullptr}},
     {"Options", {"preferences-system", "configure", "preferences-other"}},
@@ -43,78 +39,38 @@ const ThemeNames kThemeNames[] = {
     {"FontUp", {"zoom-in", "format-font-size-more", nullptr}},
     {"Favorites", {"bookmarks", "user-bookmarks", "bookmark-new"}},
     {"Search", {"system-search", "edit-find", nullptr}},
-    // No standard name tells the second home page from the first: see secondHome().
+    // No standard name tells the second home page from the first: the theme's home with a "2".
     {"Home2", {nullptr, nullptr, nullptr}},
     {"Mail", {"mail-message-new", "internet-mail", "mail-unread"}},
     {"News", {"internet-news-reader", "application-rss+xml", nullptr}},
 };
 // clang-format on
 
-const ThemeNames* themeNames(const QString& key) {
-    for (const ThemeNames& entry : kThemeNames) {
+const Picture* picture(const QString& key) {
+    for (const Picture& entry : kPictures) {
         if (key == QLatin1String(entry.key))
             return &entry;
     }
     return nullptr;
 }
 
-QIcon themeIcon(const ThemeNames& entry) {
-    for (const char* name : entry.names) {
-        if (name && QIcon::hasThemeIcon(QLatin1String(name)))
-            return QIcon::fromTheme(QLatin1String(name));
-    }
-    return {};
-}
-
-// The theme's home picture with a small "2" badge in its lower right corner, so that Home 2
-// matches Home 1 in a themed menu.
-QIcon secondHome(const QIcon& home) {
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32}) {
-        QPixmap pixmap = home.pixmap(size, size);
-        if (pixmap.isNull())
-            continue;
-        pixmap.setDevicePixelRatio(1.0);
-        pixmap = pixmap.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const qreal badge = size * 0.6;
-        const QRectF circle(size - badge, size - badge, badge, badge);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0x26, 0xa2, 0x69));
-        painter.drawEllipse(circle);
-        QFont font;
-        font.setBold(true);
-        font.setPixelSize(std::max(6, int(badge * 0.85)));
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(circle, Qt::AlignCenter, QStringLiteral("2"));
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+QString resourceOf(const QString& key) {
+    return QStringLiteral(":/icons/menu-") + key + QStringLiteral(".svg");
 }
 
 } // namespace
 
 QIcon builtInMenuPicture(const QString& key) {
-    if (GetMenuImageIndex(key) < 0)
-        return {};
-    const QString path = QStringLiteral(":/icons/menu-") + key + QStringLiteral(".svg");
-    return QFile::exists(path) ? QIcon(path) : QIcon();
+    return GetMenuImageIndex(key) < 0 ? QIcon() : builtInPicture(resourceOf(key));
 }
 
 QIcon menuPicture(const QString& key) {
-    const ThemeNames* entry = themeNames(key);
+    const Picture* entry = picture(key);
     if (!entry)
         return {};
-    if (key == QLatin1String("Home2")) {
-        if (const QIcon home = themeIcon(*themeNames(QStringLiteral("Home1"))); !home.isNull())
-            return secondHome(home);
-    } else if (QIcon icon = themeIcon(*entry); !icon.isNull()) {
-        return icon;
-    }
-    return builtInMenuPicture(key);
+    if (key == QLatin1String("Home2"))
+        return themedSecondHome(picture(QStringLiteral("Home1"))->names, resourceOf(key));
+    return themedPicture(entry->names, resourceOf(key));
 }
 
 void SetMenuImage(const MainMenus& menus, const QString& key, const QString& itemName) {
