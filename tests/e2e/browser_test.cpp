@@ -21,21 +21,16 @@ using test::waitUntil;
 
 namespace {
 
-QString page(const QString& title, const QString& body = {}) {
-    return QStringLiteral(
-               "<!doctype html><html><head><title>%1</title></head><body>%2</body></html>")
-        .arg(title, body);
-}
-
 class Browser : public ::testing::Test {
 protected:
     Browser() {
         server.addPage(
             QStringLiteral("/a"),
-            page(QStringLiteral("Page A"),
-                 QStringLiteral("<a id='blank' href='/c' target='_blank'>C</a>"
-                                "<button id='close' onclick='window.close()'>x</button>")));
-        server.addPage(QStringLiteral("/c"), page(QStringLiteral("Page C")));
+            test::htmlPage(
+                QStringLiteral("Page A"),
+                QStringLiteral("<a id='blank' href='/c' target='_blank'>C</a>"
+                               "<button id='close' onclick='window.close()'>x</button>")));
+        server.addPage(QStringLiteral("/c"), test::htmlPage(QStringLiteral("Page C")));
         appSettings() = AppSettings();
         window.Form_Load(server.url(QStringLiteral("/a")));
         window.show();

@@ -23,21 +23,16 @@ using test::waitUntil;
 
 namespace {
 
-QString page(const QString& title, const QString& body = {}) {
-    return QStringLiteral(
-               "<!doctype html><html><head><title>%1</title></head><body>%2</body></html>")
-        .arg(title, body);
-}
-
 class RealEngine : public ::testing::Test {
 protected:
     RealEngine() {
-        server.addPage(QStringLiteral("/fox"),
-                       page(QStringLiteral("Foxes"),
-                            QStringLiteral("<p>The quick brown fox.</p><p>A fox again.</p>"
-                                           "<p>Third FOX, and no other.</p>")));
+        server.addPage(
+            QStringLiteral("/fox"),
+            test::htmlPage(QStringLiteral("Foxes"),
+                           QStringLiteral("<p>The quick brown fox.</p><p>A fox again.</p>"
+                                          "<p>Third FOX, and no other.</p>")));
         for (const char* name : {"/h1", "/h2", "/h3", "/h4"})
-            server.addPage(QLatin1String(name), page(QLatin1String(name).mid(1)));
+            server.addPage(QLatin1String(name), test::htmlPage(QLatin1String(name).mid(1)));
         appSettings() = AppSettings();
         window.Form_Load(server.url(QStringLiteral("/fox")));
         window.resize(800, 600);

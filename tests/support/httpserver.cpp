@@ -163,4 +163,10 @@ void TestHttpServer::reply(QTcpSocket* socket, const QByteArray& status,
     socket->disconnectFromHost();
 }
 
+QString htmlPage(const QString& title, const QString& body) {
+    return QStringLiteral(
+               "<!doctype html><html><head><title>%1</title></head><body>%2</body></html>")
+        .arg(title, body);
+}
+
 } // namespace kelvane::test

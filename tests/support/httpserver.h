@@ -64,4 +64,7 @@ private:
     QTimer m_idle;
 };
 
+// A small HTML page with a title and a body.
+QString htmlPage(const QString& title, const QString& body = {});
+
 } // namespace kelvane::test
