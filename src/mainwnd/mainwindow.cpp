@@ -554,7 +554,7 @@ void MainWindow::QueryUnload() {
         SaveOpenDocuments();
     if (appSettings().CleanOnExit) {
         m_addressPanel->clearHistory();
-        // The engine profile's cleaner runs here once it exists.
+        m_engines.CleanHistory();
     }
 }
 

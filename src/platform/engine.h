@@ -118,6 +118,8 @@ public:
     virtual ~EngineFactory();
     virtual WebBrowser* createBrowser(QWidget* parent) = 0;
     virtual std::unique_ptr<Customizer> createCustomizer(WebBrowser* browser) = 0;
+    // The engine's history cleaner: temporary files, cookies and history of every page.
+    virtual void CleanHistory() = 0;
 };
 
 } // namespace kelvane

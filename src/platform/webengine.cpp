@@ -505,4 +505,8 @@ std::unique_ptr<Customizer> QtEngineFactory::createCustomizer(WebBrowser* browse
     return std::make_unique<QtCustomizer>(qobject_cast<QtWebBrowser*>(browser));
 }
 
+void QtEngineFactory::CleanHistory() {
+    WebEngineProfile::CleanHistory();
+}
+
 } // namespace kelvane

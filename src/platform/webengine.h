@@ -104,6 +104,7 @@ class QtEngineFactory : public EngineFactory {
 public:
     WebBrowser* createBrowser(QWidget* parent) override;
     std::unique_ptr<Customizer> createCustomizer(WebBrowser* browser) override;
+    void CleanHistory() override;
 };
 
 } // namespace kelvane

@@ -139,18 +139,21 @@ class FakeEngineFactory : public EngineFactory {
 public:
     WebBrowser* createBrowser(QWidget* parent) override;
     std::unique_ptr<Customizer> createCustomizer(WebBrowser* browser) override;
+    void CleanHistory() override { ++m_cleanHistoryCount; }
 
     // Browsers already deleted are null entries.
     QList<QPointer<FakeWebBrowser>> browsers() const { return m_browsers; }
     FakeWebBrowser* lastBrowser() const;
     int createdCount() const { return m_browsers.size(); }
     int customizerCount() const { return m_customizerCount; }
+    int cleanHistoryCount() const { return m_cleanHistoryCount; }
     // Runs on every new browser before it is handed out (to script it).
     void setOnCreate(std::function<void(FakeWebBrowser*)> onCreate) { m_onCreate = onCreate; }
 
 private:
     QList<QPointer<FakeWebBrowser>> m_browsers;
     int m_customizerCount = 0;
+    int m_cleanHistoryCount = 0;
     std::function<void(FakeWebBrowser*)> m_onCreate;
 };
 

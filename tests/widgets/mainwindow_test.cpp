@@ -388,3 +388,15 @@ TEST_F(MainFrame, DocumentCommandsAndButtonsFollowTheDocumentCount) {
         EXPECT_TRUE(bar->button(QLatin1String(key))->isEnabled()) << key;
     EXPECT_FALSE(run.window.menus().action(QStringLiteral("mnuEditFind"))->isEnabled());
 }
+
+TEST_F(MainFrame, CleanOnExitEmptiesTheHistoriesFirst) {
+    Settings::writeBool(QStringLiteral("CleanOnExit"), true);
+    Settings::writeInt16(QStringLiteral("QSearchSearchListCount"), 5);
+    SettingsStore::sync();
+    Session run(QStringLiteral("http://one/"));
+    ASSERT_FALSE(run.window.addressPanel()->items().isEmpty());
+    run.close();
+    EXPECT_EQ(run.engines.cleanHistoryCount(), 1);
+    EXPECT_EQ(stored(QStringLiteral("HistoryCount")), QStringLiteral("0"));
+    EXPECT_EQ(stored(QStringLiteral("QSearchSearchListCount")), QStringLiteral("0"));
+}
