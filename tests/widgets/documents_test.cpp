@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTest>
@@ -314,4 +315,24 @@ TEST_F(Documents, WindowMenuListsTheDocuments) {
     }
     EXPECT_EQ(texts,
               (QStringList{QStringLiteral("&1 One && more"), QStringLiteral("&2 http://two/ *")}));
+}
+
+TEST_F(Documents, WindowArrangements) {
+    open(QStringLiteral("http://two/"));
+    QMdiArea* mdi = window.mdiArea();
+    const QList<QMdiSubWindow*> windows = mdi->subWindowList(QMdiArea::CreationOrder);
+    ASSERT_EQ(windows.size(), 2);
+    area().mnuWindowTileVertical_Click();
+    EXPECT_FALSE(windows[0]->isMaximized());
+    EXPECT_EQ(windows[0]->y(), windows[1]->y()) << "side by side";
+    EXPECT_LT(windows[0]->x(), windows[1]->x());
+    area().mnuWindowTileHorizontal_Click();
+    EXPECT_EQ(windows[0]->x(), windows[1]->x()) << "one above the other";
+    EXPECT_LT(windows[0]->y(), windows[1]->y());
+    area().mnuWindowCascade_Click();
+    EXPECT_NE(windows[0]->pos(), windows[1]->pos());
+    windows[0]->showMinimized();
+    area().mnuWindowArrangeIcons_Click();
+    EXPECT_EQ(windows[0]->geometry().bottom(), mdi->viewport()->rect().bottom())
+        << "minimized documents line up along the bottom";
 }
