@@ -273,9 +273,7 @@ void SaveSetting(const QString& appName, const QString& section, const QString& 
 namespace SettingsStore {
 
 QString filePath(const QString& appName) {
-    // configDir() names the program's own folder; other applications sit beside it.
-    const QString base = QFileInfo(QDir::cleanPath(paths::configDir())).path();
-    return base + QLatin1Char('/') + appName + QLatin1Char('/') + appName + QStringLiteral(".ini");
+    return QDir::cleanPath(QStringLiteral("%1/%2/%2.ini").arg(paths::configHome(), appName));
 }
 
 void sync() {

@@ -22,7 +22,7 @@ void SaveSetting(const QString& appName, const QString& section, const QString& 
 namespace SettingsStore {
 
 // $XDG_CONFIG_HOME/<app>/<app>.ini
-QString filePath(const QString& appName = QStringLiteral("Kelvane"));
+QString filePath(const QString& appName = QLatin1String(kAppName));
 
 // Writes every pending change now; each file is replaced whole or not at all.
 void sync();

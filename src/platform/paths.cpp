@@ -19,10 +19,14 @@ QString fromEnvOr(const char* var, const QString& fallback)
 
 } // namespace
 
+QString configHome()
+{
+    return fromEnvOr("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"));
+}
+
 QString configDir()
 {
-    const QString base = fromEnvOr("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"));
-    return base + QStringLiteral("/Kelvane");
+    return configHome() + QStringLiteral("/Kelvane");
 }
 
 QString dataDir()

@@ -4,7 +4,9 @@
 
 namespace kelvane::paths {
 
-// $XDG_CONFIG_HOME/Kelvane (created private to the user when missing).
+// $XDG_CONFIG_HOME (or ~/.config): the folder every application's settings folder sits in.
+QString configHome();
+// configHome()/Kelvane.
 QString configDir();
 // $XDG_DATA_HOME/Kelvane: notes, blocked sites, favorites, the engine profile.
 QString dataDir();
