@@ -10,8 +10,7 @@ namespace kelvane::paths {
 
 namespace {
 
-QString fromEnvOr(const char* var, const QString& fallback)
-{
+QString fromEnvOr(const char* var, const QString& fallback) {
     const QString value = qEnvironmentVariable(var);
     // A relative XDG path is invalid and must be ignored.
     return (!value.isEmpty() && QDir::isAbsolutePath(value)) ? value : fallback;
@@ -19,35 +18,31 @@ QString fromEnvOr(const char* var, const QString& fallback)
 
 } // namespace
 
-QString configHome()
-{
+QString configHome() {
     return fromEnvOr("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"));
 }
 
-QString configDir()
-{
+QString configDir() {
     return configHome() + QStringLiteral("/Kelvane");
 }
 
-QString dataDir()
-{
+QString dataDir() {
     const QString base =
         fromEnvOr("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
     return base + QStringLiteral("/Kelvane");
 }
 
-QString runtimeDir()
-{
+QString runtimeDir() {
     const QString value = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!value.isEmpty() && QDir::isAbsolutePath(value) && QDir(value).exists())
         return value;
-    const QString fallback = QDir::tempPath() + QStringLiteral("/kelvane-") + QString::number(getuid());
+    const QString fallback =
+        QDir::tempPath() + QStringLiteral("/kelvane-") + QString::number(getuid());
     ensurePrivateDir(fallback);
     return fallback;
 }
 
-bool ensurePrivateDir(const QString& dir)
-{
+bool ensurePrivateDir(const QString& dir) {
     QDir d(dir);
     if (d.exists())
         return true;
