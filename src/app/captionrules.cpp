@@ -80,16 +80,11 @@ Scanned scanNumber(QStringView text, qsizetype pos, bool skipBlanks) {
 
 // Rounds half to even into the 16-bit range; nullopt on overflow.
 std::optional<qint16> roundToInt16(const QString& number) {
-    // The text is well formed, so the only failures are overflow (infinity) and underflow
-    // (0, which is the right value).
-    const double value = QLocale::c().toDouble(number);
-    if (!std::isfinite(value))
-        return std::nullopt;
-    double rounded = std::floor(value);
-    const double rest = value - rounded;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(rounded, 2.0) != 0.0))
-        rounded += 1.0;
-    if (rounded < -32768.0 || rounded > 32767.0)
+    // The text is well formed, so the only failures are overflow (infinity, out of range
+    // below) and underflow (0, which is the right value). The default rounding mode takes
+    // halves to even.
+    const double rounded = std::nearbyint(QLocale::c().toDouble(number));
+    if (!(rounded >= -32768.0 && rounded <= 32767.0))
         return std::nullopt;
     return qint16(rounded);
 }

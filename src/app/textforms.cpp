@@ -30,21 +30,12 @@ template <typename T> std::optional<T> parseNumber(const QString& text) {
     return value;
 }
 
-double roundHalfToEven(double value) {
-    const double lower = std::floor(value);
-    const double fraction = value - lower;
-    if (fraction < 0.5)
-        return lower;
-    if (fraction > 0.5)
-        return lower + 1.0;
-    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
-}
-
 template <typename Int> std::optional<Int> integerFromText(const QString& text) {
     const std::optional<double> number = parseNumber<double>(text);
     if (!number)
         return std::nullopt;
-    const double rounded = roundHalfToEven(*number);
+    // The default rounding mode takes halves to even.
+    const double rounded = std::nearbyint(*number);
     if (rounded < double(std::numeric_limits<Int>::min()) ||
         rounded > double(std::numeric_limits<Int>::max()))
         return std::nullopt;
