@@ -8,13 +8,8 @@ namespace kelvane {
 namespace {
 
 // Defaults come from the catalogue, so they are stated once.
-QString defaultText(const QString& key) {
-    const std::optional<CatalogueEntry> entry = catalogueEntry(key);
-    return entry ? entry->defaultText : QString();
-}
-
 bool defaultBool(const QString& key) {
-    return forms::boolFromText(defaultText(key)).value_or(false);
+    return forms::boolFromText(catalogueDefault(key)).value_or(false);
 }
 
 QString linkKey(int i, const char* suffix) {
@@ -28,27 +23,27 @@ AppSettings::AppSettings()
     , SaveAllOnExit(defaultBool(QStringLiteral("SaveAllOnExit")))
     , CheckIfDefault(defaultBool(QStringLiteral("CheckIfDefault")))
     , MinimizeToTray(defaultBool(QStringLiteral("MinimizeToTray")))
-    , Password(defaultText(QStringLiteral("Password")))
-    , Home1(defaultText(QStringLiteral("Home1")))
-    , Home2(defaultText(QStringLiteral("Home2")))
-    , Search(defaultText(QStringLiteral("Search")))
-    , eMail(defaultText(QStringLiteral("eMail")))
-    , News(defaultText(QStringLiteral("News")))
+    , Password(catalogueDefault(QStringLiteral("Password")))
+    , Home1(catalogueDefault(QStringLiteral("Home1")))
+    , Home2(catalogueDefault(QStringLiteral("Home2")))
+    , Search(catalogueDefault(QStringLiteral("Search")))
+    , eMail(catalogueDefault(QStringLiteral("eMail")))
+    , News(catalogueDefault(QStringLiteral("News")))
     , QuickNotesEnabled(defaultBool(QStringLiteral("QuickNotesEnabled")))
     , QuickNotesBold(defaultBool(QStringLiteral("QuickNotesBold")))
     , QuickNotesItalic(defaultBool(QStringLiteral("QuickNotesItalic")))
     , QuickNotesUnderline(defaultBool(QStringLiteral("QuickNotesUnderline")))
-    , QuickNotesFont(defaultText(QStringLiteral("QuickNotesFont")))
+    , QuickNotesFont(catalogueDefault(QStringLiteral("QuickNotesFont")))
     , QuickNotesSize(
-          forms::int16FromText(defaultText(QStringLiteral("QuickNotesSize"))).value_or(0))
+          forms::int16FromText(catalogueDefault(QStringLiteral("QuickNotesSize"))).value_or(0))
     , QuickNotesColor(
-          forms::int32FromText(defaultText(QStringLiteral("QuickNotesColor"))).value_or(0))
+          forms::int32FromText(catalogueDefault(QStringLiteral("QuickNotesColor"))).value_or(0))
     , PopUpEnabled(defaultBool(QStringLiteral("PopUpEnabled"))) {
     for (int i = 1; i <= kUserLinkCount; ++i) {
         UserLink& link = UserLinks[i - 1];
         link.Enabled = defaultBool(linkKey(i, "Enabled"));
-        link.SiteName = defaultText(linkKey(i, "SiteName"));
-        link.SiteURL = defaultText(linkKey(i, "SiteURL"));
+        link.SiteName = catalogueDefault(linkKey(i, "SiteName"));
+        link.SiteURL = catalogueDefault(linkKey(i, "SiteURL"));
     }
 }
 

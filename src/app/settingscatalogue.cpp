@@ -108,11 +108,6 @@ QString section() {
     return QString::fromLatin1(kSettingsSection);
 }
 
-QString catalogueDefault(const QString& key) {
-    const std::optional<CatalogueEntry> entry = catalogueEntry(key);
-    return entry ? entry->defaultText : QString();
-}
-
 // Reads the key with defaultText in its place when absent; a text that does not convert
 // (hand-edited, or from another program) falls back to the default, then to fallback.
 template <typename Value, typename Convert>
@@ -149,6 +144,11 @@ std::optional<CatalogueEntry> catalogueEntry(const QString& key) {
             return entry;
     }
     return std::nullopt;
+}
+
+QString catalogueDefault(const QString& key) {
+    const std::optional<CatalogueEntry> entry = catalogueEntry(key);
+    return entry ? entry->defaultText : QString();
 }
 
 namespace Settings {

@@ -28,6 +28,8 @@ QString NumberedKey(const QString& prefix, int i, const QString& suffix = {});
 const QList<CatalogueEntry>& settingsCatalogue();
 // The entry of a key; a numbered key ("CustomLink7SiteName") finds its family's entry.
 std::optional<CatalogueEntry> catalogueEntry(const QString& key);
+// The default text of a key; empty when the key is unknown or its default is given at run time.
+QString catalogueDefault(const QString& key);
 
 // Typed access to section "Settings" of application "Kelvane". The one-argument reads use the
 // catalogue's default; the others take a default known only at run time. A stored text that
