@@ -51,10 +51,7 @@ bool peerIsThisUser(qintptr descriptor) {
 // every later start out for good. Such a file is removed when it is not brand new and no
 // process holds it (every QLockFile holder keeps a flock on its file).
 bool removeUnreadableLock(const QLockFile& lock, const QString& path) {
-    qint64 pid = 0;
-    QString host;
-    QString application;
-    if (lock.getLockInfo(&pid, &host, &application))
+    if (lock.getLockInfo(nullptr, nullptr, nullptr))
         return false;
     const QFileInfo info(path);
     if (!info.isFile() ||
@@ -64,7 +61,14 @@ bool removeUnreadableLock(const QLockFile& lock, const QString& path) {
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    const bool removed = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(name.constData()) == 0;
+    // Locked, the file must still be the one at the path: a start running this same repair
+    // at the same moment may already have removed it and put its own live lock there.
+    struct stat opened {};
+    struct stat current {};
+    const bool removed = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
+                         ::lstat(name.constData(), &current) == 0 &&
+                         opened.st_dev == current.st_dev && opened.st_ino == current.st_ino &&
+                         ::unlink(name.constData()) == 0;
     ::close(fd);
     return removed;
 }
