@@ -49,7 +49,7 @@ DocumentWindow* DocumentArea::createDocument() {
     return doc;
 }
 
-QMdiSubWindow* DocumentArea::showDocument(DocumentWindow* document) {
+void DocumentArea::showDocument(DocumentWindow* document) {
     // A new document takes the look of the current one: maximized unless the user arranged
     // the windows.
     const QMdiSubWindow* current = m_mdi->currentSubWindow();
@@ -61,7 +61,6 @@ QMdiSubWindow* DocumentArea::showDocument(DocumentWindow* document) {
         window->setWindowState(Qt::WindowMaximized);
     window->show();
     m_mdi->setActiveSubWindow(window);
-    return window;
 }
 
 void DocumentArea::subWindowActivated(QMdiSubWindow* window) {
@@ -93,7 +92,6 @@ void DocumentArea::LoadNewDoc(const QString& sURL) {
     browser->Navigate(url);
     doc->setWindowTitle(browser->LocationURL());
     setTabShrunk(index, false);
-    m_set.ModifyTabCaption(index, browser->LocationName());
     Q_EMIT addressOpened(url);
 }
 
@@ -117,39 +115,29 @@ void DocumentArea::vbalDTabControl1_TabClick(int tabIndex, Qt::MouseButton butto
 
 void DocumentArea::setTabShrunk(int docIndex, bool shrunk) {
     m_set.setShrunk(docIndex, shrunk);
+    if (DocumentWindow* doc = document(docIndex))
+        m_set.ModifyTabCaption(docIndex, doc->WebBrowser1()->LocationName());
 }
 
 void DocumentArea::vbalDTabControl1_TabDblClick(int tabIndex) {
-    DocumentWindow* doc = document(tabIndex);
-    if (!doc)
-        return;
-    setTabShrunk(tabIndex, !m_set.isShrunk(tabIndex));
-    m_set.ModifyTabCaption(tabIndex, doc->WebBrowser1()->LocationName());
+    if (document(tabIndex))
+        setTabShrunk(tabIndex, !m_set.isShrunk(tabIndex));
 }
 
 void DocumentArea::mnuViewTabsResetAll_Click() {
-    for (int i = 1; i <= m_set.count(); ++i) {
+    for (int i = 1; i <= m_set.count(); ++i)
         setTabShrunk(i, false);
-        if (DocumentWindow* doc = document(i))
-            m_set.ModifyTabCaption(i, doc->WebBrowser1()->LocationName());
-    }
 }
 
 void DocumentArea::mnuViewTabsShrinkAll_Click() {
-    for (int i = 1; i <= m_set.count(); ++i) {
+    for (int i = 1; i <= m_set.count(); ++i)
         setTabShrunk(i, true);
-        if (DocumentWindow* doc = document(i))
-            m_set.ModifyTabCaption(i, doc->WebBrowser1()->LocationName());
-    }
 }
 
 void DocumentArea::mnuViewTabsShrinkAllbutActive_Click() {
     for (int i = 1; i <= m_set.count(); ++i) {
-        if (i == m_tabBar->currentIndex() + 1)
-            continue; // the selected tab stays exactly as it is
-        setTabShrunk(i, true);
-        if (DocumentWindow* doc = document(i))
-            m_set.ModifyTabCaption(i, doc->WebBrowser1()->LocationName());
+        if (i != m_tabBar->currentIndex() + 1) // the selected tab stays exactly as it is
+            setTabShrunk(i, true);
     }
 }
 

@@ -80,9 +80,10 @@ Q_SIGNALS:
 
 private:
     DocumentWindow* createDocument();
-    QMdiSubWindow* showDocument(DocumentWindow* document);
+    void showDocument(DocumentWindow* document);
     void subWindowActivated(QMdiSubWindow* window);
     void tileInLines(bool rows);
+    // Sets a tab's shrunk state and its caption from its page's title.
     void setTabShrunk(int docIndex, bool shrunk);
 
     QMdiArea* m_mdi;
