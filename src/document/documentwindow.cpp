@@ -16,12 +16,10 @@ namespace kelvane {
 
 namespace {
 
-QTimer* makeTimer(QObject* owner, const char* name, int intervalMs, const char* tag = nullptr) {
+QTimer* makeTimer(QObject* owner, const char* name, int intervalMs) {
     auto* timer = new QTimer(owner);
     timer->setObjectName(QLatin1String(name));
     timer->setInterval(intervalMs);
-    if (tag)
-        timer->setProperty("Tag", QLatin1String(tag));
     return timer;
 }
 
@@ -31,8 +29,8 @@ DocumentWindow::DocumentWindow(DocumentHost& host, QWidget* parent)
     : QWidget(parent)
     , m_host(host)
     , m_tmrKillWindow(makeTimer(this, "tmrKillWindow", 100))
-    , m_tmrKillPopup(makeTimer(this, "tmrKillPopup", 800, "0"))
-    , m_highlight(makeTimer(this, "Highlight", 700, "0"))
+    , m_tmrKillPopup(makeTimer(this, "tmrKillPopup", 800))
+    , m_highlight(makeTimer(this, "Highlight", 700))
     , m_tmrSilent(makeTimer(this, "tmrSilent", 100)) {
     setObjectName(QStringLiteral("frmDocument"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -174,11 +172,9 @@ void DocumentWindow::Highlight_Timer() {
     const int index = DocIndex();
     set.setTabIcon(index, highlightFlip(set.tabIcon(index)));
     ++m_highlightCount;
-    m_highlight->setProperty("Tag", QString::number(m_highlightCount));
     if (m_highlightCount == 8 || IsActive) {
         m_highlight->stop();
         m_highlightCount = 0;
-        m_highlight->setProperty("Tag", QStringLiteral("0"));
         set.setTabIcon(index, highlightEnd(set.tabIcon(index)));
     }
 }

@@ -40,6 +40,7 @@ public:
     QTimer* tmrKillPopup() const { return m_tmrKillPopup; }
     QTimer* Highlight() const { return m_highlight; }
     QTimer* tmrSilent() const { return m_tmrSilent; }
+    // The flash's tick counter (the Highlight timer's Tag); 0 when it is not flashing.
     int highlightCount() const { return m_highlightCount; }
 
     // True once a load of this document has ended (the first documents of a screenshot run).

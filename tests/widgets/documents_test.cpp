@@ -128,7 +128,7 @@ TEST_F(Documents, BackgroundLoadFlashesForEightTicks) {
     }
     EXPECT_EQ(seen, (QList<int>{10, 8, 10, 8, 10, 8, 10, 8}));
     EXPECT_FALSE(doc(1)->Highlight()->isActive());
-    EXPECT_EQ(doc(1)->Highlight()->property("Tag").toString(), QStringLiteral("0"));
+    EXPECT_EQ(doc(1)->highlightCount(), 0);
 }
 
 TEST_F(Documents, ActivationEndsTheFlashAtTheNextTick) {
