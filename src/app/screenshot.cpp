@@ -4,8 +4,6 @@
 #include "mainwnd/documentarea.h"
 #include "mainwnd/mainwindow.h"
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QTimer>
@@ -13,10 +11,6 @@
 #include <cstdio>
 
 namespace kelvane {
-
-namespace {
-QElapsedTimer g_started;
-}
 
 ScreenshotRun::ScreenshotRun(MainWindow& window, QString file, QObject* parent)
     : QObject(parent)
@@ -28,7 +22,7 @@ ScreenshotRun::ScreenshotRun(MainWindow& window, QString file, QObject* parent)
 }
 
 void ScreenshotRun::start() {
-    g_started.start();
+    m_started.start();
     m_poll->start();
 }
 
@@ -40,7 +34,7 @@ void ScreenshotRun::poll() {
         if (doc && (doc->IsLoading || !doc->hasFinishedLoading()))
             ready = false;
     }
-    if (ready || g_started.elapsed() > kTimeLimitMs) {
+    if (ready || m_started.elapsed() > kTimeLimitMs) {
         if (!ready)
             std::fputs("kelvane: the page did not finish loading in time; capturing it as it is\n",
                        stderr);

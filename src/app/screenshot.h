@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -29,6 +30,7 @@ private:
     MainWindow& m_window;
     QString m_file;
     QTimer* m_poll;
+    QElapsedTimer m_started;
     bool m_ok = false;
     bool m_done = false;
 };

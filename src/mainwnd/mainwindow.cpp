@@ -122,12 +122,9 @@ void MainWindow::buildWindow() {
     connect(m_addressPanel, &AddressPanel::openInNewRequested, this, &MainWindow::LoadNewDoc);
     connect(m_documents, &DocumentArea::securityIcon, this,
             [this](int icon) { statusBar()->setProperty("SecurityIcon", icon); });
-    connect(m_documents, &DocumentArea::documentLoaded, this, [] {
-        static bool first = true;
-        if (first)
-            BenchMark("first document loaded");
-        first = false;
-    });
+    connect(
+        m_documents, &DocumentArea::documentLoaded, this,
+        [] { BenchMark("first document loaded"); }, Qt::SingleShotConnection);
 }
 
 void MainWindow::buildBands() {
@@ -534,9 +531,8 @@ void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_unloaded)
         Form_Activate();
-    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        // Hiding into the tray needs a tray icon to come back from; it lands with the tray.
-    }
+    // Minimizing into the tray (the resize rule's last step) belongs here once the tray
+    // icon exists: without one to come back from, the window must never hide.
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -559,20 +555,17 @@ void MainWindow::QueryUnload() {
 }
 
 void MainWindow::writeGeometry() {
-    const auto write = [this](const char* key, int pixels) {
-        writePixels(QLatin1String(key), pixels);
-    };
     // A maximized window keeps the size it had before, so restoring it is no surprise.
     const QRect g = m_normalGeometry;
-    write("MainLeft", g.x());
-    write("MainTop", g.y());
-    write("MainWidth", g.width());
-    write("MainHeight", g.height());
+    writePixels(QStringLiteral("MainLeft"), g.x());
+    writePixels(QStringLiteral("MainTop"), g.y());
+    writePixels(QStringLiteral("MainWidth"), g.width());
+    writePixels(QStringLiteral("MainHeight"), g.height());
     const QRect n = m_navigator->frameGeometry();
-    write("NavigatorLeft", n.x());
-    write("NavigatorTop", n.y());
-    write("NavigatorWidth", n.width());
-    write("NavigatorHeight", n.height());
+    writePixels(QStringLiteral("NavigatorLeft"), n.x());
+    writePixels(QStringLiteral("NavigatorTop"), n.y());
+    writePixels(QStringLiteral("NavigatorWidth"), n.width());
+    writePixels(QStringLiteral("NavigatorHeight"), n.height());
 }
 
 void MainWindow::Unload() {
