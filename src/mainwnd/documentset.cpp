@@ -138,78 +138,65 @@ void DocumentSet::ModifyTabCaption(int docIndex, const QString& title) {
     setTabIcon(docIndex, look.icon);
 }
 
-// Getters answer defaults for a number that has no document, as a missing row or tab would.
-QString DocumentSet::rowText(int docIndex) const {
+// Getters answer a field's empty value for a number that has no document, as a missing row or
+// tab would; setters on a missing row or tab change nothing.
+template <typename T> T DocumentSet::field(int docIndex, T Entry::*member) const {
     const Entry* e = entry(docIndex);
-    return e ? e->rowText : QString();
-}
-QString DocumentSet::status(int docIndex) const {
-    const Entry* e = entry(docIndex);
-    return e ? e->status : QString();
-}
-bool DocumentSet::isActive(int docIndex) const {
-    const Entry* e = entry(docIndex);
-    return e && e->active;
-}
-QString DocumentSet::tabCaption(int docIndex) const {
-    const Entry* e = entry(docIndex);
-    return e ? e->tabCaption : QString();
-}
-QString DocumentSet::tabToolTip(int docIndex) const {
-    const Entry* e = entry(docIndex);
-    return e ? e->tabToolTip : QString();
-}
-int DocumentSet::tabIcon(int docIndex) const {
-    const Entry* e = entry(docIndex);
-    return e ? e->tabIcon : 0;
-}
-bool DocumentSet::isShrunk(int docIndex) const {
-    const Entry* e = entry(docIndex);
-    return e && e->shrunk;
+    return e ? e->*member : T();
 }
 
-// Setters on a missing row or tab change nothing.
+template <typename T>
+void DocumentSet::setField(int docIndex, T Entry::*member, const T& value, int column,
+                           const QList<int>& roles) {
+    Entry* e = entry(docIndex);
+    if (!e || e->*member == value)
+        return;
+    e->*member = value;
+    changed(docIndex, column, roles);
+}
+
+QString DocumentSet::rowText(int docIndex) const {
+    return field(docIndex, &Entry::rowText);
+}
+QString DocumentSet::status(int docIndex) const {
+    return field(docIndex, &Entry::status);
+}
+bool DocumentSet::isActive(int docIndex) const {
+    return field(docIndex, &Entry::active);
+}
+QString DocumentSet::tabCaption(int docIndex) const {
+    return field(docIndex, &Entry::tabCaption);
+}
+QString DocumentSet::tabToolTip(int docIndex) const {
+    return field(docIndex, &Entry::tabToolTip);
+}
+int DocumentSet::tabIcon(int docIndex) const {
+    return field(docIndex, &Entry::tabIcon);
+}
+bool DocumentSet::isShrunk(int docIndex) const {
+    return field(docIndex, &Entry::shrunk);
+}
+
 void DocumentSet::setRowText(int docIndex, const QString& text) {
-    if (Entry* e = entry(docIndex); e && e->rowText != text) {
-        e->rowText = text;
-        changed(docIndex, SiteColumn, {Qt::DisplayRole, Qt::ToolTipRole});
-    }
+    setField(docIndex, &Entry::rowText, text, SiteColumn, {Qt::DisplayRole, Qt::ToolTipRole});
 }
 void DocumentSet::setStatus(int docIndex, const QString& text) {
-    if (Entry* e = entry(docIndex); e && e->status != text) {
-        e->status = text;
-        changed(docIndex, StatusColumn, {Qt::DisplayRole, Qt::ToolTipRole});
-    }
+    setField(docIndex, &Entry::status, text, StatusColumn, {Qt::DisplayRole, Qt::ToolTipRole});
 }
 void DocumentSet::setActive(int docIndex, bool active) {
-    if (Entry* e = entry(docIndex); e && e->active != active) {
-        e->active = active;
-        changed(docIndex, -1, {Qt::FontRole, ActiveRole});
-    }
+    setField(docIndex, &Entry::active, active, -1, {Qt::FontRole, ActiveRole});
 }
 void DocumentSet::setTabCaption(int docIndex, const QString& caption) {
-    if (Entry* e = entry(docIndex); e && e->tabCaption != caption) {
-        e->tabCaption = caption;
-        changed(docIndex, SiteColumn, {TabCaptionRole});
-    }
+    setField(docIndex, &Entry::tabCaption, caption, SiteColumn, {TabCaptionRole});
 }
 void DocumentSet::setTabToolTip(int docIndex, const QString& text) {
-    if (Entry* e = entry(docIndex); e && e->tabToolTip != text) {
-        e->tabToolTip = text;
-        changed(docIndex, SiteColumn, {TabToolTipRole});
-    }
+    setField(docIndex, &Entry::tabToolTip, text, SiteColumn, {TabToolTipRole});
 }
 void DocumentSet::setTabIcon(int docIndex, int icon) {
-    if (Entry* e = entry(docIndex); e && e->tabIcon != icon) {
-        e->tabIcon = icon;
-        changed(docIndex, SiteColumn, {TabIconRole});
-    }
+    setField(docIndex, &Entry::tabIcon, icon, SiteColumn, {TabIconRole});
 }
 void DocumentSet::setShrunk(int docIndex, bool shrunk) {
-    if (Entry* e = entry(docIndex); e && e->shrunk != shrunk) {
-        e->shrunk = shrunk;
-        changed(docIndex, SiteColumn, {TabShrunkRole});
-    }
+    setField(docIndex, &Entry::shrunk, shrunk, SiteColumn, {TabShrunkRole});
 }
 
 } // namespace kelvane

@@ -80,6 +80,10 @@ private:
         bool shrunk = false;
     };
 
+    template <typename T> T field(int docIndex, T Entry::*member) const;
+    template <typename T>
+    void setField(int docIndex, T Entry::*member, const T& value, int column,
+                  const QList<int>& roles);
     Entry* entry(int docIndex);
     const Entry* entry(int docIndex) const;
     void changed(int docIndex, int column, const QList<int>& roles);
