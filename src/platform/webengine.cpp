@@ -29,6 +29,10 @@ namespace kelvane {
 
 namespace {
 
+// Refresh2 levels: a normal reload, and one that fetches everything again.
+constexpr int kRefreshNormal = 0;
+constexpr int kRefreshCompletely = 3;
+
 // The page of a QtWebBrowser: navigation requests become BeforeNavigate2, and the page's
 // script dialogs stay quiet while the browser is silent.
 class WebPage : public QWebEnginePage {
@@ -197,14 +201,10 @@ void QtWebBrowser::Stop() {
 }
 
 void QtWebBrowser::Refresh() {
-    if (isShowingCrashPage())
-        reloadCrashedPage();
-    else if (m_page)
-        m_page->triggerAction(QWebEnginePage::Reload);
+    Refresh2(kRefreshNormal);
 }
 
 void QtWebBrowser::Refresh2(int level) {
-    constexpr int kRefreshCompletely = 3;
     if (isShowingCrashPage())
         reloadCrashedPage();
     else if (m_page)
@@ -258,8 +258,8 @@ void QtWebBrowser::setSilent(bool silent) {
     m_silent = silent;
 }
 
-void QtWebBrowser::setRegisterAsBrowser(bool registered) {
-    m_registeredAsBrowser = registered;
+void QtWebBrowser::setRegisterAsBrowser(bool) {
+    // Nothing to register: other windows reach this engine only through its document.
 }
 
 void QtWebBrowser::Find(const QString& text, bool backward) {

@@ -49,13 +49,10 @@ public:
     void Find(const QString& text, bool backward) override;
 
     bool isSilent() const { return m_silent; }
-    bool isRegisteredAsBrowser() const { return m_registeredAsBrowser; }
     QWebEngineView* view() const { return m_view; }
     QWebEnginePage* page() const;
     // True while the view shows the "page stopped working" panel.
     bool isShowingCrashPage() const;
-    // Prints the page and waits until the engine has finished; false when printing failed.
-    bool printDocument(QPrinter* printer);
 
 private:
     void onLoadStarted();
@@ -67,6 +64,8 @@ private:
     QVariant zoom(const QVariant& input);
     void saveAs(CommandOption option, const QVariant& input);
     void print(const QVariant& input);
+    // Prints the page and waits until the engine has finished; false when printing failed.
+    bool printDocument(QPrinter* printer);
     void printPreview();
     void pageSetup();
     void showProperties();
@@ -79,7 +78,6 @@ private:
     QUrl m_crashedUrl;
     std::unique_ptr<QPrinter> m_printer;
     bool m_silent = false;
-    bool m_registeredAsBrowser = false;
     bool m_loading = false;
     bool m_certificateError = false;
     bool m_printing = false;
