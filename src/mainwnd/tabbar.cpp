@@ -27,11 +27,6 @@ TabBar::TabBar(DocumentSet& documents, QWidget* parent)
             [this](const QModelIndex& from, const QModelIndex& to) {
                 updateRows(from.row(), to.row());
             });
-    connect(&documents, &QAbstractItemModel::modelReset, this, [this] {
-        while (count() > 0)
-            removeTab(0);
-        insertRows(0, m_documents.count() - 1);
-    });
     insertRows(0, documents.count() - 1);
 }
 
