@@ -17,7 +17,6 @@
 #include <QWebEngineSettings>
 
 #include <atomic>
-#include <memory>
 
 namespace kelvane {
 
@@ -32,8 +31,6 @@ class StalledLoadWatch;
 
 struct ProfileState {
     QPointer<QWebEngineProfile> profile;
-    // Read by the cookie filter on the engine's network thread.
-    std::shared_ptr<std::atomic<int>> cookiePolicy = std::make_shared<std::atomic<int>>(0);
     QList<QPointer<QWebEnginePage>> pages;
     QPointer<StalledLoadWatch> watch;
 };
@@ -41,6 +38,20 @@ struct ProfileState {
 ProfileState& state() {
     static ProfileState s;
     return s;
+}
+
+// Read by the cookie filter on the engine's network thread; trivially destroyed, so it is
+// still there for a filter call that comes late at exit.
+std::atomic<EngineOptions::Cookies> cookiePolicy{EngineOptions::Cookies::Accept};
+
+// The pages registered so far that still exist.
+QList<QWebEnginePage*> livePages() {
+    QList<QWebEnginePage*> result;
+    for (const QPointer<QWebEnginePage>& page : std::as_const(state().pages)) {
+        if (page)
+            result.append(page.data());
+    }
+    return result;
 }
 
 QString cacheDir() {
@@ -109,7 +120,7 @@ private:
             deleteLater();
             return;
         }
-        for (QWebEnginePage* page : WebEngineProfile::livePages())
+        for (QWebEnginePage* page : livePages())
             watch(page);
         for (auto it = m_pages.begin(); it != m_pages.end(); ++it) {
             QWebEnginePage* page = it.key();
@@ -143,7 +154,7 @@ void apply(QWebEngineProfile* profile, const EngineOptions& options) {
     QWebEngineSettings* settings = profile->settings();
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, options.javaScript);
     settings->setAttribute(QWebEngineSettings::AutoLoadImages, options.images);
-    state().cookiePolicy->store(static_cast<int>(options.cookies));
+    cookiePolicy.store(options.cookies);
     const auto cacheType =
         options.httpCache ? QWebEngineProfile::DiskHttpCache : QWebEngineProfile::NoCache;
     if (profile->httpCacheType() != cacheType) {
@@ -169,10 +180,9 @@ QWebEngineProfile* WebEngineProfile::profile() {
     created->setPersistentStoragePath(storage);
     created->setCachePath(cache);
 
-    std::shared_ptr<std::atomic<int>> policy = s.cookiePolicy;
     created->cookieStore()->setCookieFilter(
-        [policy](const QWebEngineCookieStore::FilterRequest& request) {
-            switch (static_cast<EngineOptions::Cookies>(policy->load())) {
+        [](const QWebEngineCookieStore::FilterRequest& request) {
+            switch (cookiePolicy.load()) {
             case EngineOptions::Cookies::BlockAll:
                 return false;
             case EngineOptions::Cookies::BlockThirdParty:
@@ -223,15 +233,6 @@ void WebEngineProfile::registerPage(QWebEnginePage* page) {
     pages.removeAll(nullptr);
     if (page && !pages.contains(page))
         pages.append(page);
-}
-
-QList<QWebEnginePage*> WebEngineProfile::livePages() {
-    QList<QWebEnginePage*> result;
-    for (const QPointer<QWebEnginePage>& page : std::as_const(state().pages)) {
-        if (page)
-            result.append(page.data());
-    }
-    return result;
 }
 
 void WebEngineProfile::CleanHistory() {

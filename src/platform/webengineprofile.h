@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 
 class QWebEnginePage;
@@ -36,7 +35,6 @@ public:
 
     // Every page of the profile registers itself, so history cleaning reaches open pages.
     static void registerPage(QWebEnginePage* page);
-    static QList<QWebEnginePage*> livePages();
 
     // Deletes temporary internet files, cookies and history (what the platform's history
     // cleaner does with flags 7): the HTTP cache, every cookie, the visited links and the
