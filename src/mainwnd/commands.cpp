@@ -28,33 +28,22 @@ namespace {
 // matches names with; the dialog hides that list (HideNameFilterDetails), so the user sees
 // the first part only. Its patterns: "*html" has no dot, so any name ending in "html" shows.
 const char kOpenFilter[] = "HTML Files (*.htm,*.html,*.url) (*.htm *html *.url)";
-const char kOpenFilterText[] = "HTML Files (*.htm,*.html,*.url)";
+
+// The built-in help page, and its part about the program.
+const char kHelpPage[] = "qrc:/help/index.html";
+const char kAboutPage[] = "qrc:/help/index.html#about";
 
 // Longest history entry shown in a drop-down, in pixels; longer titles are cut in the middle.
 constexpr int kHistoryTitleWidth = 420;
 
 std::optional<int> queryZoom(WebBrowser* browser) {
-    const QVariant answer = browser->ExecWB(EngineCommand::Zoom, CommandOption::DontPromptUser);
     bool ok = false;
-    const int level = answer.toInt(&ok);
-    if (!answer.isValid() || !ok)
-        return std::nullopt;
-    return level;
+    const int level =
+        browser->ExecWB(EngineCommand::Zoom, CommandOption::DontPromptUser).toInt(&ok);
+    return ok ? std::optional(level) : std::nullopt;
 }
 
 } // namespace
-
-QString CommandSet::helpPage() {
-    return QStringLiteral("qrc:/help/index.html");
-}
-
-QString CommandSet::aboutPage() {
-    return helpPage() + QStringLiteral("#about");
-}
-
-QString CommandSet::openFilterText() {
-    return QLatin1String(kOpenFilterText);
-}
 
 CommandSet::CommandSet(DocumentArea& documents, QWidget* window)
     : QObject(window)
@@ -114,31 +103,21 @@ void CommandSet::connectMenus(const MainMenus& menus) {
 
 // --- the active document ------------------------------------------------------------------
 
-DocumentWindow* CommandSet::activeDocument() const {
-    // A document that is closing stays active until it is deleted; it counts as gone.
-    DocumentWindow* doc = m_documents.activeDocument();
-    return doc && !doc->IsClosing ? doc : nullptr;
-}
-
 WebBrowser* CommandSet::activeBrowser() const {
-    DocumentWindow* doc = activeDocument();
+    DocumentWindow* doc = m_documents.activeDocument();
     return doc ? doc->WebBrowser1() : nullptr;
-}
-
-void CommandSet::LoadNewDoc(const QString& url) {
-    m_documents.LoadNewDoc(url);
 }
 
 void CommandSet::openInActiveOrNew(const QString& address) {
     if (WebBrowser* browser = activeBrowser())
         browser->Navigate(address);
     else
-        LoadNewDoc(address);
+        m_documents.LoadNewDoc(address);
 }
 
 void CommandSet::openAndNavigate(const QString& address) {
     if (!activeBrowser())
-        LoadNewDoc(address);
+        m_documents.LoadNewDoc(address);
     if (WebBrowser* browser = activeBrowser())
         browser->Navigate(address);
 }
@@ -176,7 +155,7 @@ void CommandSet::showNewMenu(QMenu* mnuNewPage, const QPoint& globalPos) {
 }
 
 void CommandSet::ShowHistoryMenu(bool isBack, const QPoint& globalPos) {
-    DocumentWindow* doc = activeDocument();
+    DocumentWindow* doc = m_documents.activeDocument();
     Customizer* history = doc ? doc->CustomWB() : nullptr;
     if (!history)
         return;
@@ -260,34 +239,34 @@ void CommandSet::OpenNews() {
 // --- New popup ----------------------------------------------------------------------------
 
 void CommandSet::mnuNewHome1_Click() {
-    LoadNewDoc(appSettings().Home1);
+    m_documents.LoadNewDoc(appSettings().Home1);
 }
 
 void CommandSet::mnuNewHome2_Click() {
-    LoadNewDoc(appSettings().Home2);
+    m_documents.LoadNewDoc(appSettings().Home2);
 }
 
 void CommandSet::mnuNewPageBlank_Click() {
-    LoadNewDoc(QStringLiteral("about:blank"));
+    m_documents.LoadNewDoc(QStringLiteral("about:blank"));
 }
 
 void CommandSet::mnuNewCurrent_Click() {
     if (WebBrowser* browser = activeBrowser())
-        LoadNewDoc(browser->LocationURL());
+        m_documents.LoadNewDoc(browser->LocationURL());
     else
-        LoadNewDoc(appSettings().Home1);
+        m_documents.LoadNewDoc(appSettings().Home1);
 }
 
 void CommandSet::mnuNewEmail_Click() {
-    LoadNewDoc(appSettings().eMail);
+    m_documents.LoadNewDoc(appSettings().eMail);
 }
 
 void CommandSet::mnuNewSearch_Click() {
-    LoadNewDoc(appSettings().Search);
+    m_documents.LoadNewDoc(appSettings().Search);
 }
 
 void CommandSet::mnuNewNews_Click() {
-    LoadNewDoc(appSettings().News);
+    m_documents.LoadNewDoc(appSettings().News);
 }
 
 // --- File ---------------------------------------------------------------------------------
@@ -307,8 +286,8 @@ void CommandSet::mnuFileOpen_Click() {
         return;
 
     m_openFolder = QFileInfo(file).absolutePath();
-    LoadNewDoc(file);
-    if (DocumentWindow* doc = activeDocument())
+    m_documents.LoadNewDoc(file);
+    if (DocumentWindow* doc = m_documents.activeDocument())
         doc->setWindowTitle(file);
 }
 
@@ -329,7 +308,7 @@ void CommandSet::mnuFilePrintPreview_Click() {
 }
 
 void CommandSet::mnuFilePrint_Click() {
-    if (!activeDocument())
+    if (!m_documents.activeDocument())
         return;
     // One printer for the program's life, so the choices made in the dialog are offered
     // again next time.
@@ -415,12 +394,12 @@ void CommandSet::mnuEditResetFont_Click() {
 // --- View ---------------------------------------------------------------------------------
 
 void CommandSet::mnuViewSource_Click() {
-    if (DocumentWindow* doc = activeDocument(); doc && doc->CustomWB())
+    if (DocumentWindow* doc = m_documents.activeDocument(); doc && doc->CustomWB())
         doc->CustomWB()->ViewSource();
 }
 
 void CommandSet::mnuViewInternetOptions_Click() {
-    DocumentWindow* doc = activeDocument();
+    DocumentWindow* doc = m_documents.activeDocument();
     if (!doc || !doc->CustomWB())
         return;
     doc->CustomWB()->ShowInternetOptions(m_window);
@@ -431,11 +410,11 @@ void CommandSet::mnuViewInternetOptions_Click() {
 // --- Help ---------------------------------------------------------------------------------
 
 void CommandSet::mnuHelpContents_Click() {
-    LoadNewDoc(helpPage());
+    m_documents.LoadNewDoc(QLatin1String(kHelpPage));
 }
 
 void CommandSet::mnuHelpOnTheWeb_Click() {
-    LoadNewDoc(aboutPage());
+    m_documents.LoadNewDoc(QLatin1String(kAboutPage));
 }
 
 } // namespace kelvane

@@ -6,7 +6,6 @@
 
 #include <memory>
 
-class QFileDialog;
 class QMenu;
 class QPoint;
 class QPrinter;
@@ -27,12 +26,6 @@ enum class EngineCommand;
 class CommandSet : public QObject {
     Q_OBJECT
 public:
-    // The built-in help page, and its part about the program.
-    static QString helpPage();
-    static QString aboutPage();
-    // The Open dialog's one filter as the user sees it.
-    static QString openFilterText();
-
     // window is the parent of the dialogs and menus.
     CommandSet(DocumentArea& documents, QWidget* window);
     ~CommandSet() override;
@@ -92,9 +85,7 @@ public:
     void mnuHelpOnTheWeb_Click();
 
 private:
-    DocumentWindow* activeDocument() const;
     WebBrowser* activeBrowser() const;
-    void LoadNewDoc(const QString& url);
     // Home 1 and Home 2: the active document goes there, or a new one opens on it.
     void openInActiveOrNew(const QString& address);
     // Search, Mail and News: with no document, one opens on the address; then the active

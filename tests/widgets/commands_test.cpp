@@ -76,7 +76,7 @@ protected:
     }
     FakeWebBrowser* active() {
         DocumentWindow* doc = area().activeDocument();
-        return doc && !doc->IsClosing ? static_cast<FakeWebBrowser*>(doc->WebBrowser1()) : nullptr;
+        return doc ? static_cast<FakeWebBrowser*>(doc->WebBrowser1()) : nullptr;
     }
     void closeAll() {
         while (count() > 0)
