@@ -88,8 +88,7 @@ QString FindBar::countText() const {
 }
 
 void FindBar::openBar() {
-    const DocumentWindow* doc = m_documents.activeDocument();
-    if (!doc || doc->IsClosing)
+    if (!m_documents.activeDocument())
         return;
     const bool wasHidden = isHidden();
     const bool switched = followActiveDocument();
@@ -135,7 +134,7 @@ void FindBar::search(bool backward) {
 
 bool FindBar::followActiveDocument() {
     DocumentWindow* doc = m_documents.activeDocument();
-    WebBrowser* now = doc && !doc->IsClosing ? doc->WebBrowser1() : nullptr;
+    WebBrowser* now = doc ? doc->WebBrowser1() : nullptr;
     if (now == m_browser)
         return false;
     if (m_browser) {
