@@ -37,7 +37,6 @@ protected:
         window.Form_Load(server.url(QStringLiteral("/fox")));
         window.resize(800, 600);
         window.show();
-        bar.resize(700, bar.sizeHint().height());
     }
     ~RealEngine() override { window.close(); }
 
@@ -54,8 +53,8 @@ protected:
     TestHttpServer server;
     QtEngineFactory engines;
     MainWindow window{engines, nullptr};
-    FindBar bar{window.documentArea(), &window};
-    CommandSet commands{window.documentArea(), &window};
+    FindBar& bar = *window.findBar();
+    CommandSet& commands = window.commands();
 };
 
 } // namespace

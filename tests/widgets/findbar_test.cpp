@@ -29,7 +29,6 @@ protected:
     FindBarTest() {
         appSettings() = AppSettings();
         window.Form_Load(QStringLiteral("http://one/"));
-        bar.connectMenus(window.menus());
         window.show();
         window.activateWindow();
         test::waitUntil([&] { return QApplication::activeWindow() == &window; });
@@ -52,7 +51,7 @@ protected:
     test::IsolatedHome home;
     FakeEngineFactory engines;
     MainWindow window{engines, nullptr};
-    FindBar bar{window.documentArea(), &window};
+    FindBar& bar = *window.findBar();
 };
 
 TEST_F(FindBarTest, CtrlFOpensWithTheFocusInTheTextBox) {
