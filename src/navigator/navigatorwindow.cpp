@@ -5,6 +5,7 @@
 #include "app/stringtable.h"
 #include "document/documentwindow.h"
 #include "mainwnd/documentset.h"
+#include "mainwnd/themedpictures.h"
 #include "navigator/navigatorrules.h"
 #include "platform/engine.h"
 #include "platform/twips.h"
@@ -38,18 +39,10 @@ double hundredthsMmToTwips(int hundredths) {
     return hundredths * kTwipsPerInch / 2540.0;
 }
 
-QIcon themeIcon(const QStringList& names, const QString& fallback) {
-    QIcon icon(QStringLiteral(":/icons/%1.svg").arg(fallback));
-    for (auto it = names.crbegin(); it != names.crend(); ++it)
-        icon = QIcon::fromTheme(*it, icon);
-    return icon;
-}
-
 } // namespace
 
 NavigatorWindow::NavigatorWindow(DocumentSet& documents, QWidget* owner)
     : QWidget(owner, Qt::Tool)
-    , m_documents(documents)
     , m_toolbar(new QToolBar(this))
     , m_pin(new QToolButton(this))
     , m_list(new QTreeView(this))
@@ -64,23 +57,20 @@ NavigatorWindow::NavigatorWindow(DocumentSet& documents, QWidget* owner)
     m_toolbar->setIconSize(QSize(16, 16));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     // The captions and tool tips are string identifiers until the captions are applied.
-    addButton(QStringLiteral("New"), QStringLiteral("document-new"), QStringLiteral("1101"),
+    addButton(QStringLiteral("New"), "document-new", QStringLiteral("1101"),
               QStringLiteral("1107"));
-    addButton(QStringLiteral("Close"), QStringLiteral("window-close"), QStringLiteral("2501"),
+    addButton(QStringLiteral("Close"), "window-close", QStringLiteral("2501"),
               QStringLiteral("2502"));
-    addButton(QStringLiteral("Refresh"), QStringLiteral("view-refresh"), QStringLiteral("1104"),
+    addButton(QStringLiteral("Refresh"), "view-refresh", QStringLiteral("1104"),
               QStringLiteral("1110"));
-    addButton(QStringLiteral("Stop"), QStringLiteral("process-stop"), QStringLiteral("1105"),
+    addButton(QStringLiteral("Stop"), "process-stop", QStringLiteral("1105"),
               QStringLiteral("1111"));
-    if (auto* newButton = qobject_cast<QToolButton*>(
-            m_toolbar->widgetForAction(toolbarButton(QStringLiteral("New")))))
-        newButton->setPopupMode(QToolButton::MenuButtonPopup);
 
     m_pin->setObjectName(QStringLiteral("Check1"));
     m_pin->setCheckable(true);
     m_pin->setAutoRaise(true);
-    m_pin->setIcon(themeIcon({QStringLiteral("window-pin"), QStringLiteral("view-pin")},
-                             QStringLiteral("navigator-pin")));
+    m_pin->setIcon(themedPicture({"window-pin", "view-pin", nullptr},
+                                 QStringLiteral(":/icons/navigator-pin.svg")));
     m_pin->setIconSize(QSize(16, 16));
     // Unchecked at start: the next click keeps the window visible.
     m_pin->setToolTip(QStringLiteral("Keep visible"));
@@ -129,10 +119,11 @@ NavigatorWindow::NavigatorWindow(DocumentSet& documents, QWidget* owner)
 
 NavigatorWindow::~NavigatorWindow() = default;
 
-QAction* NavigatorWindow::addButton(const QString& key, const QString& themeName,
+QAction* NavigatorWindow::addButton(const QString& key, const char* themeName,
                                     const QString& caption, const QString& toolTip) {
-    QAction* action = m_toolbar->addAction(
-        themeIcon({themeName}, QStringLiteral("navigator-") + key.toLower()), caption);
+    const QString builtIn = QStringLiteral(":/icons/navigator-%1.svg").arg(key.toLower());
+    QAction* action =
+        m_toolbar->addAction(themedPicture({themeName, nullptr, nullptr}, builtIn), caption);
     action->setObjectName(key);
     action->setToolTip(toolTip);
     connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
@@ -167,7 +158,6 @@ void NavigatorWindow::setHeightTwips(int twips) {
 }
 
 void NavigatorWindow::setNewMenu(QMenu* menu) {
-    m_newMenu = menu;
     // The tool button pops the menu up under itself, at its bottom-left corner.
     if (auto* button = qobject_cast<QToolButton*>(
             m_toolbar->widgetForAction(toolbarButton(QStringLiteral("New"))))) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 class QAction;
@@ -89,7 +88,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QAction* addButton(const QString& key, const QString& themeIcon, const QString& caption,
+    QAction* addButton(const QString& key, const char* themeName, const QString& caption,
                        const QString& toolTip);
     void placeControls();
     // The document of the selected row; null when no row is really selected.
@@ -97,13 +96,11 @@ private:
     double dpi() const;
     void reportVisibility(bool visible);
 
-    DocumentSet& m_documents;
     QToolBar* m_toolbar;
     QToolButton* m_pin;
     QTreeView* m_list;
     QTimer* m_timer1;
     QTimer* m_tmrLoading;
-    QPointer<QMenu> m_newMenu;
     qint16 m_loadingDots = 0;
     int m_heightTwips = -1; // the last height set in twips; -1 before one was set
     int m_visibleReported = -1;
