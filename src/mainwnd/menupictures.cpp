@@ -2,11 +2,9 @@
 
 #include "mainwnd/menuimages.h"
 #include "mainwnd/menus.h"
-
 #include "mainwnd/themedpictures.h"
 
 #include <QAction>
-#include <QCoreApplication>
 
 namespace kelvane {
 
@@ -84,7 +82,6 @@ void SetMenuImage(const MainMenus& menus, const QString& key, const QString& ite
 }
 
 void applyMenuImages(const MainMenus& menus) {
-    QCoreApplication::setAttribute(Qt::AA_DontShowIconsInMenus, false);
     for (const MenuImageAssignment& assignment : menuImageAssignments())
         SetMenuImage(menus, assignment.key, assignment.item);
 }

@@ -51,7 +51,8 @@ TEST(MenuPictures, OnlyTheAssignedItemsShowOne) {
     // Pictures go with item names, so the string table leaves them in place.
     ApplyCaptions(&window);
 
-    EXPECT_FALSE(QApplication::testAttribute(Qt::AA_DontShowIconsInMenus));
+    // Whatever the desktop's default for menu icons.
+    QApplication::setAttribute(Qt::AA_DontShowIconsInMenus, true);
     QHash<QString, QString> keyOf;
     for (const MenuImageAssignment& a : menuImageAssignments())
         keyOf.insert(a.item, a.key);
