@@ -5,7 +5,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>

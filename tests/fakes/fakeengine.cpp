@@ -43,17 +43,11 @@ QList<FakeWebBrowser::ExecCall> FakeWebBrowser::execCalls(EngineCommand command)
     return calls;
 }
 
-void FakeWebBrowser::setSilent(bool silent) {
-    m_silent = silent;
-    m_silentHistory.append(silent);
-}
-
 void FakeWebBrowser::clearRecords() {
     m_navigated.clear();
     m_goBackCount = m_goForwardCount = m_stopCount = m_refreshCount = 0;
     m_refresh2Levels.clear();
     m_execCalls.clear();
-    m_silentHistory.clear();
     m_internetOptionsCount = m_viewSourceCount = 0;
     m_findCalls.clear();
 }
@@ -139,20 +133,12 @@ void FakeCustomizer::ViewSource() {
 // --- FakeEngineFactory --------------------------------------------------------------------
 
 WebBrowser* FakeEngineFactory::createBrowser(QWidget* parent) {
-    auto* browser = new FakeWebBrowser(parent);
-    m_browsers.append(browser);
-    if (m_onCreate)
-        m_onCreate(browser);
-    return browser;
+    ++m_createdCount;
+    return new FakeWebBrowser(parent);
 }
 
 std::unique_ptr<Customizer> FakeEngineFactory::createCustomizer(WebBrowser* browser) {
-    ++m_customizerCount;
     return std::make_unique<FakeCustomizer>(qobject_cast<FakeWebBrowser*>(browser));
-}
-
-FakeWebBrowser* FakeEngineFactory::lastBrowser() const {
-    return m_browsers.isEmpty() ? nullptr : m_browsers.last().data();
 }
 
 } // namespace kelvane::test

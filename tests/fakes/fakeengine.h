@@ -7,8 +7,6 @@
 #include <QStringList>
 #include <QWidget>
 
-#include <functional>
-
 namespace kelvane::test {
 
 // A scriptable engine for widget tests: records every call, answers from state the test sets,
@@ -47,7 +45,7 @@ public:
                     const QVariant& input = {}) override;
     QString LocationURL() const override { return m_locationUrl; }
     QString LocationName() const override { return m_locationName; }
-    void setSilent(bool silent) override;
+    void setSilent(bool silent) override { m_silent = silent; }
     void setRegisterAsBrowser(bool registered) override { m_registeredAsBrowser = registered; }
     void Find(const QString& text, bool backward) override { m_findCalls.append({text, backward}); }
 
@@ -62,8 +60,6 @@ public:
     // The calls of one command, in order.
     QList<ExecCall> execCalls(EngineCommand command) const;
     bool isSilent() const { return m_silent; }
-    // Every value Silent was set to, in order.
-    QList<bool> silentHistory() const { return m_silentHistory; }
     bool isRegisteredAsBrowser() const { return m_registeredAsBrowser; }
     // Counted by FakeCustomizer.
     int internetOptionsCount() const { return m_internetOptionsCount; }
@@ -76,8 +72,6 @@ public:
     void setZoomLevel(int level) { m_zoomLevel = level; }
     void setLocationURL(const QString& url) { m_locationUrl = url; }
     void setLocationName(const QString& name) { m_locationName = name; }
-    QList<HistoryEntry> backList() const { return m_backList; }
-    QList<HistoryEntry> forwardList() const { return m_forwardList; }
     // Nearest entry first.
     void setBackList(const QList<HistoryEntry>& entries) { m_backList = entries; }
     void setForwardList(const QList<HistoryEntry>& entries) { m_forwardList = entries; }
@@ -104,7 +98,6 @@ private:
     QList<int> m_refresh2Levels;
     QList<ExecCall> m_execCalls;
     bool m_silent = false;
-    QList<bool> m_silentHistory;
     bool m_registeredAsBrowser = false;
     int m_internetOptionsCount = 0;
     int m_viewSourceCount = 0;
@@ -128,33 +121,23 @@ public:
     void ShowInternetOptions(QWidget* parent) override;
     void ViewSource() override;
 
-    FakeWebBrowser* browser() const { return m_browser; }
-
 private:
     QPointer<FakeWebBrowser> m_browser;
 };
 
-// Hands out fakes and remembers them, in order of creation.
+// Hands out fakes and counts them.
 class FakeEngineFactory : public EngineFactory {
 public:
     WebBrowser* createBrowser(QWidget* parent) override;
     std::unique_ptr<Customizer> createCustomizer(WebBrowser* browser) override;
     void CleanHistory() override { ++m_cleanHistoryCount; }
 
-    // Browsers already deleted are null entries.
-    QList<QPointer<FakeWebBrowser>> browsers() const { return m_browsers; }
-    FakeWebBrowser* lastBrowser() const;
-    int createdCount() const { return m_browsers.size(); }
-    int customizerCount() const { return m_customizerCount; }
+    int createdCount() const { return m_createdCount; }
     int cleanHistoryCount() const { return m_cleanHistoryCount; }
-    // Runs on every new browser before it is handed out (to script it).
-    void setOnCreate(std::function<void(FakeWebBrowser*)> onCreate) { m_onCreate = onCreate; }
 
 private:
-    QList<QPointer<FakeWebBrowser>> m_browsers;
-    int m_customizerCount = 0;
+    int m_createdCount = 0;
     int m_cleanHistoryCount = 0;
-    std::function<void(FakeWebBrowser*)> m_onCreate;
 };
 
 } // namespace kelvane::test

@@ -125,7 +125,6 @@ void TestHttpServer::onReadyRead(QTcpSocket* socket) {
     const QByteArray method = requestLine[0];
     const QString target = QString::fromLatin1(requestLine[1]);
     m_log.append(target);
-    Q_EMIT requestReceived(target);
 
     if (method != "GET" && method != "HEAD") {
         reply(socket, "405 Method Not Allowed", "text/plain", "Method not allowed", true);

@@ -42,9 +42,6 @@ public:
 
     void close();
 
-Q_SIGNALS:
-    void requestReceived(const QString& target);
-
 private:
     struct Page {
         QByteArray body;

@@ -7,34 +7,26 @@
 
 namespace kelvane::test {
 
-namespace {
-const char* const kVariables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
-                                  "XDG_RUNTIME_DIR"};
-}
-
 IsolatedHome::IsolatedHome()
-    : m_dir(QDir::tempPath() + QStringLiteral("/kelvane-test-XXXXXX"))
-{
+    : m_dir(QDir::tempPath() + QStringLiteral("/kelvane-test-XXXXXX")) {
     // The store keeps its files open: let the next read find this home's file.
     SettingsStore::reset();
-    for (const char* var : kVariables)
+    const std::pair<const char*, QString> folders[] = {
+        {"HOME", home()},
+        {"XDG_CONFIG_HOME", configHome()},
+        {"XDG_DATA_HOME", dataHome()},
+        {"XDG_CACHE_HOME", root() + QStringLiteral("/cache")},
+        {"XDG_RUNTIME_DIR", runtimeDir()},
+    };
+    for (const auto& [var, folder] : folders) {
         m_saved.append({var, qgetenv(var)});
-
-    const QString dirs[] = {home(), configHome(), dataHome(), root() + QStringLiteral("/cache"),
-                            runtimeDir()};
-    for (const QString& d : dirs)
-        QDir().mkpath(d);
+        QDir().mkpath(folder);
+        qputenv(var, QFile::encodeName(folder));
+    }
     QFile::setPermissions(runtimeDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
-    qputenv("HOME", home().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", configHome().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", (root() + QStringLiteral("/cache")).toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", runtimeDir().toLocal8Bit());
 }
 
-IsolatedHome::~IsolatedHome()
-{
+IsolatedHome::~IsolatedHome() {
     // Pending writes land in this home, which goes away; the outer home's file is reopened.
     SettingsStore::reset();
     for (const auto& [var, value] : m_saved) {

@@ -137,11 +137,4 @@ TEST_F(ResolveTest, WithoutAnAbsoluteFolderNothingIsResolved) {
     EXPECT_EQ(kelvane::resolveAgainst("./page.html", "relative/dir"), "./page.html");
 }
 
-TEST(CommandLineTest, UsageAndVersionTexts) {
-    EXPECT_TRUE(kelvane::usageText().startsWith(
-        "Usage: kelvane [--help] [--version] [--screenshot FILE] [--] [URL-or-path]\n"));
-    EXPECT_GT(kelvane::usageText().count(u'\n'), 3);
-    EXPECT_EQ(kelvane::versionText(), "Kelvane 1.50");
-}
-
 } // namespace

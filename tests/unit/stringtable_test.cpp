@@ -41,15 +41,6 @@ TEST(StringTable, ExactTexts) {
     }
 }
 
-TEST(StringTable, ShortcutTextIsSeparatedByOneTab) {
-    for (int id : {1015, 1016, 1017, 1071}) {
-        SCOPED_TRACE(id);
-        const QString text = GetTableString(id);
-        EXPECT_EQ(text.count(u'\t'), 1);
-        EXPECT_FALSE(text.contains(u'\\'));
-    }
-}
-
 TEST(StringTable, MissingIdentifiers) {
     // Gaps inside the groups, the ends, and values that alias an entry when cut to 16 bits.
     for (int id : {0, -1, 99, 101, 108, 110, 502, 1048, 1055, 1121, 1131, 3022, 3204, 4004,
