@@ -1,7 +1,7 @@
 // The floor of the start-up benchmark: one Qt WebEngine view in a window, nothing else. It
 // starts the engine as the browser does and logs the same milestones at the same points.
-#include "app/trace.h"
-#include "platform/enginesetup.h"
+#include "base/trace.h"
+#include "platform/engine/enginesetup.h"
 
 #include <QApplication>
 #include <QMainWindow>

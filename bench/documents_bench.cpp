@@ -6,12 +6,12 @@
 // them side by side.
 #include "benchsupport.h"
 
-#include "app/appsettings.h"
-#include "document/documentwindow.h"
-#include "mainwnd/documentarea.h"
-#include "mainwnd/mainwindow.h"
-#include "platform/enginesetup.h"
-#include "platform/webengine.h"
+#include "base/appsettings.h"
+#include "documents/documentarea.h"
+#include "documents/documentwindow.h"
+#include "frame/mainwindow.h"
+#include "platform/engine/enginesetup.h"
+#include "platform/engine/webengine.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

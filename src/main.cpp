@@ -1,6 +1,5 @@
 #include "app/startup.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     return kelvane::Main(argc, argv);
 }

@@ -1,8 +1,8 @@
 #include "app/screenshot.h"
 
-#include "document/documentwindow.h"
-#include "mainwnd/documentarea.h"
-#include "mainwnd/mainwindow.h"
+#include "documents/documentarea.h"
+#include "documents/documentwindow.h"
+#include "frame/mainwindow.h"
 
 #include <QFileInfo>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #include "app/splash.h"
 
-#include "app/captions.h"
+#include "ui/captions.h"
 
 #include <QApplication>
 #include <QFrame>

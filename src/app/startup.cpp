@@ -1,15 +1,15 @@
 #include "app/startup.h"
 
-#include "app/appsettings.h"
-#include "app/commandline.h"
 #include "app/screenshot.h"
-#include "app/singleinstance.h"
 #include "app/splash.h"
-#include "app/trace.h"
-#include "mainwnd/mainwindow.h"
-#include "platform/enginesetup.h"
+#include "base/appsettings.h"
+#include "base/commandline.h"
+#include "base/singleinstance.h"
+#include "base/trace.h"
+#include "frame/mainwindow.h"
+#include "platform/engine/enginesetup.h"
+#include "platform/engine/webengine.h"
 #include "platform/unixsignals.h"
-#include "platform/webengine.h"
 
 #include <QApplication>
 #include <QDir>

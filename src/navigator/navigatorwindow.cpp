@@ -1,14 +1,14 @@
 #include "navigator/navigatorwindow.h"
 
-#include "app/captionrules.h"
-#include "app/captions.h"
-#include "app/stringtable.h"
-#include "document/documentwindow.h"
-#include "mainwnd/documentset.h"
-#include "mainwnd/themedpictures.h"
+#include "base/captionrules.h"
+#include "base/stringtable.h"
+#include "documents/documentset.h"
+#include "documents/documentwindow.h"
 #include "navigator/navigatorrules.h"
-#include "platform/engine.h"
+#include "platform/engine/engine.h"
 #include "platform/twips.h"
+#include "ui/captions.h"
+#include "ui/themedpictures.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/engine.h"
+#include "platform/engine/engine.h"
 
 #include <QList>
 #include <QPointer>

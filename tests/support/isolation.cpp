@@ -1,6 +1,6 @@
 #include "support/isolation.h"
 
-#include "app/settingsstore.h"
+#include "base/settingsstore.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,14 +4,13 @@
 #include <gtest/gtest.h>
 
 #ifdef KELVANE_TEST_GUI
-#include "platform/enginesetup.h"
+#include "platform/engine/enginesetup.h"
 #include <QApplication>
 #else
 #include <QCoreApplication>
 #endif
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     kelvane::test::IsolatedHome home;
     ::testing::InitGoogleTest(&argc, argv);
 #ifdef KELVANE_TEST_GUI

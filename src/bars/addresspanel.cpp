@@ -1,0 +1,323 @@
+#include "bars/addresspanel.h"
+
+#include "bars/resizerule.h"
+#include "bars/typedhistory.h"
+#include "platform/twips.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCompleter>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QStringListModel>
+#include <QToolButton>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kMargin = 2;
+
+// The desktop theme's picture where there is one, else our own.
+QIcon picture(const QString& themeName, const QString& file) {
+    return QIcon::fromTheme(themeName, QIcon(QStringLiteral(":/icons/") + file));
+}
+
+// The picture every item of the list carries (image 4 of the status bar's image list).
+QIcon addressPicture() {
+    return picture(QStringLiteral("text-html"), QStringLiteral("address-page.svg"));
+}
+
+bool isEnter(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+AddressPanel::AddressPanel(QWidget* parent)
+    : QWidget(parent)
+    , m_label(new QLabel(QStringLiteral("1119"), this))
+    , m_box(new QComboBox(this))
+    , m_go(new QToolButton(this))
+    , m_goNew(new QToolButton(this))
+    , m_completer(new QCompleter(this))
+    , m_completions(new QStringListModel(this)) {
+    setObjectName(QStringLiteral("Picture2"));
+    m_label->setObjectName(QStringLiteral("Label1"));
+    m_box->setObjectName(QStringLiteral("AddressBar"));
+    m_go->setObjectName(QStringLiteral("Go"));
+    m_goNew->setObjectName(QStringLiteral("GoNew"));
+
+    // Slots of one signal run in the order they were connected. When an edit ends, the box
+    // looks for an item matching the text loosely (case-insensitively, as the completion does)
+    // and puts that item's text in place of the user's or the page's; the two connections made
+    // before and after the box's own put the text back.
+    auto* edit = new QLineEdit(m_box);
+    connect(edit, &QLineEdit::editingFinished, this,
+            [this, edit] { m_textAtFinish = edit->text(); });
+    m_box->setLineEdit(edit);
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
+        if (edit->text() != m_textAtFinish)
+            edit->setText(m_textAtFinish);
+        m_editing = false;
+    });
+    connect(edit, &QLineEdit::textEdited, this, [this] { m_editing = true; });
+    connect(edit, &QLineEdit::returnPressed, this, &AddressPanel::returnPressed);
+    connect(m_box, &QComboBox::editTextChanged, this, &AddressPanel::updateButtons);
+
+    m_box->setInsertPolicy(QComboBox::NoInsert); // the typed history decides what goes in
+    m_box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_box->setMinimumContentsLength(1);
+    if (QFontDatabase::families().contains(QStringLiteral("Arial"))) {
+        QFont font = m_box->font();
+        font.setFamily(QStringLiteral("Arial"));
+        m_box->setFont(font);
+    }
+    m_label->setBuddy(m_box);
+
+    // Completion offers every distinct address that contains the typed text; a pick only fills
+    // the box, Enter opens it.
+    m_completer->setModel(m_completions);
+    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
+    m_completer->setFilterMode(Qt::MatchContains);
+    m_completer->setCompletionMode(QCompleter::PopupCompletion);
+    m_box->setCompleter(m_completer);
+
+    // Picks from the drop-down list are taken here, before the box sees them: the box also
+    // reports an "activated" item for the arrow keys, the wheel, completions and the end of
+    // an edit, none of which should open anything.
+    QAbstractItemView* view = m_box->view();
+    view->installEventFilter(this);
+    view->viewport()->installEventFilter(this);
+    view->window()->installEventFilter(this);
+    m_box->installEventFilter(this);
+
+    m_go->setText(tr("Go"));
+    m_go->setToolTip(tr("Go to the address"));
+    m_go->setIcon(picture(QStringLiteral("go-jump"), QStringLiteral("address-go.svg")));
+    m_goNew->setText(tr("New"));
+    m_goNew->setToolTip(tr("Open the address in a new window"));
+    m_goNew->setIcon(picture(QStringLiteral("window-new"), QStringLiteral("address-gonew.svg")));
+    for (QToolButton* b : {m_go, m_goNew}) {
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        b->setAutoRaise(true);
+    }
+    connect(m_go, &QToolButton::clicked, this, [this] {
+        // The click confirms the typed text, as moving the focus to a button would.
+        m_editing = false;
+        itemSelected();
+    });
+    connect(m_goNew, &QToolButton::clicked, this,
+            [this] { Q_EMIT openInNewRequested(m_box->currentText()); });
+    updateButtons();
+
+    placeFixedParts();
+}
+
+bool AddressPanel::AddressBarHasFocus() const {
+    // The window's focus widget stays the box while its drop-down list is open.
+    const QWidget* focus = m_box->window()->focusWidget();
+    return focus && (focus == m_box || m_box->isAncestorOf(focus));
+}
+
+void AddressPanel::setPageAddress(const QString& url) {
+    m_box->setEditText(url);
+    selectMatchingItem();
+    m_box->lineEdit()->setCursorPosition(0); // the start of an address says most
+}
+
+void AddressPanel::addTyped(const QString& url) {
+    if (!TypedHistory::goesOnTop(items(), url))
+        return;
+    changeList([&] { m_box->insertItem(0, addressPicture(), url); });
+}
+
+QStringList AddressPanel::items() const {
+    QStringList list;
+    list.reserve(m_box->count());
+    for (int i = 0; i < m_box->count(); ++i)
+        list.append(m_box->itemText(i));
+    return list;
+}
+
+void AddressPanel::loadHistory() {
+    const QStringList loaded = TypedHistory::load(TypedHistory::settingsStore());
+    if (loaded.isEmpty())
+        return;
+    changeList([&] {
+        m_box->insertItems(0, loaded);
+        const QIcon icon = addressPicture();
+        for (int i = 0; i < loaded.size(); ++i)
+            m_box->setItemIcon(i, icon);
+    });
+}
+
+void AddressPanel::saveHistory() const {
+    TypedHistory::save(items(), TypedHistory::settingsStore());
+}
+
+void AddressPanel::clearHistory() {
+    changeList([this] { m_box->clear(); });
+}
+
+void AddressPanel::returnPressed() {
+    // Enter confirms the text: it opens and goes into the list, also when no document was
+    // open (the list rule keeps the address LoadNewDoc adds to one entry).
+    m_editing = false;
+    const QString text = m_box->lineEdit()->text();
+    if (text.isEmpty())
+        return;
+    Q_EMIT navigateRequested(text);
+    addTyped(text);
+}
+
+void AddressPanel::itemSelected() {
+    if (m_editing)
+        return;
+    const QString text = m_box->currentText();
+    if (text.isEmpty())
+        return;
+    Q_EMIT navigateRequested(text);
+}
+
+void AddressPanel::pickFromList(int row) {
+    m_box->hidePopup();
+    m_box->setCurrentIndex(row);
+    itemSelected();
+}
+
+void AddressPanel::updateButtons() {
+    const bool hasText = !m_box->currentText().isEmpty();
+    m_go->setEnabled(hasText);
+    m_goNew->setEnabled(hasText);
+}
+
+void AddressPanel::changeList(const std::function<void()>& change) {
+    // Inserting into an empty list or clearing it makes the box show an item's text (or none)
+    // in place of what the user typed or the page wrote.
+    QLineEdit* edit = m_box->lineEdit();
+    const QString text = edit->text();
+    const int cursor = edit->cursorPosition();
+    const int selectionStart = edit->selectionStart();
+    const int selectionLength = edit->selectionLength();
+    const bool modified = edit->isModified();
+    {
+        const QSignalBlocker quiet(edit);
+        change();
+        if (edit->text() != text)
+            edit->setText(text);
+        selectMatchingItem();
+    }
+    if (selectionStart < 0)
+        edit->setCursorPosition(cursor);
+    else if (cursor == selectionStart)
+        edit->setSelection(selectionStart + selectionLength, -selectionLength);
+    else
+        edit->setSelection(selectionStart, selectionLength);
+    edit->setModified(modified);
+    refreshCompletions();
+}
+
+void AddressPanel::selectMatchingItem() {
+    // The list opens on the item that equals the text, if any, and the arrow keys step on from
+    // there (from the top when none does).
+    QLineEdit* edit = m_box->lineEdit();
+    const QString text = edit->text();
+    const int row = m_box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (row == m_box->currentIndex())
+        return;
+    const QSignalBlocker quiet(edit);
+    m_box->setCurrentIndex(row);
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+void AddressPanel::refreshCompletions() {
+    QStringList distinct = items();
+    distinct.removeDuplicates(); // keeps the newest of each
+    distinct.removeAll(QString());
+    m_completions->setStringList(distinct);
+}
+
+bool AddressPanel::eventFilter(QObject* watched, QEvent* event) {
+    QAbstractItemView* view = m_box->view();
+    const QEvent::Type type = event->type();
+    if (watched == m_box && type == QEvent::KeyPress) {
+        // Stepping through the list puts an item into the box, to be opened with Enter.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool step = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
+                          key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
+        if (step && !(key->modifiers() & Qt::AltModifier))
+            m_editing = true;
+    } else if (watched == view->window() && type == QEvent::Show) {
+        // Opening the list ends the edit, so what is picked from it opens.
+        m_editing = false;
+        m_pressInList = false;
+    } else if (watched == view->viewport() &&
+               (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease)) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        if (type == QEvent::MouseButtonPress) {
+            m_pressInList = true;
+            return false;
+        }
+        // Only a click made in the list picks; the release of the press that opened it does not.
+        const bool clicked = m_pressInList;
+        m_pressInList = false;
+        const QModelIndex index = view->indexAt(mouse->position().toPoint());
+        if (clicked && index.isValid() && (index.flags() & Qt::ItemIsEnabled)) {
+            pickFromList(index.row());
+            return true;
+        }
+    } else if (watched == view && type == QEvent::KeyPress &&
+               isEnter(static_cast<QKeyEvent*>(event))) {
+        const QModelIndex index = view->currentIndex();
+        if (index.isValid() && (index.flags() & Qt::ItemIsEnabled)) {
+            pickFromList(index.row());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void AddressPanel::placeFixedParts() {
+    // The label's text arrives with the captions; the box starts right after it.
+    const int h = sizeHint().height();
+    m_label->adjustSize();
+    m_label->move(kMargin, (h - m_label->height()) / 2);
+    m_box->move(m_label->width() + 2 * kMargin, (h - m_box->sizeHint().height()) / 2);
+    m_box->resize(qMax(m_box->width(), 200), m_box->sizeHint().height());
+    for (QToolButton* b : {m_go, m_goNew})
+        b->resize(b->sizeHint().width(), m_box->height());
+}
+
+QSize AddressPanel::sizeHint() const {
+    return QSize(400, m_box->sizeHint().height() + 2 * kMargin);
+}
+
+void AddressPanel::applyResizeRule(double windowWidthTwips, double tabBarLeftTwips,
+                                   int* tabBarWidthTwips) {
+    placeFixedParts();
+    const double dpi = logicalDpiX();
+    AddressRowInput in;
+    in.windowWidth = windowWidthTwips;
+    in.goWidth = pixelsToTwips(m_go->width(), dpi);
+    in.goNewWidth = pixelsToTwips(m_goNew->width(), dpi);
+    in.labelWidth = pixelsToTwips(m_label->width(), dpi);
+    in.addressLeft = pixelsToTwips(m_box->x(), dpi);
+    in.tabBarLeft = tabBarLeftTwips;
+    const AddressRowLayout out = computeAddressRow(in);
+
+    m_box->resize(twipsToPixels(out.addressWidth, dpi), m_box->height());
+    m_go->move(twipsToPixels(out.goLeft, dpi), m_box->y());
+    m_goNew->move(twipsToPixels(out.goNewLeft, dpi), m_box->y());
+    if (tabBarWidthTwips)
+        *tabBarWidthTwips = out.tabBarWidth;
+}
+
+} // namespace kelvane

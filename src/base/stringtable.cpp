@@ -1,0 +1,261 @@
+#include "base/stringtable.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace kelvane {
+
+namespace {
+
+struct Entry {
+    int id;
+    std::u16string_view text;
+};
+
+// Sorted by identifier, so a lookup is a binary search over static data.
+constexpr Entry kTable[] = {
+    // Application
+    {100, u"Kelvane"},
+    {102, u"Kelvane v1.50"},
+    {103, u"Warning: ..."},
+    {104, u"Version"},
+    {105, u"Application Title"},
+    {106, u"App Description"},
+    {107, u"v1.50"},
+    {109, u"Version 1.50"},
+    // About box
+    {500, u"About Kelvane"},
+    {501, u"&OK"},
+    // Menus
+    {1000, u"&File"},
+    {1001, u"&New"},
+    {1002, u"&Open..."},
+    {1003, u"&Close"},
+    {1004, u"&Save"},
+    {1005, u"Save &As..."},
+    {1006, u"Save A&ll"},
+    {1007, u"Propert&ies"},
+    {1008, u"Page Set&up..."},
+    {1009, u"Print Pre&view"},
+    {1010, u"&Print..."},
+    {1011, u"Sen&d..."},
+    {1012, u"E&xit"},
+    {1013, u"&Edit"},
+    {1014, u"&Undo"},
+    {1015, u"Cu&t\tCtrl+X"},
+    {1016, u"&Copy\tCtrl+C"},
+    {1017, u"&Paste\tCtrl+V"},
+    {1018, u"Paste &Special..."},
+    {1019, u"&View"},
+    {1020, u"&Toolbar"},
+    {1021, u"Status &Bar"},
+    {1022, u"&Refresh"},
+    {1023, u"&Options..."},
+    {1024, u"&Web Browser"},
+    {1025, u"&Window"},
+    {1026, u"&New Window"},
+    {1027, u"&Cascade"},
+    {1028, u"Tile &Horizontal"},
+    {1029, u"Tile &Vertical"},
+    {1030, u"&Arrange Icons"},
+    {1031, u"&Help"},
+    {1032, u"&Contents"},
+    {1033, u"&Search For Help On..."},
+    {1034, u"&About "},
+    // Standard commands, dialogs and samples
+    {1035, u"New"},
+    {1036, u"Open"},
+    {1037, u"Save"},
+    {1038, u"Print"},
+    {1039, u"Cut"},
+    {1040, u"Copy"},
+    {1041, u"Paste"},
+    {1042, u"Bold"},
+    {1043, u"Italic"},
+    {1044, u"Underline"},
+    {1045, u"Align Left"},
+    {1046, u"Center"},
+    {1047, u"Align Right"},
+    {1049, u"Company"},
+    {1050, u"Warning"},
+    {1051, u"Version"},
+    {1052, u"Platform"},
+    {1053, u"CompanyProduct"},
+    {1054, u"Product"},
+    {1056, u"Options"},
+    {1057, u"Sample 1"},
+    {1058, u"Sample 2"},
+    {1059, u"Sample 3"},
+    {1060, u"Sample 4"},
+    {1061, u"&Apply"},
+    {1062, u"Cancel"},
+    {1063, u"OK"},
+    {1064, u"About Project1"},
+    {1065, u"&System Info..."},
+    {1066, u"OK"},
+    // Main window menus, toolbar buttons and tool tips
+    {1067, u"Print Pre&view"},
+    {1068, u"&Increase Font"},
+    {1069, u"&Decrease Font"},
+    {1070, u"&Reset Font"},
+    {1071, u"Select A&ll\tCtrl+A"},
+    {1072, u"&Find"},
+    {1073, u"&Browse Toolbar"},
+    {1074, u"&Sites Toolbar"},
+    {1075, u"A&ddress Bar"},
+    {1076, u"&Tabs Bar"},
+    {1077, u"&Navigator"},
+    {1078, u"&Favorites"},
+    {1079, u"Add to Favorites"},
+    {1080, u"Organize Favorites"},
+    {1081, u"Tabs"},
+    {1082, u"Shrink A&ll"},
+    {1083, u"Shrink All but &Active"},
+    {1084, u"&Reset All"},
+    {1085, u"&Quick Search"},
+    {1086, u"Sour&ce"},
+    {1087, u"&Navigate"},
+    {1088, u"&Back"},
+    {1089, u"&Forward"},
+    {1090, u"&Stop"},
+    {1091, u"&Refresh"},
+    {1092, u"Home &1"},
+    {1093, u"Home &2"},
+    {1094, u"&Mail"},
+    {1095, u"Sear&ch"},
+    {1096, u"&News"},
+    {1097, u"Kelvane on the Web"},
+    {1098, u"Kelvane Help"},
+    {1099, u"&Blank Page"},
+    {1100, u"Cu&rrent Page"},
+    {1101, u"New"},
+    {1102, u"Back"},
+    {1103, u"Forward"},
+    {1104, u"Refresh"},
+    {1105, u"Stop"},
+    {1106, u"Home"},
+    {1107, u"New site"},
+    {1108, u"Navigate to previous site"},
+    {1109, u"Navigate to next site"},
+    {1110, u"Reload current site"},
+    {1111, u"Stop loading site"},
+    {1112, u"Go to primary home page"},
+    {1113, u"Mail"},
+    {1114, u"Search"},
+    {1115, u"News"},
+    {1116, u"Load Mail site"},
+    {1117, u"Load Search engine"},
+    {1118, u"Load News page"},
+    {1119, u"A&ddress"},
+    {1120, u"Kelvane v1.50"},
+    {1122, u"Quick Notes"},
+    {1123, u"Click to show Quick Notes"},
+    {1124, u"Click to hide Quick Notes"},
+    {1125, u"Double click to view options"},
+    {1126, u"Double click to toggle popup-kill on/off"},
+    {1127, u"Security Status"},
+    {1128, u"&Internet Options"},
+    {1129, u"Home"},
+    {1130, u"Go to secondary home page"},
+    // Default-browser question
+    {1500, u"Association Checking..."},
+    {1501, u"Kelvane v1.50 is not currently your default web browser, would you like to make it "
+           u"the default browser for the web?"},
+    {1502, u"Don't ask for this in the future."},
+    {1503, u"&Yes"},
+    {1504, u"&No"},
+    {1505, u"Error in File Association Process"},
+    // Favorites window
+    {2000, u"Kelvane Favorites"},
+    {2001, u"&Clipboard"},
+    {2002, u"&Load"},
+    {2003, u"&Done"},
+    // Navigator
+    {2500, u"Navigator"},
+    {2501, u"Close"},
+    {2502, u"Close selected site"},
+    {2503, u"Site"},
+    {2504, u"Status"},
+    // Options dialog
+    {3000, u"Options"},
+    {3001, u"On Exit"},
+    {3002, u"&Clean History"},
+    {3003, u"Clean &Now"},
+    {3004, u"&Save All Documents"},
+    {3005, u"Minimize To &Tray"},
+    {3006, u"&Password"},
+    {3007, u"Con&firm"},
+    {3008, u"Prompt to set Kelvane as your default Internet Browser"},
+    {3009, u"General"},
+    {3010, u"Sites"},
+    {3011, u"Home &1:"},
+    {3012, u"Home &2:"},
+    {3013, u"&Search:"},
+    {3014, u"&Mail:"},
+    {3015, u"&News:"},
+    {3016, u"Use &Current"},
+    {3017, u"OK"},
+    {3018, u"Cancel"},
+    {3019, u"Tray"},
+    {3020, u"Temporary Files, Cookies and History will be deleted, Proceed?"},
+    {3021, u"Error passwords do NOT match, please type a correct password"},
+    // Options dialog, user links
+    {3200, u"Enabled"},
+    {3201, u"Site &Name"},
+    {3202, u"Site &URL"},
+    {3203, u"If sites toolbar is not visible, you wont be able to get benifit of User Links.To "
+           u"show the sites toolbar, check it from the \"View-Sites Toolbar\" menu."},
+    // Password prompt
+    {3500, u"Kelvane - Enter Password"},
+    {3501, u"Please enter password:"},
+    {3502, u"&Password"},
+    {3503, u"OK"},
+    {3504, u"Cancel"},
+    {3505, u"Invalid Password, try again!"},
+    // Options dialog, Quick Notes
+    {3506, u"Kelvane Quick Notes"},
+    {3507, u"&Enable Quick Notes"},
+    {3508, u"Quick Notes Format"},
+    {3509, u"Notes &Font"},
+    {3510, u"Notes &Color"},
+    {3511, u"..."},
+    // Quick Search
+    {4000, u"Quick Search"},
+    {4001,
+     u"Google is one of the most precise search engines nowadays. You can type any query for it."},
+    {4002, u"Method"},
+    {4003, u"Search"},
+};
+
+constexpr bool strictlyAscending() {
+    return std::ranges::adjacent_find(kTable, [](const Entry& a, const Entry& b) {
+               return a.id >= b.id;
+           }) == std::end(kTable);
+}
+static_assert(strictlyAscending(), "the string table must stay sorted by identifier");
+
+} // namespace
+
+std::optional<QString> tableString(int id) {
+    const auto it = std::ranges::lower_bound(kTable, id, {}, &Entry::id);
+    if (it == std::end(kTable) || it->id != id)
+        return std::nullopt;
+    // The texts live in static storage for the life of the program: no copy needed.
+    return QString::fromRawData(reinterpret_cast<const QChar*>(it->text.data()),
+                                qsizetype(it->text.size()));
+}
+
+QString GetTableString(int id) {
+    return tableString(id).value_or(QString());
+}
+
+QList<int> tableIdentifiers() {
+    QList<int> ids;
+    ids.reserve(qsizetype(std::size(kTable)));
+    for (const Entry& entry : kTable)
+        ids.append(entry.id);
+    return ids;
+}
+
+} // namespace kelvane

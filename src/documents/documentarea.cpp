@@ -1,0 +1,255 @@
+#include "documents/documentarea.h"
+
+#include "base/shortcutfile.h"
+#include "documents/documentwindow.h"
+#include "documents/tabbar.h"
+#include "platform/engine/engine.h"
+#include "ui/tabicons.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+namespace kelvane {
+
+DocumentArea::DocumentArea(QMdiArea* mdiArea, EngineFactory& engines, QWidget* tabBarParent)
+    : QObject(mdiArea)
+    , m_mdi(mdiArea)
+    , m_engines(engines)
+    , m_tabBar(new TabBar(m_set, tabBarParent)) {
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &DocumentArea::subWindowActivated);
+    connect(m_tabBar, &TabBar::TabClick, this, &DocumentArea::vbalDTabControl1_TabClick);
+    connect(m_tabBar, &TabBar::TabDblClick, this, &DocumentArea::vbalDTabControl1_TabDblClick);
+}
+
+DocumentArea::~DocumentArea() {
+    // Documents unload while the set they belong to still exists.
+    for (QObject* object : m_set.documents()) {
+        if (auto* doc = qobject_cast<DocumentWindow*>(object))
+            doc->Form_Unload();
+    }
+}
+
+DocumentWindow* DocumentArea::activeDocument() const {
+    // A closing document is gone for the commands, though its window lives a moment longer.
+    return m_active && !m_active->IsClosing ? m_active.data() : nullptr;
+}
+
+DocumentWindow* DocumentArea::document(int docIndex) const {
+    return qobject_cast<DocumentWindow*>(m_set.document(docIndex));
+}
+
+DocumentWindow* DocumentArea::createDocument() {
+    auto* doc = new DocumentWindow(*this);
+    connect(doc, &DocumentWindow::statusText, this, &DocumentArea::statusText);
+    connect(doc, &DocumentWindow::progressPercent, this, &DocumentArea::progressPercent);
+    connect(doc, &DocumentWindow::addressText, this, &DocumentArea::addressText);
+    connect(doc, &DocumentWindow::securityIcon, this, &DocumentArea::securityIcon);
+    connect(doc, &DocumentWindow::loadFinished, this, [this, doc] { Q_EMIT documentLoaded(doc); });
+    return doc;
+}
+
+void DocumentArea::showDocument(DocumentWindow* document) {
+    // A new document takes the look of the current one: maximized unless the user arranged
+    // the windows.
+    const QMdiSubWindow* current = m_mdi->currentSubWindow();
+    const bool maximized = !current || current->isMaximized();
+    QMdiSubWindow* window = m_mdi->addSubWindow(document);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(tabIcon(8));
+    if (maximized)
+        window->setWindowState(Qt::WindowMaximized);
+    window->show();
+    m_mdi->setActiveSubWindow(window);
+}
+
+void DocumentArea::subWindowActivated(QMdiSubWindow* window) {
+    // A null window means the frame itself lost activation: the document stays the one the
+    // commands act on.
+    if (!window)
+        return;
+    auto* doc = qobject_cast<DocumentWindow*>(window->widget());
+    if (!doc || doc == m_active || doc->IsClosing)
+        return;
+    if (m_active)
+        m_active->Form_Deactivate();
+    m_active = doc;
+    doc->Form_Activate();
+}
+
+void DocumentArea::LoadNewDoc(const QString& sURL) {
+    QString url = sURL;
+    const QString shortcut = shortcutPathOf(url);
+    if (!shortcut.isEmpty())
+        url = readShortcutUrl(shortcut);
+
+    DocumentWindow* doc = createDocument();
+    const int index = m_set.append(doc, url, url);
+    showDocument(doc);
+    doc->setWindowTitle(url);
+    WebBrowser* browser = doc->WebBrowser1();
+    browser->setRegisterAsBrowser(true);
+    browser->Navigate(url);
+    doc->setWindowTitle(browser->LocationURL());
+    setTabShrunk(index, false);
+    Q_EMIT addressOpened(url);
+}
+
+DocumentWindow* DocumentArea::openRequestedWindow() {
+    DocumentWindow* doc = createDocument();
+    doc->WebBrowser1()->setRegisterAsBrowser(true);
+    m_set.append(doc, QString(), QString());
+    showDocument(doc);
+    return doc;
+}
+
+void DocumentArea::vbalDTabControl1_TabClick(int tabIndex, Qt::MouseButton button) {
+    DocumentWindow* doc = document(tabIndex);
+    if (!doc || m_tabBar->tag().toInt() != 0)
+        return;
+    if (button == Qt::LeftButton)
+        doc->bringToFront();
+    else
+        doc->closeDocument();
+}
+
+void DocumentArea::setTabShrunk(int docIndex, bool shrunk) {
+    m_set.setShrunk(docIndex, shrunk);
+    if (DocumentWindow* doc = document(docIndex))
+        m_set.ModifyTabCaption(docIndex, doc->WebBrowser1()->LocationName());
+}
+
+void DocumentArea::vbalDTabControl1_TabDblClick(int tabIndex) {
+    if (document(tabIndex))
+        setTabShrunk(tabIndex, !m_set.isShrunk(tabIndex));
+}
+
+void DocumentArea::mnuViewTabsResetAll_Click() {
+    for (int i = 1; i <= m_set.count(); ++i)
+        setTabShrunk(i, false);
+}
+
+void DocumentArea::mnuViewTabsShrinkAll_Click() {
+    for (int i = 1; i <= m_set.count(); ++i)
+        setTabShrunk(i, true);
+}
+
+void DocumentArea::mnuViewTabsShrinkAllbutActive_Click() {
+    for (int i = 1; i <= m_set.count(); ++i) {
+        if (i != m_tabBar->currentIndex() + 1) // the selected tab stays exactly as it is
+            setTabShrunk(i, true);
+    }
+}
+
+void DocumentArea::mnuWindowNewWindow_Click() {
+    LoadNewDoc(QString());
+}
+
+void DocumentArea::mnuWindowCascade_Click() {
+    m_mdi->cascadeSubWindows();
+}
+
+void DocumentArea::mnuWindowTileHorizontal_Click() {
+    tileInLines(true);
+}
+
+void DocumentArea::mnuWindowTileVertical_Click() {
+    tileInLines(false);
+}
+
+void DocumentArea::tileInLines(bool rows) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::CreationOrder)) {
+        if (!w->isMinimized())
+            windows.append(w);
+    }
+    if (windows.isEmpty())
+        return;
+    const QRect area = m_mdi->viewport()->rect();
+    const int n = windows.size();
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* w = windows.at(i);
+        if (w->isMaximized())
+            w->showNormal();
+        if (rows) {
+            const int top = area.height() * i / n;
+            w->setGeometry(0, top, area.width(), area.height() * (i + 1) / n - top);
+        } else {
+            const int left = area.width() * i / n;
+            w->setGeometry(left, 0, area.width() * (i + 1) / n - left, area.height());
+        }
+    }
+}
+
+void DocumentArea::mnuWindowArrangeIcons_Click() {
+    // Minimized documents line up along the bottom edge, left to right.
+    const QRect area = m_mdi->viewport()->rect();
+    int x = 0;
+    int y = area.bottom();
+    for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::CreationOrder)) {
+        if (!w->isMinimized())
+            continue;
+        if (x > 0 && x + w->width() > area.width()) {
+            x = 0;
+            y -= w->height();
+        }
+        w->move(x, y - w->height() + 1);
+        x += w->width();
+    }
+}
+
+void DocumentArea::mnuFileClose_Click() {
+    if (DocumentWindow* doc = activeDocument())
+        doc->closeDocument();
+}
+
+void DocumentArea::fillWindowList(QMenu* menu, QAction* after) {
+    const QList<QAction*> actions = menu->actions();
+    const int from = actions.indexOf(after);
+    for (int i = from + 1; i < actions.size(); ++i)
+        delete actions.at(i);
+    if (m_set.count() > 0)
+        menu->addSeparator();
+    for (int i = 1; i <= m_set.count(); ++i) {
+        DocumentWindow* doc = document(i);
+        if (!doc)
+            continue;
+        const QString title = doc->windowTitle().isEmpty() ? m_set.rowText(i) : doc->windowTitle();
+        const QString number =
+            i < 10 ? QStringLiteral("&%1 ").arg(i) : QStringLiteral("%1 ").arg(i);
+        QAction* action = menu->addAction(
+            number + QString(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        action->setCheckable(true);
+        action->setChecked(doc == m_active);
+        connect(action, &QAction::triggered, doc, &DocumentWindow::bringToFront);
+    }
+}
+
+void DocumentArea::closeAll() {
+    for (QObject* object : m_set.documents()) {
+        if (auto* doc = qobject_cast<DocumentWindow*>(object))
+            doc->closeDocument();
+    }
+}
+
+void DocumentArea::ModifyMenu() {
+    Q_EMIT modifyMenuRequested();
+}
+
+bool DocumentArea::AddressBarHasFocus() const {
+    return m_addressFocus && m_addressFocus();
+}
+
+void DocumentArea::selectTab(int docIndex) {
+    m_tabBar->selectTab(docIndex);
+}
+
+void DocumentArea::startLoadingAnimation() {
+    Q_EMIT loadingAnimation(true);
+}
+
+void DocumentArea::stopLoadingAnimation() {
+    Q_EMIT loadingAnimation(false);
+}
+
+} // namespace kelvane

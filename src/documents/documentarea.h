@@ -1,0 +1,97 @@
+#pragma once
+
+#include "documents/documenthost.h"
+#include "documents/documentset.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QAction;
+class QMenu;
+
+namespace kelvane {
+
+class TabBar;
+
+// The open documents: the document set, the multiple-document area kept in step with it, the
+// tab bar over it, and the commands that open, switch, close, shrink and arrange documents.
+// The active document's events leave through one funnel of signals.
+class DocumentArea : public QObject, public DocumentHost {
+    Q_OBJECT
+public:
+    DocumentArea(QMdiArea* mdiArea, EngineFactory& engines, QWidget* tabBarParent);
+    ~DocumentArea() override;
+
+    QMdiArea* mdiArea() const { return m_mdi; }
+    TabBar* tabBar() const { return m_tabBar; }
+    // The document the commands act on; null when none is open.
+    DocumentWindow* activeDocument() const;
+    DocumentWindow* document(int docIndex) const;
+    int count() const { return m_set.count(); }
+
+    void setAddressBarFocusQuery(std::function<bool()> query) { m_addressFocus = std::move(query); }
+
+    // Opens an address, a file path, an internet shortcut or nothing in a new document window
+    // that becomes the active document.
+    void LoadNewDoc(const QString& sURL);
+
+    void vbalDTabControl1_TabClick(int tabIndex, Qt::MouseButton button);
+    void vbalDTabControl1_TabDblClick(int tabIndex);
+    void mnuViewTabsResetAll_Click();
+    void mnuViewTabsShrinkAll_Click();
+    void mnuViewTabsShrinkAllbutActive_Click();
+    void mnuWindowNewWindow_Click();
+    void mnuWindowCascade_Click();
+    void mnuWindowTileHorizontal_Click();
+    void mnuWindowTileVertical_Click();
+    void mnuWindowArrangeIcons_Click();
+    void mnuFileClose_Click();
+
+    // The list of open windows at the end of the Window menu, from the action `after` on.
+    void fillWindowList(QMenu* menu, QAction* after);
+    // Every document unloads (the main window is closing).
+    void closeAll();
+
+    // DocumentHost
+    DocumentSet& documents() override { return m_set; }
+    EngineFactory& engines() override { return m_engines; }
+    void ModifyMenu() override;
+    bool AddressBarHasFocus() const override;
+    void selectTab(int docIndex) override;
+    DocumentWindow* openRequestedWindow() override;
+    void startLoadingAnimation() override;
+    void stopLoadingAnimation() override;
+
+Q_SIGNALS:
+    void modifyMenuRequested();
+    // LoadNewDoc opened this address: it goes into the typed history by its rule.
+    void addressOpened(const QString& url);
+    void loadingAnimation(bool running);
+    // The funnel: what documents say to the status bar and the address bar.
+    void statusText(const QString& text);
+    void progressPercent(int percent);
+    void addressText(const QString& address);
+    void securityIcon(int icon);
+    void documentLoaded(kelvane::DocumentWindow* document);
+
+private:
+    DocumentWindow* createDocument();
+    void showDocument(DocumentWindow* document);
+    void subWindowActivated(QMdiSubWindow* window);
+    void tileInLines(bool rows);
+    // Sets a tab's shrunk state and its caption from its page's title.
+    void setTabShrunk(int docIndex, bool shrunk);
+
+    QMdiArea* m_mdi;
+    EngineFactory& m_engines;
+    DocumentSet m_set;
+    TabBar* m_tabBar;
+    QPointer<DocumentWindow> m_active;
+    std::function<bool()> m_addressFocus;
+};
+
+} // namespace kelvane

@@ -1,0 +1,86 @@
+#include "documents/tabbar.h"
+
+#include "documents/documentset.h"
+#include "ui/tabicons.h"
+
+#include <QMouseEvent>
+
+namespace kelvane {
+
+TabBar::TabBar(DocumentSet& documents, QWidget* parent)
+    : QTabBar(parent)
+    , m_documents(documents) {
+    setObjectName(QStringLiteral("vbalDTabControl1"));
+    setProperty("Tag", QStringLiteral("0"));
+    setDrawBase(false);
+    setExpanding(false);
+    setElideMode(Qt::ElideNone); // the caption rule already shortens titles
+    setUsesScrollButtons(true);
+    setDocumentMode(true);
+    setFocusPolicy(Qt::NoFocus);
+
+    connect(&documents, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { insertRows(first, last); });
+    connect(&documents, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first, int last) { removeRows(first, last); });
+    connect(&documents, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to) {
+                updateRows(from.row(), to.row());
+            });
+    insertRows(0, documents.count() - 1);
+}
+
+void TabBar::insertRows(int first, int last) {
+    for (int row = first; row <= last; ++row) {
+        insertTab(row, QString());
+        updateRows(row, row);
+    }
+}
+
+void TabBar::removeRows(int first, int last) {
+    for (int row = last; row >= first; --row)
+        removeTab(row);
+}
+
+void TabBar::updateRows(int first, int last) {
+    for (int row = first; row <= last && row < count(); ++row) {
+        const int docIndex = row + 1;
+        setTabText(row, m_documents.tabCaption(docIndex));
+        setTabToolTip(row, m_documents.tabToolTip(docIndex));
+        // The free function: QTabBar::tabIcon would answer the tab's current icon.
+        setTabIcon(row, kelvane::tabIcon(m_documents.tabIcon(docIndex)));
+    }
+}
+
+void TabBar::selectTab(int docIndex) {
+    setProperty("Tag", QStringLiteral("1"));
+    if (docIndex >= 1 && docIndex <= count())
+        setCurrentIndex(docIndex - 1);
+    setProperty("Tag", QStringLiteral("0"));
+}
+
+void TabBar::mousePressEvent(QMouseEvent* event) {
+    const int index = tabAt(event->position().toPoint());
+    if (index < 0) {
+        QTabBar::mousePressEvent(event); // the scroll buttons
+        return;
+    }
+    event->accept();
+    Q_EMIT TabClick(index + 1, event->button());
+}
+
+void TabBar::mouseReleaseEvent(QMouseEvent* event) {
+    if (tabAt(event->position().toPoint()) < 0)
+        QTabBar::mouseReleaseEvent(event);
+    else
+        event->accept();
+}
+
+void TabBar::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int index = tabAt(event->position().toPoint());
+    if (index >= 0 && event->button() == Qt::LeftButton)
+        Q_EMIT TabDblClick(index + 1);
+    event->accept();
+}
+
+} // namespace kelvane

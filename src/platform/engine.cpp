@@ -1,9 +1,0 @@
-#include "platform/engine.h"
-
-namespace kelvane {
-
-WebBrowser::~WebBrowser() = default;
-Customizer::~Customizer() = default;
-EngineFactory::~EngineFactory() = default;
-
-} // namespace kelvane

@@ -1,0 +1,9 @@
+#include "platform/engine/engine.h"
+
+namespace kelvane {
+
+WebBrowser::~WebBrowser() = default;
+Customizer::~Customizer() = default;
+EngineFactory::~EngineFactory() = default;
+
+} // namespace kelvane

@@ -1,0 +1,335 @@
+#include "base/settingsstore.h"
+
+#include "support/isolation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace kelvane;
+
+namespace {
+
+const QString kApp = QStringLiteral("Kelvane");
+const QString kSection = QStringLiteral("Settings");
+
+constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
+constexpr QFile::Permissions kOthersAccess = QFile::ReadGroup | QFile::WriteGroup |
+                                             QFile::ExeGroup | QFile::ReadOther |
+                                             QFile::WriteOther | QFile::ExeOther;
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeRaw(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QFile::Permissions modeBits(const QString& path) {
+    // Only the owner/group/other bits; Qt adds "user" bits that mirror the owner's.
+    return QFileInfo(path).permissions() &
+           (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | kOthersAccess);
+}
+
+int messageLines(const std::string& captured) {
+    int lines = 0;
+    for (size_t at = captured.find("kelvane:"); at != std::string::npos;
+         at = captured.find("kelvane:", at + 1))
+        ++lines;
+    return lines;
+}
+
+// Each test starts with an empty home and a store that has nothing open.
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    test::IsolatedHome home;
+    QString file() const { return SettingsStore::filePath(); }
+    QString folder() const { return QFileInfo(file()).absolutePath(); }
+    static QString get(const QString& key, const QString& def = QStringLiteral("<default>")) {
+        return GetSetting(kApp, kSection, key, def);
+    }
+    static void put(const QString& key, const QString& value) {
+        SaveSetting(kApp, kSection, key, value);
+    }
+    // Writes the file and forgets it, so the next read comes from the disk.
+    static void flush() {
+        SettingsStore::sync();
+        SettingsStore::reset();
+    }
+};
+
+TEST_F(SettingsStoreTest, FileLivesInTheConfigFolder) {
+    EXPECT_EQ(file(), home.configHome() + QStringLiteral("/Kelvane/Kelvane.ini"));
+    EXPECT_EQ(SettingsStore::filePath(QStringLiteral("Other")),
+              home.configHome() + QStringLiteral("/Other/Other.ini"));
+}
+
+TEST_F(SettingsStoreTest, AwkwardTextsComeBackExactly) {
+    QString longText;
+    for (int i = 0; i < 10000; ++i)
+        longText += QChar(u"a,;\"\\ =@[é\t"[i % 11]);
+    const struct {
+        const char* name;
+        QString text;
+    } cases[] = {
+        {"comma", QStringLiteral("a,b")},
+        {"comma and blanks", QStringLiteral("a, b ,c")},
+        {"URL with comma", QStringLiteral("https://example.com/?q=a,b&r=1")},
+        {"semicolon", QStringLiteral("a;b")},
+        {"leading semicolon", QStringLiteral(";comment?")},
+        {"hash", QStringLiteral("#not a comment")},
+        {"double quotes", QStringLiteral("say \"hi\"")},
+        {"quoted whole", QStringLiteral("\"quoted\"")},
+        {"backslashes", QStringLiteral("C:\\Users\\me\\x41\\")},
+        {"leading and trailing blanks", QStringLiteral("  padded  ")},
+        {"only blanks", QStringLiteral("   ")},
+        {"leading at", QStringLiteral("@at")},
+        {"looks like a variant", QStringLiteral("@Variant(abc)")},
+        {"looks like a list marker", QStringLiteral("@Invalid()")},
+        {"leading equals", QStringLiteral("=x=y")},
+        {"leading bracket", QStringLiteral("[Section]")},
+        {"non-ASCII", QStringLiteral("Grüße, 日本語 ✓ 😀")},
+        {"newline", QStringLiteral("line one\nline two\r\n")},
+        {"tab", QStringLiteral("a\tb")},
+        {"control character", QStringLiteral("a\x01"
+                                             "b")},
+        {"empty", QStringLiteral("")},
+        {"true in lower case", QStringLiteral("true")},
+        {"number with spaces", QStringLiteral(" 12 ")},
+        {"10000 characters", longText},
+    };
+    int n = 0;
+    for (const auto& c : cases)
+        put(QStringLiteral("Text%1").arg(++n), c.text);
+    flush();
+    ASSERT_TRUE(QFileInfo::exists(file()));
+
+    n = 0;
+    for (const auto& c : cases) {
+        const QString back = get(QStringLiteral("Text%1").arg(++n));
+        EXPECT_EQ(back, c.text) << c.name;
+        EXPECT_FALSE(back.isNull()) << c.name;
+    }
+}
+
+TEST_F(SettingsStoreTest, MissingKeyGivesDefaultButEmptyTextIsStored) {
+    EXPECT_EQ(get(QStringLiteral("Absent"), QStringLiteral("fallback")),
+              QStringLiteral("fallback"));
+    put(QStringLiteral("Empty"), QString());
+    flush();
+    EXPECT_EQ(get(QStringLiteral("Empty"), QStringLiteral("fallback")), QString(""));
+    EXPECT_EQ(get(QStringLiteral("Absent"), QStringLiteral("fallback")),
+              QStringLiteral("fallback"));
+}
+
+TEST_F(SettingsStoreTest, ReadingAloneCreatesNothing) {
+    get(QStringLiteral("Home1"));
+    SettingsStore::reset();
+    EXPECT_FALSE(QFileInfo::exists(folder()));
+}
+
+TEST_F(SettingsStoreTest, ValueIsReplacedAndVisibleBeforeSync) {
+    put(QStringLiteral("Home1"), QStringLiteral("one"));
+    put(QStringLiteral("Home1"), QStringLiteral("two"));
+    EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("two"));
+    flush();
+    EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("two"));
+}
+
+TEST_F(SettingsStoreTest, SectionsAndApplicationsAreSeparate) {
+    put(QStringLiteral("Key"), QStringLiteral("settings"));
+    SaveSetting(kApp, QStringLiteral("ViewSettings"), QStringLiteral("Key"),
+                QStringLiteral("view"));
+    SaveSetting(QStringLiteral("Other"), kSection, QStringLiteral("Key"), QStringLiteral("other"));
+    flush();
+    EXPECT_EQ(get(QStringLiteral("Key")), QStringLiteral("settings"));
+    EXPECT_EQ(GetSetting(kApp, QStringLiteral("ViewSettings"), QStringLiteral("Key"), {}),
+              QStringLiteral("view"));
+    EXPECT_EQ(GetSetting(QStringLiteral("Other"), kSection, QStringLiteral("Key"), {}),
+              QStringLiteral("other"));
+    EXPECT_TRUE(QFileInfo::exists(SettingsStore::filePath(QStringLiteral("Other"))));
+}
+
+TEST_F(SettingsStoreTest, FileIsPrivateAndStaysPrivateAfterRewrites) {
+    put(QStringLiteral("Password"), QStringLiteral("secret"));
+    SettingsStore::sync();
+    EXPECT_EQ(modeBits(folder()), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(modeBits(file()), kOwnerOnly);
+
+    // QSettings replaces the file through a new file on every write.
+    put(QStringLiteral("Password"), QStringLiteral("other secret"));
+    SettingsStore::sync();
+    flush();
+    put(QStringLiteral("Home1"), QStringLiteral("x"));
+    SettingsStore::sync();
+    EXPECT_EQ(modeBits(file()), kOwnerOnly);
+    EXPECT_TRUE(readAll(file()).contains("other secret"));
+}
+
+TEST_F(SettingsStoreTest, FileOpenToOthersIsMadePrivateAtTheNextWrite) {
+    writeRaw(file(), "[Settings]\nHome1=kept\n");
+    QFile::setPermissions(file(), kOwnerOnly | QFile::ReadGroup | QFile::ReadOther);
+    put(QStringLiteral("Password"), QStringLiteral("secret"));
+    SettingsStore::sync();
+    EXPECT_EQ(modeBits(file()), kOwnerOnly);
+    flush();
+    EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("kept"));
+}
+
+TEST_F(SettingsStoreTest, HandEditedValuesReadAsTheirText) {
+    writeRaw(file(), "[Settings]\n"
+                     "Unquoted=https://example.com/?q=a,b\n"
+                     "Quoted=\"a,b\"\n"
+                     "Plain=  spaced  \n"
+                     "Empty=\n");
+    EXPECT_EQ(get(QStringLiteral("Unquoted")), QStringLiteral("https://example.com/?q=a,b"));
+    EXPECT_EQ(get(QStringLiteral("Quoted")), QStringLiteral("a,b"));
+    EXPECT_EQ(get(QStringLiteral("Plain")), QStringLiteral("spaced"));
+    EXPECT_EQ(get(QStringLiteral("Empty")), QString(""));
+}
+
+TEST_F(SettingsStoreTest, WriteObserverSeesEveryWriteInOrder) {
+    QStringList seen;
+    SettingsStore::setWriteObserver(
+        [&](const QString& section, const QString& key, const QString& value) {
+            seen << section + QLatin1Char('/') + key + QLatin1Char('=') + value;
+        });
+    put(QStringLiteral("B"), QStringLiteral("2"));
+    put(QStringLiteral("A"), QStringLiteral("1"));
+    SaveSetting(kApp, QStringLiteral("ViewSettings"), QStringLiteral("C"), QStringLiteral("3"));
+    SettingsStore::setWriteObserver({});
+    put(QStringLiteral("D"), QStringLiteral("4"));
+    EXPECT_EQ(seen, QStringList({QStringLiteral("Settings/B=2"), QStringLiteral("Settings/A=1"),
+                                 QStringLiteral("ViewSettings/C=3")}));
+}
+
+// A damaged file: what can be read is kept, the original is copied aside before anything is
+// written back, and the user is told once.
+TEST_F(SettingsStoreTest, DamagedFilesAreKeptAsACopy) {
+    const struct {
+        const char* name;
+        QByteArray content;
+        bool goodKeyReadable;
+    } cases[] = {
+        {"garbage lines", "[Settings]\nHome1=kept\nthis line has no equals sign\n[Broken\n", true},
+        {"binary",
+         QByteArray("\x7f"
+                    "ELF\x02\x01\x01\0\0\0\xff\xfe\x80\n[Settings]\nHome1=kept\n\0\x03",
+                    38),
+         true},
+        {"invalid UTF-8 only", "[Settings]\nHome1=kept\nNews=caf\xe9\n", true},
+        {"random bytes", QByteArray("\x00\x9f\x92\x96=\xff\xc3\x28[\n\x01\x02=\x80", 15), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::IsolatedHome fresh;
+        writeRaw(file(), c.content);
+
+        testing::internal::CaptureStderr();
+        const QString home1 = get(QStringLiteral("Home1"));
+        if (c.goodKeyReadable) {
+            EXPECT_EQ(home1, QStringLiteral("kept"));
+        }
+        put(QStringLiteral("Search"), QStringLiteral("new"));
+        SettingsStore::sync();
+        get(QStringLiteral("Search"));
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(messageLines(err), 1) << err;
+        EXPECT_NE(err.find("Kelvane.ini.bad"), std::string::npos) << err;
+
+        EXPECT_EQ(readAll(file() + QStringLiteral(".bad")), c.content);
+        EXPECT_EQ(modeBits(file() + QStringLiteral(".bad")), kOwnerOnly);
+
+        // The rewritten file is sound: reopening it says nothing and keeps both values.
+        SettingsStore::reset();
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(get(QStringLiteral("Search")), QStringLiteral("new"));
+        if (c.goodKeyReadable) {
+            EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("kept"));
+        }
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    }
+}
+
+TEST_F(SettingsStoreTest, AnEarlierDamagedCopyIsNotOverwritten) {
+    writeRaw(file() + QStringLiteral(".bad"), "earlier");
+    writeRaw(file(), "[Settings]\nno equals\n");
+    testing::internal::CaptureStderr();
+    get(QStringLiteral("Home1"));
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(readAll(file() + QStringLiteral(".bad")), QByteArray("earlier"));
+    EXPECT_EQ(readAll(file() + QStringLiteral(".bad.1")), QByteArray("[Settings]\nno equals\n"));
+}
+
+// Kelvane.ini is a folder: it can be neither read nor replaced. Tests may run as root, for
+// whom file modes do not stop anything, so a folder stands for the unreadable file.
+TEST_F(SettingsStoreTest, UnreadableFileIsLeftAlone) {
+    ASSERT_TRUE(QDir().mkpath(file()));
+    writeRaw(file() + QStringLiteral("/inside"), "user data");
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(get(QStringLiteral("Home1"), QStringLiteral("def")), QStringLiteral("def"));
+    put(QStringLiteral("Home1"), QStringLiteral("typed"));
+    EXPECT_EQ(get(QStringLiteral("Home1"), QStringLiteral("def")), QStringLiteral("typed"));
+    put(QStringLiteral("Home2"), QStringLiteral("typed"));
+    SettingsStore::sync();
+    SettingsStore::reset();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(messageLines(err), 1) << err;
+
+    EXPECT_TRUE(QFileInfo(file()).isDir());
+    EXPECT_EQ(readAll(file() + QStringLiteral("/inside")), QByteArray("user data"));
+}
+
+// The folder cannot be made (a plain file is in its place): writes fail without harm.
+TEST_F(SettingsStoreTest, UnwritableFolderIsReportedOnce) {
+    writeRaw(folder(), "not a folder");
+
+    testing::internal::CaptureStderr();
+    put(QStringLiteral("Home1"), QStringLiteral("typed"));
+    put(QStringLiteral("Home2"), QStringLiteral("typed"));
+    SettingsStore::sync();
+    EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("typed")); // kept for the session
+    put(QStringLiteral("News"), QStringLiteral("typed"));
+    SettingsStore::sync();
+    SettingsStore::reset();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(messageLines(err), 1) << err;
+    EXPECT_EQ(readAll(folder()), QByteArray("not a folder"));
+}
+
+TEST_F(SettingsStoreTest, FileWithoutReadPermissionIsNotDestroyed) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "file modes do not apply to root";
+    writeRaw(file(), "[Settings]\nHome1=kept\n");
+    QFile::setPermissions(file(), {});
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(get(QStringLiteral("Home1"), QStringLiteral("def")), QStringLiteral("def"));
+    put(QStringLiteral("Home1"), QStringLiteral("typed"));
+    SettingsStore::reset();
+    EXPECT_EQ(messageLines(testing::internal::GetCapturedStderr()), 1);
+
+    QFile::setPermissions(file(), kOwnerOnly);
+    EXPECT_EQ(readAll(file()), QByteArray("[Settings]\nHome1=kept\n"));
+}
+
+TEST_F(SettingsStoreTest, NestedHomeGivesAFreshStore) {
+    put(QStringLiteral("Home1"), QStringLiteral("outer"));
+    {
+        test::IsolatedHome inner;
+        EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("<default>"));
+        put(QStringLiteral("Home1"), QStringLiteral("inner"));
+    }
+    EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("outer"));
+}
+
+} // namespace

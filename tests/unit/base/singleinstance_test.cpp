@@ -1,0 +1,422 @@
+#include "base/handover.h"
+#include "base/singleinstance.h"
+#include "support/isolation.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <future>
+#include <memory>
+#include <vector>
+
+using kelvane::HandOverServer;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr int kWaitMs = 15000;
+
+std::future<bool> sendInBackground(const QString& text, const QString& directory,
+                                   int timeoutMs = 5000) {
+    return std::async(std::launch::async,
+                      [=] { return kelvane::SendCommandLine(text, directory, timeoutMs); });
+}
+
+bool isReady(const std::future<bool>& pending) {
+    return pending.wait_for(0s) == std::future_status::ready;
+}
+
+// Runs this thread's event loop, where the server lives, until the sender has its answer.
+bool answer(std::future<bool>& pending) {
+    if (!QTest::qWaitFor([&] { return isReady(pending); }, kWaitMs))
+        return false; // cannot happen: the sender gives up by its own timeout
+    return pending.get();
+}
+
+sockaddr_un socketAddress(const QString& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (size_t(name.size()) < sizeof address.sun_path)
+        std::memcpy(address.sun_path, name.constData(), name.size() + 1);
+    return address;
+}
+
+// What a killed instance leaves behind: a bound socket file that nobody listens on.
+bool leaveStaleSocket(const QString& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const sockaddr_un address = socketAddress(path);
+    const bool bound =
+        fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return bound;
+}
+
+// The id of a process that has certainly ended.
+qint64 deadPid() {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+QByteArray u32(quint32 value) {
+    char bytes[4];
+    qToBigEndian(value, bytes);
+    return QByteArray(bytes, 4);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The lock
+
+class SingleInstanceTest : public ::testing::Test {
+protected:
+    void TearDown() override { kelvane::ReleaseSingleInstance(); }
+    QString lockPath() const { return m_home.runtimeDir() + "/" + kelvane::lockName(); }
+
+    kelvane::test::IsolatedHome m_home;
+};
+
+TEST_F(SingleInstanceTest, NamesComeFromTheApplicationId) {
+    EXPECT_EQ(kelvane::lockName(), "KelvaneV100_APPLICATION_MUTEX");
+    EXPECT_EQ(kelvane::markName(), "KelvaneV100_APPLICATION");
+    EXPECT_EQ(kelvane::handOverSocketPath(),
+              m_home.runtimeDir() + "/KelvaneV100_APPLICATION_" + QString::number(::geteuid()));
+}
+
+TEST_F(SingleInstanceTest, OneHolderAtATime) {
+    ASSERT_TRUE(kelvane::ClaimSingleInstance(kelvane::lockName()));
+    EXPECT_TRUE(kelvane::holdsSingleInstance());
+    EXPECT_TRUE(QFile::exists(lockPath()));
+    EXPECT_TRUE(kelvane::ClaimSingleInstance(kelvane::lockName())); // still ours
+
+    QLockFile other(lockPath());
+    EXPECT_FALSE(other.tryLock(0));
+    EXPECT_EQ(other.error(), QLockFile::LockFailedError);
+    qint64 holder = 0;
+    ASSERT_TRUE(other.getLockInfo(&holder, nullptr, nullptr));
+    EXPECT_EQ(holder, QCoreApplication::applicationPid());
+
+    kelvane::ReleaseSingleInstance();
+    EXPECT_FALSE(kelvane::holdsSingleInstance());
+    EXPECT_FALSE(QFile::exists(lockPath()));
+    kelvane::ReleaseSingleInstance(); // nothing held: nothing happens
+
+    // Another holder (a second QLockFile counts as one) makes this a later instance.
+    ASSERT_TRUE(other.tryLock(0));
+    EXPECT_FALSE(kelvane::ClaimSingleInstance(kelvane::lockName()));
+    EXPECT_FALSE(kelvane::holdsSingleInstance());
+    other.unlock();
+    EXPECT_TRUE(kelvane::ClaimSingleInstance(kelvane::lockName()));
+    EXPECT_TRUE(kelvane::holdsSingleInstance());
+}
+
+TEST_F(SingleInstanceTest, LockLeftBehindIsJudgedByItsHolder) {
+    const QByteArray dead = QByteArray::number(deadPid()) + "\nkelvane\n";
+    const QByteArray live = QByteArray::number(QCoreApplication::applicationPid()) + "\n" +
+                            QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() +
+                            "\n";
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime longAgo = now.addDays(-3);
+    const struct {
+        const char* name;
+        QByteArray content;
+        QDateTime modified;
+        bool claimed;
+    } cases[] = {
+        {"dead holder", dead, now, true},
+        {"dead holder, old file", dead, longAgo, true},
+        {"live holder", live, now, false},
+        {"live holder never expires by age", live, longAgo, false},
+        {"empty file left by a crash", "", longAgo, true},
+        {"garbage", "not a lock file\n", longAgo, true},
+        {"empty file that may still be being written", "", now, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        {
+            QFile file(lockPath());
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(c.content);
+            file.flush(); // before the time is set, or the write would set it again
+            ASSERT_TRUE(file.setFileTime(c.modified, QFileDevice::FileModificationTime));
+        }
+        EXPECT_EQ(kelvane::ClaimSingleInstance(kelvane::lockName()), c.claimed);
+        EXPECT_EQ(kelvane::holdsSingleInstance(), c.claimed);
+        kelvane::ReleaseSingleInstance();
+        QFile::remove(lockPath());
+    }
+}
+
+TEST_F(SingleInstanceTest, FailureOtherThanAHolderCountsAsFirst) {
+    EXPECT_TRUE(kelvane::ClaimSingleInstance("no-such-folder/" + kelvane::lockName()));
+    EXPECT_FALSE(kelvane::holdsSingleInstance());
+}
+
+// ---------------------------------------------------------------------------------------------
+// The hand-over
+
+class HandOverServerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QObject::connect(&m_server, &HandOverServer::commandLineReceived,
+                         [this](const QString& text, const QString& directory) {
+                             m_received.append({text, directory});
+                         });
+    }
+
+    QStringList receivedTexts() const {
+        QStringList texts;
+        for (const auto& message : m_received)
+            texts.append(message.first);
+        return texts;
+    }
+
+    // A raw peer, for the misbehaviour no honest sender shows.
+    std::unique_ptr<QLocalSocket> connectPeer() {
+        auto peer = std::make_unique<QLocalSocket>();
+        peer->connectToServer(kelvane::handOverSocketPath());
+        EXPECT_TRUE(peer->waitForConnected(kWaitMs));
+        return peer;
+    }
+
+    bool waitForActive(int count) {
+        return QTest::qWaitFor([&] { return m_server.activeConnections() == count; }, kWaitMs);
+    }
+
+    kelvane::test::IsolatedHome m_home;
+    HandOverServer m_server;
+    QList<QPair<QString, QString>> m_received;
+};
+
+TEST_F(HandOverServerTest, DeliversTextUnchangedBeforeAnswering) {
+    ASSERT_TRUE(m_server.MarkMainWindow());
+    EXPECT_TRUE(m_server.isMarked());
+    EXPECT_TRUE(m_server.MarkMainWindow()); // already marked
+
+    std::future<bool> pending;
+    bool senderWaited = true;
+    QObject::connect(&m_server, &HandOverServer::commandLineReceived, [&] {
+        // Even while the receiver lets the event loop run, the sender has no answer yet.
+        QTest::qWait(20);
+        if (isReady(pending))
+            senderWaited = false;
+    });
+
+    const QString directory = QStringLiteral("/home/u/dir with blanks/ä");
+    const QString texts[] = {
+        "",
+        "https://example.com/?q=a b",
+        "\"/home/u/my file.html\"",
+        QStringLiteral("日本語 \U0001F600 ünï"),
+        "two\nlines",
+        QString(100000, u'z'),
+    };
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.left(30).toStdString());
+        m_received.clear();
+        pending = sendInBackground(text, directory);
+        EXPECT_TRUE(answer(pending));
+        ASSERT_EQ(m_received.size(), 1);
+        EXPECT_EQ(m_received[0].first, text);
+        EXPECT_EQ(m_received[0].second, directory);
+    }
+    EXPECT_TRUE(senderWaited);
+
+    // A text past the bound is never sent.
+    m_received.clear();
+    EXPECT_FALSE(
+        kelvane::SendCommandLine(QString(kelvane::HandOverDecoder::kMaxMessage, u'a'), ""));
+    EXPECT_TRUE(m_received.isEmpty());
+}
+
+TEST_F(HandOverServerTest, WithoutAListenerTheSenderGivesUp) {
+    EXPECT_FALSE(kelvane::SendCommandLine("x", "/"));
+
+    ASSERT_TRUE(leaveStaleSocket(kelvane::handOverSocketPath()));
+    EXPECT_FALSE(kelvane::SendCommandLine("x", "/"));
+
+    ASSERT_TRUE(m_server.MarkMainWindow());
+    m_server.unmark();
+    EXPECT_FALSE(m_server.isMarked());
+    EXPECT_FALSE(QFile::exists(kelvane::handOverSocketPath()));
+    EXPECT_FALSE(kelvane::SendCommandLine("x", "/"));
+    EXPECT_TRUE(m_received.isEmpty());
+}
+
+TEST_F(HandOverServerTest, SocketLeftByAKilledInstanceIsReplaced) {
+    const QString path = kelvane::handOverSocketPath();
+    ASSERT_TRUE(leaveStaleSocket(path));
+    ASSERT_TRUE(m_server.MarkMainWindow());
+
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_TRUE(S_ISSOCK(info.st_mode));
+    EXPECT_EQ(info.st_mode & 077, 0u) << "the socket is for its user only";
+
+    auto pending = sendInBackground("after a crash", "/");
+    EXPECT_TRUE(answer(pending));
+    EXPECT_EQ(receivedTexts(), QStringList{"after a crash"});
+}
+
+TEST_F(HandOverServerTest, BadPeersAreDroppedSilently) {
+    ASSERT_TRUE(m_server.MarkMainWindow());
+    const QByteArray frame = kelvane::encodeHandOver({"never", "/"});
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool peerCloses; // else the server must close
+    } peers[] = {
+        {"garbage", "GET / HTTP/1.0\r\n\r\n", false},
+        {"length past the bound", "KVHO\x01" + u32(0xFFFFFFFFu), false},
+        {"wrong version", "KVHO\x02" + frame.mid(5), false},
+        {"length larger than what follows", frame.chopped(3), true},
+        {"nothing at all", "", true},
+    };
+    for (const auto& p : peers) {
+        SCOPED_TRACE(p.name);
+        auto peer = connectPeer();
+        QSignalSpy closed(peer.get(), &QLocalSocket::disconnected);
+        peer->write(p.bytes);
+        peer->flush();
+        if (p.peerCloses) {
+            peer->disconnectFromServer();
+        } else {
+            EXPECT_TRUE(closed.wait(kWaitMs));
+            EXPECT_TRUE(peer->readAll().isEmpty()) << "no acknowledgement";
+        }
+        EXPECT_TRUE(waitForActive(0));
+
+        // The running instance stays responsive.
+        auto pending = sendInBackground("good", "/");
+        EXPECT_TRUE(answer(pending));
+    }
+    EXPECT_EQ(receivedTexts(), QStringList(std::size(peers), "good"));
+}
+
+TEST_F(HandOverServerTest, StalledPeersAreBoundedAndTimedOut) {
+    ASSERT_TRUE(m_server.MarkMainWindow());
+    std::vector<std::unique_ptr<QLocalSocket>> stalled;
+    for (int i = 0; i + 1 < HandOverServer::kMaxConnections; ++i)
+        stalled.push_back(connectPeer());
+    ASSERT_TRUE(waitForActive(HandOverServer::kMaxConnections - 1));
+
+    // Silent peers in every place but one: a good client still gets through.
+    auto pending = sendInBackground("through", "/");
+    EXPECT_TRUE(answer(pending));
+    ASSERT_TRUE(waitForActive(HandOverServer::kMaxConnections - 1));
+
+    // With every place taken, the next peer is turned away at once.
+    stalled.push_back(connectPeer());
+    ASSERT_TRUE(waitForActive(HandOverServer::kMaxConnections));
+    auto extra = connectPeer();
+    QSignalSpy turnedAway(extra.get(), &QLocalSocket::disconnected);
+    EXPECT_TRUE(turnedAway.wait(kWaitMs));
+    EXPECT_EQ(m_server.activeConnections(), HandOverServer::kMaxConnections);
+
+    // The silent ones are closed after a while, and the places are free again.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return std::all_of(stalled.begin(), stalled.end(), [](const auto& peer) {
+                return peer->state() == QLocalSocket::UnconnectedState;
+            });
+        },
+        kWaitMs));
+    EXPECT_TRUE(waitForActive(0));
+    pending = sendInBackground("after", "/");
+    EXPECT_TRUE(answer(pending));
+    EXPECT_EQ(receivedTexts(), (QStringList{"through", "after"}));
+}
+
+TEST_F(HandOverServerTest, ReceiverMayUnmarkWhileHandlingAMessage) {
+    ASSERT_TRUE(m_server.MarkMainWindow());
+    QObject::connect(&m_server, &HandOverServer::commandLineReceived, &m_server,
+                     [this] { m_server.unmark(); });
+    auto pending = sendInBackground("last", "/");
+    EXPECT_TRUE(answer(pending));
+    EXPECT_FALSE(m_server.isMarked());
+    EXPECT_FALSE(kelvane::SendCommandLine("late", "/"));
+    EXPECT_EQ(receivedTexts(), QStringList{"last"});
+}
+
+TEST_F(HandOverServerTest, NewerInstanceKeepsItsMarkWhenTheOlderLeaves) {
+    // An instance that let go of the lock (hidden behind a password) and a newer full instance
+    // both mark; the older one quitting must not take the newer one's socket along.
+    HandOverServer newer;
+    QStringList newerReceived;
+    QObject::connect(&newer, &HandOverServer::commandLineReceived,
+                     [&](const QString& text) { newerReceived.append(text); });
+    ASSERT_TRUE(m_server.MarkMainWindow());
+    ASSERT_TRUE(newer.MarkMainWindow());
+    m_server.unmark();
+
+    auto pending = sendInBackground("to the newer", "/");
+    EXPECT_TRUE(answer(pending));
+    EXPECT_EQ(newerReceived, QStringList{"to the newer"});
+    EXPECT_TRUE(m_received.isEmpty());
+}
+
+TEST_F(HandOverServerTest, PeerOfAnotherUserIsDropped) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "acting as another user needs root";
+    ASSERT_TRUE(m_server.MarkMainWindow());
+    // Open the folders and the socket to everyone, so that only the check of the peer's
+    // credentials stands in the way.
+    const QString path = kelvane::handOverSocketPath();
+    for (const QString& folder : {m_home.root(), m_home.runtimeDir()})
+        ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0777), 0);
+
+    const QByteArray frame = kelvane::encodeHandOver({"from a stranger", "/"});
+    const sockaddr_un address = socketAddress(path);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Only system calls from here on: this is a fork of a threaded process.
+        if (::syscall(SYS_setgid, 65534) != 0 || ::syscall(SYS_setuid, 65534) != 0)
+            ::_exit(10);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (fd < 0 ||
+            ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+            ::_exit(11);
+        if (::send(fd, frame.constData(), frame.size(), MSG_NOSIGNAL) != frame.size())
+            ::_exit(12);
+        pollfd wait{fd, POLLIN, 0};
+        if (::poll(&wait, 1, kWaitMs) <= 0)
+            ::_exit(13);
+        char reply = 0;
+        ::_exit(::read(fd, &reply, 1) <= 0 ? 0 : 14); // closed (or reset) without an answer
+    }
+    ASSERT_GT(child, 0);
+    int status = -1;
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return ::waitpid(child, &status, WNOHANG) == child; }, kWaitMs * 2));
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(m_received.isEmpty());
+
+    auto pending = sendInBackground("own user", "/");
+    EXPECT_TRUE(answer(pending));
+    EXPECT_EQ(receivedTexts(), QStringList{"own user"});
+}
+
+} // namespace
