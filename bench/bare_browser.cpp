@@ -20,13 +20,13 @@ int main(int argc, char** argv) {
     bool loaded = false;
     QObject::connect(view, &QWebEngineView::loadFinished, view, [&loaded] {
         if (!loaded)
-            kelvane::BenchMark("first document loaded");
+            kelvane::benchMark("first document loaded");
         loaded = true;
     });
     if (argc > 1)
         view->load(QUrl::fromUserInput(QString::fromLocal8Bit(argv[1])));
 
     window.show();
-    kelvane::BenchMark("main window shown");
+    kelvane::benchMark("main window shown");
     return app.exec();
 }

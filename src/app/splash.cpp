@@ -40,7 +40,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(frame);
 
-    ApplyCaptions(this);
+    applyCaptions(this);
     QTimer::singleShot(kShowMilliseconds, this, &QWidget::close);
 }
 

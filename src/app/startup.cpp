@@ -42,7 +42,7 @@ void print(std::FILE* to, const QString& text) {
 // A later instance: hand the command line to the running one and end, showing nothing.
 int handOver(int argc, char** argv, const QString& text) {
     QCoreApplication app(argc, argv);
-    SendCommandLine(text, QDir::currentPath());
+    sendCommandLine(text, QDir::currentPath());
     return 0;
 }
 
@@ -57,7 +57,6 @@ int runBrowser(int argc, char** argv, const CommandLine& commandLine) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvane.svg")));
     QApplication::setQuitOnLastWindowClosed(false); // the main window's close decides
 
-    appSettings().IsNT = true;
     QtEngineFactory engines;
     HandOverServer handOverServer;
     UnixSignalWatcher signalWatcher;
@@ -67,9 +66,9 @@ int runBrowser(int argc, char** argv, const CommandLine& commandLine) {
 
     window.Form_Load(resolveAgainst(commandLine.text, QDir::currentPath()));
     if (!screenshot)
-        handOverServer.MarkMainWindow();
+        handOverServer.startListening();
     window.show();
-    BenchMark("main window shown");
+    benchMark("main window shown");
     ScreenshotRun shot(window, commandLine.screenshotFile);
     if (screenshot)
         shot.start();
@@ -107,18 +106,18 @@ int Main(int argc, char** argv) {
         return runBrowser(argc, argv, commandLine);
     }
 
-    if (!ClaimSingleInstance(lockName()))
+    if (!claimSingleInstance(lockName()))
         return handOver(argc, argv, commandLine.text);
 
     if (!hasDisplay(argc, argv)) {
         print(stderr, QStringLiteral("kelvane: no display found; start it in a desktop session, "
                                      "or render a page without one: kelvane --screenshot FILE "
                                      "[URL]"));
-        ReleaseSingleInstance();
+        releaseSingleInstance();
         return 1;
     }
     const int status = runBrowser(argc, argv, commandLine);
-    ReleaseSingleInstance();
+    releaseSingleInstance();
     return status;
 }
 

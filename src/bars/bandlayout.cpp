@@ -131,17 +131,17 @@ void load(QList<Stored>& bands) {
     for (int i = 1; i <= bands.size(); ++i) {
         Stored& band = bands[i - 1];
         if (i != 1)
-            band.newRow = Settings::readBool(NumberedKey(QStringLiteral("BandRow"), i), true);
+            band.newRow = Settings::readBool(numberedKey(QStringLiteral("BandRow"), i), true);
         band.width =
-            clampWidth(Settings::readPosition(NumberedKey(QStringLiteral("BandWidth"), i), 1000));
+            clampWidth(Settings::readPosition(numberedKey(QStringLiteral("BandWidth"), i), 1000));
     }
 }
 
 void save(const QList<Stored>& bands) {
     for (int i = 1; i <= bands.size(); ++i) {
         const Stored& band = bands[i - 1];
-        Settings::writeBool(NumberedKey(QStringLiteral("BandRow"), i), band.newRow);
-        Settings::writePosition(NumberedKey(QStringLiteral("BandWidth"), i), band.width);
+        Settings::writeBool(numberedKey(QStringLiteral("BandRow"), i), band.newRow);
+        Settings::writePosition(numberedKey(QStringLiteral("BandWidth"), i), band.width);
     }
 }
 

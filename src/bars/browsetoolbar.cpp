@@ -145,15 +145,15 @@ bool BrowseToolbar::applyLayout(const QList<ToolbarLayout::Entry>& entries) {
 void BrowseToolbar::restoreLayout() {
     const bool hidden = isHidden();
     setVisible(true);
-    const QString text = GetSetting(QLatin1String(kAppName), kSection, kLayoutKey, QString());
+    const QString text = readSetting(QLatin1String(kAppName), kSection, kLayoutKey, QString());
     if (const auto entries = ToolbarLayout::fromText(text, keys()))
         applyLayout(*entries);
     setHidden(hidden);
 }
 
 void BrowseToolbar::saveLayout() const {
-    SaveSetting(QLatin1String(kAppName), kSection, kLayoutKey,
-                ToolbarLayout::toText(currentLayout()));
+    writeSetting(QLatin1String(kAppName), kSection, kLayoutKey,
+                 ToolbarLayout::toText(currentLayout()));
 }
 
 void BrowseToolbar::customize() {

@@ -64,12 +64,12 @@ void SitesToolbar::RefreshUserLinks(const std::array<UserLink, kUserLinkCount>& 
         const UserLink& link = links[i - 1];
         // A button reads '&' as a mnemonic mark and drops "..." from a derived caption; the
         // name is shown as the user wrote it.
-        QString caption = link.SiteName;
+        QString caption = link.siteName;
         caption.replace(QLatin1Char('&'), QLatin1String("&&"));
         action->setText(caption);
         action->setIconText(caption);
-        action->setToolTip(link.SiteName);
-        action->setVisible(link.Enabled);
+        action->setToolTip(link.siteName);
+        action->setVisible(link.enabled);
     }
 }
 
@@ -78,8 +78,8 @@ void SitesToolbar::buttonClick(const QString& key) {
     if (!number)
         return;
     const UserLink& link = m_links[number - 1];
-    if (link.Enabled)
-        Q_EMIT linkClicked(link.SiteURL);
+    if (link.enabled)
+        Q_EMIT linkClicked(link.siteUrl);
 }
 
 void SitesToolbar::mouseReleaseEvent(QMouseEvent* event) {

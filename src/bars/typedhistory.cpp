@@ -25,16 +25,16 @@ void TypedHistory::save(const QStringList& items, const HistoryStore& store) {
 
     int count = 0;
     for (auto it = kept.crbegin(); it != kept.crend(); ++it)
-        store.write(NumberedKey(kSitePrefix, ++count), *it);
-    store.write(kCountKey, forms::int16Text(qint16(count)));
+        store.write(numberedKey(kSitePrefix, ++count), *it);
+    store.write(kCountKey, int16Text(qint16(count)));
 }
 
 QStringList TypedHistory::load(const HistoryStore& store) {
     const QString zero = QStringLiteral("0");
-    const int count = forms::int16FromText(store.read(kCountKey, zero)).value_or(0);
+    const int count = int16FromText(store.read(kCountKey, zero)).value_or(0);
     QStringList items;
     for (int i = 1; i <= count; ++i)
-        items.prepend(store.read(NumberedKey(kSitePrefix, i), zero));
+        items.prepend(store.read(numberedKey(kSitePrefix, i), zero));
     return items;
 }
 

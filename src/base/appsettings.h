@@ -10,35 +10,34 @@ inline constexpr int kUserLinkCount = 10;
 
 // One button of the sites toolbar.
 struct UserLink {
-    bool Enabled = false;
-    QString SiteName;
-    QString SiteURL;
+    bool enabled = false;
+    QString siteName;
+    QString siteUrl;
 };
 
 // The application-wide record: the preferences read by the main window's load sequence and
 // written back by its unload, plus run-time state shared between windows. The Options dialog
 // edits it in place.
 struct AppSettings {
-    bool CleanOnExit;
-    bool SaveAllOnExit;
-    bool CheckIfDefault;
-    bool MinimizeToTray;
-    QString Password;
-    QString Home1;
-    QString Home2;
-    QString Search;
-    QString eMail;
-    QString News;
-    bool QuickNotesEnabled;
-    bool QuickNotesBold;
-    bool QuickNotesItalic;
-    bool QuickNotesUnderline;
-    QString QuickNotesFont;
-    qint16 QuickNotesSize;
-    qint32 QuickNotesColor;
-    std::array<UserLink, kUserLinkCount> UserLinks; // entry i (1-based) at [i - 1]
-    bool PopUpEnabled;
-    bool IsNT = true;
+    bool cleanOnExit;
+    bool saveAllOnExit;
+    bool checkIfDefault;
+    bool minimizeToTray;
+    QString password;
+    QString home1;
+    QString home2;
+    QString search;
+    QString mail;
+    QString news;
+    bool quickNotesEnabled;
+    bool quickNotesBold;
+    bool quickNotesItalic;
+    bool quickNotesUnderline;
+    QString quickNotesFont;
+    qint16 quickNotesSize;
+    qint32 quickNotesColor;
+    std::array<UserLink, kUserLinkCount> userLinks; // entry i (1-based) at [i - 1]
+    bool popUpEnabled;
 
     int OpenDocCount = 0; // run-time state: open document windows
 

@@ -113,17 +113,17 @@ std::optional<qint16> leadingNumber16(const QString& text) {
 
 std::optional<QString> wholeIdText(const QString& property) {
     const std::optional<qint16> id = wholeInt16(property);
-    return id ? tableString(*id) : std::nullopt;
+    return id ? findTableString(*id) : std::nullopt;
 }
 
 std::optional<QString> leadingIdText(const QString& property) {
     const std::optional<qint16> id = leadingNumber16(property);
-    return id && *id > 0 ? tableString(*id) : std::nullopt;
+    return id && *id > 0 ? findTableString(*id) : std::nullopt;
 }
 
 std::optional<QString> windowTitleText(const QString& tag) {
     const std::optional<qint16> id = wholeInt16(tag);
-    return id && *id != -1 ? tableString(*id) : std::nullopt;
+    return id && *id != -1 ? findTableString(*id) : std::nullopt;
 }
 
 } // namespace kelvane

@@ -113,18 +113,18 @@ QString section() {
 template <typename Value, typename Convert>
 Value readConverted(const QString& key, const QString& defaultText, Value fallback,
                     Convert convert) {
-    if (const auto value = convert(GetSetting(appName(), section(), key, defaultText)))
+    if (const auto value = convert(readSetting(appName(), section(), key, defaultText)))
         return *value;
     return convert(defaultText).value_or(fallback);
 }
 
 void write(const QString& key, const QString& text) {
-    SaveSetting(appName(), section(), key, text);
+    writeSetting(appName(), section(), key, text);
 }
 
 } // namespace
 
-QString NumberedKey(const QString& prefix, int i, const QString& suffix) {
+QString numberedKey(const QString& prefix, int i, const QString& suffix) {
     return prefix + QString::number(i) + suffix;
 }
 
@@ -151,69 +151,64 @@ QString catalogueDefault(const QString& key) {
     return entry ? entry->defaultText : QString();
 }
 
-namespace Settings {
-
-bool readBool(const QString& key) {
-    return readConverted(key, catalogueDefault(key), false, forms::boolFromText);
+bool Settings::readBool(const QString& key) {
+    return readConverted(key, catalogueDefault(key), false, boolFromText);
 }
 
-bool readBool(const QString& key, bool defaultValue) {
-    return readConverted(key, forms::boolText(defaultValue), defaultValue, forms::boolFromText);
+bool Settings::readBool(const QString& key, bool defaultValue) {
+    return readConverted(key, boolText(defaultValue), defaultValue, boolFromText);
 }
 
-float readPosition(const QString& key) {
-    return readConverted(key, catalogueDefault(key), 0.0f, forms::positionFromText);
+float Settings::readPosition(const QString& key) {
+    return readConverted(key, catalogueDefault(key), 0.0f, positionFromText);
 }
 
-float readPosition(const QString& key, float defaultValue) {
-    return readConverted(key, forms::positionText(defaultValue), defaultValue,
-                         forms::positionFromText);
+float Settings::readPosition(const QString& key, float defaultValue) {
+    return readConverted(key, positionText(defaultValue), defaultValue, positionFromText);
 }
 
-qint16 readInt16(const QString& key) {
-    return readConverted(key, catalogueDefault(key), qint16(0), forms::int16FromText);
+qint16 Settings::readInt16(const QString& key) {
+    return readConverted(key, catalogueDefault(key), qint16(0), int16FromText);
 }
 
-qint16 readInt16(const QString& key, qint16 defaultValue) {
-    return readConverted(key, forms::int16Text(defaultValue), defaultValue, forms::int16FromText);
+qint16 Settings::readInt16(const QString& key, qint16 defaultValue) {
+    return readConverted(key, int16Text(defaultValue), defaultValue, int16FromText);
 }
 
-qint32 readInt32(const QString& key) {
-    return readConverted(key, catalogueDefault(key), qint32(0), forms::int32FromText);
+qint32 Settings::readInt32(const QString& key) {
+    return readConverted(key, catalogueDefault(key), qint32(0), int32FromText);
 }
 
-qint32 readInt32(const QString& key, qint32 defaultValue) {
-    return readConverted(key, forms::int32Text(defaultValue), defaultValue, forms::int32FromText);
+qint32 Settings::readInt32(const QString& key, qint32 defaultValue) {
+    return readConverted(key, int32Text(defaultValue), defaultValue, int32FromText);
 }
 
-QString readText(const QString& key) {
-    return GetSetting(appName(), section(), key, catalogueDefault(key));
+QString Settings::readText(const QString& key) {
+    return readSetting(appName(), section(), key, catalogueDefault(key));
 }
 
-QString readText(const QString& key, const QString& defaultValue) {
-    return GetSetting(appName(), section(), key, defaultValue);
+QString Settings::readText(const QString& key, const QString& defaultValue) {
+    return readSetting(appName(), section(), key, defaultValue);
 }
 
-void writeBool(const QString& key, bool value) {
-    write(key, forms::boolText(value));
+void Settings::writeBool(const QString& key, bool value) {
+    write(key, boolText(value));
 }
 
-void writePosition(const QString& key, float twips) {
-    write(key, forms::positionText(twips));
+void Settings::writePosition(const QString& key, float twips) {
+    write(key, positionText(twips));
 }
 
-void writeInt16(const QString& key, qint16 value) {
-    write(key, forms::int16Text(value));
+void Settings::writeInt16(const QString& key, qint16 value) {
+    write(key, int16Text(value));
 }
 
-void writeInt32(const QString& key, qint32 value) {
-    write(key, forms::int32Text(value));
+void Settings::writeInt32(const QString& key, qint32 value) {
+    write(key, int32Text(value));
 }
 
-void writeText(const QString& key, const QString& value) {
+void Settings::writeText(const QString& key, const QString& value) {
     write(key, value);
 }
-
-} // namespace Settings
 
 } // namespace kelvane

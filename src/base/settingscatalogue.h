@@ -22,7 +22,7 @@ struct CatalogueEntry {
 
 // prefix, the decimal digits of i, suffix: ("HistorySite", 3) gives "HistorySite3",
 // ("CustomLink", 10, "SiteURL") gives "CustomLink10SiteURL".
-QString NumberedKey(const QString& prefix, int i, const QString& suffix = {});
+QString numberedKey(const QString& prefix, int i, const QString& suffix = {});
 
 // Every key of section "Settings" with its type and default, in one table.
 const QList<CatalogueEntry>& settingsCatalogue();
@@ -34,25 +34,24 @@ QString catalogueDefault(const QString& key);
 // Typed access to section "Settings" of application "Kelvane". The one-argument reads use the
 // catalogue's default; the others take a default known only at run time. A stored text that
 // does not convert to the type reads as the default.
-namespace Settings {
+class Settings {
+public:
+    static bool readBool(const QString& key);
+    static bool readBool(const QString& key, bool defaultValue);
+    static float readPosition(const QString& key);
+    static float readPosition(const QString& key, float defaultValue);
+    static qint16 readInt16(const QString& key);
+    static qint16 readInt16(const QString& key, qint16 defaultValue);
+    static qint32 readInt32(const QString& key);
+    static qint32 readInt32(const QString& key, qint32 defaultValue);
+    static QString readText(const QString& key);
+    static QString readText(const QString& key, const QString& defaultValue);
 
-bool readBool(const QString& key);
-bool readBool(const QString& key, bool defaultValue);
-float readPosition(const QString& key);
-float readPosition(const QString& key, float defaultValue);
-qint16 readInt16(const QString& key);
-qint16 readInt16(const QString& key, qint16 defaultValue);
-qint32 readInt32(const QString& key);
-qint32 readInt32(const QString& key, qint32 defaultValue);
-QString readText(const QString& key);
-QString readText(const QString& key, const QString& defaultValue);
-
-void writeBool(const QString& key, bool value);
-void writePosition(const QString& key, float twips);
-void writeInt16(const QString& key, qint16 value);
-void writeInt32(const QString& key, qint32 value);
-void writeText(const QString& key, const QString& value);
-
-} // namespace Settings
+    static void writeBool(const QString& key, bool value);
+    static void writePosition(const QString& key, float twips);
+    static void writeInt16(const QString& key, qint16 value);
+    static void writeInt32(const QString& key, qint32 value);
+    static void writeText(const QString& key, const QString& value);
+};
 
 } // namespace kelvane

@@ -190,7 +190,7 @@ void StoreFile::write(const QString& section, const QString& key, const QString&
 // QSettings replaces the file through a save file that keeps the mode of the file it
 // replaces, so creating it private once is enough.
 bool StoreFile::prepareFile() {
-    if (!paths::ensurePrivateDir(QFileInfo(m_path).absolutePath())) {
+    if (!makePrivateFolder(QFileInfo(m_path).absolutePath())) {
         reportWriteFailure();
         return false;
     }
@@ -258,38 +258,34 @@ StoreFile& storeFor(const QString& appName) {
 
 } // namespace
 
-QString GetSetting(const QString& appName, const QString& section, const QString& key,
-                   const QString& defaultValue) {
+QString readSetting(const QString& appName, const QString& section, const QString& key,
+                    const QString& defaultValue) {
     return storeFor(appName).read(section, key, defaultValue);
 }
 
-void SaveSetting(const QString& appName, const QString& section, const QString& key,
-                 const QString& value) {
+void writeSetting(const QString& appName, const QString& section, const QString& key,
+                  const QString& value) {
     storeFor(appName).write(section, key, value);
     if (const auto& observer = registry().observer)
         observer(section, key, value);
 }
 
-namespace SettingsStore {
-
-QString filePath(const QString& appName) {
-    return QDir::cleanPath(QStringLiteral("%1/%2/%2.ini").arg(paths::configHome(), appName));
+QString SettingsStore::filePath(const QString& appName) {
+    return QDir::cleanPath(QStringLiteral("%1/%2/%2.ini").arg(configHomePath(), appName));
 }
 
-void sync() {
+void SettingsStore::sync() {
     for (auto& [name, file] : registry().files)
         file->sync();
 }
 
-void reset() {
+void SettingsStore::reset() {
     sync();
     registry().files.clear();
 }
 
-void setWriteObserver(WriteObserver observer) {
+void SettingsStore::setWriteObserver(WriteObserver observer) {
     registry().observer = std::move(observer);
 }
-
-} // namespace SettingsStore
 
 } // namespace kelvane

@@ -50,7 +50,7 @@ QString readShortcutUrl(const QString& filePath) {
     return {};
 }
 
-QString getURL(const QString& path) {
+QString shortcutUrl(const QString& path) {
     const QString exact = path + QStringLiteral(".url");
     if (QFileInfo::exists(exact))
         return readShortcutUrl(exact);

@@ -12,7 +12,7 @@ QString readShortcutUrl(const QString& filePath);
 
 // The address stored in the shortcut path + ".url". A shortcut whose extension is written in
 // another case (News.URL) is found and read the same way.
-QString getURL(const QString& path);
+QString shortcutUrl(const QString& path);
 
 // When text names a shortcut file (its last four characters are ".url" in any case), the path
 // of that file: a file:// address becomes a local path. Empty otherwise.

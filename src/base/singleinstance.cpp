@@ -79,20 +79,20 @@ QString lockName() {
     return QLatin1String(kApplicationId) + QLatin1String("_APPLICATION_MUTEX");
 }
 
-QString markName() {
+QString handOverName() {
     return QLatin1String(kApplicationId) + QLatin1String("_APPLICATION");
 }
 
 QString handOverSocketPath() {
-    return paths::runtimeDir() + u'/' + markName() + u'_' + QString::number(::geteuid());
+    return runtimeFolder() + u'/' + handOverName() + u'_' + QString::number(::geteuid());
 }
 
-bool ClaimSingleInstance(const QString& name) {
+bool claimSingleInstance(const QString& name) {
     std::unique_ptr<QLockFile>& held = heldLock();
     if (held)
         return true;
 
-    const QString path = paths::runtimeDir() + u'/' + name;
+    const QString path = runtimeFolder() + u'/' + name;
     auto lock = std::make_unique<QLockFile>(path);
     // Only a dead holder loses the lock; a running instance may hold it for days.
     lock->setStaleLockTime(0);
@@ -108,7 +108,7 @@ bool ClaimSingleInstance(const QString& name) {
     return lock->error() != QLockFile::LockFailedError;
 }
 
-void ReleaseSingleInstance() {
+void releaseSingleInstance() {
     heldLock().reset();
 }
 
@@ -120,10 +120,10 @@ HandOverServer::HandOverServer(QObject* parent)
     : QObject(parent) {}
 
 HandOverServer::~HandOverServer() {
-    unmark();
+    stopListening();
 }
 
-bool HandOverServer::MarkMainWindow() {
+bool HandOverServer::startListening() {
     if (m_server)
         return true;
 
@@ -153,7 +153,7 @@ bool HandOverServer::MarkMainWindow() {
     return true;
 }
 
-void HandOverServer::unmark() {
+void HandOverServer::stopListening() {
     if (!m_server)
         return;
     const QByteArray name = QFile::encodeName(m_path);
@@ -167,7 +167,7 @@ void HandOverServer::unmark() {
     m_path.clear();
 }
 
-bool HandOverServer::isMarked() const {
+bool HandOverServer::isListening() const {
     return m_server != nullptr;
 }
 
@@ -223,7 +223,7 @@ void HandOverServer::deliver(QLocalSocket* socket, const QString& text,
                              const QString& workingDirectory) {
     // One message per connection: nothing more is read from this peer.
     disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
-    if (!isMarked()) {
+    if (!isListening()) {
         socket->abort();
         socket->deleteLater();
         return;
@@ -238,7 +238,7 @@ void HandOverServer::deliver(QLocalSocket* socket, const QString& text,
     socket->disconnectFromServer();
 }
 
-bool SendCommandLine(const QString& text, const QString& workingDirectory, int timeoutMs) {
+bool sendCommandLine(const QString& text, const QString& workingDirectory, int timeoutMs) {
     const QByteArray frame = encodeHandOver({text, workingDirectory});
     if (frame.isEmpty())
         return false;

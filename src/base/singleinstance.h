@@ -17,7 +17,7 @@ inline constexpr char kApplicationId[] = "KelvaneV100";
 // "KelvaneV100_APPLICATION_MUTEX": the lock only one running instance holds.
 QString lockName();
 // "KelvaneV100_APPLICATION": the name the running instance's hand-over socket is formed from.
-QString markName();
+QString handOverName();
 // The hand-over socket of this user: markName() and the user id, in the private runtime folder.
 QString handOverSocketPath();
 
@@ -26,9 +26,9 @@ QString handOverSocketPath();
 // taken over; a live holder's lock never expires by age. A failure for any other reason (the
 // folder cannot be written, say) also returns true, so the program still starts, without holding
 // the lock.
-bool ClaimSingleInstance(const QString& name);
+bool claimSingleInstance(const QString& name);
 // Releases the lock when this process holds it.
-void ReleaseSingleInstance();
+void releaseSingleInstance();
 bool holdsSingleInstance();
 
 // The running instance's side of the hand-over: while marked, it listens on
@@ -46,11 +46,11 @@ public:
 
     // Starts listening, user-only, replacing a socket left behind by an instance that was
     // killed. Only call while holding the single-instance lock. true when listening.
-    bool MarkMainWindow();
+    bool startListening();
     // Stops listening. The socket file goes only while it is still this server's: a later full
     // instance (started while this one had let go of the lock) keeps its own.
-    void unmark();
-    bool isMarked() const;
+    void stopListening();
+    bool isListening() const;
     // Peers being served right now (at most kMaxConnections).
     int activeConnections() const { return m_connections; }
 
@@ -79,6 +79,6 @@ private:
 // its acknowledgement. false when nothing listens, when the listener belongs to another user, or
 // on any error; it returns within timeoutMs. Needs no event loop (works before or without a
 // QCoreApplication).
-bool SendCommandLine(const QString& text, const QString& workingDirectory, int timeoutMs = 5000);
+bool sendCommandLine(const QString& text, const QString& workingDirectory, int timeoutMs = 5000);
 
 } // namespace kelvane

@@ -237,7 +237,7 @@ static_assert(strictlyAscending(), "the string table must stay sorted by identif
 
 } // namespace
 
-std::optional<QString> tableString(int id) {
+std::optional<QString> findTableString(int id) {
     const auto it = std::ranges::lower_bound(kTable, id, {}, &Entry::id);
     if (it == std::end(kTable) || it->id != id)
         return std::nullopt;
@@ -246,8 +246,8 @@ std::optional<QString> tableString(int id) {
                                 qsizetype(it->text.size()));
 }
 
-QString GetTableString(int id) {
-    return tableString(id).value_or(QString());
+QString tableString(int id) {
+    return findTableString(id).value_or(QString());
 }
 
 QList<int> tableIdentifiers() {

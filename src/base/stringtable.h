@@ -12,10 +12,10 @@ namespace kelvane {
 // that shows a message or sets a caption at run time reads the table directly.
 
 // The text of `id`, or nullopt when the table has no such identifier.
-std::optional<QString> tableString(int id);
+std::optional<QString> findTableString(int id);
 
 // The text of `id`; an empty text when the table has no such identifier.
-QString GetTableString(int id);
+QString tableString(int id);
 
 // Every identifier of the table, ascending.
 QList<int> tableIdentifiers();

@@ -5,7 +5,7 @@
 #include <limits>
 #include <system_error>
 
-namespace kelvane::forms {
+namespace kelvane {
 
 namespace {
 
@@ -92,4 +92,4 @@ std::optional<qint32> int32FromText(const QString& text) {
     return integerFromText<qint32>(text);
 }
 
-} // namespace kelvane::forms
+} // namespace kelvane

@@ -6,7 +6,7 @@
 
 // The written forms of setting values and their conversions back. Every conversion reads the
 // C locale: '.' is the decimal point and group separators are not numbers.
-namespace kelvane::forms {
+namespace kelvane {
 
 // "True" or "False".
 QString boolText(bool value);
@@ -27,4 +27,4 @@ std::optional<qint16> int16FromText(const QString& text);
 QString int32Text(qint32 value);
 std::optional<qint32> int32FromText(const QString& text);
 
-} // namespace kelvane::forms
+} // namespace kelvane

@@ -5,11 +5,11 @@ namespace kelvane {
 Q_LOGGING_CATEGORY(lcStartup, "kelvane.startup", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcBench, "kelvane.bench", QtWarningMsg)
 
-void Trace(const char* text) {
+void trace(const char* text) {
     qCDebug(lcStartup, "%s", text);
 }
 
-void BenchMark(const char* milestone) {
+void benchMark(const char* milestone) {
     qCDebug(lcBench, "%s", milestone);
 }
 

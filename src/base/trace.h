@@ -10,7 +10,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcStartup)
 // off unless QT_LOGGING_RULES="kelvane.bench=true".
 Q_DECLARE_LOGGING_CATEGORY(lcBench)
 
-void Trace(const char* text);
-void BenchMark(const char* milestone);
+void trace(const char* text);
+void benchMark(const char* milestone);
 
 } // namespace kelvane

@@ -67,7 +67,7 @@ int DocumentWindow::DocIndex() const {
 
 void DocumentWindow::Form_Load() {
     FirstNavigation = true;
-    ApplyCaptions(this);
+    applyCaptions(this);
     appSettings().OpenDocCount += 1;
     m_host.ModifyMenu();
     m_customizer = m_host.engines().createCustomizer(m_browser);
@@ -188,7 +188,7 @@ void DocumentWindow::WebBrowser1_BeforeNavigate2(NavigationRequest* request) {
 }
 
 void DocumentWindow::WebBrowser1_NewWindow2(NewWindowRequest* request) {
-    if (!appSettings().PopUpEnabled && (IsLoading || IsClosing)) {
+    if (!appSettings().popUpEnabled && (IsLoading || IsClosing)) {
         // A popup of a loading or closing page: dropped. (Its sound and flashing panel come
         // with the popup blocker.)
         request->cancel = true;

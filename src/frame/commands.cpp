@@ -206,11 +206,11 @@ void CommandSet::Forward() {
 }
 
 void CommandSet::Home() {
-    openInActiveOrNew(appSettings().Home1);
+    openInActiveOrNew(appSettings().home1);
 }
 
 void CommandSet::Home2() {
-    openInActiveOrNew(appSettings().Home2);
+    openInActiveOrNew(appSettings().home2);
 }
 
 void CommandSet::StopLoading() {
@@ -225,25 +225,25 @@ void CommandSet::Reload() {
 }
 
 void CommandSet::OpenSearch() {
-    openAndNavigate(appSettings().Search);
+    openAndNavigate(appSettings().search);
 }
 
 void CommandSet::OpenMail() {
-    openAndNavigate(appSettings().eMail);
+    openAndNavigate(appSettings().mail);
 }
 
 void CommandSet::OpenNews() {
-    openAndNavigate(appSettings().News);
+    openAndNavigate(appSettings().news);
 }
 
 // --- New popup ----------------------------------------------------------------------------
 
 void CommandSet::mnuNewHome1_Click() {
-    m_documents.LoadNewDoc(appSettings().Home1);
+    m_documents.LoadNewDoc(appSettings().home1);
 }
 
 void CommandSet::mnuNewHome2_Click() {
-    m_documents.LoadNewDoc(appSettings().Home2);
+    m_documents.LoadNewDoc(appSettings().home2);
 }
 
 void CommandSet::mnuNewPageBlank_Click() {
@@ -254,19 +254,19 @@ void CommandSet::mnuNewCurrent_Click() {
     if (WebBrowser* browser = activeBrowser())
         m_documents.LoadNewDoc(browser->LocationURL());
     else
-        m_documents.LoadNewDoc(appSettings().Home1);
+        m_documents.LoadNewDoc(appSettings().home1);
 }
 
 void CommandSet::mnuNewEmail_Click() {
-    m_documents.LoadNewDoc(appSettings().eMail);
+    m_documents.LoadNewDoc(appSettings().mail);
 }
 
 void CommandSet::mnuNewSearch_Click() {
-    m_documents.LoadNewDoc(appSettings().Search);
+    m_documents.LoadNewDoc(appSettings().search);
 }
 
 void CommandSet::mnuNewNews_Click() {
-    m_documents.LoadNewDoc(appSettings().News);
+    m_documents.LoadNewDoc(appSettings().news);
 }
 
 // --- File ---------------------------------------------------------------------------------

@@ -123,7 +123,7 @@ void MainWindow::buildWindow() {
             [this](int icon) { statusBar()->setProperty("SecurityIcon", icon); });
     connect(
         m_documents, &DocumentArea::documentLoaded, this,
-        [] { BenchMark("first document loaded"); }, Qt::SingleShotConnection);
+        [] { benchMark("first document loaded"); }, Qt::SingleShotConnection);
 }
 
 void MainWindow::buildBands() {
@@ -219,12 +219,12 @@ void MainWindow::connectMenus() {
 
 void MainWindow::Form_Load(const QString& commandLine) {
     // 1. The status bar's progress drawer is created here once it exists.
-    Trace("start loading...");
+    trace("start loading...");
 
     // 3. Captions from the string table; the title becomes string 1120.
-    setProperty("Tag", QStringLiteral("1120"));
-    ApplyCaptions(this);
-    Trace("strings loaded");
+    setProperty(kCaptionIdProperty, QStringLiteral("1120"));
+    applyCaptions(this);
+    trace("strings loaded");
 
     // 5. Hand-overs from later instances reach this window; 6. the keyboard hook.
     installHandOver();
@@ -253,28 +253,28 @@ void MainWindow::Form_Load(const QString& commandLine) {
     // The Quick Notes pane's visibility is applied here once the pane exists.
     app.readQuickNotesLook();
     app.readUserLinks();
-    m_sitesToolbar->RefreshUserLinks(app.UserLinks);
+    m_sitesToolbar->RefreshUserLinks(app.userLinks);
     app.readPopUp();
     // 18. The tray icon is added here when MinimizeToTray is on, once it exists.
-    Trace("settings loaded");
+    trace("settings loaded");
 
     // 20. Menu pictures.
     m_menus->applyImages();
-    Trace("menu images set");
+    trace("menu images set");
     // 21. Status-bar panels are set up here once they exist; the tab bar draws its own icons.
-    Trace("1");
-    Trace("2");
-    Trace("3");
+    trace("1");
+    trace("2");
+    trace("3");
     // 23. The default-browser check runs here once it exists.
-    Trace("4");
+    trace("4");
 
     openFirstDocuments(commandLine);
-    Trace("processing command line done");
+    trace("processing command line done");
 
     // 27. The notes file, then the blocked-sites file, are loaded here once they exist.
-    Trace("loading notes done");
+    trace("loading notes done");
     // 29. ShrinkNotes(true) runs here once the notes pane exists.
-    Trace("shrinking notes done");
+    trace("shrinking notes done");
 
     applyResizeRule();
 }
@@ -315,7 +315,7 @@ void MainWindow::restoreNavigator() {
         m_navigator = new NavigatorWindow(m_documents->documents(), this);
         m_navigator->setNewMenu(m_menus->NewPage());
         connect(m_navigator, &NavigatorWindow::newRequested, this,
-                [this] { LoadNewDoc(appSettings().Home1); });
+                [this] { LoadNewDoc(appSettings().home1); });
         connect(m_navigator, &NavigatorWindow::visibilityChanged, this, [this](bool visible) {
             m_menus->action(QStringLiteral("mnuViewNavigator"))->setChecked(visible);
         });
@@ -343,10 +343,10 @@ void MainWindow::openFirstDocuments(const QString& commandLine) {
     // The leading-quote rule was applied when the command line was read.
     if (!commandLine.isEmpty())
         LoadNewDoc(commandLine);
-    else if (appSettings().SaveAllOnExit)
+    else if (appSettings().saveAllOnExit)
         RestoreOpenDocuments();
     else
-        LoadNewDoc(appSettings().Home1);
+        LoadNewDoc(appSettings().home1);
 }
 
 void MainWindow::LoadNewDoc(const QString& url) {
@@ -373,7 +373,7 @@ void MainWindow::SaveOpenDocuments() {
     Settings::writeInt16(QStringLiteral("DocumentCount"), static_cast<qint16>(set.count()));
     for (int i = 1; i <= set.count(); ++i) {
         if (const DocumentWindow* doc = m_documents->document(i))
-            Settings::writeText(NumberedKey(QStringLiteral("Document"), i),
+            Settings::writeText(numberedKey(QStringLiteral("Document"), i),
                                 doc->WebBrowser1()->LocationURL());
     }
 }
@@ -382,7 +382,7 @@ void MainWindow::RestoreOpenDocuments() {
     const qint16 count = Settings::readInt16(QStringLiteral("DocumentCount"));
     for (int i = 1; i <= count; ++i)
         LoadNewDoc(
-            Settings::readText(NumberedKey(QStringLiteral("Document"), i), appSettings().Home1));
+            Settings::readText(numberedKey(QStringLiteral("Document"), i), appSettings().home1));
 }
 
 void MainWindow::mnuFileExit_Click() {
@@ -390,7 +390,7 @@ void MainWindow::mnuFileExit_Click() {
 }
 
 void MainWindow::mnuFileNew_Click() {
-    LoadNewDoc(appSettings().Home1);
+    LoadNewDoc(appSettings().home1);
 }
 
 // Other windows and the keyboard hook reach these commands through the frame.
@@ -472,7 +472,7 @@ void MainWindow::installHandOver() {
 
 void MainWindow::removeHandOver() {
     if (m_handOver) {
-        m_handOver->unmark();
+        m_handOver->stopListening();
         disconnect(m_handOver, nullptr, this, nullptr);
     }
 }
@@ -483,7 +483,7 @@ void MainWindow::handOverReceived(const QString& text, const QString& workingDir
     if (DocumentWindow* doc = activeDocument())
         doc->setWindowTitle(target);
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-    if (appSettings().Password.isEmpty()) {
+    if (appSettings().password.isEmpty()) {
         show();
         raise();
         activateWindow();
@@ -545,9 +545,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::QueryUnload() {
-    if (appSettings().SaveAllOnExit)
+    if (appSettings().saveAllOnExit)
         SaveOpenDocuments();
-    if (appSettings().CleanOnExit) {
+    if (appSettings().cleanOnExit) {
         m_addressPanel->clearHistory();
         m_engines.CleanHistory();
     }
@@ -595,7 +595,7 @@ void MainWindow::Unload() {
     Settings::writeBool(QStringLiteral("StatusBarVisible"), !statusBar()->isHidden());
     appSettings().write();
     // 9.
-    if (appSettings().CleanOnExit)
+    if (appSettings().cleanOnExit)
         Settings::writeInt16(QStringLiteral("QSearchSearchListCount"), 0);
 
     // 10. The Navigator closes for good; the tray and password windows follow here.
@@ -606,7 +606,7 @@ void MainWindow::Unload() {
 
     SettingsStore::sync();
     // 13. Last: a new instance may start from here on.
-    ReleaseSingleInstance();
+    releaseSingleInstance();
 }
 
 } // namespace kelvane

@@ -107,8 +107,8 @@ NavigatorWindow::NavigatorWindow(DocumentSet& documents, QWidget* owner)
 
     // The title's identifier sits in the Tag only while the captions are applied; from then
     // on the Tag is the permission to close.
-    setProperty("Tag", QString::number(kTitleId));
-    ApplyCaptions(this);
+    setProperty(kCaptionIdProperty, QString::number(kTitleId));
+    applyCaptions(this);
     setProperty("Tag", QStringLiteral("0"));
 
     const double d = dpi();
@@ -175,12 +175,12 @@ void NavigatorWindow::startLoadingAnimation() {
 
 void NavigatorWindow::stopLoadingAnimation() {
     m_tmrLoading->stop();
-    setWindowTitle(GetTableString(kTitleId));
+    setWindowTitle(tableString(kTitleId));
 }
 
 void NavigatorWindow::tmrLoading_Timer() {
     m_loadingDots = static_cast<qint16>(nextLoadingDots(m_loadingDots));
-    setWindowTitle(loadingCaption(GetTableString(kTitleId), m_loadingDots));
+    setWindowTitle(loadingCaption(tableString(kTitleId), m_loadingDots));
 }
 
 void NavigatorWindow::startShrink() {

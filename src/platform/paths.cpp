@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-namespace kelvane::paths {
+namespace kelvane {
 
 namespace {
 
@@ -18,31 +18,31 @@ QString fromEnvOr(const char* var, const QString& fallback) {
 
 } // namespace
 
-QString configHome() {
+QString configHomePath() {
     return fromEnvOr("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"));
 }
 
-QString configDir() {
-    return configHome() + QStringLiteral("/Kelvane");
+QString configFolder() {
+    return configHomePath() + QStringLiteral("/Kelvane");
 }
 
-QString dataDir() {
+QString dataFolder() {
     const QString base =
         fromEnvOr("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
     return base + QStringLiteral("/Kelvane");
 }
 
-QString runtimeDir() {
+QString runtimeFolder() {
     const QString value = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!value.isEmpty() && QDir::isAbsolutePath(value) && QDir(value).exists())
         return value;
     const QString fallback =
         QDir::tempPath() + QStringLiteral("/kelvane-") + QString::number(getuid());
-    ensurePrivateDir(fallback);
+    makePrivateFolder(fallback);
     return fallback;
 }
 
-bool ensurePrivateDir(const QString& dir) {
+bool makePrivateFolder(const QString& dir) {
     QDir d(dir);
     if (d.exists())
         return true;
@@ -51,4 +51,4 @@ bool ensurePrivateDir(const QString& dir) {
     return QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-} // namespace kelvane::paths
+} // namespace kelvane

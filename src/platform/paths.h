@@ -2,18 +2,18 @@
 
 #include <QString>
 
-namespace kelvane::paths {
+namespace kelvane {
 
 // $XDG_CONFIG_HOME (or ~/.config): the folder every application's settings folder sits in.
-QString configHome();
-// configHome()/Kelvane.
-QString configDir();
+QString configHomePath();
+// configHomePath()/Kelvane.
+QString configFolder();
 // $XDG_DATA_HOME/Kelvane: notes, blocked sites, favorites, the engine profile.
-QString dataDir();
+QString dataFolder();
 // $XDG_RUNTIME_DIR, or a per-user folder in the temp folder when it is not set.
-QString runtimeDir();
+QString runtimeFolder();
 
 // Creates dir (and its parents) when missing; a new folder is made private (0700).
-bool ensurePrivateDir(const QString& dir);
+bool makePrivateFolder(const QString& dir);
 
-} // namespace kelvane::paths
+} // namespace kelvane

@@ -27,7 +27,7 @@ namespace kelvane {
 
 namespace {
 
-// Tags are texts in the designs; anything else in the slot (a typed value some code keeps in
+// Caption identifiers are texts in the designs; anything else in the slot (a typed value some code keeps in
 // tabData, say) is not an identifier.
 QString tagText(const QVariant& value) {
     switch (value.metaType().id()) {
@@ -84,7 +84,7 @@ private:
 };
 
 void CaptionLoader::run(QWidget* window) {
-    if (const auto title = windowTitleText(tagText(window->property("Tag"))))
+    if (const auto title = windowTitleText(tagText(window->property(kCaptionIdProperty))))
         window->setWindowTitle(*title);
 
     collect(window);
@@ -224,7 +224,7 @@ void CaptionLoader::applyHeaders(QAbstractItemView* view) {
 
 void CaptionLoader::applyGeneral(QWidget* widget, bool withToolTip) {
     if (const char* caption = captionProperty(widget)) {
-        if (const auto text = leadingIdText(tagText(widget->property("Tag"))))
+        if (const auto text = leadingIdText(tagText(widget->property(kCaptionIdProperty))))
             widget->setProperty(caption, *text);
     }
     if (withToolTip) {
@@ -235,7 +235,7 @@ void CaptionLoader::applyGeneral(QWidget* widget, bool withToolTip) {
 
 } // namespace
 
-void ApplyCaptions(QWidget* window) {
+void applyCaptions(QWidget* window) {
     if (!window)
         return;
     CaptionLoader().run(window);

@@ -10,7 +10,7 @@ namespace kelvane {
 // Where the identifiers live. Windows are designed with identifiers in place of texts; each
 // kind of control carries them in one place:
 //
-//   Window title     The window's dynamic property "Tag" (a text). When it is a whole 16-bit
+//   Window title     The window's dynamic property "captionId" (a text). When it is a whole 16-bit
 //                    number other than -1, windowTitle becomes that entry.
 //   QLabel           Its text is the identifier.
 //   QMenuBar, QMenu  Each action's text is the identifier (a QMenu's own title is its
@@ -29,11 +29,11 @@ namespace kelvane {
 //   Line             A plain QFrame shaped HLine or VLine: left alone. Timers and image lists
 //                    are no widgets and are not looked at.
 //   Common dialogs   QFileDialog, QPrintDialog, QColorDialog, QFontDialog below the window:
-//                    the general rule's caption step only (their "Tag" -> windowTitle); their
+//                    the general rule's caption step only (their "captionId" -> windowTitle); their
 //                    inner widgets are Qt's and are not visited.
-//   QMenu widget     Besides its actions, the general rule's caption step only ("Tag" ->
+//   QMenu widget     Besides its actions, the general rule's caption step only ("captionId" ->
 //                    title), no tool tip.
-//   Any other widget The general rule: when the leading number of its dynamic property "Tag" is
+//   Any other widget The general rule: when the leading number of its dynamic property "captionId" is
 //                    above 0, its caption becomes that entry; then, when the leading number of
 //                    its toolTip is above 0, the tool tip becomes that entry. The caption is
 //                    the "text" of a QAbstractButton (push, check, radio and tool buttons), the
@@ -47,6 +47,10 @@ namespace kelvane {
 // Child windows (dialogs and tool windows parented to this one) are not entered: each applies
 // its own captions when it loads. Dock widgets and toolbars belong to the window even while
 // they float, and popup menus are always its own.
-void ApplyCaptions(QWidget* window);
+void applyCaptions(QWidget* window);
+
+// The dynamic property that carries a widget's caption identifier (a text, as designed) until
+// applyCaptions replaces it; a .ui form sets it as a dynamic property of that name.
+inline constexpr char kCaptionIdProperty[] = "captionId";
 
 } // namespace kelvane

@@ -170,10 +170,10 @@ QWebEngineProfile* WebEngineProfile::profile() {
     if (s.profile)
         return s.profile;
 
-    const QString storage = paths::dataDir() + QStringLiteral("/engine");
+    const QString storage = dataFolder() + QStringLiteral("/engine");
     const QString cache = cacheDir();
-    paths::ensurePrivateDir(storage);
-    paths::ensurePrivateDir(cache);
+    makePrivateFolder(storage);
+    makePrivateFolder(cache);
 
     // Owned by the application object so that it outlives every page that uses it.
     auto* created = new QWebEngineProfile(QStringLiteral("Kelvane"), QCoreApplication::instance());
@@ -199,7 +199,7 @@ QWebEngineProfile* WebEngineProfile::profile() {
 }
 
 QString WebEngineProfile::optionsFile() {
-    return paths::configDir() + QStringLiteral("/engine.ini");
+    return configFolder() + QStringLiteral("/engine.ini");
 }
 
 EngineOptions WebEngineProfile::options() {
@@ -219,7 +219,7 @@ EngineOptions WebEngineProfile::options() {
 void WebEngineProfile::setOptions(const EngineOptions& options) {
     apply(profile(), options);
 
-    paths::ensurePrivateDir(paths::configDir());
+    makePrivateFolder(configFolder());
     QSettings settings(optionsFile(), QSettings::IniFormat);
     settings.setValue(QLatin1String(kJavaScriptKey), options.javaScript);
     settings.setValue(QLatin1String(kImagesKey), options.images);

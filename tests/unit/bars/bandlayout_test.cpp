@@ -183,11 +183,11 @@ class BandStoreTest : public ::testing::Test {
 protected:
     test::IsolatedHome home;
     static void store(const QString& key, const QString& text) {
-        SaveSetting(QStringLiteral("Kelvane"), QStringLiteral("Settings"), key, text);
+        writeSetting(QStringLiteral("Kelvane"), QStringLiteral("Settings"), key, text);
     }
     static QString stored(const QString& key) {
-        return GetSetting(QStringLiteral("Kelvane"), QStringLiteral("Settings"), key,
-                          QStringLiteral("<none>"));
+        return readSetting(QStringLiteral("Kelvane"), QStringLiteral("Settings"), key,
+                           QStringLiteral("<none>"));
     }
 };
 

@@ -15,7 +15,7 @@ class CatalogueTest : public ::testing::Test {
 protected:
     test::IsolatedHome home;
     static void store(const QString& key, const QString& text) {
-        SaveSetting(QStringLiteral("Kelvane"), QStringLiteral("Settings"), key, text);
+        writeSetting(QStringLiteral("Kelvane"), QStringLiteral("Settings"), key, text);
     }
 };
 
@@ -161,51 +161,50 @@ TEST_F(CatalogueTest, TypedValuesRoundTripThroughTheFile) {
     EXPECT_EQ(Settings::readText(QStringLiteral("Home1")),
               QStringLiteral("https://a.example/?x=1,2"));
     // The written forms are the documented ones.
-    EXPECT_EQ(GetSetting(QStringLiteral("Kelvane"), QStringLiteral("Settings"),
-                         QStringLiteral("MainMaximized"), {}),
+    EXPECT_EQ(readSetting(QStringLiteral("Kelvane"), QStringLiteral("Settings"),
+                          QStringLiteral("MainMaximized"), {}),
               QStringLiteral("False"));
-    EXPECT_EQ(GetSetting(QStringLiteral("Kelvane"), QStringLiteral("Settings"),
-                         QStringLiteral("MainLeft"), {}),
+    EXPECT_EQ(readSetting(QStringLiteral("Kelvane"), QStringLiteral("Settings"),
+                          QStringLiteral("MainLeft"), {}),
               QStringLiteral("1234.5"));
 }
 
 TEST(AppSettingsDefaults, ConstructedAtTheFirstStartValues) {
     const AppSettings s;
-    EXPECT_FALSE(s.CleanOnExit);
-    EXPECT_TRUE(s.CheckIfDefault);
-    EXPECT_EQ(s.Password, QString(""));
-    EXPECT_EQ(s.Home1, QStringLiteral("https://www.yahoo.com/"));
-    EXPECT_EQ(s.QuickNotesFont, QStringLiteral("Comic Sans MS"));
-    EXPECT_EQ(s.QuickNotesSize, 12);
-    EXPECT_FALSE(s.UserLinks[9].Enabled);
-    EXPECT_TRUE(s.PopUpEnabled);
-    EXPECT_TRUE(s.IsNT);
+    EXPECT_FALSE(s.cleanOnExit);
+    EXPECT_TRUE(s.checkIfDefault);
+    EXPECT_EQ(s.password, QString(""));
+    EXPECT_EQ(s.home1, QStringLiteral("https://www.yahoo.com/"));
+    EXPECT_EQ(s.quickNotesFont, QStringLiteral("Comic Sans MS"));
+    EXPECT_EQ(s.quickNotesSize, 12);
+    EXPECT_FALSE(s.userLinks[9].enabled);
+    EXPECT_TRUE(s.popUpEnabled);
 }
 
 AppSettings sampleSettings() {
     AppSettings s;
-    s.CleanOnExit = true;
-    s.SaveAllOnExit = true;
-    s.CheckIfDefault = false;
-    s.MinimizeToTray = true;
-    s.Password = QStringLiteral(" p@ss,word; ");
-    s.Home1 = QStringLiteral("https://one.example/");
-    s.Home2 = QStringLiteral("https://two.example/");
-    s.Search = QStringLiteral("https://search.example/");
-    s.eMail = QStringLiteral("https://mail.example/");
-    s.News = QStringLiteral("https://news.example/");
-    s.QuickNotesEnabled = false;
-    s.QuickNotesBold = true;
-    s.QuickNotesItalic = true;
-    s.QuickNotesUnderline = true;
-    s.QuickNotesFont = QStringLiteral("DejaVu Sans");
-    s.QuickNotesSize = 9;
-    s.QuickNotesColor = 0x00123456;
+    s.cleanOnExit = true;
+    s.saveAllOnExit = true;
+    s.checkIfDefault = false;
+    s.minimizeToTray = true;
+    s.password = QStringLiteral(" p@ss,word; ");
+    s.home1 = QStringLiteral("https://one.example/");
+    s.home2 = QStringLiteral("https://two.example/");
+    s.search = QStringLiteral("https://search.example/");
+    s.mail = QStringLiteral("https://mail.example/");
+    s.news = QStringLiteral("https://news.example/");
+    s.quickNotesEnabled = false;
+    s.quickNotesBold = true;
+    s.quickNotesItalic = true;
+    s.quickNotesUnderline = true;
+    s.quickNotesFont = QStringLiteral("DejaVu Sans");
+    s.quickNotesSize = 9;
+    s.quickNotesColor = 0x00123456;
     for (int i = 1; i <= kUserLinkCount; ++i) {
-        s.UserLinks[i - 1] = {i % 2 == 0, QStringLiteral("Site %1").arg(i),
+        s.userLinks[i - 1] = {i % 2 == 0, QStringLiteral("Site %1").arg(i),
                               QStringLiteral("https://site%1.example/").arg(i)};
     }
-    s.PopUpEnabled = false;
+    s.popUpEnabled = false;
     return s;
 }
 
@@ -237,9 +236,9 @@ TEST_F(CatalogueTest, AppSettingsWritesInUnloadOrder) {
                             "QuickNotesItalic",
                             "QuickNotesUnderline"};
     for (int i = 1; i <= kUserLinkCount; ++i) {
-        expected << NumberedKey(QStringLiteral("CustomLink"), i, QStringLiteral("Enabled"))
-                 << NumberedKey(QStringLiteral("CustomLink"), i, QStringLiteral("SiteName"))
-                 << NumberedKey(QStringLiteral("CustomLink"), i, QStringLiteral("SiteURL"));
+        expected << numberedKey(QStringLiteral("CustomLink"), i, QStringLiteral("Enabled"))
+                 << numberedKey(QStringLiteral("CustomLink"), i, QStringLiteral("SiteName"))
+                 << numberedKey(QStringLiteral("CustomLink"), i, QStringLiteral("SiteURL"));
     }
     expected << QStringLiteral("PopUpEnabled");
     EXPECT_EQ(keys, expected);
@@ -255,29 +254,29 @@ TEST_F(CatalogueTest, AppSettingsRoundTripThroughTheFile) {
     read.readQuickNotesLook();
     read.readUserLinks();
     read.readPopUp();
-    EXPECT_EQ(read.CleanOnExit, written.CleanOnExit);
-    EXPECT_EQ(read.SaveAllOnExit, written.SaveAllOnExit);
-    EXPECT_EQ(read.CheckIfDefault, written.CheckIfDefault);
-    EXPECT_EQ(read.MinimizeToTray, written.MinimizeToTray);
-    EXPECT_EQ(read.Password, written.Password);
-    EXPECT_EQ(read.Home1, written.Home1);
-    EXPECT_EQ(read.Home2, written.Home2);
-    EXPECT_EQ(read.Search, written.Search);
-    EXPECT_EQ(read.eMail, written.eMail);
-    EXPECT_EQ(read.News, written.News);
-    EXPECT_EQ(read.QuickNotesEnabled, written.QuickNotesEnabled);
-    EXPECT_EQ(read.QuickNotesBold, written.QuickNotesBold);
-    EXPECT_EQ(read.QuickNotesItalic, written.QuickNotesItalic);
-    EXPECT_EQ(read.QuickNotesUnderline, written.QuickNotesUnderline);
-    EXPECT_EQ(read.QuickNotesFont, written.QuickNotesFont);
-    EXPECT_EQ(read.QuickNotesSize, written.QuickNotesSize);
-    EXPECT_EQ(read.QuickNotesColor, written.QuickNotesColor);
+    EXPECT_EQ(read.cleanOnExit, written.cleanOnExit);
+    EXPECT_EQ(read.saveAllOnExit, written.saveAllOnExit);
+    EXPECT_EQ(read.checkIfDefault, written.checkIfDefault);
+    EXPECT_EQ(read.minimizeToTray, written.minimizeToTray);
+    EXPECT_EQ(read.password, written.password);
+    EXPECT_EQ(read.home1, written.home1);
+    EXPECT_EQ(read.home2, written.home2);
+    EXPECT_EQ(read.search, written.search);
+    EXPECT_EQ(read.mail, written.mail);
+    EXPECT_EQ(read.news, written.news);
+    EXPECT_EQ(read.quickNotesEnabled, written.quickNotesEnabled);
+    EXPECT_EQ(read.quickNotesBold, written.quickNotesBold);
+    EXPECT_EQ(read.quickNotesItalic, written.quickNotesItalic);
+    EXPECT_EQ(read.quickNotesUnderline, written.quickNotesUnderline);
+    EXPECT_EQ(read.quickNotesFont, written.quickNotesFont);
+    EXPECT_EQ(read.quickNotesSize, written.quickNotesSize);
+    EXPECT_EQ(read.quickNotesColor, written.quickNotesColor);
     for (int i = 0; i < kUserLinkCount; ++i) {
-        EXPECT_EQ(read.UserLinks[i].Enabled, written.UserLinks[i].Enabled) << i;
-        EXPECT_EQ(read.UserLinks[i].SiteName, written.UserLinks[i].SiteName) << i;
-        EXPECT_EQ(read.UserLinks[i].SiteURL, written.UserLinks[i].SiteURL) << i;
+        EXPECT_EQ(read.userLinks[i].enabled, written.userLinks[i].enabled) << i;
+        EXPECT_EQ(read.userLinks[i].siteName, written.userLinks[i].siteName) << i;
+        EXPECT_EQ(read.userLinks[i].siteUrl, written.userLinks[i].siteUrl) << i;
     }
-    EXPECT_EQ(read.PopUpEnabled, written.PopUpEnabled);
+    EXPECT_EQ(read.popUpEnabled, written.popUpEnabled);
 }
 
 TEST_F(CatalogueTest, AppSettingsReadsAnEmptyStoreAsDefaults) {
@@ -287,15 +286,15 @@ TEST_F(CatalogueTest, AppSettingsReadsAnEmptyStoreAsDefaults) {
     s.readUserLinks();
     s.readPopUp();
     const AppSettings defaults;
-    EXPECT_EQ(s.CheckIfDefault, defaults.CheckIfDefault);
-    EXPECT_EQ(s.Password, defaults.Password);
-    EXPECT_EQ(s.Home1, defaults.Home1);
-    EXPECT_EQ(s.QuickNotesEnabled, defaults.QuickNotesEnabled);
-    EXPECT_EQ(s.QuickNotesFont, defaults.QuickNotesFont);
-    EXPECT_EQ(s.QuickNotesSize, defaults.QuickNotesSize);
-    EXPECT_EQ(s.UserLinks[1].Enabled, false);
-    EXPECT_EQ(s.UserLinks[9].SiteURL, QString());
-    EXPECT_EQ(s.PopUpEnabled, defaults.PopUpEnabled);
+    EXPECT_EQ(s.checkIfDefault, defaults.checkIfDefault);
+    EXPECT_EQ(s.password, defaults.password);
+    EXPECT_EQ(s.home1, defaults.home1);
+    EXPECT_EQ(s.quickNotesEnabled, defaults.quickNotesEnabled);
+    EXPECT_EQ(s.quickNotesFont, defaults.quickNotesFont);
+    EXPECT_EQ(s.quickNotesSize, defaults.quickNotesSize);
+    EXPECT_EQ(s.userLinks[1].enabled, false);
+    EXPECT_EQ(s.userLinks[9].siteUrl, QString());
+    EXPECT_EQ(s.popUpEnabled, defaults.popUpEnabled);
 }
 
 } // namespace

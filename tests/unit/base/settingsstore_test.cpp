@@ -54,10 +54,10 @@ protected:
     QString file() const { return SettingsStore::filePath(); }
     QString folder() const { return QFileInfo(file()).absolutePath(); }
     static QString get(const QString& key, const QString& def = QStringLiteral("<default>")) {
-        return GetSetting(kApp, kSection, key, def);
+        return readSetting(kApp, kSection, key, def);
     }
     static void put(const QString& key, const QString& value) {
-        SaveSetting(kApp, kSection, key, value);
+        writeSetting(kApp, kSection, key, value);
     }
     // Writes the file and forgets it, so the next read comes from the disk.
     static void flush() {
@@ -146,14 +146,14 @@ TEST_F(SettingsStoreTest, ValueIsReplacedAndVisibleBeforeSync) {
 
 TEST_F(SettingsStoreTest, SectionsAndApplicationsAreSeparate) {
     put(QStringLiteral("Key"), QStringLiteral("settings"));
-    SaveSetting(kApp, QStringLiteral("ViewSettings"), QStringLiteral("Key"),
-                QStringLiteral("view"));
-    SaveSetting(QStringLiteral("Other"), kSection, QStringLiteral("Key"), QStringLiteral("other"));
+    writeSetting(kApp, QStringLiteral("ViewSettings"), QStringLiteral("Key"),
+                 QStringLiteral("view"));
+    writeSetting(QStringLiteral("Other"), kSection, QStringLiteral("Key"), QStringLiteral("other"));
     flush();
     EXPECT_EQ(get(QStringLiteral("Key")), QStringLiteral("settings"));
-    EXPECT_EQ(GetSetting(kApp, QStringLiteral("ViewSettings"), QStringLiteral("Key"), {}),
+    EXPECT_EQ(readSetting(kApp, QStringLiteral("ViewSettings"), QStringLiteral("Key"), {}),
               QStringLiteral("view"));
-    EXPECT_EQ(GetSetting(QStringLiteral("Other"), kSection, QStringLiteral("Key"), {}),
+    EXPECT_EQ(readSetting(QStringLiteral("Other"), kSection, QStringLiteral("Key"), {}),
               QStringLiteral("other"));
     EXPECT_TRUE(QFileInfo::exists(SettingsStore::filePath(QStringLiteral("Other"))));
 }
@@ -204,7 +204,7 @@ TEST_F(SettingsStoreTest, WriteObserverSeesEveryWriteInOrder) {
         });
     put(QStringLiteral("B"), QStringLiteral("2"));
     put(QStringLiteral("A"), QStringLiteral("1"));
-    SaveSetting(kApp, QStringLiteral("ViewSettings"), QStringLiteral("C"), QStringLiteral("3"));
+    writeSetting(kApp, QStringLiteral("ViewSettings"), QStringLiteral("C"), QStringLiteral("3"));
     SettingsStore::setWriteObserver({});
     put(QStringLiteral("D"), QStringLiteral("4"));
     EXPECT_EQ(seen, QStringList({QStringLiteral("Settings/B=2"), QStringLiteral("Settings/A=1"),

@@ -54,9 +54,9 @@ TEST(ShortcutFile, GetUrlFindsTheExtensionInAnyCase) {
     QTemporaryDir dir;
     write(dir, QStringLiteral("News.URL"), "[InternetShortcut]\nURL=http://news/\n");
     write(dir, QStringLiteral("Mail.url"), "[InternetShortcut]\nURL=http://mail/\n");
-    EXPECT_EQ(getURL(dir.filePath(QStringLiteral("News"))), QStringLiteral("http://news/"));
-    EXPECT_EQ(getURL(dir.filePath(QStringLiteral("Mail"))), QStringLiteral("http://mail/"));
-    EXPECT_EQ(getURL(dir.filePath(QStringLiteral("Other"))), QString());
+    EXPECT_EQ(shortcutUrl(dir.filePath(QStringLiteral("News"))), QStringLiteral("http://news/"));
+    EXPECT_EQ(shortcutUrl(dir.filePath(QStringLiteral("Mail"))), QStringLiteral("http://mail/"));
+    EXPECT_EQ(shortcutUrl(dir.filePath(QStringLiteral("Other"))), QString());
 }
 
 TEST(ShortcutFile, ShortcutPathOfAddresses) {

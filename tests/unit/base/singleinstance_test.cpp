@@ -37,7 +37,7 @@ constexpr int kWaitMs = 15000;
 std::future<bool> sendInBackground(const QString& text, const QString& directory,
                                    int timeoutMs = 5000) {
     return std::async(std::launch::async,
-                      [=] { return kelvane::SendCommandLine(text, directory, timeoutMs); });
+                      [=] { return kelvane::sendCommandLine(text, directory, timeoutMs); });
 }
 
 bool isReady(const std::future<bool>& pending) {
@@ -91,7 +91,7 @@ QByteArray u32(quint32 value) {
 
 class SingleInstanceTest : public ::testing::Test {
 protected:
-    void TearDown() override { kelvane::ReleaseSingleInstance(); }
+    void TearDown() override { kelvane::releaseSingleInstance(); }
     QString lockPath() const { return m_home.runtimeDir() + "/" + kelvane::lockName(); }
 
     kelvane::test::IsolatedHome m_home;
@@ -99,16 +99,16 @@ protected:
 
 TEST_F(SingleInstanceTest, NamesComeFromTheApplicationId) {
     EXPECT_EQ(kelvane::lockName(), "KelvaneV100_APPLICATION_MUTEX");
-    EXPECT_EQ(kelvane::markName(), "KelvaneV100_APPLICATION");
+    EXPECT_EQ(kelvane::handOverName(), "KelvaneV100_APPLICATION");
     EXPECT_EQ(kelvane::handOverSocketPath(),
               m_home.runtimeDir() + "/KelvaneV100_APPLICATION_" + QString::number(::geteuid()));
 }
 
 TEST_F(SingleInstanceTest, OneHolderAtATime) {
-    ASSERT_TRUE(kelvane::ClaimSingleInstance(kelvane::lockName()));
+    ASSERT_TRUE(kelvane::claimSingleInstance(kelvane::lockName()));
     EXPECT_TRUE(kelvane::holdsSingleInstance());
     EXPECT_TRUE(QFile::exists(lockPath()));
-    EXPECT_TRUE(kelvane::ClaimSingleInstance(kelvane::lockName())); // still ours
+    EXPECT_TRUE(kelvane::claimSingleInstance(kelvane::lockName())); // still ours
 
     QLockFile other(lockPath());
     EXPECT_FALSE(other.tryLock(0));
@@ -117,17 +117,17 @@ TEST_F(SingleInstanceTest, OneHolderAtATime) {
     ASSERT_TRUE(other.getLockInfo(&holder, nullptr, nullptr));
     EXPECT_EQ(holder, QCoreApplication::applicationPid());
 
-    kelvane::ReleaseSingleInstance();
+    kelvane::releaseSingleInstance();
     EXPECT_FALSE(kelvane::holdsSingleInstance());
     EXPECT_FALSE(QFile::exists(lockPath()));
-    kelvane::ReleaseSingleInstance(); // nothing held: nothing happens
+    kelvane::releaseSingleInstance(); // nothing held: nothing happens
 
     // Another holder (a second QLockFile counts as one) makes this a later instance.
     ASSERT_TRUE(other.tryLock(0));
-    EXPECT_FALSE(kelvane::ClaimSingleInstance(kelvane::lockName()));
+    EXPECT_FALSE(kelvane::claimSingleInstance(kelvane::lockName()));
     EXPECT_FALSE(kelvane::holdsSingleInstance());
     other.unlock();
-    EXPECT_TRUE(kelvane::ClaimSingleInstance(kelvane::lockName()));
+    EXPECT_TRUE(kelvane::claimSingleInstance(kelvane::lockName()));
     EXPECT_TRUE(kelvane::holdsSingleInstance());
 }
 
@@ -161,15 +161,15 @@ TEST_F(SingleInstanceTest, LockLeftBehindIsJudgedByItsHolder) {
             file.flush(); // before the time is set, or the write would set it again
             ASSERT_TRUE(file.setFileTime(c.modified, QFileDevice::FileModificationTime));
         }
-        EXPECT_EQ(kelvane::ClaimSingleInstance(kelvane::lockName()), c.claimed);
+        EXPECT_EQ(kelvane::claimSingleInstance(kelvane::lockName()), c.claimed);
         EXPECT_EQ(kelvane::holdsSingleInstance(), c.claimed);
-        kelvane::ReleaseSingleInstance();
+        kelvane::releaseSingleInstance();
         QFile::remove(lockPath());
     }
 }
 
 TEST_F(SingleInstanceTest, FailureOtherThanAHolderCountsAsFirst) {
-    EXPECT_TRUE(kelvane::ClaimSingleInstance("no-such-folder/" + kelvane::lockName()));
+    EXPECT_TRUE(kelvane::claimSingleInstance("no-such-folder/" + kelvane::lockName()));
     EXPECT_FALSE(kelvane::holdsSingleInstance());
 }
 
@@ -210,9 +210,9 @@ protected:
 };
 
 TEST_F(HandOverServerTest, DeliversTextUnchangedBeforeAnswering) {
-    ASSERT_TRUE(m_server.MarkMainWindow());
-    EXPECT_TRUE(m_server.isMarked());
-    EXPECT_TRUE(m_server.MarkMainWindow()); // already marked
+    ASSERT_TRUE(m_server.startListening());
+    EXPECT_TRUE(m_server.isListening());
+    EXPECT_TRUE(m_server.startListening()); // already marked
 
     std::future<bool> pending;
     bool senderWaited = true;
@@ -246,28 +246,28 @@ TEST_F(HandOverServerTest, DeliversTextUnchangedBeforeAnswering) {
     // A text past the bound is never sent.
     m_received.clear();
     EXPECT_FALSE(
-        kelvane::SendCommandLine(QString(kelvane::HandOverDecoder::kMaxMessage, u'a'), ""));
+        kelvane::sendCommandLine(QString(kelvane::HandOverDecoder::kMaxMessage, u'a'), ""));
     EXPECT_TRUE(m_received.isEmpty());
 }
 
 TEST_F(HandOverServerTest, WithoutAListenerTheSenderGivesUp) {
-    EXPECT_FALSE(kelvane::SendCommandLine("x", "/"));
+    EXPECT_FALSE(kelvane::sendCommandLine("x", "/"));
 
     ASSERT_TRUE(leaveStaleSocket(kelvane::handOverSocketPath()));
-    EXPECT_FALSE(kelvane::SendCommandLine("x", "/"));
+    EXPECT_FALSE(kelvane::sendCommandLine("x", "/"));
 
-    ASSERT_TRUE(m_server.MarkMainWindow());
-    m_server.unmark();
-    EXPECT_FALSE(m_server.isMarked());
+    ASSERT_TRUE(m_server.startListening());
+    m_server.stopListening();
+    EXPECT_FALSE(m_server.isListening());
     EXPECT_FALSE(QFile::exists(kelvane::handOverSocketPath()));
-    EXPECT_FALSE(kelvane::SendCommandLine("x", "/"));
+    EXPECT_FALSE(kelvane::sendCommandLine("x", "/"));
     EXPECT_TRUE(m_received.isEmpty());
 }
 
 TEST_F(HandOverServerTest, SocketLeftByAKilledInstanceIsReplaced) {
     const QString path = kelvane::handOverSocketPath();
     ASSERT_TRUE(leaveStaleSocket(path));
-    ASSERT_TRUE(m_server.MarkMainWindow());
+    ASSERT_TRUE(m_server.startListening());
 
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
@@ -280,7 +280,7 @@ TEST_F(HandOverServerTest, SocketLeftByAKilledInstanceIsReplaced) {
 }
 
 TEST_F(HandOverServerTest, BadPeersAreDroppedSilently) {
-    ASSERT_TRUE(m_server.MarkMainWindow());
+    ASSERT_TRUE(m_server.startListening());
     const QByteArray frame = kelvane::encodeHandOver({"never", "/"});
     const struct {
         const char* name;
@@ -315,7 +315,7 @@ TEST_F(HandOverServerTest, BadPeersAreDroppedSilently) {
 }
 
 TEST_F(HandOverServerTest, StalledPeersAreBoundedAndTimedOut) {
-    ASSERT_TRUE(m_server.MarkMainWindow());
+    ASSERT_TRUE(m_server.startListening());
     std::vector<std::unique_ptr<QLocalSocket>> stalled;
     for (int i = 0; i + 1 < HandOverServer::kMaxConnections; ++i)
         stalled.push_back(connectPeer());
@@ -349,13 +349,13 @@ TEST_F(HandOverServerTest, StalledPeersAreBoundedAndTimedOut) {
 }
 
 TEST_F(HandOverServerTest, ReceiverMayUnmarkWhileHandlingAMessage) {
-    ASSERT_TRUE(m_server.MarkMainWindow());
+    ASSERT_TRUE(m_server.startListening());
     QObject::connect(&m_server, &HandOverServer::commandLineReceived, &m_server,
-                     [this] { m_server.unmark(); });
+                     [this] { m_server.stopListening(); });
     auto pending = sendInBackground("last", "/");
     EXPECT_TRUE(answer(pending));
-    EXPECT_FALSE(m_server.isMarked());
-    EXPECT_FALSE(kelvane::SendCommandLine("late", "/"));
+    EXPECT_FALSE(m_server.isListening());
+    EXPECT_FALSE(kelvane::sendCommandLine("late", "/"));
     EXPECT_EQ(receivedTexts(), QStringList{"last"});
 }
 
@@ -366,9 +366,9 @@ TEST_F(HandOverServerTest, NewerInstanceKeepsItsMarkWhenTheOlderLeaves) {
     QStringList newerReceived;
     QObject::connect(&newer, &HandOverServer::commandLineReceived,
                      [&](const QString& text) { newerReceived.append(text); });
-    ASSERT_TRUE(m_server.MarkMainWindow());
-    ASSERT_TRUE(newer.MarkMainWindow());
-    m_server.unmark();
+    ASSERT_TRUE(m_server.startListening());
+    ASSERT_TRUE(newer.startListening());
+    m_server.stopListening();
 
     auto pending = sendInBackground("to the newer", "/");
     EXPECT_TRUE(answer(pending));
@@ -379,7 +379,7 @@ TEST_F(HandOverServerTest, NewerInstanceKeepsItsMarkWhenTheOlderLeaves) {
 TEST_F(HandOverServerTest, PeerOfAnotherUserIsDropped) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "acting as another user needs root";
-    ASSERT_TRUE(m_server.MarkMainWindow());
+    ASSERT_TRUE(m_server.startListening());
     // Open the folders and the socket to everyone, so that only the check of the peer's
     // credentials stands in the way.
     const QString path = kelvane::handOverSocketPath();

@@ -35,9 +35,9 @@ TEST(StringTable, ExactTexts) {
     for (const Spot& spot : kSpots) {
         SCOPED_TRACE(spot.id);
         const QString expected = QString::fromUtf16(spot.text);
-        EXPECT_EQ(GetTableString(spot.id), expected);
-        ASSERT_TRUE(tableString(spot.id).has_value());
-        EXPECT_EQ(*tableString(spot.id), expected);
+        EXPECT_EQ(tableString(spot.id), expected);
+        ASSERT_TRUE(findTableString(spot.id).has_value());
+        EXPECT_EQ(*findTableString(spot.id), expected);
     }
 }
 
@@ -46,8 +46,8 @@ TEST(StringTable, MissingIdentifiers) {
     for (int id : {0, -1, 99, 101, 108, 110, 502, 1048, 1055, 1121, 1131, 3022, 3204, 4004,
                    65536 + 100, -65536 + 100, 32767, -32768}) {
         SCOPED_TRACE(id);
-        EXPECT_FALSE(tableString(id).has_value());
-        EXPECT_TRUE(GetTableString(id).isEmpty());
+        EXPECT_FALSE(findTableString(id).has_value());
+        EXPECT_TRUE(tableString(id).isEmpty());
     }
 }
 
@@ -61,7 +61,7 @@ TEST(StringTable, HoldsEveryEntryOnce) {
         SCOPED_TRACE(id);
         EXPECT_GT(id, 0);
         EXPECT_LE(id, 32767);
-        EXPECT_FALSE(GetTableString(id).isEmpty());
+        EXPECT_FALSE(tableString(id).isEmpty());
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-using namespace kelvane::forms;
+using namespace kelvane;
 
 TEST(TextForms, BoolFromText) {
     const struct {

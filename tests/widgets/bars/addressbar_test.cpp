@@ -31,8 +31,8 @@ static void PrintTo(const QString& text, std::ostream* out) {
 namespace {
 
 QString stored(const QString& key) {
-    return GetSetting(QStringLiteral("Kelvane"), QStringLiteral("Settings"), key,
-                      QStringLiteral("<none>"));
+    return readSetting(QStringLiteral("Kelvane"), QStringLiteral("Settings"), key,
+                       QStringLiteral("<none>"));
 }
 
 QStringList args(const QSignalSpy& spy) {
@@ -252,7 +252,7 @@ TEST_F(AddressBarTest, AddressBarHasFocusFollowsTheFocus) {
     other->setFocus();
     EXPECT_FALSE(panel->AddressBarHasFocus());
 
-    ApplyCaptions(&window);
+    applyCaptions(&window);
     EXPECT_EQ(panel->Label1()->text(), "A&ddress");
     QTest::keyClick(other, Qt::Key_D, Qt::AltModifier);
     EXPECT_TRUE(panel->AddressBarHasFocus()) << "Alt+D, the label's mnemonic";

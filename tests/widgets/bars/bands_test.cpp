@@ -36,11 +36,11 @@ namespace {
 const QString kApp = QStringLiteral("Kelvane");
 
 void storeSetting(const QString& key, const QString& value) {
-    SaveSetting(kApp, QStringLiteral("Settings"), key, value);
+    writeSetting(kApp, QStringLiteral("Settings"), key, value);
 }
 
 QString storedSetting(const QString& key) {
-    return GetSetting(kApp, QStringLiteral("Settings"), key, QStringLiteral("<none>"));
+    return readSetting(kApp, QStringLiteral("Settings"), key, QStringLiteral("<none>"));
 }
 
 // A placeholder for the address and tabs bands: a plain panel that takes no clicks.
@@ -295,7 +295,7 @@ TEST_F(BandsTest, BrowseToolbarButtonsAndCaptions) {
     const QStringList keys = {"New",   "Back",      "Forward", "Refresh", "Stop", "Home",
                               "Home2", "Separator", "Mail",    "Search",  "News"};
     EXPECT_EQ(BrowseToolbar::keys(), keys);
-    ApplyCaptions(frame.get());
+    applyCaptions(frame.get());
 
     struct Case {
         const char* key;
@@ -424,7 +424,7 @@ TEST_F(BandsTest, MissingOrUnreadableLayoutLeavesTheDesign) {
                                               "Separator Mail Search")};
     for (const QString& text : texts) {
         if (!text.isNull())
-            SaveSetting(kApp, section, key, text);
+            writeSetting(kApp, section, key, text);
         BrowseToolbar fresh;
         fresh.restoreLayout();
         EXPECT_EQ(fresh.currentLayout(), BrowseToolbar::designLayout()) << qPrintable(text);
@@ -474,7 +474,7 @@ TEST_F(BandsTest, CustomizeDialogFromADoubleClickIsStoredAtOnce) {
     EXPECT_EQ(browse->currentLayout(), BrowseToolbar::designLayout());
 }
 
-TEST_F(BandsTest, UserLinks) {
+TEST_F(BandsTest, userLinks) {
     std::array<UserLink, kUserLinkCount> links;
     links[0] = {true, QStringLiteral("Example"), QStringLiteral("https://example.org/")};
     links[1] = {false, QStringLiteral("Hidden"), QStringLiteral("https://hidden.example/")};
@@ -486,8 +486,8 @@ TEST_F(BandsTest, UserLinks) {
         QAction* button = sites->button(i);
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(sites->button(QStringLiteral("Custom%1").arg(i)), button);
-        EXPECT_EQ(button->isVisible(), links[i - 1].Enabled) << i;
-        EXPECT_EQ(button->toolTip(), links[i - 1].SiteName) << i;
+        EXPECT_EQ(button->isVisible(), links[i - 1].enabled) << i;
+        EXPECT_EQ(button->toolTip(), links[i - 1].siteName) << i;
         EXPECT_FALSE(button->icon().isNull());
     }
     EXPECT_EQ(sites->button(1)->text(), QStringLiteral("Example"));
@@ -604,7 +604,7 @@ TEST(ToolbarIcons, EveryKeyHasAPictureAtEverySize) {
 // Pictures to look at: the four bands as the main window shows them, and every toolbar
 // picture at 16, 24 and 32 pixels.
 TEST_F(BandsTest, Screenshot) {
-    ApplyCaptions(frame.get());
+    applyCaptions(frame.get());
     std::array<UserLink, kUserLinkCount> links;
     links[0] = {true, QStringLiteral("Example"), QStringLiteral("https://example.org/")};
     links[1] = {true, QStringLiteral("News of the day"), QStringLiteral("https://news.example/")};

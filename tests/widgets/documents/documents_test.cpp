@@ -261,7 +261,7 @@ TEST_F(Documents, PagesAskingForWindows) {
 }
 
 TEST_F(Documents, BlockerDropsPopupsOfLoadingPages) {
-    appSettings().PopUpEnabled = false;
+    appSettings().popUpEnabled = false;
     engine(1)->fireProgress(10, 100);
     EXPECT_TRUE(engine(1)->fireNewWindow(QStringLiteral("http://ad/")).cancel);
     EXPECT_EQ(set().count(), 1);

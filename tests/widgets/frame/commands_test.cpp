@@ -60,11 +60,11 @@ protected:
         appSettings() = AppSettings();
         window.Form_Load(QStringLiteral("http://one/"));
         AppSettings& app = appSettings();
-        app.Home1 = kHome1;
-        app.Home2 = kHome2;
-        app.Search = kSearch;
-        app.eMail = kMail;
-        app.News = kNews;
+        app.home1 = kHome1;
+        app.home2 = kHome2;
+        app.search = kSearch;
+        app.mail = kMail;
+        app.news = kNews;
         window.show();
     }
     ~Commands() override { window.close(); }

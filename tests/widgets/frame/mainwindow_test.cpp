@@ -80,7 +80,7 @@ TEST_F(MainFrame, FirstStartWritesEveryKeyInItsForm) {
     {
         Session run;
         EXPECT_EQ(run.area().count(), 1) << "Home 1 opens when nothing else is given";
-        EXPECT_EQ(run.engine(1)->navigated(), QStringList{appSettings().Home1});
+        EXPECT_EQ(run.engine(1)->navigated(), QStringList{appSettings().home1});
         EXPECT_TRUE(run.window.isMaximized());
         EXPECT_TRUE(run.window.navigator()->isVisible());
         EXPECT_EQ(run.window.windowTitle(), QStringLiteral("Kelvane v1.50"));
@@ -114,7 +114,7 @@ TEST_F(MainFrame, FirstStartWritesEveryKeyInItsForm) {
     for (int i = 1; i <= 10; ++i) {
         for (const char* suffix : {"Enabled", "SiteName", "SiteURL"})
             EXPECT_TRUE(
-                hasKey(NumberedKey(QStringLiteral("CustomLink"), i, QLatin1String(suffix))));
+                hasKey(numberedKey(QStringLiteral("CustomLink"), i, QLatin1String(suffix))));
     }
     EXPECT_FALSE(hasKey(QStringLiteral("DocumentCount"))) << "only with SaveAllOnExit";
 #ifdef Q_OS_UNIX

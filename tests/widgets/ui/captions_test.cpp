@@ -51,7 +51,7 @@ protected:
     QPushButton* button(const char* caption, const char* tag) {
         auto* b = add<QPushButton>(QString::fromUtf8(caption));
         if (tag)
-            b->setProperty("Tag", QString::fromUtf8(tag));
+            b->setProperty(kCaptionIdProperty, QString::fromUtf8(tag));
         return b;
     }
 
@@ -79,8 +79,8 @@ TEST_F(CaptionsTest, WindowTitleFromTag) {
         QWidget w;
         w.setWindowTitle(QStringLiteral("Design title"));
         if (c.tag)
-            w.setProperty("Tag", QString::fromUtf8(c.tag));
-        ApplyCaptions(&w);
+            w.setProperty(kCaptionIdProperty, QString::fromUtf8(c.tag));
+        applyCaptions(&w);
         EXPECT_EQ(w.windowTitle(), c.title);
     }
 }
@@ -107,7 +107,7 @@ TEST_F(CaptionsTest, MenusTakeTheirTextsAndKeepSeparators) {
     // A hidden popup menu of the window, in no menu bar; its Tag names its title.
     auto* popup = new QMenu(window.get());
     popup->setTitle(QStringLiteral("Popup design"));
-    popup->setProperty("Tag", QStringLiteral("1081"));
+    popup->setProperty(kCaptionIdProperty, QStringLiteral("1081"));
     popup->setToolTip(QStringLiteral("1108"));
     QAction* shrink = popup->addAction(QStringLiteral("1082"));
 
@@ -117,7 +117,7 @@ TEST_F(CaptionsTest, MenusTakeTheirTextsAndKeepSeparators) {
     QAction* blank = buttonMenu->addAction(QStringLiteral("1099"));
     dropDown->setMenu(buttonMenu.get());
 
-    ApplyCaptions(window.get());
+    applyCaptions(window.get());
 
     EXPECT_EQ(file->title(), QStringLiteral("&File"));
     EXPECT_EQ(newItem->text(), QStringLiteral("&New"));
@@ -158,7 +158,7 @@ TEST_F(CaptionsTest, ToolbarButtonsButNotSeparatorsOrPlaceholders) {
     QAction* entry = history->addAction(QStringLiteral("1100"));
     back->setMenu(history.get());
 
-    ApplyCaptions(window.get());
+    applyCaptions(window.get());
 
     EXPECT_EQ(back->text(), QStringLiteral("Back"));
     EXPECT_EQ(back->toolTip(), QStringLiteral("Navigate to previous site"));
@@ -190,7 +190,7 @@ TEST_F(CaptionsTest, TabsTakeCaptionFromTagAndToolTip) {
     strip->setTabData(0, QStringLiteral("1081"));
     strip->addTab(QStringLiteral("Untagged"));
 
-    ApplyCaptions(window.get());
+    applyCaptions(window.get());
 
     EXPECT_EQ(tabs->tabText(0), QStringLiteral("General"));
     EXPECT_EQ(tabs->tabToolTip(0), QStringLiteral("Sites"));
@@ -219,7 +219,7 @@ TEST_F(CaptionsTest, ListHeadersTakeTextFromTheirTag) {
     model->setHeaderData(1, Qt::Horizontal, QStringLiteral("Y"));
     view->setModel(model);
 
-    ApplyCaptions(window.get());
+    applyCaptions(window.get());
 
     EXPECT_EQ(tree->headerItem()->text(0), QStringLiteral("Site"));
     EXPECT_EQ(tree->headerItem()->text(1), QStringLiteral("Status"));
@@ -247,7 +247,7 @@ TEST_F(CaptionsTest, LabelsNeedAWholeKnownIdentifier) {
     for (const Case& c : cases)
         labels.append(add<QLabel>(QString::fromUtf8(c.caption)));
 
-    ApplyCaptions(window.get());
+    applyCaptions(window.get());
 
     for (qsizetype i = 0; i < labels.size(); ++i) {
         SCOPED_TRACE(cases[i].caption);
@@ -279,7 +279,7 @@ TEST_F(CaptionsTest, GeneralRuleUsesTheLeadingNumberOfTagAndToolTip) {
         buttons.append(b);
     }
 
-    ApplyCaptions(window.get());
+    applyCaptions(window.get());
 
     for (qsizetype i = 0; i < buttons.size(); ++i) {
         SCOPED_TRACE(cases[i].tag ? cases[i].tag : "(none)");
@@ -290,27 +290,27 @@ TEST_F(CaptionsTest, GeneralRuleUsesTheLeadingNumberOfTagAndToolTip) {
 
 TEST_F(CaptionsTest, GeneralRuleCaptionOfEachKind) {
     auto* check = add<QCheckBox>(QStringLiteral("Design"));
-    check->setProperty("Tag", QStringLiteral("3004"));
+    check->setProperty(kCaptionIdProperty, QStringLiteral("3004"));
     auto* tool = add<QToolButton>();
     tool->setText(QStringLiteral("Design"));
-    tool->setProperty("Tag", QByteArray("2501"));
+    tool->setProperty(kCaptionIdProperty, QByteArray("2501"));
     auto* group = add<QGroupBox>(QStringLiteral("Design"));
-    group->setProperty("Tag", QStringLiteral("3001"));
+    group->setProperty(kCaptionIdProperty, QStringLiteral("3001"));
     // No caption to take: the Tag is left alone, the tool tip still converts.
     auto* edit = add<QLineEdit>(QStringLiteral("typed"));
-    edit->setProperty("Tag", QStringLiteral("100"));
+    edit->setProperty(kCaptionIdProperty, QStringLiteral("100"));
     edit->setToolTip(QStringLiteral("1127"));
 
     auto* dock = new QDockWidget(QStringLiteral("Design"), window.get());
-    dock->setProperty("Tag", QStringLiteral("1122"));
+    dock->setProperty(kCaptionIdProperty, QStringLiteral("1122"));
     dock->setToolTip(QStringLiteral("1123"));
     window->addDockWidget(Qt::LeftDockWidgetArea, dock);
     dock->setFloating(true); // a floating dock is a window of its own, yet still ours
     auto* inDock = new QPushButton(QStringLiteral("Design"));
-    inDock->setProperty("Tag", QStringLiteral("2002"));
+    inDock->setProperty(kCaptionIdProperty, QStringLiteral("2002"));
     dock->setWidget(inDock);
 
-    ApplyCaptions(window.get());
+    applyCaptions(window.get());
 
     EXPECT_EQ(check->text(), QStringLiteral("&Save All Documents"));
     EXPECT_EQ(tool->text(), QStringLiteral("Close"));
@@ -331,19 +331,19 @@ TEST_F(CaptionsTest, SkippedControlsAndOtherWindows) {
     auto* colour = new QColorDialog(window.get());
     colour->setOption(QColorDialog::DontUseNativeDialog);
     colour->setWindowTitle(QStringLiteral("Design"));
-    colour->setProperty("Tag", QStringLiteral("3510"));
+    colour->setProperty(kCaptionIdProperty, QStringLiteral("3510"));
     colour->setToolTip(QStringLiteral("1108"));
     auto* insideColour = new QLabel(QStringLiteral("1501"), colour);
 
     // A child window applies its own captions when it loads.
     auto* dialog = new QDialog(window.get());
     dialog->setWindowTitle(QStringLiteral("Dialog design"));
-    dialog->setProperty("Tag", QStringLiteral("3000"));
+    dialog->setProperty(kCaptionIdProperty, QStringLiteral("3000"));
     auto* insideDialog = new QLabel(QStringLiteral("1501"), dialog);
     auto* dialogButton = new QPushButton(QStringLiteral("Design"), dialog);
-    dialogButton->setProperty("Tag", QStringLiteral("3017"));
+    dialogButton->setProperty(kCaptionIdProperty, QStringLiteral("3017"));
 
-    ApplyCaptions(window.get());
+    applyCaptions(window.get());
 
     EXPECT_EQ(line->toolTip(), QStringLiteral("1108"));
     EXPECT_EQ(colour->windowTitle(), QStringLiteral("Notes &Color"));
@@ -353,7 +353,7 @@ TEST_F(CaptionsTest, SkippedControlsAndOtherWindows) {
     EXPECT_EQ(insideDialog->text(), QStringLiteral("1501"));
     EXPECT_EQ(dialogButton->text(), QStringLiteral("Design"));
 
-    ApplyCaptions(dialog);
+    applyCaptions(dialog);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Options"));
     EXPECT_EQ(insideDialog->text(),
               QStringLiteral("Kelvane v1.50 is not currently your default web "
@@ -363,10 +363,10 @@ TEST_F(CaptionsTest, SkippedControlsAndOtherWindows) {
 }
 
 TEST_F(CaptionsTest, LeavesAWindowWithoutMenusAsItIs) {
-    ApplyCaptions(window.get());
+    applyCaptions(window.get());
     EXPECT_EQ(window->findChild<QMenuBar*>(), nullptr); // asking for one would make one
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Design title"));
-    ApplyCaptions(nullptr);
+    applyCaptions(nullptr);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The menu pictures: which items show one, and that our own drawings are there to show.
-#include "ui/menuimages.h"
 #include "frame/menus.h"
 #include "ui/captions.h"
+#include "ui/menuimages.h"
 #include "ui/menupictures.h"
 
 #include <QAction>
@@ -49,7 +49,7 @@ TEST(MenuPictures, OnlyTheAssignedItemsShowOne) {
     MainMenus menus(&window);
     menus.applyImages();
     // Pictures go with item names, so the string table leaves them in place.
-    ApplyCaptions(&window);
+    applyCaptions(&window);
 
     // Whatever the desktop's default for menu icons.
     QApplication::setAttribute(Qt::AA_DontShowIconsInMenus, true);
