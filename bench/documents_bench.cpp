@@ -104,11 +104,11 @@ class BrowserSubject : public Subject {
 public:
     explicit BrowserSubject(const QString& url) {
         appSettings() = AppSettings();
-        m_window.Form_Load(url);
+        m_window.load(url);
         m_window.show();
     }
     ~BrowserSubject() override { m_window.close(); }
-    void open(const QString& url) override { m_window.LoadNewDoc(url); }
+    void open(const QString& url) override { m_window.openInNewDocument(url); }
     int loaded() const override {
         int n = 0;
         const DocumentArea& area = m_window.documentArea();
@@ -124,7 +124,7 @@ public:
     int open_count() const override { return m_window.documentArea().count(); }
 
 private:
-    QtEngineFactory m_engines;
+    WebEngineFactory m_engines;
     MainWindow m_window{m_engines, nullptr};
 };
 

@@ -31,7 +31,7 @@ void ScreenshotRun::poll() {
     bool ready = true;
     for (int i = 1; i <= area.count(); ++i) {
         const DocumentWindow* doc = area.document(i);
-        if (doc && (doc->IsLoading || !doc->hasFinishedLoading()))
+        if (doc && (doc->isLoading() || !doc->hasFinishedLoading()))
             ready = false;
     }
     if (ready || m_started.elapsed() > kTimeLimitMs) {

@@ -13,23 +13,22 @@ namespace kelvane {
 
 SplashWindow::SplashWindow(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-    setObjectName(QStringLiteral("frmSplash"));
+    setObjectName(QStringLiteral("splash"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("Frame1"));
     frame->setFrameShape(QFrame::Box);
     auto* logo = new QLabel(frame);
-    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setObjectName(QStringLiteral("logo"));
     logo->setPixmap(QApplication::windowIcon().pixmap(64, 64));
     auto* product = new QLabel(QStringLiteral("100"), frame);
-    product->setObjectName(QStringLiteral("lblProductName"));
+    product->setObjectName(QStringLiteral("productName"));
     QFont big = product->font();
     big.setPointSizeF(big.pointSizeF() * 2);
     big.setBold(true);
     product->setFont(big);
     auto* version = new QLabel(QStringLiteral("109"), frame);
-    version->setObjectName(QStringLiteral("lblVersion"));
+    version->setObjectName(QStringLiteral("version"));
 
     auto* inner = new QVBoxLayout(frame);
     inner->setContentsMargins(24, 24, 24, 24);

@@ -4,6 +4,7 @@
 #include "app/splash.h"
 #include "base/appsettings.h"
 #include "base/commandline.h"
+#include "base/settingsstore.h"
 #include "base/singleinstance.h"
 #include "base/trace.h"
 #include "frame/mainwindow.h"
@@ -13,7 +14,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -39,6 +43,23 @@ void print(std::FILE* to, const QString& text) {
         std::fputc('\n', to);
 }
 
+// A screenshot run looks like the user's browser but leaves nothing of the user's changed: it
+// works on a copy of the settings in a folder of its own, with an engine profile of its own,
+// all gone when it ends.
+void isolateScreenshotRun(const QTemporaryDir& home) {
+    const QString settings = SettingsStore::filePath();
+    const auto pointAt = [&](const char* variable, const QString& folder) {
+        QDir().mkpath(folder);
+        qputenv(variable, QFile::encodeName(folder));
+    };
+    pointAt("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")));
+    pointAt("XDG_DATA_HOME", home.filePath(QStringLiteral("data")));
+    pointAt("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")));
+    SettingsStore::reset();
+    QDir().mkpath(QFileInfo(SettingsStore::filePath()).absolutePath());
+    QFile::copy(settings, SettingsStore::filePath());
+}
+
 // A later instance: hand the command line to the running one and end, showing nothing.
 int handOver(int argc, char** argv, const QString& text) {
     QCoreApplication app(argc, argv);
@@ -57,14 +78,14 @@ int runBrowser(int argc, char** argv, const CommandLine& commandLine) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvane.svg")));
     QApplication::setQuitOnLastWindowClosed(false); // the main window's close decides
 
-    QtEngineFactory engines;
+    WebEngineFactory engines;
     HandOverServer handOverServer;
     UnixSignalWatcher signalWatcher;
     MainWindow window(engines, screenshot ? nullptr : &handOverServer);
     QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &window,
                      [&window] { window.close(); });
 
-    window.Form_Load(resolveAgainst(commandLine.text, QDir::currentPath()));
+    window.load(resolveAgainst(commandLine.text, QDir::currentPath()));
     if (!screenshot)
         handOverServer.startListening();
     window.show();
@@ -103,6 +124,12 @@ int Main(int argc, char** argv) {
     if (!commandLine.screenshotFile.isEmpty()) {
         if (!hasDisplay(argc, argv))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QTemporaryDir home;
+        if (!home.isValid()) {
+            print(stderr, QStringLiteral("kelvane: no temporary folder for the screenshot run"));
+            return 1;
+        }
+        isolateScreenshotRun(home);
         return runBrowser(argc, argv, commandLine);
     }
 

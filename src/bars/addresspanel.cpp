@@ -3,6 +3,7 @@
 #include "bars/resizerule.h"
 #include "bars/typedhistory.h"
 #include "platform/twips.h"
+#include "ui/pictures.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -22,14 +23,9 @@ namespace {
 
 constexpr int kMargin = 2;
 
-// The desktop theme's picture where there is one, else our own.
-QIcon picture(const QString& themeName, const QString& file) {
-    return QIcon::fromTheme(themeName, QIcon(QStringLiteral(":/icons/") + file));
-}
-
-// The picture every item of the list carries (image 4 of the status bar's image list).
+// The picture every item of the list carries.
 QIcon addressPicture() {
-    return picture(QStringLiteral("text-html"), QStringLiteral("address-page.svg"));
+    return picture(Picture::AddressPage);
 }
 
 bool isEnter(const QKeyEvent* key) {
@@ -46,11 +42,6 @@ AddressPanel::AddressPanel(QWidget* parent)
     , m_goNew(new QToolButton(this))
     , m_completer(new QCompleter(this))
     , m_completions(new QStringListModel(this)) {
-    setObjectName(QStringLiteral("Picture2"));
-    m_label->setObjectName(QStringLiteral("Label1"));
-    m_box->setObjectName(QStringLiteral("AddressBar"));
-    m_go->setObjectName(QStringLiteral("Go"));
-    m_goNew->setObjectName(QStringLiteral("GoNew"));
 
     // Slots of one signal run in the order they were connected. When an edit ends, the box
     // looks for an item matching the text loosely (case-insensitively, as the completion does)
@@ -98,10 +89,10 @@ AddressPanel::AddressPanel(QWidget* parent)
 
     m_go->setText(tr("Go"));
     m_go->setToolTip(tr("Go to the address"));
-    m_go->setIcon(picture(QStringLiteral("go-jump"), QStringLiteral("address-go.svg")));
+    m_go->setIcon(picture(Picture::AddressGo));
     m_goNew->setText(tr("New"));
     m_goNew->setToolTip(tr("Open the address in a new window"));
-    m_goNew->setIcon(picture(QStringLiteral("window-new"), QStringLiteral("address-gonew.svg")));
+    m_goNew->setIcon(picture(Picture::AddressGoNew));
     for (QToolButton* b : {m_go, m_goNew}) {
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setAutoRaise(true);
@@ -118,7 +109,7 @@ AddressPanel::AddressPanel(QWidget* parent)
     placeFixedParts();
 }
 
-bool AddressPanel::AddressBarHasFocus() const {
+bool AddressPanel::isAddressBeingEdited() const {
     // The window's focus widget stays the box while its drop-down list is open.
     const QWidget* focus = m_box->window()->focusWidget();
     return focus && (focus == m_box || m_box->isAncestorOf(focus));
@@ -166,7 +157,7 @@ void AddressPanel::clearHistory() {
 
 void AddressPanel::returnPressed() {
     // Enter confirms the text: it opens and goes into the list, also when no document was
-    // open (the list rule keeps the address LoadNewDoc adds to one entry).
+    // open (the list rule keeps the address a new document adds to one entry).
     m_editing = false;
     const QString text = m_box->lineEdit()->text();
     if (text.isEmpty())

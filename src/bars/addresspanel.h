@@ -13,19 +13,19 @@ class QToolButton;
 
 namespace kelvane {
 
-// The address band: the label "A&ddress", the address box `AddressBar` whose list is the typed
-// history (newest on top, kept from one run to the next), and the `Go` and `GoNew` buttons,
-// placed by the main window's resize rule rather than a layout.
+// The address band: the label "A&ddress", the address box whose list is the typed history
+// (newest on top, kept from one run to the next), and the Go and Go-new buttons, placed by the
+// main window's resize rule rather than a layout.
 //
 // What the panel asks of its owner, who alone knows whether a document is open:
 //  - navigateRequested(text): open text in the active document. With no document open the
-//    receiver calls LoadNewDoc(text), which puts the address into the list itself; otherwise
-//    it calls the active engine's Navigate(text) and then addTyped(text). On Enter the panel
-//    adds the text itself once the signal has returned, so Enter adds in every case and the
+//    receiver opens a new document on it, which puts the address into the list itself;
+//    otherwise it tells the active engine to navigate and then calls addTyped(text). On Enter the
+//    panel adds the text itself once the signal has returned, so Enter adds in every case and the
 //    list rule keeps it to one entry. A selection from the list and Go leave the list to the
 //    receiver.
-//  - openInNewRequested(text): GoNew; the receiver calls LoadNewDoc(text). The panel does not
-//    touch the list.
+//  - openInNewRequested(text): Go-new; the receiver opens a new document on it. The panel does
+//    not touch the list.
 // The text is passed exactly as it stands in the box: no scheme added, nothing trimmed. With
 // an empty box, Enter, Go and a selection do nothing.
 //
@@ -38,15 +38,15 @@ class AddressPanel : public QWidget {
 public:
     explicit AddressPanel(QWidget* parent = nullptr);
 
-    QLabel* Label1() const { return m_label; }
-    QComboBox* AddressBar() const { return m_box; }
-    QToolButton* Go() const { return m_go; }
-    QToolButton* GoNew() const { return m_goNew; }
+    QLabel* label() const { return m_label; }
+    QComboBox* addressBox() const { return m_box; }
+    QToolButton* goButton() const { return m_go; }
+    QToolButton* goNewButton() const { return m_goNew; }
 
     // True while the box, its edit field or its drop-down list holds the keyboard focus of the
     // panel's window. It stays true while another application is in front, so a page that
     // finishes loading meanwhile does not overwrite what the user was typing.
-    bool AddressBarHasFocus() const;
+    bool isAddressBeingEdited() const;
     bool isEditing() const { return m_editing; }
 
     // A document writes its address into the box; the list is not touched.

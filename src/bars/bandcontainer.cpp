@@ -21,7 +21,6 @@ constexpr int kMinimumContent = 16; // what a band keeps of its child when squee
 
 BandContainer::BandContainer(QWidget* parent)
     : QWidget(parent) {
-    setObjectName(QStringLiteral("CoolBar1"));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setMouseTracking(true);
     // A right click here is the band popup's, raised at the release; no context-menu event

@@ -9,7 +9,7 @@
 
 namespace kelvane {
 
-// The band container across the top of the main window (CoolBar1). Its bands keep the order
+// The band container across the top of the main window. Its bands keep the order
 // they were added in; each band continues the row of the visible band before it or starts a
 // new row, and the rows stack top to bottom, each as high as its tallest band needs. A grip
 // at each band's left edge lets the user drag the band: sideways to share the row differently

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace kelvane::BandLayout {
+namespace kelvane {
 
 namespace {
 
@@ -24,7 +24,7 @@ Place find(const QList<QList<int>>& rows, int band) {
 
 } // namespace
 
-QList<QList<int>> rows(const QList<bool>& newRow, const QList<bool>& visible) {
+QList<QList<int>> BandLayout::rows(const QList<bool>& newRow, const QList<bool>& visible) {
     QList<QList<int>> result;
     const int count = int(std::min(newRow.size(), visible.size()));
     for (int i = 0; i < count; ++i) {
@@ -37,7 +37,7 @@ QList<QList<int>> rows(const QList<bool>& newRow, const QList<bool>& visible) {
     return result;
 }
 
-QList<int> splitRow(const QList<int>& wanted, int available, int minimum) {
+QList<int> BandLayout::splitRow(const QList<int>& wanted, int available, int minimum) {
     QList<int> widths;
     if (wanted.isEmpty())
         return widths;
@@ -59,7 +59,7 @@ QList<int> splitRow(const QList<int>& wanted, int available, int minimum) {
     return widths;
 }
 
-QList<int> dragGrip(const QList<int>& extents, int position, int dx, int minimum) {
+QList<int> BandLayout::dragGrip(const QList<int>& extents, int position, int dx, int minimum) {
     QList<int> result = extents;
     if (position <= 0 || position >= extents.size())
         return result;
@@ -71,7 +71,8 @@ QList<int> dragGrip(const QList<int>& extents, int position, int dx, int minimum
     return result;
 }
 
-std::optional<Move> moveForDrag(const QList<QList<int>>& rows, int band, bool upward) {
+std::optional<BandLayout::Move> BandLayout::moveForDrag(const QList<QList<int>>& rows, int band,
+                                                        bool upward) {
     const Place place = find(rows, band);
     if (place.row < 0)
         return std::nullopt;
@@ -88,8 +89,8 @@ std::optional<Move> moveForDrag(const QList<QList<int>>& rows, int band, bool up
     return std::nullopt;
 }
 
-std::optional<QList<bool>> applyMove(const QList<bool>& newRow, const QList<bool>& visible,
-                                     int band, Move move) {
+std::optional<QList<bool>> BandLayout::applyMove(const QList<bool>& newRow,
+                                                 const QList<bool>& visible, int band, Move move) {
     const QList<QList<int>> current = rows(newRow, visible);
     const Place place = find(current, band);
     if (place.row < 0)
@@ -121,13 +122,13 @@ std::optional<QList<bool>> applyMove(const QList<bool>& newRow, const QList<bool
     return result;
 }
 
-float clampWidth(float twips) {
+float BandLayout::clampWidth(float twips) {
     if (!(twips > 0)) // also NaN
         return 0;
     return std::min(twips, kMaxWidthTwips);
 }
 
-void load(QList<Stored>& bands) {
+void BandLayout::load(QList<Stored>& bands) {
     for (int i = 1; i <= bands.size(); ++i) {
         Stored& band = bands[i - 1];
         if (i != 1)
@@ -137,7 +138,7 @@ void load(QList<Stored>& bands) {
     }
 }
 
-void save(const QList<Stored>& bands) {
+void BandLayout::save(const QList<Stored>& bands) {
     for (int i = 1; i <= bands.size(); ++i) {
         const Stored& band = bands[i - 1];
         Settings::writeBool(numberedKey(QStringLiteral("BandRow"), i), band.newRow);
@@ -145,4 +146,4 @@ void save(const QList<Stored>& bands) {
     }
 }
 
-} // namespace kelvane::BandLayout
+} // namespace kelvane

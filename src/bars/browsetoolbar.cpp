@@ -2,7 +2,7 @@
 
 #include "bars/toolbarcustomizedialog.h"
 #include "base/settingsstore.h"
-#include "ui/toolbaricons.h"
+#include "ui/pictures.h"
 
 #include <QAction>
 #include <QMouseEvent>
@@ -19,21 +19,22 @@ struct Design {
     const char* caption; // string identifiers
     const char* toolTip;
     bool dropDown;
+    Picture picture;
 };
 
 // clang-format off
 const Design kDesign[] = {
-    {"New", "1101", "1107", true},
-    {"Back", "1102", "1108", true},
-    {"Forward", "1103", "1109", true},
-    {"Refresh", "1104", "1110", false},
-    {"Stop", "1105", "1111", false},
-    {"Home", "1106", "1112", false},
-    {"Home2", "1129", "1130", false},
-    {"Separator", nullptr, nullptr, false},
-    {"Mail", "1113", "1116", false},
-    {"Search", "1114", "1117", false},
-    {"News", "1115", "1118", false},
+    {"New", "1101", "1107", true, Picture::ToolbarNew},
+    {"Back", "1102", "1108", true, Picture::ToolbarBack},
+    {"Forward", "1103", "1109", true, Picture::ToolbarForward},
+    {"Refresh", "1104", "1110", false, Picture::ToolbarRefresh},
+    {"Stop", "1105", "1111", false, Picture::ToolbarStop},
+    {"Home", "1106", "1112", false, Picture::ToolbarHome},
+    {"Home2", "1129", "1130", false, Picture::ToolbarHome2},
+    {"Separator", nullptr, nullptr, false, Picture::ToolbarNew},
+    {"Mail", "1113", "1116", false, Picture::ToolbarMail},
+    {"Search", "1114", "1117", false, Picture::ToolbarSearch},
+    {"News", "1115", "1118", false, Picture::ToolbarNews},
 };
 // clang-format on
 
@@ -54,7 +55,6 @@ bool isDropDown(const QString& key) {
 BrowseToolbar::BrowseToolbar(QWidget* parent)
     : QToolBar(parent)
     , m_customize(new QAction(tr("Customize..."), this)) {
-    setObjectName(QStringLiteral("Toolbar1"));
     setMovable(false);
     setFloatable(false);
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -66,7 +66,7 @@ BrowseToolbar::BrowseToolbar(QWidget* parent)
         if (key == kSeparator) {
             action = addSeparator();
         } else {
-            action = addAction(toolbarIcon(key), QLatin1String(d.caption));
+            action = addAction(picture(d.picture), QLatin1String(d.caption));
             action->setToolTip(QLatin1String(d.toolTip));
             connect(action, &QAction::triggered, this, [this, action] {
                 if (!action->isSeparator())
@@ -78,7 +78,7 @@ BrowseToolbar::BrowseToolbar(QWidget* parent)
     }
     setUpDropDowns();
 
-    m_customize->setObjectName(QStringLiteral("BrowseToolbarCustomize"));
+    m_customize->setObjectName(QStringLiteral("customizeToolbar"));
     connect(m_customize, &QAction::triggered, this, &BrowseToolbar::customize);
 }
 
@@ -176,17 +176,17 @@ void BrowseToolbar::setUpDropDowns() {
         if (!isDropDown(action->objectName()))
             continue;
         auto* tool = qobject_cast<QToolButton*>(widgetForAction(action));
-        if (!tool || tool->property("dropDown").toBool())
+        if (!tool || m_dropDownButtons.contains(tool))
             continue;
         tool->setPopupMode(QToolButton::MenuButtonPopup);
-        tool->setProperty("dropDown", true);
+        m_dropDownButtons.insert(tool);
         tool->installEventFilter(this);
     }
 }
 
 QToolButton* BrowseToolbar::dropDownButton(QObject* object) const {
     auto* tool = qobject_cast<QToolButton*>(object);
-    return tool && tool->property("dropDown").toBool() ? tool : nullptr;
+    return m_dropDownButtons.contains(tool) ? tool : nullptr;
 }
 
 // A press on the arrow part of a drop-down button asks for its menu; the rest of the button

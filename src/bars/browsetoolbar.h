@@ -2,13 +2,14 @@
 
 #include "bars/toolbarlayout.h"
 
+#include <QSet>
 #include <QToolBar>
 
 class QToolButton;
 
 namespace kelvane {
 
-// The browse toolbar (Toolbar1), the first band. Eleven buttons, each an action whose object
+// The browse toolbar, the first band. Eleven buttons, each an action whose object
 // name is its key; captions and tool tips hold string identifiers until ApplyCaptions:
 //
 //   1 New (drop-down)  2 Back (drop-down)  3 Forward (drop-down)  4 Refresh  5 Stop  6 Home
@@ -68,6 +69,8 @@ private:
     QToolButton* dropDownButton(QObject* object) const;
 
     QList<QAction*> m_design; // every button in the design's order
+    // The buttons with an arrow for a drop-down menu (their widgets are made by the toolbar).
+    QSet<QToolButton*> m_dropDownButtons;
     QAction* m_customize;
 };
 

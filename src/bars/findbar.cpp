@@ -96,7 +96,7 @@ void FindBar::openBar() {
 
 void FindBar::closeBar() {
     if (m_browser)
-        m_browser->Find(QString(), false);
+        m_browser->find(QString(), false);
     m_count->clear();
     const bool hadFocus = isAncestorOf(QApplication::focusWidget());
     hide();
@@ -123,24 +123,24 @@ void FindBar::search(bool backward) {
     const QString text = m_text->text();
     if (text.isEmpty())
         m_count->clear();
-    m_browser->Find(text, backward);
+    m_browser->find(text, backward);
 }
 
 bool FindBar::followActiveDocument() {
     DocumentWindow* doc = m_documents.activeDocument();
-    WebBrowser* now = doc ? doc->WebBrowser1() : nullptr;
+    Engine* now = doc ? doc->engine() : nullptr;
     if (now == m_browser)
         return false;
     if (m_browser) {
         disconnect(m_browser, nullptr, this, nullptr);
         // The bar speaks for one page at a time (a closed bar has cleared its page already).
         if (!isHidden() && !m_text->text().isEmpty())
-            m_browser->Find(QString(), false);
+            m_browser->find(QString(), false);
     }
     m_browser = now;
     m_count->clear();
     if (m_browser) {
-        connect(m_browser, &WebBrowser::FindResult, this, &FindBar::showResult);
+        connect(m_browser, &Engine::findResult, this, &FindBar::showResult);
         // When this engine goes with its document, look again once the next one is active.
         connect(m_browser, &QObject::destroyed, this,
                 [this] { QTimer::singleShot(0, this, &FindBar::activeDocumentChanged); });
@@ -150,7 +150,7 @@ bool FindBar::followActiveDocument() {
 
 void FindBar::activeDocumentChanged() {
     if (followActiveDocument() && !isHidden() && m_browser && !m_text->text().isEmpty())
-        m_browser->Find(m_text->text(), false);
+        m_browser->find(m_text->text(), false);
 }
 
 void FindBar::showResult(int activeMatch, int matchCount) {

@@ -10,7 +10,7 @@ class QToolButton;
 namespace kelvane {
 
 class DocumentArea;
-class WebBrowser;
+class Engine;
 
 // The in-page find bar below the documents: a text box, Previous and Next, the match count
 // ("3 of 12", "No matches") and a close button. Typing searches the active page as it goes;
@@ -49,7 +49,7 @@ private:
     QLabel* m_count;
     QToolButton* m_close;
     // The engine the bar searches and listens to.
-    QPointer<WebBrowser> m_browser;
+    QPointer<Engine> m_browser;
 };
 
 } // namespace kelvane

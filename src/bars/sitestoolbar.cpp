@@ -1,6 +1,6 @@
 #include "bars/sitestoolbar.h"
 
-#include "ui/toolbaricons.h"
+#include "ui/pictures.h"
 
 #include <QAction>
 #include <QMouseEvent>
@@ -28,13 +28,12 @@ int linkNumber(const QString& key) {
 
 SitesToolbar::SitesToolbar(QWidget* parent)
     : QToolBar(parent) {
-    setObjectName(QStringLiteral("Toolbar2"));
     setMovable(false);
     setFloatable(false);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     setIconSize(QSize(16, 16));
 
-    const QIcon icon = toolbarIcon(QStringLiteral("Custom"));
+    const QIcon icon = picture(Picture::ToolbarUserLink);
     for (int i = 1; i <= kUserLinkCount; ++i) {
         const QString key = kKeyStem + QString::number(i);
         QAction* action = addAction(icon, QString());
@@ -57,7 +56,7 @@ QAction* SitesToolbar::button(int index1Based) const {
     return m_buttons[index1Based - 1];
 }
 
-void SitesToolbar::RefreshUserLinks(const std::array<UserLink, kUserLinkCount>& links) {
+void SitesToolbar::setUserLinks(const std::array<UserLink, kUserLinkCount>& links) {
     m_links = links;
     for (int i = 1; i <= kUserLinkCount; ++i) {
         QAction* action = m_buttons[i - 1];

@@ -19,7 +19,7 @@ public:
     QAction* button(int index1Based) const;
 
     // Applies the user-link table: caption and tool tip = SiteName, visible = Enabled.
-    void RefreshUserLinks(const std::array<UserLink, kUserLinkCount>& links);
+    void setUserLinks(const std::array<UserLink, kUserLinkCount>& links);
 
     // The click of the button keyed `key`: an enabled link opens; a disabled link, or a key
     // that is not "Custom1" to "Custom10", does nothing.

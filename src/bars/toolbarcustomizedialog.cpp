@@ -25,7 +25,7 @@ ToolbarCustomizeDialog::ToolbarCustomizeDialog(const QList<Item>& items,
     , m_list(new QListWidget(this))
     , m_up(new QPushButton(tr("Move &Up"), this))
     , m_down(new QPushButton(tr("Move &Down"), this)) {
-    setObjectName(QStringLiteral("frmCustomizeToolbar"));
+    setObjectName(QStringLiteral("customizeToolbar"));
     setWindowTitle(tr("Customize Toolbar"));
 
     auto* label = new QLabel(tr("&Buttons shown on the toolbar, in their order:"), this);

@@ -2,7 +2,7 @@
 
 #include <QSet>
 
-namespace kelvane::ToolbarLayout {
+namespace kelvane {
 
 namespace {
 
@@ -11,14 +11,15 @@ const QChar kHidden = QLatin1Char('-');
 
 } // namespace
 
-QString toText(const QList<Entry>& entries) {
+QString ToolbarLayout::toText(const QList<Entry>& entries) {
     QStringList parts{kVersion};
     for (const Entry& entry : entries)
         parts.append(entry.visible ? entry.key : kHidden + entry.key);
     return parts.join(QLatin1Char(' '));
 }
 
-std::optional<QList<Entry>> fromText(const QString& text, const QStringList& keys) {
+std::optional<QList<ToolbarLayout::Entry>> ToolbarLayout::fromText(const QString& text,
+                                                                   const QStringList& keys) {
     const QStringList parts = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (parts.isEmpty() || parts.first() != kVersion)
         return std::nullopt;
@@ -41,4 +42,4 @@ std::optional<QList<Entry>> fromText(const QString& text, const QStringList& key
     return entries;
 }
 
-} // namespace kelvane::ToolbarLayout
+} // namespace kelvane

@@ -14,8 +14,8 @@ struct HistoryStore {
     std::function<void(const QString& key, const QString& value)> write;
 };
 
-// The rules of the typed history: the addresses opened from the address bar and by
-// LoadNewDoc, newest first, without an upper limit.
+// The rules of the typed history: the addresses opened from the address bar and in new
+// documents, newest first, without an upper limit.
 class TypedHistory {
 public:
     // Whether url goes on top of items (top first): when the list is empty or its top item

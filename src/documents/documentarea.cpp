@@ -3,8 +3,9 @@
 #include "base/shortcutfile.h"
 #include "documents/documentwindow.h"
 #include "documents/tabbar.h"
+#include "documents/tabrules.h"
 #include "platform/engine/engine.h"
-#include "ui/tabicons.h"
+#include "ui/pictures.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,21 +19,21 @@ DocumentArea::DocumentArea(QMdiArea* mdiArea, EngineFactory& engines, QWidget* t
     , m_engines(engines)
     , m_tabBar(new TabBar(m_set, tabBarParent)) {
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &DocumentArea::subWindowActivated);
-    connect(m_tabBar, &TabBar::TabClick, this, &DocumentArea::vbalDTabControl1_TabClick);
-    connect(m_tabBar, &TabBar::TabDblClick, this, &DocumentArea::vbalDTabControl1_TabDblClick);
+    connect(m_tabBar, &TabBar::tabClicked, this, &DocumentArea::tabClicked);
+    connect(m_tabBar, &TabBar::tabDoubleClicked, this, &DocumentArea::tabDoubleClicked);
 }
 
 DocumentArea::~DocumentArea() {
     // Documents unload while the set they belong to still exists.
     for (QObject* object : m_set.documents()) {
         if (auto* doc = qobject_cast<DocumentWindow*>(object))
-            doc->Form_Unload();
+            doc->unload();
     }
 }
 
 DocumentWindow* DocumentArea::activeDocument() const {
     // A closing document is gone for the commands, though its window lives a moment longer.
-    return m_active && !m_active->IsClosing ? m_active.data() : nullptr;
+    return m_active && !m_active->isClosing() ? m_active.data() : nullptr;
 }
 
 DocumentWindow* DocumentArea::document(int docIndex) const {
@@ -44,7 +45,7 @@ DocumentWindow* DocumentArea::createDocument() {
     connect(doc, &DocumentWindow::statusText, this, &DocumentArea::statusText);
     connect(doc, &DocumentWindow::progressPercent, this, &DocumentArea::progressPercent);
     connect(doc, &DocumentWindow::addressText, this, &DocumentArea::addressText);
-    connect(doc, &DocumentWindow::securityIcon, this, &DocumentArea::securityIcon);
+    connect(doc, &DocumentWindow::secureChanged, this, &DocumentArea::secureChanged);
     connect(doc, &DocumentWindow::loadFinished, this, [this, doc] { Q_EMIT documentLoaded(doc); });
     return doc;
 }
@@ -56,7 +57,7 @@ void DocumentArea::showDocument(DocumentWindow* document) {
     const bool maximized = !current || current->isMaximized();
     QMdiSubWindow* window = m_mdi->addSubWindow(document);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowIcon(tabIcon(8));
+    window->setWindowIcon(tabPicture(kTabIconLoaded));
     if (maximized)
         window->setWindowState(Qt::WindowMaximized);
     window->show();
@@ -69,16 +70,17 @@ void DocumentArea::subWindowActivated(QMdiSubWindow* window) {
     if (!window)
         return;
     auto* doc = qobject_cast<DocumentWindow*>(window->widget());
-    if (!doc || doc == m_active || doc->IsClosing)
+    if (!doc || doc == m_active || doc->isClosing())
         return;
     if (m_active)
-        m_active->Form_Deactivate();
+        m_active->deactivate();
     m_active = doc;
-    doc->Form_Activate();
+    doc->activate();
+    Q_EMIT activeDocumentChanged();
 }
 
-void DocumentArea::LoadNewDoc(const QString& sURL) {
-    QString url = sURL;
+void DocumentArea::openInNewDocument(const QString& address) {
+    QString url = address;
     const QString shortcut = shortcutPathOf(url);
     if (!shortcut.isEmpty())
         url = readShortcutUrl(shortcut);
@@ -87,25 +89,23 @@ void DocumentArea::LoadNewDoc(const QString& sURL) {
     const int index = m_set.append(doc, url, url);
     showDocument(doc);
     doc->setWindowTitle(url);
-    WebBrowser* browser = doc->WebBrowser1();
-    browser->setRegisterAsBrowser(true);
-    browser->Navigate(url);
-    doc->setWindowTitle(browser->LocationURL());
+    Engine* engine = doc->engine();
+    engine->navigate(url);
+    doc->setWindowTitle(engine->url());
     setTabShrunk(index, false);
     Q_EMIT addressOpened(url);
 }
 
-DocumentWindow* DocumentArea::openRequestedWindow() {
+DocumentWindow* DocumentArea::openWindowForRequest() {
     DocumentWindow* doc = createDocument();
-    doc->WebBrowser1()->setRegisterAsBrowser(true);
     m_set.append(doc, QString(), QString());
     showDocument(doc);
     return doc;
 }
 
-void DocumentArea::vbalDTabControl1_TabClick(int tabIndex, Qt::MouseButton button) {
+void DocumentArea::tabClicked(int tabIndex, Qt::MouseButton button) {
     DocumentWindow* doc = document(tabIndex);
-    if (!doc || m_tabBar->tag().toInt() != 0)
+    if (!doc || m_tabBar->isSelecting())
         return;
     if (button == Qt::LeftButton)
         doc->bringToFront();
@@ -116,44 +116,44 @@ void DocumentArea::vbalDTabControl1_TabClick(int tabIndex, Qt::MouseButton butto
 void DocumentArea::setTabShrunk(int docIndex, bool shrunk) {
     m_set.setShrunk(docIndex, shrunk);
     if (DocumentWindow* doc = document(docIndex))
-        m_set.ModifyTabCaption(docIndex, doc->WebBrowser1()->LocationName());
+        m_set.setTabTitle(docIndex, doc->engine()->title());
 }
 
-void DocumentArea::vbalDTabControl1_TabDblClick(int tabIndex) {
+void DocumentArea::tabDoubleClicked(int tabIndex) {
     if (document(tabIndex))
         setTabShrunk(tabIndex, !m_set.isShrunk(tabIndex));
 }
 
-void DocumentArea::mnuViewTabsResetAll_Click() {
+void DocumentArea::resetAllTabs() {
     for (int i = 1; i <= m_set.count(); ++i)
         setTabShrunk(i, false);
 }
 
-void DocumentArea::mnuViewTabsShrinkAll_Click() {
+void DocumentArea::shrinkAllTabs() {
     for (int i = 1; i <= m_set.count(); ++i)
         setTabShrunk(i, true);
 }
 
-void DocumentArea::mnuViewTabsShrinkAllbutActive_Click() {
+void DocumentArea::shrinkAllTabsButActive() {
     for (int i = 1; i <= m_set.count(); ++i) {
         if (i != m_tabBar->currentIndex() + 1) // the selected tab stays exactly as it is
             setTabShrunk(i, true);
     }
 }
 
-void DocumentArea::mnuWindowNewWindow_Click() {
-    LoadNewDoc(QString());
+void DocumentArea::newEmptyDocument() {
+    openInNewDocument(QString());
 }
 
-void DocumentArea::mnuWindowCascade_Click() {
+void DocumentArea::cascade() {
     m_mdi->cascadeSubWindows();
 }
 
-void DocumentArea::mnuWindowTileHorizontal_Click() {
+void DocumentArea::tileHorizontally() {
     tileInLines(true);
 }
 
-void DocumentArea::mnuWindowTileVertical_Click() {
+void DocumentArea::tileVertically() {
     tileInLines(false);
 }
 
@@ -181,7 +181,7 @@ void DocumentArea::tileInLines(bool rows) {
     }
 }
 
-void DocumentArea::mnuWindowArrangeIcons_Click() {
+void DocumentArea::arrangeIcons() {
     // Minimized documents line up along the bottom edge, left to right.
     const QRect area = m_mdi->viewport()->rect();
     int x = 0;
@@ -198,7 +198,7 @@ void DocumentArea::mnuWindowArrangeIcons_Click() {
     }
 }
 
-void DocumentArea::mnuFileClose_Click() {
+void DocumentArea::closeActiveDocument() {
     if (DocumentWindow* doc = activeDocument())
         doc->closeDocument();
 }
@@ -232,11 +232,11 @@ void DocumentArea::closeAll() {
     }
 }
 
-void DocumentArea::ModifyMenu() {
-    Q_EMIT modifyMenuRequested();
+void DocumentArea::documentCountChanged() {
+    Q_EMIT countChanged();
 }
 
-bool DocumentArea::AddressBarHasFocus() const {
+bool DocumentArea::isAddressBeingEdited() const {
     return m_addressFocus && m_addressFocus();
 }
 

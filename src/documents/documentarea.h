@@ -33,23 +33,23 @@ public:
     DocumentWindow* document(int docIndex) const;
     int count() const { return m_set.count(); }
 
-    void setAddressBarFocusQuery(std::function<bool()> query) { m_addressFocus = std::move(query); }
+    void setAddressEditingQuery(std::function<bool()> query) { m_addressFocus = std::move(query); }
 
     // Opens an address, a file path, an internet shortcut or nothing in a new document window
     // that becomes the active document.
-    void LoadNewDoc(const QString& sURL);
+    void openInNewDocument(const QString& address);
 
-    void vbalDTabControl1_TabClick(int tabIndex, Qt::MouseButton button);
-    void vbalDTabControl1_TabDblClick(int tabIndex);
-    void mnuViewTabsResetAll_Click();
-    void mnuViewTabsShrinkAll_Click();
-    void mnuViewTabsShrinkAllbutActive_Click();
-    void mnuWindowNewWindow_Click();
-    void mnuWindowCascade_Click();
-    void mnuWindowTileHorizontal_Click();
-    void mnuWindowTileVertical_Click();
-    void mnuWindowArrangeIcons_Click();
-    void mnuFileClose_Click();
+    void tabClicked(int tabIndex, Qt::MouseButton button);
+    void tabDoubleClicked(int tabIndex);
+    void resetAllTabs();
+    void shrinkAllTabs();
+    void shrinkAllTabsButActive();
+    void newEmptyDocument();
+    void cascade();
+    void tileHorizontally();
+    void tileVertically();
+    void arrangeIcons();
+    void closeActiveDocument();
 
     // The list of open windows at the end of the Window menu, from the action `after` on.
     void fillWindowList(QMenu* menu, QAction* after);
@@ -59,24 +59,27 @@ public:
     // DocumentHost
     DocumentSet& documents() override { return m_set; }
     EngineFactory& engines() override { return m_engines; }
-    void ModifyMenu() override;
-    bool AddressBarHasFocus() const override;
+    void documentCountChanged() override;
+    bool isAddressBeingEdited() const override;
     void selectTab(int docIndex) override;
-    DocumentWindow* openRequestedWindow() override;
+    DocumentWindow* openWindowForRequest() override;
     void startLoadingAnimation() override;
     void stopLoadingAnimation() override;
 
 Q_SIGNALS:
-    void modifyMenuRequested();
-    // LoadNewDoc opened this address: it goes into the typed history by its rule.
+    // A document opened or closed.
+    void countChanged();
+    // A new document opened this address: it goes into the typed history by its rule.
     void addressOpened(const QString& url);
     void loadingAnimation(bool running);
     // The funnel: what documents say to the status bar and the address bar.
     void statusText(const QString& text);
     void progressPercent(int percent);
     void addressText(const QString& address);
-    void securityIcon(int icon);
+    void secureChanged(bool secure);
     void documentLoaded(kelvane::DocumentWindow* document);
+    // Another document became the one the commands act on.
+    void activeDocumentChanged();
 
 private:
     DocumentWindow* createDocument();

@@ -132,8 +132,8 @@ void DocumentSet::changed(int docIndex, int column, const QList<int>& roles) {
     Q_EMIT dataChanged(first, last, roles);
 }
 
-void DocumentSet::ModifyTabCaption(int docIndex, const QString& title) {
-    const TabLook look = kelvane::ModifyTabCaption(title, isShrunk(docIndex), tabIcon(docIndex));
+void DocumentSet::setTabTitle(int docIndex, const QString& title) {
+    const TabLook look = tabLook(title, isShrunk(docIndex), tabIcon(docIndex));
     setTabCaption(docIndex, look.caption);
     setTabIcon(docIndex, look.icon);
 }

@@ -61,7 +61,7 @@ public:
     void setTabIcon(int docIndex, int icon);
     void setShrunk(int docIndex, bool shrunk);
     // Sets tab docIndex's caption and icon parity from a title by the tab-caption rule.
-    void ModifyTabCaption(int docIndex, const QString& title);
+    void setTabTitle(int docIndex, const QString& title);
 
 Q_SIGNALS:
     // A document's number changed because an earlier one is closing.

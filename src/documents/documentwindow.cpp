@@ -16,192 +16,163 @@ namespace kelvane {
 
 namespace {
 
-QTimer* makeTimer(QObject* owner, const char* name, int intervalMs) {
-    auto* timer = new QTimer(owner);
-    timer->setObjectName(QLatin1String(name));
-    timer->setInterval(intervalMs);
-    return timer;
-}
+constexpr int kFlashIntervalMs = 700;
+// The flash ends after this many ticks, or as soon as the document becomes active.
+constexpr int kFlashTicks = 8;
 
 } // namespace
 
 DocumentWindow::DocumentWindow(DocumentHost& host, QWidget* parent)
     : QWidget(parent)
     , m_host(host)
-    , m_tmrKillWindow(makeTimer(this, "tmrKillWindow", 100))
-    , m_tmrKillPopup(makeTimer(this, "tmrKillPopup", 800))
-    , m_highlight(makeTimer(this, "Highlight", 700))
-    , m_tmrSilent(makeTimer(this, "tmrSilent", 100)) {
-    setObjectName(QStringLiteral("frmDocument"));
+    , m_flashTimer(new QTimer(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    m_browser = host.engines().createBrowser(this);
-    m_browser->setObjectName(QStringLiteral("WebBrowser1"));
-    m_browser->widget()->setParent(this);
-    m_browser->widget()->show();
+    applyCaptions(this);
+    m_engine = host.engines().createEngine(this);
+    m_engine->widget()->setParent(this);
+    m_engine->widget()->show();
+    m_flashTimer->setInterval(kFlashIntervalMs);
 
-    connect(m_browser, &WebBrowser::StatusTextChange, this,
-            &DocumentWindow::WebBrowser1_StatusTextChange);
-    connect(m_browser, &WebBrowser::ProgressChange, this,
-            &DocumentWindow::WebBrowser1_ProgressChange);
-    connect(m_browser, &WebBrowser::TitleChange, this, &DocumentWindow::WebBrowser1_TitleChange);
-    connect(m_browser, &WebBrowser::BeforeNavigate2, this,
-            &DocumentWindow::WebBrowser1_BeforeNavigate2);
-    connect(m_browser, &WebBrowser::NewWindow2, this, &DocumentWindow::WebBrowser1_NewWindow2);
-    connect(m_browser, &WebBrowser::WindowClosing, this,
-            &DocumentWindow::WebBrowser1_WindowClosing);
-    connect(m_browser, &WebBrowser::SetSecureLockIcon, this,
-            &DocumentWindow::WebBrowser1_SetSecureLockIcon);
-    connect(m_highlight, &QTimer::timeout, this, &DocumentWindow::Highlight_Timer);
-
-    Form_Load();
+    connect(m_engine, &Engine::statusTextChanged, this, &DocumentWindow::onStatusTextChanged);
+    connect(m_engine, &Engine::progressChanged, this, &DocumentWindow::onProgressChanged);
+    connect(m_engine, &Engine::titleChanged, this, &DocumentWindow::onTitleChanged);
+    connect(m_engine, &Engine::navigationRequested, this, &DocumentWindow::onNavigationRequested);
+    connect(m_engine, &Engine::newWindowRequested, this, &DocumentWindow::onNewWindowRequested);
+    // Queued: the engine may not be deleted inside its own signal.
+    connect(m_engine, &Engine::closeRequested, this, &DocumentWindow::closeDocument,
+            Qt::QueuedConnection);
+    connect(m_engine, &Engine::secureChanged, this, &DocumentWindow::onSecureChanged);
+    connect(m_flashTimer, &QTimer::timeout, this, &DocumentWindow::flashTab);
 }
 
 DocumentWindow::~DocumentWindow() {
     // A window deleted without closing (the frame going away) still leaves the set.
-    Form_Unload();
+    unload();
 }
 
-int DocumentWindow::DocIndex() const {
+int DocumentWindow::docIndex() const {
     return m_host.documents().docIndexOf(this);
 }
 
-void DocumentWindow::Form_Load() {
-    FirstNavigation = true;
-    applyCaptions(this);
-    appSettings().OpenDocCount += 1;
-    m_host.ModifyMenu();
-    m_customizer = m_host.engines().createCustomizer(m_browser);
-}
-
-void DocumentWindow::Form_Resize() {
-    // The engine fills the window.
-    m_browser->widget()->setGeometry(rect());
+void DocumentWindow::fitEngine() {
+    m_engine->widget()->setGeometry(rect());
 }
 
 void DocumentWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    fitEngine();
 }
 
-void DocumentWindow::Form_Activate() {
-    IsActive = true;
-    const int index = DocIndex();
+void DocumentWindow::activate() {
+    m_active = true;
+    const int index = docIndex();
     m_host.documents().setActive(index, true);
     m_host.selectTab(index);
-    Q_EMIT addressText(m_browser->LocationURL());
+    Q_EMIT addressText(m_engine->url());
     Q_EMIT statusText(QString());
-    Q_EMIT progressPercent(LoadPercent);
-    Q_EMIT securityIcon(IsSecure ? 2 : -1);
+    Q_EMIT progressPercent(m_loadPercent);
+    Q_EMIT secureChanged(m_secure);
 }
 
-void DocumentWindow::Form_Deactivate() {
-    IsActive = false;
-    m_host.documents().setActive(DocIndex(), false);
+void DocumentWindow::deactivate() {
+    m_active = false;
+    m_host.documents().setActive(docIndex(), false);
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
-    Form_Unload();
+    unload();
     event->accept();
 }
 
-void DocumentWindow::Form_Unload() {
+void DocumentWindow::unload() {
     if (m_unloaded)
         return;
     m_unloaded = true;
-    IsClosing = true;
-    AppSettings& app = appSettings();
-    app.OpenDocCount = app.OpenDocCount > 0 ? app.OpenDocCount - 1 : 0;
-    m_highlight->stop();
-    m_browser->widget()->hide();
+    m_closing = true;
+    m_flashTimer->stop();
+    m_engine->widget()->hide();
     // The later documents are renumbered before this row and tab go.
-    m_host.documents().remove(DocIndex());
+    m_host.documents().remove(docIndex());
     Q_EMIT statusText(QString());
     Q_EMIT progressPercent(0);
-    m_host.ModifyMenu();
+    m_host.documentCountChanged();
 }
 
-void DocumentWindow::WebBrowser1_StatusTextChange(const QString& text) {
-    if (IsActive)
+void DocumentWindow::onStatusTextChanged(const QString& text) {
+    if (m_active)
         Q_EMIT statusText(text);
 }
 
-void DocumentWindow::WebBrowser1_TitleChange(const QString& text) {
-    setWindowTitle(text);
+void DocumentWindow::onTitleChanged(const QString& title) {
+    setWindowTitle(title);
     DocumentSet& set = m_host.documents();
-    const int index = DocIndex();
-    set.setRowText(index, text);
-    set.setTabToolTip(index, text);
-    set.ModifyTabCaption(index, text);
+    const int index = docIndex();
+    set.setRowText(index, title);
+    set.setTabToolTip(index, title);
+    set.setTabTitle(index, title);
 }
 
-void DocumentWindow::WebBrowser1_ProgressChange(int progress, int progressMax) {
-    const std::optional<int> percent = loadPercent(progress, progressMax);
+void DocumentWindow::onProgressChanged(int progress, int progressMax) {
+    const std::optional<int> percent = loadPercentOf(progress, progressMax);
     if (!percent)
         return;
-    LoadPercent = static_cast<qint16>(*percent);
+    m_loadPercent = *percent;
     DocumentSet& set = m_host.documents();
-    const int index = DocIndex();
+    const int index = docIndex();
 
     if (progressMax != 0) {
-        if (IsActive)
-            Q_EMIT progressPercent(LoadPercent);
-        set.setStatus(index, QString::number(LoadPercent) + QLatin1Char('%'));
-        set.setTabIcon(index, loadingIcon(LoadPercent, set.isShrunk(index), set.tabIcon(index)));
+        if (m_active)
+            Q_EMIT progressPercent(m_loadPercent);
+        set.setStatus(index, QString::number(m_loadPercent) + QLatin1Char('%'));
+        set.setTabIcon(index, loadingIcon(m_loadPercent, set.isShrunk(index), set.tabIcon(index)));
         m_host.startLoadingAnimation();
-        IsLoading = true;
+        m_loading = true;
         return;
     }
 
-    Form_Resize();
-    if (IsActive)
+    fitEngine();
+    if (m_active)
         Q_EMIT progressPercent(0);
     set.setStatus(index, QStringLiteral("Completed"));
     set.setTabIcon(index, loadedIcon(set.isShrunk(index)));
-    if (!IsActive)
-        m_highlight->start();
-    if (!m_host.AddressBarHasFocus() && IsActive)
-        Q_EMIT addressText(m_browser->LocationURL());
+    if (!m_active)
+        m_flashTimer->start();
+    if (!m_host.isAddressBeingEdited() && m_active)
+        Q_EMIT addressText(m_engine->url());
     m_host.stopLoadingAnimation();
-    IsLoading = false;
+    m_loading = false;
     m_finishedOnce = true;
     Q_EMIT loadFinished();
 }
 
-void DocumentWindow::Highlight_Timer() {
+void DocumentWindow::flashTab() {
     DocumentSet& set = m_host.documents();
-    const int index = DocIndex();
+    const int index = docIndex();
     set.setTabIcon(index, highlightFlip(set.tabIcon(index)));
-    ++m_highlightCount;
-    if (m_highlightCount == 8 || IsActive) {
-        m_highlight->stop();
-        m_highlightCount = 0;
+    ++m_flashTicks;
+    if (m_flashTicks == kFlashTicks || m_active) {
+        m_flashTimer->stop();
+        m_flashTicks = 0;
         set.setTabIcon(index, highlightEnd(set.tabIcon(index)));
     }
 }
 
-void DocumentWindow::WebBrowser1_BeforeNavigate2(NavigationRequest* request) {
+void DocumentWindow::onNavigationRequested(NavigationRequest* request) {
     Q_UNUSED(request);
     // The blocked-sites check of a first navigation (popup blocker on) belongs here.
-    FirstNavigation = false;
-    IsLoading = true;
-    Form_Resize();
+    m_firstNavigation = false;
+    m_loading = true;
+    fitEngine();
 }
 
-void DocumentWindow::WebBrowser1_NewWindow2(NewWindowRequest* request) {
-    if (!appSettings().popUpEnabled && (IsLoading || IsClosing)) {
-        // A popup of a loading or closing page: dropped. (Its sound and flashing panel come
-        // with the popup blocker.)
+void DocumentWindow::onNewWindowRequested(NewWindowRequest* request) {
+    if (!appSettings().popUpEnabled && (m_loading || m_closing)) {
+        // A popup of a loading or closing page: dropped.
         request->cancel = true;
         return;
     }
-    DocumentWindow* window = m_host.openRequestedWindow();
-    request->target = window ? window->WebBrowser1() : nullptr;
-}
-
-void DocumentWindow::WebBrowser1_WindowClosing(bool isChildWindow) {
-    Q_UNUSED(isChildWindow);
-    // Not inside the engine's own signal: the engine may not be deleted under it.
-    QTimer::singleShot(0, this, &DocumentWindow::closeDocument);
+    DocumentWindow* window = m_host.openWindowForRequest();
+    request->target = window ? window->engine() : nullptr;
 }
 
 void DocumentWindow::closeDocument() {
@@ -219,10 +190,10 @@ void DocumentWindow::bringToFront() {
     }
 }
 
-void DocumentWindow::WebBrowser1_SetSecureLockIcon(int secureLockIcon) {
-    IsSecure = secureLockIcon != 0;
-    if (IsActive)
-        Q_EMIT securityIcon(IsSecure ? 2 : -1);
+void DocumentWindow::onSecureChanged(bool secure) {
+    m_secure = secure;
+    if (m_active)
+        Q_EMIT secureChanged(m_secure);
 }
 
 } // namespace kelvane

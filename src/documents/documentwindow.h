@@ -2,80 +2,56 @@
 
 #include <QWidget>
 
-#include <memory>
-
 class QTimer;
 
 namespace kelvane {
 
-class Customizer;
 class DocumentHost;
-class WebBrowser;
+class Engine;
 struct NavigationRequest;
 struct NewWindowRequest;
 
-// A document window (frmDocument): one page in the multiple-document area, with its engine
-// WebBrowser1 and customizer CustomWB. It keeps its Navigator row and tab up to date from the
-// engine's events; what it has to say to the status bar and the address bar it raises as
-// signals, and the main window applies them.
+// One page in the multiple-document area, with its engine. It keeps its Navigator row and its
+// tab up to date from the engine's events; what it has to say to the status bar and the address
+// bar it raises as signals, and the main window applies them.
 class DocumentWindow : public QWidget {
     Q_OBJECT
 public:
     explicit DocumentWindow(DocumentHost& host, QWidget* parent = nullptr);
     ~DocumentWindow() override;
 
-    WebBrowser* WebBrowser1() const { return m_browser; }
-    Customizer* CustomWB() const { return m_customizer.get(); }
-    // The document's number: its row in the Navigator and its tab; 0 before it has one.
-    int DocIndex() const;
+    Engine* engine() const { return m_engine; }
+    // The document's 1-based number: its row in the Navigator and its tab; 0 before it has one.
+    int docIndex() const;
 
-    bool FirstNavigation = true;
-    qint16 LoadPercent = 0;
-    bool IsActive = false;
-    bool IsSecure = false;
-    bool IsLoading = false;
-    bool IsClosing = false;
-
-    QTimer* tmrKillWindow() const { return m_tmrKillWindow; }
-    QTimer* tmrKillPopup() const { return m_tmrKillPopup; }
-    QTimer* Highlight() const { return m_highlight; }
-    QTimer* tmrSilent() const { return m_tmrSilent; }
-    // The flash's tick counter (the Highlight timer's Tag); 0 when it is not flashing.
-    int highlightCount() const { return m_highlightCount; }
-
+    int loadPercent() const { return m_loadPercent; }
+    bool isActive() const { return m_active; }
+    bool isSecure() const { return m_secure; }
+    bool isLoading() const { return m_loading; }
+    bool isClosing() const { return m_closing; }
+    bool isFirstNavigation() const { return m_firstNavigation; }
     // True once a load of this document has ended (the first documents of a screenshot run).
     bool hasFinishedLoading() const { return m_finishedOnce; }
 
     // Brings the window to the front of the document area; it becomes the active document.
     void bringToFront();
-    // Closes the window (and its frame in the document area); Form_Unload runs.
+    // Closes the window (and its frame in the document area); unload() runs.
     void closeDocument();
 
-    void Form_Activate();
-    void Form_Deactivate();
-    void Form_Resize();
-    // Runs once when the window closes, for whatever reason.
-    void Form_Unload();
-
-    // Engine events.
-    void WebBrowser1_StatusTextChange(const QString& text);
-    void WebBrowser1_ProgressChange(int progress, int progressMax);
-    void WebBrowser1_TitleChange(const QString& text);
-    void WebBrowser1_BeforeNavigate2(NavigationRequest* request);
-    void WebBrowser1_NewWindow2(NewWindowRequest* request);
-    void WebBrowser1_WindowClosing(bool isChildWindow);
-    void WebBrowser1_SetSecureLockIcon(int secureLockIcon);
-    void Highlight_Timer();
+    // The document area's activation of this document, and the end of it.
+    void activate();
+    void deactivate();
+    // Leaves the document set; runs once, whatever closed the window.
+    void unload();
 
 Q_SIGNALS:
-    // Status panel 1.
+    // The status panel's text.
     void statusText(const QString& text);
     // The load percentage the progress panel draws (0: nothing loading).
     void progressPercent(int percent);
     // The page address for the address box.
     void addressText(const QString& address);
-    // The security panel's icon: 2 for a secure page, -1 for none.
-    void securityIcon(int icon);
+    void secureChanged(bool secure);
     // A load of this document ended.
     void loadFinished();
 
@@ -84,16 +60,26 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Form_Load();
+    void fitEngine();
+    void onStatusTextChanged(const QString& text);
+    void onProgressChanged(int progress, int progressMax);
+    void onTitleChanged(const QString& title);
+    void onNavigationRequested(NavigationRequest* request);
+    void onNewWindowRequested(NewWindowRequest* request);
+    void onSecureChanged(bool secure);
+    // One tick of the tab's flash after a load finished in the background.
+    void flashTab();
 
     DocumentHost& m_host;
-    WebBrowser* m_browser = nullptr;
-    std::unique_ptr<Customizer> m_customizer;
-    QTimer* m_tmrKillWindow;
-    QTimer* m_tmrKillPopup;
-    QTimer* m_highlight;
-    QTimer* m_tmrSilent;
-    int m_highlightCount = 0;
+    Engine* m_engine = nullptr;
+    QTimer* m_flashTimer;
+    int m_flashTicks = 0;
+    int m_loadPercent = 0;
+    bool m_firstNavigation = true;
+    bool m_active = false;
+    bool m_secure = false;
+    bool m_loading = false;
+    bool m_closing = false;
     bool m_unloaded = false;
     bool m_finishedOnce = false;
 };

@@ -1,8 +1,9 @@
 #include "documents/tabbar.h"
 
 #include "documents/documentset.h"
-#include "ui/tabicons.h"
+#include "ui/pictures.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 
 namespace kelvane {
@@ -10,8 +11,6 @@ namespace kelvane {
 TabBar::TabBar(DocumentSet& documents, QWidget* parent)
     : QTabBar(parent)
     , m_documents(documents) {
-    setObjectName(QStringLiteral("vbalDTabControl1"));
-    setProperty("Tag", QStringLiteral("0"));
     setDrawBase(false);
     setExpanding(false);
     setElideMode(Qt::ElideNone); // the caption rule already shortens titles
@@ -47,16 +46,15 @@ void TabBar::updateRows(int first, int last) {
         const int docIndex = row + 1;
         setTabText(row, m_documents.tabCaption(docIndex));
         setTabToolTip(row, m_documents.tabToolTip(docIndex));
-        // The free function: QTabBar::tabIcon would answer the tab's current icon.
-        setTabIcon(row, kelvane::tabIcon(m_documents.tabIcon(docIndex)));
+        setTabIcon(row, tabPicture(m_documents.tabIcon(docIndex)));
     }
 }
 
 void TabBar::selectTab(int docIndex) {
-    setProperty("Tag", QStringLiteral("1"));
+    m_selecting = true;
     if (docIndex >= 1 && docIndex <= count())
         setCurrentIndex(docIndex - 1);
-    setProperty("Tag", QStringLiteral("0"));
+    m_selecting = false;
 }
 
 void TabBar::mousePressEvent(QMouseEvent* event) {
@@ -66,7 +64,7 @@ void TabBar::mousePressEvent(QMouseEvent* event) {
         return;
     }
     event->accept();
-    Q_EMIT TabClick(index + 1, event->button());
+    Q_EMIT tabClicked(index + 1, event->button());
 }
 
 void TabBar::mouseReleaseEvent(QMouseEvent* event) {
@@ -79,7 +77,12 @@ void TabBar::mouseReleaseEvent(QMouseEvent* event) {
 void TabBar::mouseDoubleClickEvent(QMouseEvent* event) {
     const int index = tabAt(event->position().toPoint());
     if (index >= 0 && event->button() == Qt::LeftButton)
-        Q_EMIT TabDblClick(index + 1);
+        Q_EMIT tabDoubleClicked(index + 1);
+    event->accept();
+}
+
+void TabBar::contextMenuEvent(QContextMenuEvent* event) {
+    // A right click closes the tab it is on; the bars' menu belongs to the bars, not here.
     event->accept();
 }
 

@@ -6,27 +6,28 @@ namespace kelvane {
 
 class DocumentSet;
 
-// The tab bar (vbalDTabControl1): one tab per open document, a view of the document set. A
+// The tab bar: one tab per open document, a view of the document set. A
 // click reports its button instead of selecting: selection follows the active document.
 class TabBar : public QTabBar {
     Q_OBJECT
 public:
     TabBar(DocumentSet& documents, QWidget* parent = nullptr);
 
-    // "0" normally; "1" while an activation selects a tab, when clicks are ignored.
-    QString tag() const { return property("Tag").toString(); }
-    // Selects tab docIndex with the Tag guard set around it.
+    // True while an activation selects a tab; clicks are ignored meanwhile.
+    bool isSelecting() const { return m_selecting; }
+    // Selects tab docIndex without taking it for a click.
     void selectTab(int docIndex);
 
 Q_SIGNALS:
     // tabIndex is 1-based, like DocIndex.
-    void TabClick(int tabIndex, Qt::MouseButton button);
-    void TabDblClick(int tabIndex);
+    void tabClicked(int tabIndex, Qt::MouseButton button);
+    void tabDoubleClicked(int tabIndex);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void insertRows(int first, int last);
@@ -34,6 +35,7 @@ private:
     void updateRows(int first, int last);
 
     DocumentSet& m_documents;
+    bool m_selecting = false;
 };
 
 } // namespace kelvane

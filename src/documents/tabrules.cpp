@@ -4,7 +4,7 @@
 
 namespace kelvane {
 
-TabLook ModifyTabCaption(const QString& title, bool shrunk, int icon) {
+TabLook tabLook(const QString& title, bool shrunk, int icon) {
     TabLook look;
     look.caption = title.size() < 51 ? title : title.left(50) + QStringLiteral("...");
     look.icon = icon;
@@ -32,7 +32,7 @@ int loadingIcon(int percent, bool shrunk, int icon) {
 }
 
 int loadedIcon(bool shrunk) {
-    return tabicon::kLoaded + (shrunk ? 1 : 0);
+    return kTabIconLoaded + (shrunk ? 1 : 0);
 }
 
 int highlightFlip(int icon) {
@@ -54,7 +54,7 @@ int highlightEnd(int icon) {
     return icon == 10 || icon == 11 ? icon - 2 : icon;
 }
 
-std::optional<int> loadPercent(int progress, int progressMax) {
+std::optional<int> loadPercentOf(int progress, int progressMax) {
     if (progress > progressMax)
         return std::nullopt;
     if (progressMax == 0)

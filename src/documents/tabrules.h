@@ -7,12 +7,9 @@
 namespace kelvane {
 
 // Tab icons: the index encodes the load state, its parity whether the tab is shrunk.
-namespace tabicon {
-inline constexpr int kLoading0 = 0;   // 0-24 %
-inline constexpr int kLoaded = 8;     // a loaded page
-inline constexpr int kHighlight = 10; // the flash after a background load
-inline constexpr int kCount = 12;
-} // namespace tabicon
+inline constexpr int kTabIconLoading = 0;    // 0-24 %; 2, 4, 6 the next quarters
+inline constexpr int kTabIconLoaded = 8;     // a loaded page
+inline constexpr int kTabIconHighlight = 10; // the flash after a background load
 
 struct TabLook {
     QString caption;
@@ -21,7 +18,7 @@ struct TabLook {
 
 // The tab-caption rule: a title of 51 characters or more is cut to 50 followed by "..."; a
 // shrunk tab shows its first 3 characters and an odd icon, a normal tab an even one.
-TabLook ModifyTabCaption(const QString& title, bool shrunk, int icon);
+TabLook tabLook(const QString& title, bool shrunk, int icon);
 
 // The icon while a page loads at percent; 100 % leaves the icon as it is (returns icon).
 int loadingIcon(int percent, bool shrunk, int icon);
@@ -34,6 +31,6 @@ int highlightEnd(int icon);
 
 // The load percentage of a progress report; nullopt when the report changes nothing
 // (progress above its maximum). A maximum of 0 ends the load and gives 0.
-std::optional<int> loadPercent(int progress, int progressMax);
+std::optional<int> loadPercentOf(int progress, int progressMax);
 
 } // namespace kelvane

@@ -18,8 +18,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include <optional>
-
 namespace kelvane {
 
 namespace {
@@ -36,13 +34,6 @@ const char kAboutPage[] = "qrc:/help/index.html#about";
 // Longest history entry shown in a drop-down, in pixels; longer titles are cut in the middle.
 constexpr int kHistoryTitleWidth = 420;
 
-std::optional<int> queryZoom(WebBrowser* browser) {
-    bool ok = false;
-    const int level =
-        browser->ExecWB(EngineCommand::Zoom, CommandOption::DontPromptUser).toInt(&ok);
-    return ok ? std::optional(level) : std::nullopt;
-}
-
 } // namespace
 
 CommandSet::CommandSet(DocumentArea& documents, QWidget* window)
@@ -53,78 +44,72 @@ CommandSet::CommandSet(DocumentArea& documents, QWidget* window)
 
 CommandSet::~CommandSet() = default;
 
-void CommandSet::connectMenus(const MainMenus& menus) {
-    using Handler = void (CommandSet::*)();
-    static const struct {
-        const char* item;
-        Handler handler;
-    } kItems[] = {
-        {"mnuFileOpen", &CommandSet::mnuFileOpen_Click},
-        {"mnuFileSaveAs", &CommandSet::mnuFileSaveAs_Click},
-        {"mnuFileProperties", &CommandSet::mnuFileProperties_Click},
-        {"mnuFilePageSetup", &CommandSet::mnuFilePageSetup_Click},
-        {"mnuFilePrintPreview", &CommandSet::mnuFilePrintPreview_Click},
-        {"mnuFilePrint", &CommandSet::mnuFilePrint_Click},
-        {"mnuEditCut", &CommandSet::mnuEditCut_Click},
-        {"mnuEditCopy", &CommandSet::mnuEditCopy_Click},
-        {"mnuEditPaste", &CommandSet::mnuEditPaste_Click},
-        {"mnuEditIncFont", &CommandSet::mnuEditIncFont_Click},
-        {"mnuEditDecFont", &CommandSet::mnuEditDecFont_Click},
-        {"mnuEditResetFont", &CommandSet::mnuEditResetFont_Click},
-        {"mnuEditSelectAll", &CommandSet::mnuEditSelectAll_Click},
-        {"mnuViewSource", &CommandSet::mnuViewSource_Click},
-        {"mnuViewInternetOptions", &CommandSet::mnuViewInternetOptions_Click},
-        {"mnuNavigateBack", &CommandSet::Back},
-        {"mnuNavigateForward", &CommandSet::Forward},
-        {"mnuNavigateStop", &CommandSet::StopLoading},
-        {"mnuNavigateRefresh", &CommandSet::Reload},
-        {"mnuNavigateHome1", &CommandSet::Home},
-        {"mnuNavigateHome2", &CommandSet::Home2},
-        {"mnuNavigateMail", &CommandSet::OpenMail},
-        {"mnuNavigateSearch", &CommandSet::OpenSearch},
-        {"mnuNavigateNews", &CommandSet::OpenNews},
-        {"mnuHelpOnTheWeb", &CommandSet::mnuHelpOnTheWeb_Click},
-        {"mnuHelpContents", &CommandSet::mnuHelpContents_Click},
-        {"mnuNewHome1", &CommandSet::mnuNewHome1_Click},
-        {"mnuNewHome2", &CommandSet::mnuNewHome2_Click},
-        {"mnuNewPageBlank", &CommandSet::mnuNewPageBlank_Click},
-        {"mnuNewCurrent", &CommandSet::mnuNewCurrent_Click},
-        {"mnuNewEmail", &CommandSet::mnuNewEmail_Click},
-        {"mnuNewSearch", &CommandSet::mnuNewSearch_Click},
-        {"mnuNewNews", &CommandSet::mnuNewNews_Click},
+template <typename Command> void CommandSet::onActive(Command command) {
+    if (Engine* engine = activeEngine())
+        command(engine);
+}
+
+void CommandSet::connectMenus(const MainMenus& m) {
+    const auto on = [this](QAction* action, auto handler) {
+        connect(action, &QAction::triggered, this, handler);
     };
-    for (const auto& item : kItems) {
-        if (QAction* action = menus.action(QLatin1String(item.item))) {
-            const Handler handler = item.handler;
-            connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-        }
-    }
+    on(m.open, [this] { openFile(); });
+    on(m.saveAs, [this] { onActive([](Engine* e) { e->saveAs(); }); });
+    on(m.properties, [this] { onActive([](Engine* e) { e->showProperties(); }); });
+    on(m.pageSetup, [this] { onActive([](Engine* e) { e->pageSetup(); }); });
+    on(m.printPreview, [this] { onActive([](Engine* e) { e->printPreview(); }); });
+    on(m.print, [this] { print(); });
+    on(m.cut, [this] { cut(); });
+    on(m.copy, [this] { copy(); });
+    on(m.paste, [this] { paste(); });
+    on(m.increaseFont, [this] { increaseFont(); });
+    on(m.decreaseFont, [this] { decreaseFont(); });
+    on(m.resetFont, [this] { resetFont(); });
+    on(m.selectAll, [this] { onActive([](Engine* e) { e->selectAll(); }); });
+    on(m.source, [this] { onActive([](Engine* e) { e->viewSource(); }); });
+    on(m.internetOptions, [this] { showInternetOptions(); });
+    on(m.back, [this] { back(); });
+    on(m.forward, [this] { forward(); });
+    on(m.stop, [this] { stop(); });
+    on(m.refresh, [this] { reload(); });
+    on(m.home1, [this] { goHome(); });
+    on(m.home2, [this] { goHome2(); });
+    on(m.mail, [this] { openMail(); });
+    on(m.search, [this] { openSearch(); });
+    on(m.news, [this] { openNews(); });
+    on(m.helpOnTheWeb, [this] { openInNewDocument(QLatin1String(kAboutPage)); });
+    on(m.helpContents, [this] { openInNewDocument(QLatin1String(kHelpPage)); });
+    on(m.newHome1, [this] { newHome1Document(); });
+    on(m.newHome2, [this] { openInNewDocument(appSettings().home2); });
+    on(m.newBlank, [this] { newBlankDocument(); });
+    on(m.newCurrentPage, [this] { newCurrentPageDocument(); });
+    on(m.newMail, [this] { openInNewDocument(appSettings().mail); });
+    on(m.newSearch, [this] { openInNewDocument(appSettings().search); });
+    on(m.newNews, [this] { openInNewDocument(appSettings().news); });
 }
 
 // --- the active document ------------------------------------------------------------------
 
-WebBrowser* CommandSet::activeBrowser() const {
+Engine* CommandSet::activeEngine() const {
     DocumentWindow* doc = m_documents.activeDocument();
-    return doc ? doc->WebBrowser1() : nullptr;
+    return doc ? doc->engine() : nullptr;
+}
+
+void CommandSet::openInNewDocument(const QString& address) {
+    m_documents.openInNewDocument(address);
 }
 
 void CommandSet::openInActiveOrNew(const QString& address) {
-    if (WebBrowser* browser = activeBrowser())
-        browser->Navigate(address);
+    if (Engine* engine = activeEngine())
+        engine->navigate(address);
     else
-        m_documents.LoadNewDoc(address);
+        openInNewDocument(address);
 }
 
 void CommandSet::openAndNavigate(const QString& address) {
-    if (!activeBrowser())
-        m_documents.LoadNewDoc(address);
-    if (WebBrowser* browser = activeBrowser())
-        browser->Navigate(address);
-}
-
-void CommandSet::execOnActive(EngineCommand command) {
-    if (WebBrowser* browser = activeBrowser())
-        browser->ExecWB(command, CommandOption::DoDefault);
+    if (!activeEngine())
+        openInNewDocument(address);
+    onActive([&](Engine* e) { e->navigate(address); });
 }
 
 // --- toolbar ------------------------------------------------------------------------------
@@ -135,11 +120,16 @@ void CommandSet::buttonClicked(const QString& key) {
         const char* key;
         Handler handler;
     } kButtons[] = {
-        {"New", &CommandSet::mnuNewHome1_Click}, {"Back", &CommandSet::Back},
-        {"Forward", &CommandSet::Forward},       {"Refresh", &CommandSet::Reload},
-        {"Stop", &CommandSet::StopLoading},      {"Home", &CommandSet::Home},
-        {"Home2", &CommandSet::Home2},           {"Mail", &CommandSet::OpenMail},
-        {"Search", &CommandSet::OpenSearch},     {"News", &CommandSet::OpenNews},
+        {"New", &CommandSet::newHome1Document},
+        {"Back", &CommandSet::back},
+        {"Forward", &CommandSet::forward},
+        {"Refresh", &CommandSet::reload},
+        {"Stop", &CommandSet::stop},
+        {"Home", &CommandSet::goHome},
+        {"Home2", &CommandSet::goHome2},
+        {"Mail", &CommandSet::openMail},
+        {"Search", &CommandSet::openSearch},
+        {"News", &CommandSet::openNews},
     };
     for (const auto& button : kButtons) {
         if (key == QLatin1String(button.key)) {
@@ -149,131 +139,96 @@ void CommandSet::buttonClicked(const QString& key) {
     }
 }
 
-void CommandSet::showNewMenu(QMenu* mnuNewPage, const QPoint& globalPos) {
-    if (mnuNewPage)
-        mnuNewPage->popup(globalPos);
-}
-
-void CommandSet::ShowHistoryMenu(bool isBack, const QPoint& globalPos) {
-    DocumentWindow* doc = m_documents.activeDocument();
-    Customizer* history = doc ? doc->CustomWB() : nullptr;
-    if (!history)
-        return;
-    const int count = isBack ? history->BackCount() : history->ForwardCount();
+void CommandSet::showHistoryMenu(bool back, const QPoint& globalPos) {
+    Engine* engine = activeEngine();
+    const int count = engine ? (back ? engine->backCount() : engine->forwardCount()) : 0;
     if (count <= 0)
         return;
 
     auto* menu = new QMenu(m_window);
-    menu->setObjectName(isBack ? QStringLiteral("BackHistoryMenu")
-                               : QStringLiteral("ForwardHistoryMenu"));
+    menu->setObjectName(back ? QStringLiteral("backHistoryMenu")
+                             : QStringLiteral("forwardHistoryMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const QFontMetrics metrics(menu->font());
     for (int i = 1; i <= count; ++i) {
-        QString title;
-        QString url;
-        history->GetHistoryElement(isBack, i, title, url);
-        if (title.isEmpty())
-            title = url;
+        const std::optional<HistoryEntry> entry = engine->historyEntry(back, i);
+        QString title = entry ? entry->title : QString();
+        if (title.isEmpty() && entry)
+            title = entry->url;
         // A page title is plain text: an "&" in it is no mnemonic.
         title = metrics.elidedText(title, Qt::ElideMiddle, kHistoryTitleWidth);
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         menu->addAction(title)->setData(i);
     }
 
-    // The list is the document's the menu was made from; should it close meanwhile, the
-    // choice goes nowhere.
-    const QPointer<DocumentWindow> target = doc;
-    connect(menu, &QMenu::triggered, this, [target, isBack](QAction* chosen) {
-        Customizer* list = target ? target->CustomWB() : nullptr;
-        QString title;
-        QString url;
-        if (list && list->GetHistoryElement(isBack, chosen->data().toInt(), title, url))
-            target->WebBrowser1()->Navigate(url);
+    // The list is the engine's the menu was made from; should its document close meanwhile,
+    // the choice goes nowhere.
+    const QPointer<Engine> target = engine;
+    connect(menu, &QMenu::triggered, this, [target, back](QAction* chosen) {
+        if (!target)
+            return;
+        if (const auto entry = target->historyEntry(back, chosen->data().toInt()))
+            target->navigate(entry->url);
     });
     menu->popup(globalPos);
 }
 
 // --- shared operations --------------------------------------------------------------------
 
-void CommandSet::Back() {
-    if (WebBrowser* browser = activeBrowser())
-        browser->GoBack();
+void CommandSet::back() {
+    onActive([](Engine* e) { e->goBack(); });
 }
 
-void CommandSet::Forward() {
-    if (WebBrowser* browser = activeBrowser())
-        browser->GoForward();
+void CommandSet::forward() {
+    onActive([](Engine* e) { e->goForward(); });
 }
 
-void CommandSet::Home() {
+void CommandSet::goHome() {
     openInActiveOrNew(appSettings().home1);
 }
 
-void CommandSet::Home2() {
+void CommandSet::goHome2() {
     openInActiveOrNew(appSettings().home2);
 }
 
-void CommandSet::StopLoading() {
-    if (WebBrowser* browser = activeBrowser())
-        browser->Stop();
+void CommandSet::stop() {
+    onActive([](Engine* e) { e->stop(); });
 }
 
-void CommandSet::Reload() {
-    constexpr int kRefreshCompletely = 3;
-    if (WebBrowser* browser = activeBrowser())
-        browser->Refresh2(kRefreshCompletely);
+void CommandSet::reload() {
+    onActive([](Engine* e) { e->reload(/*bypassCache=*/true); });
 }
 
-void CommandSet::OpenSearch() {
+void CommandSet::openSearch() {
     openAndNavigate(appSettings().search);
 }
 
-void CommandSet::OpenMail() {
+void CommandSet::openMail() {
     openAndNavigate(appSettings().mail);
 }
 
-void CommandSet::OpenNews() {
+void CommandSet::openNews() {
     openAndNavigate(appSettings().news);
 }
 
-// --- New popup ----------------------------------------------------------------------------
-
-void CommandSet::mnuNewHome1_Click() {
-    m_documents.LoadNewDoc(appSettings().home1);
+void CommandSet::newHome1Document() {
+    openInNewDocument(appSettings().home1);
 }
 
-void CommandSet::mnuNewHome2_Click() {
-    m_documents.LoadNewDoc(appSettings().home2);
+void CommandSet::newBlankDocument() {
+    openInNewDocument(QStringLiteral("about:blank"));
 }
 
-void CommandSet::mnuNewPageBlank_Click() {
-    m_documents.LoadNewDoc(QStringLiteral("about:blank"));
-}
-
-void CommandSet::mnuNewCurrent_Click() {
-    if (WebBrowser* browser = activeBrowser())
-        m_documents.LoadNewDoc(browser->LocationURL());
-    else
-        m_documents.LoadNewDoc(appSettings().home1);
-}
-
-void CommandSet::mnuNewEmail_Click() {
-    m_documents.LoadNewDoc(appSettings().mail);
-}
-
-void CommandSet::mnuNewSearch_Click() {
-    m_documents.LoadNewDoc(appSettings().search);
-}
-
-void CommandSet::mnuNewNews_Click() {
-    m_documents.LoadNewDoc(appSettings().news);
+void CommandSet::newCurrentPageDocument() {
+    Engine* engine = activeEngine();
+    openInNewDocument(engine ? engine->url() : appSettings().home1);
 }
 
 // --- File ---------------------------------------------------------------------------------
 
-void CommandSet::mnuFileOpen_Click() {
+void CommandSet::openFile() {
     const QPointer<QFileDialog> dialog = new QFileDialog(m_window, tr("Open"), m_openFolder);
-    dialog->setObjectName(QStringLiteral("OpenDialog"));
+    dialog->setObjectName(QStringLiteral("openDialog"));
     // Qt's own dialog, whose filtering follows the pattern list whatever the desktop.
     dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
@@ -286,47 +241,28 @@ void CommandSet::mnuFileOpen_Click() {
         return;
 
     m_openFolder = QFileInfo(file).absolutePath();
-    m_documents.LoadNewDoc(file);
+    openInNewDocument(file);
     if (DocumentWindow* doc = m_documents.activeDocument())
         doc->setWindowTitle(file);
 }
 
-void CommandSet::mnuFileSaveAs_Click() {
-    execOnActive(EngineCommand::SaveAs);
-}
-
-void CommandSet::mnuFileProperties_Click() {
-    execOnActive(EngineCommand::Properties);
-}
-
-void CommandSet::mnuFilePageSetup_Click() {
-    execOnActive(EngineCommand::PageSetup);
-}
-
-void CommandSet::mnuFilePrintPreview_Click() {
-    execOnActive(EngineCommand::PrintPreview);
-}
-
-void CommandSet::mnuFilePrint_Click() {
-    if (!m_documents.activeDocument())
+void CommandSet::print() {
+    if (!activeEngine())
         return;
     // One printer for the program's life, so the choices made in the dialog are offered
     // again next time.
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     const QPointer<QPrintDialog> dialog = new QPrintDialog(m_printer.get(), m_window);
-    dialog->setObjectName(QStringLiteral("PrintDialog"));
+    dialog->setObjectName(QStringLiteral("printDialog"));
     dialog->setWindowTitle(tr("Print"));
     // The whole page is printed: no page numbers to choose.
     dialog->setOption(QAbstractPrintDialog::PrintPageRange, false);
     const bool accepted = dialog->exec() == QDialog::Accepted;
     delete dialog.data();
-    if (!accepted)
-        return;
     // The document may have closed while the dialog was open.
-    if (WebBrowser* browser = activeBrowser())
-        browser->ExecWB(EngineCommand::Print, CommandOption::DoDefault,
-                        QVariant::fromValue(m_printer.get()));
+    if (accepted)
+        onActive([this](Engine* e) { e->print(m_printer.get()); });
 }
 
 // --- Edit ---------------------------------------------------------------------------------
@@ -344,77 +280,45 @@ void CommandSet::postKeystroke(int key) {
                             new QKeyEvent(QEvent::KeyRelease, key, Qt::ControlModifier, text));
 }
 
-void CommandSet::mnuEditCut_Click() {
+void CommandSet::cut() {
     postKeystroke(Qt::Key_X);
 }
 
-void CommandSet::mnuEditCopy_Click() {
+void CommandSet::copy() {
     postKeystroke(Qt::Key_C);
 }
 
-void CommandSet::mnuEditPaste_Click() {
+void CommandSet::paste() {
     postKeystroke(Qt::Key_V);
 }
 
-void CommandSet::mnuEditSelectAll_Click() {
-    execOnActive(EngineCommand::SelectAll);
+void CommandSet::increaseFont() {
+    onActive([](Engine* e) { e->setZoomLevel(increasedZoomLevel(e->zoomLevel())); });
 }
 
-void CommandSet::stepZoom(WebBrowser* browser, bool increase) {
-    const std::optional<int> level = queryZoom(browser);
-    if (!level)
-        return;
-    const int next = increase ? zoomrule::increased(*level) : zoomrule::decreased(*level);
-    browser->ExecWB(EngineCommand::Zoom, CommandOption::DontPromptUser, next);
+void CommandSet::decreaseFont() {
+    onActive([](Engine* e) { e->setZoomLevel(decreasedZoomLevel(e->zoomLevel())); });
 }
 
-void CommandSet::mnuEditIncFont_Click() {
-    if (WebBrowser* browser = activeBrowser())
-        stepZoom(browser, true);
-}
-
-void CommandSet::mnuEditDecFont_Click() {
-    if (WebBrowser* browser = activeBrowser())
-        stepZoom(browser, false);
-}
-
-void CommandSet::mnuEditResetFont_Click() {
-    WebBrowser* browser = activeBrowser();
-    if (!browser)
-        return;
-    const std::optional<int> level = queryZoom(browser);
-    if (!level)
-        return;
-    // The number of steps comes from this first answer; each step asks again.
-    const zoomrule::ResetSteps steps = zoomrule::resetSteps(*level);
-    for (int i = 0; i < steps.count; ++i)
-        stepZoom(browser, steps.increase);
+void CommandSet::resetFont() {
+    // The number of steps comes from the first answer; each step asks again.
+    onActive([this](Engine* e) {
+        const ZoomResetSteps steps = zoomResetSteps(e->zoomLevel());
+        for (int i = 0; i < steps.count; ++i) {
+            if (steps.increase)
+                increaseFont();
+            else
+                decreaseFont();
+        }
+    });
 }
 
 // --- View ---------------------------------------------------------------------------------
 
-void CommandSet::mnuViewSource_Click() {
-    if (DocumentWindow* doc = m_documents.activeDocument(); doc && doc->CustomWB())
-        doc->CustomWB()->ViewSource();
-}
-
-void CommandSet::mnuViewInternetOptions_Click() {
-    DocumentWindow* doc = m_documents.activeDocument();
-    if (!doc || !doc->CustomWB())
-        return;
-    doc->CustomWB()->ShowInternetOptions(m_window);
+void CommandSet::showInternetOptions() {
     // No settings-change broadcast follows: every document's engine shares the one profile
     // whose settings the dialog changed in place, so open pages already follow them.
-}
-
-// --- Help ---------------------------------------------------------------------------------
-
-void CommandSet::mnuHelpContents_Click() {
-    m_documents.LoadNewDoc(QLatin1String(kHelpPage));
-}
-
-void CommandSet::mnuHelpOnTheWeb_Click() {
-    m_documents.LoadNewDoc(QLatin1String(kAboutPage));
+    onActive([this](Engine* e) { e->showInternetOptions(m_window); });
 }
 
 } // namespace kelvane

@@ -10,32 +10,32 @@ HookDecision decideKey(int virtualKey, bool ctrl, bool /*shift*/, bool alt, bool
         alt = false;
     }
     switch (virtualKey) {
-    case vk::D:
+    case VirtualKey::D:
         if (alt)
             return {HookAction::FocusAddressBar, false};
         break;
-    case vk::Escape:
+    case VirtualKey::Escape:
         if (!repeated)
             return {HookAction::Stop, true};
         break;
-    case vk::Tab:
-    case vk::Hanja:
+    case VirtualKey::Tab:
+    case VirtualKey::Hanja:
         if (ctrl)
             return {HookAction::SwitchTab, false};
         break;
-    case vk::Home:
+    case VirtualKey::Home:
         if (alt)
             return {HookAction::Home, false};
         break;
-    case vk::N:
+    case VirtualKey::N:
         if (ctrl)
             return {HookAction::FileNew, false};
         break;
-    case vk::O:
+    case VirtualKey::O:
         if (ctrl)
             return {HookAction::FileOpen, false};
         break;
-    case vk::S:
+    case VirtualKey::S:
         if (ctrl)
             return {HookAction::Search, false};
         break;
@@ -49,11 +49,11 @@ int virtualKeyFromQt(int qtKey) {
     switch (qtKey) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        return vk::Tab;
+        return VirtualKey::Tab;
     case Qt::Key_Escape:
-        return vk::Escape;
+        return VirtualKey::Escape;
     case Qt::Key_Home:
-        return vk::Home;
+        return VirtualKey::Home;
     default:
         break;
     }

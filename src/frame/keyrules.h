@@ -20,16 +20,16 @@ struct HookDecision {
 };
 
 // Virtual key codes the hook knows.
-namespace vk {
-inline constexpr int Tab = 9;
-inline constexpr int Hanja = 25;
-inline constexpr int Escape = 27;
-inline constexpr int Home = 36;
-inline constexpr int D = 68;
-inline constexpr int N = 78;
-inline constexpr int O = 79;
-inline constexpr int S = 83;
-} // namespace vk
+struct VirtualKey {
+    static constexpr int Tab = 9;
+    static constexpr int Hanja = 25;
+    static constexpr int Escape = 27;
+    static constexpr int Home = 36;
+    static constexpr int D = 68;
+    static constexpr int N = 78;
+    static constexpr int O = 79;
+    static constexpr int S = 83;
+};
 
 // repeated: the key was already down (auto-repeat); Ctrl and Alt then count as up.
 HookDecision decideKey(int virtualKey, bool ctrl, bool shift, bool alt, bool repeated);

@@ -17,7 +17,9 @@
 #include "frame/commands.h"
 #include "frame/keyboardhook.h"
 #include "frame/menus.h"
+#include "frame/saveddocuments.h"
 #include "frame/viewtoggles.h"
+#include "frame/windowplacement.h"
 #include "navigator/navigatorwindow.h"
 #include "platform/engine/engine.h"
 #include "platform/twips.h"
@@ -28,6 +30,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -38,16 +41,11 @@ namespace kelvane {
 
 namespace {
 
-// Connects a menu item, found by name, to a handler.
-template <typename F>
-void onTriggered(const MainMenus& menus, const char* name, QObject* context, F handler) {
-    if (QAction* action = menus.action(QLatin1String(name)))
-        QObject::connect(action, &QAction::triggered, context, handler);
-}
-
 // The visibility keys of bands 1 to 4.
 const char* const kBandVisibilityKeys[] = {"BrowseToolbarVisible", "SitesToolbarVisible",
                                            "AddressBarVisible", "TabsBarVisible"};
+
+constexpr int kTitleId = 1120;
 
 } // namespace
 
@@ -61,18 +59,19 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
     , m_tabPanel(new QWidget(this))
     , m_addressPanel(new AddressPanel(this))
     , m_documents(new DocumentArea(m_mdi, engines, m_tabPanel))
-    , m_menus(new MainMenus(this))
-    , m_commands(new CommandSet(*m_documents, this)) {
-    setObjectName(QStringLiteral("frmMain"));
+    , m_menus(std::make_unique<MainMenus>(this))
+    , m_commands(new CommandSet(*m_documents, this))
+    , m_placement(new WindowPlacement(this))
+    , m_savedDocuments(std::make_unique<SavedDocuments>(*m_documents)) {
     buildWindow();
+    createNavigator();
     connectMenus();
 }
 
 MainWindow::~MainWindow() {
     // Documents still open unload now, while the frame they report to still exists.
     disconnect(m_documents, nullptr, this, nullptr);
-    if (m_navigator)
-        disconnect(m_documents, nullptr, m_navigator, nullptr);
+    disconnect(m_documents, nullptr, m_navigator, nullptr);
     delete m_documents;
 }
 
@@ -85,7 +84,6 @@ DocumentWindow* MainWindow::activeDocument() const {
 }
 
 void MainWindow::buildWindow() {
-    m_mdi->setObjectName(QStringLiteral("MDIClient"));
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->viewport()->setMouseTracking(true);
@@ -104,23 +102,18 @@ void MainWindow::buildWindow() {
     clientLayout->addWidget(m_findBar);
     setCentralWidget(client);
 
-    statusBar()->setObjectName(QStringLiteral("vbalStatusBar1"));
-    auto* panel1 = new QLabel(statusBar());
-    panel1->setObjectName(QStringLiteral("Item1"));
-    statusBar()->addWidget(panel1, 1);
-    statusBar()->setProperty("Tag", QStringLiteral("0"));
+    m_statusText = new QLabel(statusBar());
+    statusBar()->addWidget(m_statusText, 1);
 
-    m_documents->setAddressBarFocusQuery([this] { return m_addressPanel->AddressBarHasFocus(); });
-    connect(m_documents, &DocumentArea::modifyMenuRequested, this, &MainWindow::ModifyMenu);
-    connect(m_documents, &DocumentArea::statusText, panel1, &QLabel::setText);
-    connect(m_documents, &DocumentArea::progressPercent, this,
-            [this](int percent) { statusBar()->setProperty("Tag", QString::number(percent)); });
+    m_documents->setAddressEditingQuery([this] { return m_addressPanel->isAddressBeingEdited(); });
+    connect(m_documents, &DocumentArea::countChanged, this, &MainWindow::updateDocumentCommands);
+    connect(m_documents, &DocumentArea::statusText, m_statusText, &QLabel::setText);
     connect(m_documents, &DocumentArea::addressText, m_addressPanel, &AddressPanel::setPageAddress);
     connect(m_documents, &DocumentArea::addressOpened, m_addressPanel, &AddressPanel::addTyped);
-    connect(m_addressPanel, &AddressPanel::navigateRequested, this, &MainWindow::addressNavigate);
-    connect(m_addressPanel, &AddressPanel::openInNewRequested, this, &MainWindow::LoadNewDoc);
-    connect(m_documents, &DocumentArea::securityIcon, this,
-            [this](int icon) { statusBar()->setProperty("SecurityIcon", icon); });
+    connect(m_documents, &DocumentArea::activeDocumentChanged, this, &MainWindow::updateTitle);
+    connect(m_addressPanel, &AddressPanel::navigateRequested, this, &MainWindow::navigateTo);
+    connect(m_addressPanel, &AddressPanel::openInNewRequested, this,
+            &MainWindow::openInNewDocument);
     connect(
         m_documents, &DocumentArea::documentLoaded, this,
         [] { benchMark("first document loaded"); }, Qt::SingleShotConnection);
@@ -131,8 +124,7 @@ void MainWindow::buildBands() {
     m_browseToolbar = new BrowseToolbar(m_bands);
     m_sitesToolbar = new SitesToolbar(m_bands);
 
-    // The tab bar sits in its own panel (Picture1), which the resize rule sizes it within.
-    m_tabPanel->setObjectName(QStringLiteral("Picture1"));
+    // The tab bar sits in its own panel, within which the resize rule sizes it.
     const int tabHeight = qMax(tabBar()->sizeHint().height(), fontMetrics().height() + 12);
     m_tabPanel->setMinimumHeight(tabHeight);
     tabBar()->setGeometry(2, 0, tabBar()->width(), tabHeight);
@@ -145,319 +137,213 @@ void MainWindow::buildBands() {
     m_viewToggles->bindMenus(*m_menus);
 
     connect(m_bands, &BandContainer::contextMenuRequested, this,
-            [this](const QPoint& pos) { showBandPopup(pos, false); });
+            [this](const QPoint& pos) { showBarsMenu(pos, false); });
     connect(m_browseToolbar, &BrowseToolbar::contextMenuRequested, this,
-            [this](const QPoint& pos) { showBandPopup(pos, true); });
+            [this](const QPoint& pos) { showBarsMenu(pos, true); });
     connect(m_sitesToolbar, &SitesToolbar::contextMenuRequested, this,
-            [this](const QPoint& pos) { showBandPopup(pos, false); });
-    connect(m_sitesToolbar, &SitesToolbar::linkClicked, this, &MainWindow::LoadNewDoc);
+            [this](const QPoint& pos) { showBarsMenu(pos, false); });
+    connect(m_sitesToolbar, &SitesToolbar::linkClicked, this, &MainWindow::openInNewDocument);
     connect(m_browseToolbar, &BrowseToolbar::buttonClicked, m_commands, &CommandSet::buttonClicked);
     connect(m_browseToolbar, &BrowseToolbar::dropDownRequested, this,
             [this](const QString& key, const QPoint& pos) {
                 if (key == QLatin1String("New"))
-                    m_commands->showNewMenu(m_menus->NewPage(), pos);
+                    m_menus->newPageMenu->popup(pos);
                 else
-                    m_commands->ShowHistoryMenu(key == QLatin1String("Back"), pos);
+                    m_commands->showHistoryMenu(key == QLatin1String("Back"), pos);
             });
     connect(m_bands, &BandContainer::layoutChanged, this, [this] { applyResizeRule(); });
 }
 
-void MainWindow::showBandPopup(const QPoint& globalPos, bool withCustomize) {
-    QMenu* popup = m_menus->Custom();
+void MainWindow::createNavigator() {
+    m_navigator = new NavigatorWindow(m_documents->documents(), this);
+    m_navigator->setNewMenu(m_menus->newPageMenu);
+    connect(m_navigator, &NavigatorWindow::newRequested, m_commands, &CommandSet::newHome1Document);
+    connect(m_navigator, &NavigatorWindow::visibilityChanged, m_menus->navigator,
+            &QAction::setChecked);
+    connect(m_documents, &DocumentArea::loadingAnimation, m_navigator, [this](bool on) {
+        if (on)
+            m_navigator->startLoadingAnimation();
+        else
+            m_navigator->stopLoadingAnimation();
+    });
+}
+
+void MainWindow::showBarsMenu(const QPoint& globalPos, bool withCustomize) {
+    QMenu* popup = m_menus->barsMenu;
     QAction* customize = m_browseToolbar->customizeAction();
+    QAction* separator = nullptr;
     if (withCustomize) {
-        popup->addSeparator();
+        separator = popup->addSeparator();
         popup->addAction(customize);
     }
     popup->exec(globalPos);
     if (withCustomize) {
         popup->removeAction(customize);
-        const QList<QAction*> actions = popup->actions();
-        if (!actions.isEmpty() && actions.last()->isSeparator())
-            delete actions.last();
+        delete separator;
     }
 }
 
-void MainWindow::addressNavigate(const QString& text) {
+void MainWindow::navigateTo(const QString& text) {
     DocumentWindow* doc = activeDocument();
-    if (appSettings().OpenDocCount <= 0 || !doc) {
-        LoadNewDoc(text); // puts the address into the list itself
+    if (!doc) {
+        openInNewDocument(text); // puts the address into the list itself
         return;
     }
-    doc->WebBrowser1()->Navigate(text);
+    doc->engine()->navigate(text);
     m_addressPanel->addTyped(text);
 }
 
 void MainWindow::connectMenus() {
     const MainMenus& m = *m_menus;
     DocumentArea* docs = m_documents;
-    onTriggered(m, "mnuFileNew", this, [this] { mnuFileNew_Click(); });
-    onTriggered(m, "mnuFileClose", docs, [docs] { docs->mnuFileClose_Click(); });
-    onTriggered(m, "mnuFileExit", this, [this] { mnuFileExit_Click(); });
-    onTriggered(m, "mnuViewNavigator", this, [this] { mnuViewNavigator_Click(); });
-    onTriggered(m, "mnuViewStatusBar", this, [this] {
-        statusBar()->setVisible(m_menus->action(QStringLiteral("mnuViewStatusBar"))->isChecked());
-    });
-    onTriggered(m, "mnuViewTabsShrinkAll", docs, [docs] { docs->mnuViewTabsShrinkAll_Click(); });
-    onTriggered(m, "mnuViewTabsShrinkAllbutActive", docs,
-                [docs] { docs->mnuViewTabsShrinkAllbutActive_Click(); });
-    onTriggered(m, "mnuViewTabsResetAll", docs, [docs] { docs->mnuViewTabsResetAll_Click(); });
-    onTriggered(m, "mnuWindowNewWindow", docs, [docs] { docs->mnuWindowNewWindow_Click(); });
-    onTriggered(m, "mnuWindowCascade", docs, [docs] { docs->mnuWindowCascade_Click(); });
-    onTriggered(m, "mnuWindowTileHorizontal", docs,
-                [docs] { docs->mnuWindowTileHorizontal_Click(); });
-    onTriggered(m, "mnuWindowTileVertical", docs, [docs] { docs->mnuWindowTileVertical_Click(); });
-    onTriggered(m, "mnuWindowArrangeIcons", docs, [docs] { docs->mnuWindowArrangeIcons_Click(); });
+    connect(m.newDocument, &QAction::triggered, m_commands, &CommandSet::newHome1Document);
+    connect(m.close, &QAction::triggered, docs, &DocumentArea::closeActiveDocument);
+    connect(m.exit, &QAction::triggered, this, &QWidget::close);
+    connect(m.find, &QAction::triggered, m_findBar, &FindBar::openBar);
+    connect(m.navigator, &QAction::triggered, m_navigator, &NavigatorWindow::setVisible);
+    connect(m.statusBar, &QAction::triggered, statusBar(), &QWidget::setVisible);
+    connect(m.shrinkAllTabs, &QAction::triggered, docs, &DocumentArea::shrinkAllTabs);
+    connect(m.shrinkAllTabsButActive, &QAction::triggered, docs,
+            &DocumentArea::shrinkAllTabsButActive);
+    connect(m.resetAllTabs, &QAction::triggered, docs, &DocumentArea::resetAllTabs);
+    connect(m.newWindow, &QAction::triggered, docs, &DocumentArea::newEmptyDocument);
+    connect(m.cascade, &QAction::triggered, docs, &DocumentArea::cascade);
+    connect(m.tileHorizontally, &QAction::triggered, docs, &DocumentArea::tileHorizontally);
+    connect(m.tileVertically, &QAction::triggered, docs, &DocumentArea::tileVertically);
+    connect(m.arrangeIcons, &QAction::triggered, docs, &DocumentArea::arrangeIcons);
     m_commands->connectMenus(m);
-    onTriggered(m, "mnuEditFind", m_findBar, [this] { m_findBar->openBar(); });
 
-    QMenu* window = m.menu(QStringLiteral("mnuWindow"));
-    QAction* last = m.action(QStringLiteral("mnuWindowArrangeIcons"));
+    QMenu* window = m.windowMenu;
+    QAction* last = m.arrangeIcons;
     connect(window, &QMenu::aboutToShow, docs,
             [docs, window, last] { docs->fillWindowList(window, last); });
 }
 
-void MainWindow::Form_Load(const QString& commandLine) {
-    // 1. The status bar's progress drawer is created here once it exists.
+void MainWindow::load(const QString& commandLine) {
+    // The status bar's progress drawer is created here once it exists.
     trace("start loading...");
 
-    // 3. Captions from the string table; the title becomes string 1120.
-    setProperty(kCaptionIdProperty, QStringLiteral("1120"));
+    // Captions from the string table; the title becomes string 1120.
+    setProperty(kCaptionIdProperty, QString::number(kTitleId));
     applyCaptions(this);
+    m_title = windowTitle();
     trace("strings loaded");
 
-    // 5. Hand-overs from later instances reach this window; 6. the keyboard hook.
+    // Hand-overs from later instances reach this window; then the keyboard hook.
     installHandOver();
     m_keyboardHook->install();
 
-    // 7-8. Geometry, then the Navigator.
-    restoreGeometryFromStore();
-    restoreNavigator();
+    m_placement->restoreMainWindow();
+    m_placement->restoreNavigator(m_navigator);
+    const bool navigatorVisible =
+        Settings::readText(QStringLiteral("NavigatorVisible"), QStringLiteral("True")) ==
+        QLatin1String("True");
+    m_navigator->setVisible(navigatorVisible);
+    m_menus->navigator->setChecked(navigatorVisible);
 
-    // 9-11. Band layout, the bands' visibility with both check marks, the container.
-    m_bands->loadLayout();
-    for (int bar = 1; bar <= 4; ++bar)
-        m_viewToggles->setVisible(bar,
-                                  Settings::readBool(QLatin1String(kBandVisibilityKeys[bar - 1])));
-    m_bands->updateVisibility();
-    // 12. The typed history.
-    m_addressPanel->loadHistory();
-    // 13. Status bar visibility.
-    const bool statusVisible = Settings::readBool(QStringLiteral("StatusBarVisible"));
-    statusBar()->setVisible(statusVisible);
-    m_menus->action(QStringLiteral("mnuViewStatusBar"))->setChecked(statusVisible);
+    restoreBars();
 
-    // 14-17. The preferences into AppSettings.
+    // The preferences into the settings record.
     AppSettings& app = appSettings();
     app.readGeneral();
     // The Quick Notes pane's visibility is applied here once the pane exists.
     app.readQuickNotesLook();
     app.readUserLinks();
-    m_sitesToolbar->RefreshUserLinks(app.userLinks);
+    m_sitesToolbar->setUserLinks(app.userLinks);
     app.readPopUp();
-    // 18. The tray icon is added here when MinimizeToTray is on, once it exists.
+    // The tray icon is added here when the tray option is on, once it exists.
     trace("settings loaded");
 
-    // 20. Menu pictures.
-    m_menus->applyImages();
+    // The menus got their pictures when they were built.
     trace("menu images set");
-    // 21. Status-bar panels are set up here once they exist; the tab bar draws its own icons.
+    // The status-bar panels are set up here once they exist; the tab bar draws its own icons.
     trace("1");
     trace("2");
     trace("3");
-    // 23. The default-browser check runs here once it exists.
+    // The default-browser check runs here once it exists.
     trace("4");
 
     openFirstDocuments(commandLine);
+    // A start with nothing to open (no saved documents) leaves the document commands off.
+    updateDocumentCommands();
     trace("processing command line done");
 
-    // 27. The notes file, then the blocked-sites file, are loaded here once they exist.
+    // The notes file, then the blocked-sites file, are loaded here once they exist.
     trace("loading notes done");
-    // 29. ShrinkNotes(true) runs here once the notes pane exists.
+    // The notes pane shrinks here once it exists.
     trace("shrinking notes done");
 
     applyResizeRule();
 }
 
-int MainWindow::readPixels(const QString& key, std::optional<int> currentPixels) {
-    // Keys without a default in the catalogue default to the window's current value.
-    const double dpi = logicalDpiX();
-    const float twips = currentPixels
-                            ? Settings::readPosition(key, float(pixelsToTwips(*currentPixels, dpi)))
-                            : Settings::readPosition(key);
-    const int pixels = twipsToPixels(twips, dpi);
-    m_readPositions.insert(key, {twips, pixels});
-    return pixels;
-}
-
-void MainWindow::writePixels(const QString& key, int pixels) {
-    const auto read = m_readPositions.constFind(key);
-    const float twips = read != m_readPositions.cend() && read->second == pixels
-                            ? read->first
-                            : float(pixelsToTwips(pixels, logicalDpiX()));
-    Settings::writePosition(key, twips);
-}
-
-void MainWindow::restoreGeometryFromStore() {
-    const int left = readPixels(QStringLiteral("MainLeft"));
-    const int top = readPixels(QStringLiteral("MainTop"));
-    const int width = readPixels(QStringLiteral("MainWidth"));
-    const int height = readPixels(QStringLiteral("MainHeight"));
-    move(left, top);
-    resize(width, height);
-    m_normalGeometry = QRect(left, top, width, height);
-    if (Settings::readBool(QStringLiteral("MainMaximized")))
-        setWindowState(windowState() | Qt::WindowMaximized);
-}
-
-void MainWindow::restoreNavigator() {
-    if (!m_navigator) {
-        m_navigator = new NavigatorWindow(m_documents->documents(), this);
-        m_navigator->setNewMenu(m_menus->NewPage());
-        connect(m_navigator, &NavigatorWindow::newRequested, this,
-                [this] { LoadNewDoc(appSettings().home1); });
-        connect(m_navigator, &NavigatorWindow::visibilityChanged, this, [this](bool visible) {
-            m_menus->action(QStringLiteral("mnuViewNavigator"))->setChecked(visible);
-        });
-        connect(m_documents, &DocumentArea::loadingAnimation, m_navigator, [this](bool on) {
-            if (on)
-                m_navigator->startLoadingAnimation();
-            else
-                m_navigator->stopLoadingAnimation();
-        });
-    }
-    const QRect g = m_navigator->frameGeometry();
-    const int left = readPixels(QStringLiteral("NavigatorLeft"), g.x());
-    const int top = readPixels(QStringLiteral("NavigatorTop"), g.y());
-    const int width = readPixels(QStringLiteral("NavigatorWidth"), g.width());
-    const int height = readPixels(QStringLiteral("NavigatorHeight"), g.height());
-    m_navigator->move(left, top);
-    m_navigator->resize(width, height);
-    const bool visible = Settings::readText(QStringLiteral("NavigatorVisible"),
-                                            QStringLiteral("True")) == QLatin1String("True");
-    m_navigator->setVisible(visible);
-    m_menus->action(QStringLiteral("mnuViewNavigator"))->setChecked(visible);
+void MainWindow::restoreBars() {
+    m_bands->loadLayout();
+    for (int bar = 1; bar <= 4; ++bar)
+        m_viewToggles->setVisible(bar,
+                                  Settings::readBool(QLatin1String(kBandVisibilityKeys[bar - 1])));
+    m_bands->updateVisibility();
+    m_addressPanel->loadHistory();
+    const bool statusVisible = Settings::readBool(QStringLiteral("StatusBarVisible"));
+    statusBar()->setVisible(statusVisible);
+    m_menus->statusBar->setChecked(statusVisible);
 }
 
 void MainWindow::openFirstDocuments(const QString& commandLine) {
     // The leading-quote rule was applied when the command line was read.
     if (!commandLine.isEmpty())
-        LoadNewDoc(commandLine);
+        openInNewDocument(commandLine);
     else if (appSettings().saveAllOnExit)
-        RestoreOpenDocuments();
+        m_savedDocuments->restore();
     else
-        LoadNewDoc(appSettings().home1);
+        openInNewDocument(appSettings().home1);
 }
 
-void MainWindow::LoadNewDoc(const QString& url) {
-    m_documents->LoadNewDoc(url);
+void MainWindow::openInNewDocument(const QString& address) {
+    m_documents->openInNewDocument(address);
 }
 
-void MainWindow::ModifyMenu() {
-    const bool enabled = appSettings().OpenDocCount > 0;
-    static const char* const kDocumentCommands[] = {
-        "mnuFileClose",        "mnuFileSaveAs",    "mnuFileProperties",  "mnuFilePageSetup",
-        "mnuFilePrintPreview", "mnuFilePrint",     "mnuEditIncFont",     "mnuEditDecFont",
-        "mnuEditResetFont",    "mnuEditSelectAll", "mnuEditFind",        "mnuAddToFav",
-        "mnuViewSource",       "mnuNavigateBack",  "mnuNavigateForward", "mnuNavigateStop",
-        "mnuNavigateRefresh"};
-    for (const char* name : kDocumentCommands) {
-        if (QAction* action = m_menus->action(QLatin1String(name)))
-            action->setEnabled(enabled);
-    }
+void MainWindow::updateDocumentCommands() {
+    const bool enabled = m_documents->count() > 0;
+    for (QAction* action : m_menus->documentCommands())
+        action->setEnabled(enabled);
     m_browseToolbar->setDocumentButtonsEnabled(enabled);
 }
 
-void MainWindow::SaveOpenDocuments() {
-    const DocumentSet& set = m_documents->documents();
-    Settings::writeInt16(QStringLiteral("DocumentCount"), static_cast<qint16>(set.count()));
-    for (int i = 1; i <= set.count(); ++i) {
-        if (const DocumentWindow* doc = m_documents->document(i))
-            Settings::writeText(numberedKey(QStringLiteral("Document"), i),
-                                doc->WebBrowser1()->LocationURL());
-    }
-}
-
-void MainWindow::RestoreOpenDocuments() {
-    const qint16 count = Settings::readInt16(QStringLiteral("DocumentCount"));
-    for (int i = 1; i <= count; ++i)
-        LoadNewDoc(
-            Settings::readText(numberedKey(QStringLiteral("Document"), i), appSettings().home1));
-}
-
-void MainWindow::mnuFileExit_Click() {
-    close();
-}
-
-void MainWindow::mnuFileNew_Click() {
-    LoadNewDoc(appSettings().home1);
-}
-
-// Other windows and the keyboard hook reach these commands through the frame.
-void MainWindow::mnuNewPageBlank_Click() {
-    m_commands->mnuNewPageBlank_Click();
-}
-
-void MainWindow::mnuNavigateStop_Click() {
-    m_commands->StopLoading();
-}
-
-void MainWindow::mnuFileOpen_Click() {
-    m_commands->mnuFileOpen_Click();
-}
-
-void MainWindow::mnuNavigateSearch_Click() {
-    m_commands->OpenSearch();
-}
-
-void MainWindow::Home() {
-    m_commands->Home();
-}
-
-void MainWindow::mnuViewNavigator_Click() {
-    QAction* item = m_menus->action(QStringLiteral("mnuViewNavigator"));
-    m_navigator->setVisible(item->isChecked());
-}
-
-void MainWindow::MDIForm_MouseMove() {
-    if (m_navigator)
-        m_navigator->startShrink();
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The mouse over the frame's free area shrinks the Navigator.
     if (watched == m_mdi->viewport() && event->type() == QEvent::MouseMove)
-        MDIForm_MouseMove();
+        m_navigator->startShrink();
     return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::runHookAction(HookAction action, bool shift) {
     switch (action) {
     case HookAction::FocusAddressBar:
-        m_addressPanel->AddressBar()->setFocus(Qt::ShortcutFocusReason);
+        m_addressPanel->addressBox()->setFocus(Qt::ShortcutFocusReason);
         break;
     case HookAction::Stop:
-        mnuNavigateStop_Click();
+        m_commands->stop();
         break;
     case HookAction::SwitchTab: {
         TabBar* tabs = tabBar();
         const int next = nextTabIndex(tabs->count(), tabs->currentIndex() + 1, shift);
         if (next > 0) {
             tabs->setCurrentIndex(next - 1);
-            m_documents->vbalDTabControl1_TabClick(next, Qt::LeftButton);
+            m_documents->tabClicked(next, Qt::LeftButton);
         }
         break;
     }
     case HookAction::Home:
-        Home();
+        m_commands->goHome();
         break;
     case HookAction::FileNew:
-        mnuFileNew_Click();
+        m_commands->newHome1Document();
         break;
     case HookAction::FileOpen:
-        mnuFileOpen_Click();
+        m_commands->openFile();
         break;
     case HookAction::Search:
-        mnuNavigateSearch_Click();
+        m_commands->openSearch();
         break;
     case HookAction::None:
         break;
@@ -479,7 +365,7 @@ void MainWindow::removeHandOver() {
 
 void MainWindow::handOverReceived(const QString& text, const QString& workingDirectory) {
     const QString target = resolveAgainst(text, workingDirectory);
-    LoadNewDoc(target);
+    openInNewDocument(target);
     if (DocumentWindow* doc = activeDocument())
         doc->setWindowTitle(target);
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
@@ -492,15 +378,7 @@ void MainWindow::handOverReceived(const QString& text, const QString& workingDir
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
-        m_normalGeometry.setSize(size());
     applyResizeRule();
-}
-
-void MainWindow::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
-        m_normalGeometry.moveTopLeft(pos());
 }
 
 void MainWindow::applyResizeRule() {
@@ -511,10 +389,20 @@ void MainWindow::applyResizeRule() {
     tabBar()->resize(twipsToPixels(tabBarWidth, dpi), m_tabPanel->minimumHeight());
 }
 
-void MainWindow::Form_Activate() {
-    // The browse toolbar takes its stored layout each time the window becomes active.
-    QCoreApplication::processEvents();
-    m_browseToolbar->restoreLayout();
+void MainWindow::updateTitle() {
+    if (m_title.isEmpty())
+        return;
+    // The multiple-document area adds the maximized document's title by itself, from whatever
+    // title the frame has then, so it doubles when documents change: the frame sets its own.
+    QString title = m_title;
+    const QMdiSubWindow* sub = m_mdi->activeSubWindow();
+    if (sub && sub->isMaximized() && !sub->windowTitle().isEmpty())
+        title += QStringLiteral(" - [") + sub->windowTitle() + QLatin1Char(']');
+    if (windowTitle() != title) {
+        m_settingTitle = true;
+        setWindowTitle(title);
+        m_settingTitle = false;
+    }
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -528,84 +416,80 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_unloaded)
-        Form_Activate();
-    // Minimizing into the tray (the resize rule's last step) belongs here once the tray
-    // icon exists: without one to come back from, the window must never hide.
+    switch (event->type()) {
+    case QEvent::ActivationChange:
+        // The browse toolbar takes its stored layout each time the window becomes active.
+        if (isActiveWindow() && !m_unloaded) {
+            QCoreApplication::processEvents();
+            m_browseToolbar->restoreLayout();
+        }
+        break;
+    case QEvent::WindowTitleChange:
+        if (!m_settingTitle)
+            QTimer::singleShot(0, this, &MainWindow::updateTitle);
+        break;
+    default:
+        break;
+    }
+    // Minimizing into the tray belongs here once the tray icon exists: without one to come
+    // back from, the window must never hide.
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_unloaded) {
-        QueryUnload();
+        beforeClose();
         m_documents->closeAll();
-        Unload();
+        unload();
     }
     event->accept();
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
-void MainWindow::QueryUnload() {
+void MainWindow::beforeClose() {
     if (appSettings().saveAllOnExit)
-        SaveOpenDocuments();
+        m_savedDocuments->save();
     if (appSettings().cleanOnExit) {
         m_addressPanel->clearHistory();
-        m_engines.CleanHistory();
+        m_engines.cleanHistory();
     }
 }
 
-void MainWindow::writeGeometry() {
-    // A maximized window keeps the size it had before, so restoring it is no surprise.
-    const QRect g = m_normalGeometry;
-    writePixels(QStringLiteral("MainLeft"), g.x());
-    writePixels(QStringLiteral("MainTop"), g.y());
-    writePixels(QStringLiteral("MainWidth"), g.width());
-    writePixels(QStringLiteral("MainHeight"), g.height());
-    const QRect n = m_navigator->frameGeometry();
-    writePixels(QStringLiteral("NavigatorLeft"), n.x());
-    writePixels(QStringLiteral("NavigatorTop"), n.y());
-    writePixels(QStringLiteral("NavigatorWidth"), n.width());
-    writePixels(QStringLiteral("NavigatorHeight"), n.height());
-}
-
-void MainWindow::Unload() {
+void MainWindow::unload() {
     m_unloaded = true;
-    // 1. No more hand-overs or hooked keys.
+    // No more hand-overs or hooked keys.
     removeHandOver();
     m_keyboardHook->remove();
-    // 2. The engine is left at the medium text size.
-    m_commands->mnuEditResetFont_Click();
+    // The engine is left at the medium text size.
+    m_commands->resetFont();
 
-    // 3-4. Geometry when not minimized; the maximized state in any case.
+    // Geometry when not minimized; the maximized state in any case.
     if (!isMinimized())
-        writeGeometry();
-    Settings::writeBool(QStringLiteral("MainMaximized"), isMaximized());
+        m_placement->saveGeometry(m_navigator);
+    m_placement->saveMaximized();
     Settings::writeText(QStringLiteral("NavigatorVisible"),
                         m_navigator->isHidden() ? QStringLiteral("False") : QStringLiteral("True"));
 
-    // 5-6. Band visibility, the band layout and the browse toolbar's layout.
+    // Band visibility, the band layout and the browse toolbar's layout.
     for (int bar = 1; bar <= 4; ++bar)
         Settings::writeBool(QLatin1String(kBandVisibilityKeys[bar - 1]),
                             m_viewToggles->isVisible(bar));
     m_bands->saveLayout();
     m_browseToolbar->saveLayout();
-    // 7. The typed history.
     m_addressPanel->saveHistory();
 
-    // 8. Status bar and the preferences.
     Settings::writeBool(QStringLiteral("StatusBarVisible"), !statusBar()->isHidden());
     appSettings().write();
-    // 9.
     if (appSettings().cleanOnExit)
         Settings::writeInt16(QStringLiteral("QSearchSearchListCount"), 0);
 
-    // 10. The Navigator closes for good; the tray and password windows follow here.
-    m_navigator->setProperty("Tag", QStringLiteral("1"));
+    // The Navigator closes for good; the tray and password windows follow here.
+    m_navigator->allowClose();
     m_navigator->close();
-    // 11. The tray icon is removed here once it exists.
-    // 12. The notes and blocked-sites files are saved here once they exist.
+    // The tray icon is removed here once it exists.
+    // The notes and blocked-sites files are saved here once they exist.
 
     SettingsStore::sync();
-    // 13. Last: a new instance may start from here on.
+    // Last: a new instance may start from here on.
     releaseSingleInstance();
 }
 

@@ -2,12 +2,12 @@
 
 #include "frame/keyrules.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
-#include <optional>
+#include <memory>
 
+class QLabel;
 class QMdiArea;
 
 namespace kelvane {
@@ -22,40 +22,31 @@ class EngineFactory;
 class FindBar;
 class HandOverServer;
 class KeyboardHook;
-class MainMenus;
 class NavigatorWindow;
+class SavedDocuments;
 class SitesToolbar;
 class TabBar;
 class ViewToggles;
+class WindowPlacement;
+struct MainMenus;
 
-// The main frame (frmMain): a multiple-document window around a QMdiArea. It composes the
-// bars, the menus, the document area and the Navigator, runs the load sequence before it is
-// first shown, and the close request and unload when it closes, in the order the browser
-// relies on.
+// The main frame: a multiple-document window around a QMdiArea. It composes the bars, the
+// menus, the document area and the Navigator, runs the load sequence before it is first shown,
+// and the close request and unload when it closes, in the order the browser relies on.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // handOver: the server later starts hand their command line to; null for none.
     MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The load sequence. commandLine is the address or path the program was started with.
-    void Form_Load(const QString& commandLine);
+    void load(const QString& commandLine);
 
-    // Public operations other windows call.
-    void LoadNewDoc(const QString& url);
-    void ModifyMenu();
-    void SaveOpenDocuments();
-    void RestoreOpenDocuments();
-    void Home();
-    void mnuFileExit_Click();
-    void mnuNavigateStop_Click();
-    void mnuFileNew_Click();
-    void mnuFileOpen_Click();
-    void mnuNavigateSearch_Click();
-    void mnuNewPageBlank_Click();
-    void mnuViewNavigator_Click();
-    void MDIForm_MouseMove();
-
+    // Opens an address, a path or a shortcut in a new document that becomes active.
+    void openInNewDocument(const QString& address);
+    // Enables the commands that need a document exactly while one is open.
+    void updateDocumentCommands();
     // A second start handed over its command line.
     void handOverReceived(const QString& text, const QString& workingDirectory);
     // What the keyboard hook decided for a key.
@@ -64,7 +55,7 @@ public:
     bool isUnloaded() const { return m_unloaded; }
     DocumentArea& documentArea() const { return *m_documents; }
     DocumentWindow* activeDocument() const;
-    MainMenus& menus() const { return *m_menus; }
+    const MainMenus& menus() const { return *m_menus; }
     QMdiArea* mdiArea() const { return m_mdi; }
     AddressPanel* addressPanel() const { return m_addressPanel; }
     BandContainer* bands() const { return m_bands; }
@@ -79,7 +70,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,21 +77,18 @@ protected:
 private:
     void buildWindow();
     void buildBands();
-    void showBandPopup(const QPoint& globalPos, bool withCustomize);
-    void addressNavigate(const QString& text);
-    void Form_Activate();
+    void createNavigator();
     void connectMenus();
-    void restoreGeometryFromStore();
-    void restoreNavigator();
+    void showBarsMenu(const QPoint& globalPos, bool withCustomize);
+    void navigateTo(const QString& text);
+    void restoreBars();
     void openFirstDocuments(const QString& commandLine);
     void applyResizeRule();
-    void QueryUnload();
-    void Unload();
-    void writeGeometry();
+    void updateTitle();
+    void beforeClose();
+    void unload();
     void installHandOver();
     void removeHandOver();
-    int readPixels(const QString& key, std::optional<int> currentPixels = std::nullopt);
-    void writePixels(const QString& key, int pixels);
 
     EngineFactory& m_engines;
     QPointer<HandOverServer> m_handOver;
@@ -110,20 +97,21 @@ private:
     QWidget* m_tabPanel;
     AddressPanel* m_addressPanel;
     DocumentArea* m_documents;
-    MainMenus* m_menus;
+    std::unique_ptr<MainMenus> m_menus;
+    CommandSet* m_commands;
+    WindowPlacement* m_placement;
+    std::unique_ptr<SavedDocuments> m_savedDocuments;
+    QLabel* m_statusText = nullptr;
     BandContainer* m_bands = nullptr;
     BrowseToolbar* m_browseToolbar = nullptr;
     SitesToolbar* m_sitesToolbar = nullptr;
     ViewToggles* m_viewToggles = nullptr;
-    CommandSet* m_commands = nullptr;
     FindBar* m_findBar = nullptr;
     NavigatorWindow* m_navigator = nullptr;
+    QString m_title;
     bool m_unloaded = false;
     bool m_shownOnce = false;
-    // Positions as read (twips, pixels): an unchanged window writes back the same twips.
-    QHash<QString, std::pair<float, int>> m_readPositions;
-    // The last geometry the window had in the normal state (the one a maximized window keeps).
-    QRect m_normalGeometry;
+    bool m_settingTitle = false;
 };
 
 } // namespace kelvane

@@ -1,7 +1,6 @@
 #include "frame/menus.h"
 
-#include "ui/menuimages.h"
-#include "ui/menupictures.h"
+#include "ui/pictures.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -12,178 +11,155 @@ namespace kelvane {
 
 namespace {
 
-enum Flag : unsigned {
-    None = 0,
-    Submenu = 1,   // the row opens a menu of the rows indented below it
-    Checkable = 2, // carries a check mark (checked at first)
-    Hidden = 4,
-    HookKey = 8, // the shortcut is shown, but the keyboard hook serves it
+// Builds one menu; captions are string identifiers.
+class MenuBuilder {
+public:
+    explicit MenuBuilder(QMenu* menu)
+        : m_menu(menu) {}
+
+    QAction* item(const char* captionId, const char* shortcut = "") {
+        QAction* action = m_menu->addAction(QLatin1String(captionId));
+        if (*shortcut)
+            action->setShortcut(QKeySequence(QLatin1String(shortcut)));
+        return action;
+    }
+    // An item with a picture, shown whatever the desktop's default for menu icons is: the
+    // pictures are part of the menus' look.
+    QAction* item(const char* captionId, Picture picture, const char* shortcut = "") {
+        QAction* action = item(captionId, shortcut);
+        action->setIcon(kelvane::picture(picture));
+        action->setIconVisibleInMenu(true);
+        return action;
+    }
+    // The keyboard hook serves these keys; the menu only shows them (and acts on them while
+    // it is open).
+    QAction* hookItem(const char* captionId, Picture picture, const char* shortcut) {
+        QAction* action = item(captionId, picture, shortcut);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        return action;
+    }
+    QAction* check(const char* captionId) {
+        QAction* action = item(captionId);
+        action->setCheckable(true);
+        action->setChecked(true);
+        return action;
+    }
+    QMenu* submenu(const char* captionId) { return m_menu->addMenu(QLatin1String(captionId)); }
+    void separator() { m_menu->addSeparator(); }
+
+private:
+    QMenu* m_menu;
 };
 
-struct Item {
-    int depth; // 0: a top-level menu (or popup), 1: in it, 2: in a submenu
-    const char* name;
-    const char* caption; // a string identifier, "-" for a separator, "" for none
-    const char* shortcut;
-    unsigned flags;
-};
-
-// clang-format off
-const Item kItems[] = {
-    {0, "mnuFile", "1000", "", Submenu},
-    {1, "mnuFileNew", "1001", "Ctrl+N", HookKey},
-    {1, "mnuFileOpen", "1002", "Ctrl+O", HookKey},
-    {1, "mnuFileClose", "1003", "", None},
-    {1, "mnuFileBar0", "-", "", None},
-    {1, "mnuFileSaveAs", "1005", "", None},
-    {1, "mnuFileBar1", "-", "", None},
-    {1, "mnuFileProperties", "1007", "", None},
-    {1, "mnuFileBar2", "-", "", None},
-    {1, "mnuFilePageSetup", "1008", "", None},
-    {1, "mnuFilePrintPreview", "1067", "", None},
-    {1, "mnuFilePrint", "1010", "Ctrl+P", None},
-    {1, "mnuFileBar3", "-", "", None},
-    {1, "mnuFileMRU1", "", "", Hidden},
-    {1, "mnuFileMRU2", "", "", Hidden},
-    {1, "mnuFileMRU3", "", "", Hidden},
-    {1, "mnuFileBar5", "-", "", Hidden},
-    {1, "mnuFileExit", "1012", "", None},
-    {0, "mnuEdit", "1013", "", Submenu},
-    {1, "mnuEditCut", "1015", "", None},
-    {1, "mnuEditCopy", "1016", "", None},
-    {1, "mnuEditPaste", "1017", "", None},
-    {1, "mnuEditBar0", "-", "", None},
-    {1, "mnuEditIncFont", "1068", "Ctrl+I", None},
-    {1, "mnuEditDecFont", "1069", "Ctrl+E", None},
-    {1, "mnuEditResetFont", "1070", "", None},
-    {1, "mnuEditBar1", "-", "", None},
-    {1, "mnuEditSelectAll", "1071", "", None},
-    {1, "mnuEditBar2", "-", "", None},
-    {1, "mnuEditFind", "1072", "Ctrl+F", None},
-    {0, "mnuView", "1019", "", Submenu},
-    {1, "mnuViewBrowseToolbar", "1073", "", Checkable},
-    {1, "mnuViewSitesToolbar", "1074", "", Checkable},
-    {1, "mnuViewAddressBar", "1075", "", Checkable},
-    {1, "mnuViewTabsBar", "1076", "", Checkable},
-    {1, "mnuViewStatusBar", "1021", "", Checkable},
-    {1, "mnuViewNavigator", "1077", "", Checkable},
-    {1, "mnuViewBar0", "-", "", None},
-    {1, "mnuViewFav", "1078", "", None},
-    {1, "mnuAddToFav", "1079", "", None},
-    {1, "mnuViewOrgFav", "1080", "", None},
-    {1, "mnuViewBar1", "-", "", None},
-    {1, "mnuViewTabs", "1081", "", Submenu},
-    {2, "mnuViewTabsShrinkAll", "1082", "", None},
-    {2, "mnuViewTabsShrinkAllbutActive", "1083", "", None},
-    {2, "mnuViewTabsResetAll", "1084", "", None},
-    {1, "mnuViewBar4", "-", "", None},
-    {1, "mnuQSource", "1085", "F9", None},
-    {1, "mnuViewBar2", "-", "", None},
-    {1, "mnuViewSource", "1086", "", None},
-    {1, "mnuViewBar3", "-", "", None},
-    {1, "mnuViewInternetOptions", "1128", "", None},
-    {1, "mnuViewOptions", "1023", "", None},
-    {0, "mnuNavigate1", "1087", "", Submenu},
-    {1, "mnuNavigateBack", "1088", "F3", None},
-    {1, "mnuNavigateForward", "1089", "F4", None},
-    {1, "mnuNavigateStop", "1090", "", None},
-    {1, "mnuNavigateRefresh", "1091", "F5", None},
-    {1, "mnuFileBa", "-", "", None},
-    {1, "mnuNavigateHome1", "1092", "F1", None},
-    {1, "mnuNavigateHome2", "1093", "F2", None},
-    {1, "mnuNavigatorBar1", "-", "", None},
-    {1, "mnuNavigateMail", "1094", "Ctrl+M", None},
-    {1, "mnuNavigateSearch", "1095", "Ctrl+S", HookKey},
-    {1, "mnuNavigateNews", "1096", "Ctrl+W", None},
-    {0, "mnuWindow", "1025", "", Submenu},
-    {1, "mnuWindowNewWindow", "1026", "", None},
-    {1, "mnuWindowBar0", "-", "", None},
-    {1, "mnuWindowCascade", "1027", "", None},
-    {1, "mnuWindowTileHorizontal", "1028", "", None},
-    {1, "mnuWindowTileVertical", "1029", "", None},
-    {1, "mnuWindowArrangeIcons", "1030", "", None},
-    {0, "mnuHelp", "1031", "", Submenu},
-    {1, "mnuHelpOnTheWeb", "1097", "", None},
-    {1, "mnuHelpContents", "1098", "", None},
-    {1, "mnuHelpBar0", "-", "", None},
-    {1, "mnuHelpAbout", "1034", "", None},
-    {0, "mnuNewPage", "", "", Submenu | Hidden},
-    {1, "mnuNewHome1", "1092", "", None},
-    {1, "mnuNewHome2", "1093", "", None},
-    {1, "mnuNewBar1", "-", "", None},
-    {1, "mnuNewPageBlank", "1099", "", None},
-    {1, "mnuNewCurrent", "1100", "", None},
-    {1, "mnuNewBar0", "-", "", None},
-    {1, "mnuNewEmail", "1094", "", None},
-    {1, "mnuNewSearch", "1095", "", None},
-    {1, "mnuNewNews", "1096", "", None},
-    {0, "mnuCustom", "", "", Submenu | Hidden},
-    {1, "mnuCustomBrowseTB", "1073", "", Checkable},
-    {1, "mnuCustomSitesTB", "1074", "", Checkable},
-    {1, "mnuCustomAddressBar", "1075", "", Checkable},
-    {1, "mnuCustomTabsBar", "1076", "", Checkable},
-};
-// clang-format on
+QMenu* topMenu(QMainWindow* window, const char* captionId) {
+    return window->menuBar()->addMenu(QLatin1String(captionId));
+}
 
 } // namespace
 
-MainMenus::MainMenus(QMainWindow* window)
-    : QObject(window) {
-    QMenu* parents[3] = {nullptr, nullptr, nullptr};
-    for (const Item& item : kItems) {
-        const QString name = QLatin1String(item.name);
-        const QString caption = QLatin1String(item.caption);
-        m_order.append(name);
-        QAction* action = nullptr;
-        if (item.flags & Submenu) {
-            auto* menu = new QMenu(caption, window);
-            menu->setObjectName(name);
-            if (item.depth == 0 && !(item.flags & Hidden))
-                window->menuBar()->addMenu(menu);
-            else if (item.depth > 0)
-                parents[item.depth - 1]->addMenu(menu);
-            parents[item.depth] = menu;
-            m_menus.insert(name, menu);
-            action = menu->menuAction();
-        } else {
-            QMenu* parent = parents[item.depth - 1];
-            action =
-                caption == QLatin1String("-") ? parent->addSeparator() : parent->addAction(caption);
-            if (item.flags & Checkable) {
-                action->setCheckable(true);
-                action->setChecked(true);
-            }
-        }
-        action->setObjectName(name);
-        action->setVisible(!(item.flags & Hidden) || (item.flags & Submenu));
-        const QKeySequence keys(QLatin1String(item.shortcut));
-        if (!keys.isEmpty()) {
-            action->setShortcut(keys);
-            // Keys the hook serves are shown in the menu but only act while it is open.
-            action->setShortcutContext((item.flags & HookKey) ? Qt::WidgetShortcut
-                                                              : Qt::WindowShortcut);
-        }
-        m_actions.insert(name, action);
-    }
+MainMenus::MainMenus(QMainWindow* window) {
+    MenuBuilder file(topMenu(window, "1000"));
+    newDocument = file.hookItem("1001", Picture::MenuNew, "Ctrl+N");
+    open = file.hookItem("1002", Picture::MenuOpen, "Ctrl+O");
+    close = file.item("1003");
+    file.separator();
+    saveAs = file.item("1005", Picture::MenuSave);
+    file.separator();
+    properties = file.item("1007");
+    file.separator();
+    pageSetup = file.item("1008");
+    printPreview = file.item("1067");
+    print = file.item("1010", Picture::MenuPrint, "Ctrl+P");
+    file.separator();
+    exit = file.item("1012");
+
+    MenuBuilder edit(topMenu(window, "1013"));
+    cut = edit.item("1015", Picture::MenuCut);
+    copy = edit.item("1016", Picture::MenuCopy);
+    paste = edit.item("1017", Picture::MenuPaste);
+    edit.separator();
+    increaseFont = edit.item("1068", Picture::MenuFontUp, "Ctrl+I");
+    decreaseFont = edit.item("1069", Picture::MenuFontDown, "Ctrl+E");
+    resetFont = edit.item("1070");
+    edit.separator();
+    selectAll = edit.item("1071");
+    edit.separator();
+    find = edit.item("1072", Picture::MenuFind, "Ctrl+F");
+
+    MenuBuilder view(topMenu(window, "1019"));
+    browseToolbar = view.check("1073");
+    sitesToolbar = view.check("1074");
+    addressBar = view.check("1075");
+    tabsBar = view.check("1076");
+    statusBar = view.check("1021");
+    navigator = view.check("1077");
+    view.separator();
+    favorites = view.item("1078", Picture::MenuFavorites);
+    addToFavorites = view.item("1079");
+    organizeFavorites = view.item("1080");
+    view.separator();
+    MenuBuilder tabs(view.submenu("1081"));
+    shrinkAllTabs = tabs.item("1082");
+    shrinkAllTabsButActive = tabs.item("1083");
+    resetAllTabs = tabs.item("1084");
+    view.separator();
+    quickSearch = view.item("1085", Picture::MenuFind, "F9");
+    view.separator();
+    source = view.item("1086", Picture::MenuSource);
+    view.separator();
+    internetOptions = view.item("1128", Picture::MenuOptions);
+    options = view.item("1023", Picture::MenuOptions);
+
+    MenuBuilder navigate(topMenu(window, "1087"));
+    back = navigate.item("1088", Picture::MenuBack, "F3");
+    forward = navigate.item("1089", Picture::MenuForward, "F4");
+    stop = navigate.item("1090", Picture::MenuStop);
+    refresh = navigate.item("1091", "F5");
+    navigate.separator();
+    home1 = navigate.item("1092", Picture::MenuHome1, "F1");
+    home2 = navigate.item("1093", Picture::MenuHome2, "F2");
+    navigate.separator();
+    mail = navigate.item("1094", Picture::MenuMail, "Ctrl+M");
+    search = navigate.hookItem("1095", Picture::MenuSearch, "Ctrl+S");
+    news = navigate.item("1096", Picture::MenuNews, "Ctrl+W");
+
+    windowMenu = topMenu(window, "1025");
+    MenuBuilder windows(windowMenu);
+    newWindow = windows.item("1026", Picture::MenuNew);
+    windows.separator();
+    cascade = windows.item("1027");
+    tileHorizontally = windows.item("1028");
+    tileVertically = windows.item("1029");
+    arrangeIcons = windows.item("1030");
+
+    MenuBuilder help(topMenu(window, "1031"));
+    helpOnTheWeb = help.item("1097");
+    helpContents = help.item("1098");
+    help.separator();
+    about = help.item("1034");
+
+    newPageMenu = new QMenu(window);
+    MenuBuilder newPage(newPageMenu);
+    newHome1 = newPage.item("1092");
+    newHome2 = newPage.item("1093");
+    newPage.separator();
+    newBlank = newPage.item("1099");
+    newCurrentPage = newPage.item("1100");
+    newPage.separator();
+    newMail = newPage.item("1094");
+    newSearch = newPage.item("1095");
+    newNews = newPage.item("1096");
+
+    barsMenu = new QMenu(window);
+    MenuBuilder bars(barsMenu);
+    for (const char* captionId : {"1073", "1074", "1075", "1076"})
+        barsMenuItems.append(bars.check(captionId));
 }
 
-QAction* MainMenus::action(const QString& name) const {
-    return m_actions.value(name);
-}
-
-QMenu* MainMenus::menu(const QString& name) const {
-    return m_menus.value(name);
-}
-
-void MainMenus::applyImages() const {
-    for (const MenuImageAssignment& assignment : menuImageAssignments()) {
-        if (QAction* item = action(assignment.item)) {
-            item->setIcon(menuPicture(assignment.key));
-            // Shown whatever the desktop's default for menu icons is: the pictures are part of
-            // the menus' look.
-            item->setIconVisibleInMenu(true);
-        }
-    }
+QList<QAction*> MainMenus::documentCommands() const {
+    return {close,        saveAs,       properties, pageSetup, printPreview, print,
+            increaseFont, decreaseFont, resetFont,  selectAll, find,         addToFavorites,
+            source,       back,         forward,    stop,      refresh};
 }
 
 } // namespace kelvane

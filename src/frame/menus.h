@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QHash>
-#include <QObject>
+#include <QList>
 
 class QAction;
 class QMainWindow;
@@ -9,31 +8,86 @@ class QMenu;
 
 namespace kelvane {
 
-// The main window's menu tree: the menu bar (File, Edit, View, Navigate, Window, Help) and
-// the two popups that never appear in it (mnuNewPage of the New button, mnuCustom of the bars).
-// Captions hold string identifiers until the window applies the string table.
-class MainMenus : public QObject {
-    Q_OBJECT
-public:
+// The main window's menus: the menu bar (File, Edit, View, Navigate, Window, Help) and the two
+// pop-ups that never appear in it, the New button's menu and the bars' menu. Captions hold
+// string identifiers until the window applies the string table. The frame connects the items.
+struct MainMenus {
     explicit MainMenus(QMainWindow* window);
 
-    // An item (or a menu's own action) by its name, e.g. "mnuFileNew"; null when unknown.
-    QAction* action(const QString& name) const;
-    QMenu* menu(const QString& name) const;
-    QMenu* NewPage() const { return menu(QStringLiteral("mnuNewPage")); }
-    QMenu* Custom() const { return menu(QStringLiteral("mnuCustom")); }
+    // File
+    QAction* newDocument;
+    QAction* open;
+    QAction* close;
+    QAction* saveAs;
+    QAction* properties;
+    QAction* pageSetup;
+    QAction* printPreview;
+    QAction* print;
+    QAction* exit;
+    // Edit
+    QAction* cut;
+    QAction* copy;
+    QAction* paste;
+    QAction* increaseFont;
+    QAction* decreaseFont;
+    QAction* resetFont;
+    QAction* selectAll;
+    QAction* find;
+    // View; the first six are check marks, bars 1 to 4 first.
+    QAction* browseToolbar;
+    QAction* sitesToolbar;
+    QAction* addressBar;
+    QAction* tabsBar;
+    QAction* statusBar;
+    QAction* navigator;
+    QAction* favorites;
+    QAction* addToFavorites;
+    QAction* organizeFavorites;
+    QAction* shrinkAllTabs;
+    QAction* shrinkAllTabsButActive;
+    QAction* resetAllTabs;
+    QAction* quickSearch;
+    QAction* source;
+    QAction* internetOptions;
+    QAction* options;
+    // Navigate
+    QAction* back;
+    QAction* forward;
+    QAction* stop;
+    QAction* refresh;
+    QAction* home1;
+    QAction* home2;
+    QAction* mail;
+    QAction* search;
+    QAction* news;
+    // Window; the list of open documents follows arrangeIcons.
+    QMenu* windowMenu;
+    QAction* newWindow;
+    QAction* cascade;
+    QAction* tileHorizontally;
+    QAction* tileVertically;
+    QAction* arrangeIcons;
+    // Help
+    QAction* helpOnTheWeb;
+    QAction* helpContents;
+    QAction* about;
 
-    // Gives the 24 menu items their pictures, in the start-up's order; every other item keeps
-    // none.
-    void applyImages() const;
+    // The New button's pop-up: each opens a new document.
+    QMenu* newPageMenu;
+    QAction* newHome1;
+    QAction* newHome2;
+    QAction* newBlank;
+    QAction* newCurrentPage;
+    QAction* newMail;
+    QAction* newSearch;
+    QAction* newNews;
 
-    // Item names in menu order, separators included.
-    const QStringList& names() const { return m_order; }
+    // The bars' pop-up: check marks of bars 1 to 4.
+    QMenu* barsMenu;
+    QList<QAction*> barsMenuItems;
 
-private:
-    QHash<QString, QAction*> m_actions;
-    QHash<QString, QMenu*> m_menus;
-    QStringList m_order;
+    // The commands that act on an open document: enabled exactly while one is open.
+    QList<QAction*> documentCommands() const;
 };
 
 } // namespace kelvane

@@ -41,16 +41,10 @@ void ViewToggles::bind(int bar, QAction* viewItem, QAction* popupTwin) {
 }
 
 void ViewToggles::bindMenus(const MainMenus& menus) {
-    static const char* const kNames[4][2] = {
-        {"mnuViewBrowseToolbar", "mnuCustomBrowseTB"},
-        {"mnuViewSitesToolbar", "mnuCustomSitesTB"},
-        {"mnuViewAddressBar", "mnuCustomAddressBar"},
-        {"mnuViewTabsBar", "mnuCustomTabsBar"},
-    };
-    for (int bar = 1; bar <= 4; ++bar) {
-        bind(bar, menus.action(QLatin1String(kNames[bar - 1][0])),
-             menus.action(QLatin1String(kNames[bar - 1][1])));
-    }
+    QAction* const viewItems[] = {menus.browseToolbar, menus.sitesToolbar, menus.addressBar,
+                                  menus.tabsBar};
+    for (int bar = 1; bar <= 4; ++bar)
+        bind(bar, viewItems[bar - 1], menus.barsMenuItems.value(bar - 1));
 }
 
 void ViewToggles::toggle(int bar) {

@@ -10,11 +10,11 @@ class QAction;
 namespace kelvane {
 
 class BandContainer;
-class MainMenus;
+struct MainMenus;
 
 // The view toggles of the four bars: bar b (1 browse toolbar, 2 sites toolbar, 3 address bar,
-// 4 tabs bar) has a View menu item, its twin in the band popup mnuCustom, and band b of the
-// container. The marks of both items always equal the band's visibility.
+// 4 tabs bar) has a View menu item, its twin in the bars' pop-up, and band b of the container. The
+// marks of both items always equal the band's visibility.
 class ViewToggles : public QObject {
     Q_OBJECT
 public:
@@ -22,7 +22,7 @@ public:
 
     // Binds bar b's items; triggering either runs the View item's handler.
     void bind(int bar, QAction* viewItem, QAction* popupTwin);
-    // Binds mnuViewBrowseToolbar / mnuCustomBrowseTB, ... mnuViewTabsBar / mnuCustomTabsBar.
+    // Binds the View menu's four bar items and their twins in the bars' pop-up.
     void bindMenus(const MainMenus& menus);
 
     // The View item's handler: its mark is inverted, the twin gets the same mark, the band

@@ -1,34 +1,32 @@
 #include "frame/zoomrule.h"
 
+#include "platform/engine/engine.h"
+
 #include <algorithm>
 
-namespace kelvane::zoomrule {
+namespace kelvane {
 
 namespace {
 
-// An engine only reports sizes 0..4; anything else is read as the nearest of them, so no
-// command steps outside the range or runs a reset hundreds of times.
 int clamped(int level) {
-    return std::clamp(level, kSmallest, kLargest);
+    return std::clamp(level, kZoomLevelMin, kZoomLevelMax);
 }
 
 } // namespace
 
-int increased(int level) {
-    level = clamped(level);
-    return level < kLargest ? level + 1 : kLargest;
+int increasedZoomLevel(int level) {
+    return std::min(clamped(level) + 1, kZoomLevelMax);
 }
 
-int decreased(int level) {
-    level = clamped(level);
-    return level > kSmallest ? level - 1 : kSmallest;
+int decreasedZoomLevel(int level) {
+    return std::max(clamped(level) - 1, kZoomLevelMin);
 }
 
-ResetSteps resetSteps(int level) {
+ZoomResetSteps zoomResetSteps(int level) {
     level = clamped(level);
-    if (level >= kMedium)
-        return {level - kMedium, false};
-    return {kMedium - level, true};
+    if (level >= kZoomLevelMedium)
+        return {level - kZoomLevelMedium, false};
+    return {kZoomLevelMedium - level, true};
 }
 
-} // namespace kelvane::zoomrule
+} // namespace kelvane

@@ -4,13 +4,13 @@ namespace kelvane {
 
 NavigatorTick navigatorTick(int heightTwips, bool shrinking, bool pinned) {
     if (shrinking) {
-        if (heightTwips <= navigator::kShrunkHeight)
+        if (heightTwips <= kNavigatorShrunkHeight)
             return {heightTwips, true};
-        return {pinned ? heightTwips : heightTwips - navigator::kStep, false};
+        return {pinned ? heightTwips : heightTwips - kNavigatorStep, false};
     }
-    if (heightTwips >= navigator::kGrownHeight)
+    if (heightTwips >= kNavigatorGrownHeight)
         return {heightTwips, true};
-    return {pinned ? heightTwips : heightTwips + navigator::kStep, false};
+    return {pinned ? heightTwips : heightTwips + kNavigatorStep, false};
 }
 
 int nextLoadingDots(int dots) {

@@ -5,13 +5,11 @@
 namespace kelvane {
 
 // The Navigator shrinks to its caption strip and grows back in steps of 450 twips.
-namespace navigator {
-inline constexpr int kShrunkHeight = 600;
-inline constexpr int kGrownHeight = 5000;
-inline constexpr int kStep = 450;
-inline constexpr int kTickMs = 50;
-inline constexpr int kLoadingTickMs = 300;
-} // namespace navigator
+inline constexpr int kNavigatorShrunkHeight = 600;
+inline constexpr int kNavigatorGrownHeight = 5000;
+inline constexpr int kNavigatorStep = 450;
+inline constexpr int kNavigatorTickMs = 50;
+inline constexpr int kNavigatorLoadingTickMs = 300;
 
 struct NavigatorTick {
     int height = 0;    // twips

@@ -1,6 +1,5 @@
 #include "navigator/navigatorwindow.h"
 
-#include "base/captionrules.h"
 #include "base/stringtable.h"
 #include "documents/documentset.h"
 #include "documents/documentwindow.h"
@@ -8,7 +7,7 @@
 #include "platform/engine/engine.h"
 #include "platform/twips.h"
 #include "ui/captions.h"
-#include "ui/themedpictures.h"
+#include "ui/pictures.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -46,37 +45,32 @@ NavigatorWindow::NavigatorWindow(DocumentSet& documents, QWidget* owner)
     , m_toolbar(new QToolBar(this))
     , m_pin(new QToolButton(this))
     , m_list(new QTreeView(this))
-    , m_timer1(new QTimer(this))
-    , m_tmrLoading(new QTimer(this)) {
-    setObjectName(QStringLiteral("frmNavigator"));
+    , m_resizeTimer(new QTimer(this))
+    , m_loadingTimer(new QTimer(this)) {
     setMouseTracking(true);
 
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setMovable(false);
     m_toolbar->setFloatable(false);
     m_toolbar->setIconSize(QSize(16, 16));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     // The captions and tool tips are string identifiers until the captions are applied.
-    addButton(QStringLiteral("New"), "document-new", QStringLiteral("1101"),
+    addButton(QStringLiteral("New"), Picture::NavigatorNew, QStringLiteral("1101"),
               QStringLiteral("1107"));
-    addButton(QStringLiteral("Close"), "window-close", QStringLiteral("2501"),
+    addButton(QStringLiteral("Close"), Picture::NavigatorClose, QStringLiteral("2501"),
               QStringLiteral("2502"));
-    addButton(QStringLiteral("Refresh"), "view-refresh", QStringLiteral("1104"),
+    addButton(QStringLiteral("Refresh"), Picture::NavigatorRefresh, QStringLiteral("1104"),
               QStringLiteral("1110"));
-    addButton(QStringLiteral("Stop"), "process-stop", QStringLiteral("1105"),
+    addButton(QStringLiteral("Stop"), Picture::NavigatorStop, QStringLiteral("1105"),
               QStringLiteral("1111"));
 
-    m_pin->setObjectName(QStringLiteral("Check1"));
     m_pin->setCheckable(true);
     m_pin->setAutoRaise(true);
-    m_pin->setIcon(themedPicture({"window-pin", "view-pin", nullptr},
-                                 QStringLiteral(":/icons/navigator-pin.svg")));
+    m_pin->setIcon(picture(Picture::NavigatorPin));
     m_pin->setIconSize(QSize(16, 16));
     // Unchecked at start: the next click keeps the window visible.
     m_pin->setToolTip(QStringLiteral("Keep visible"));
-    connect(m_pin, &QToolButton::clicked, this, &NavigatorWindow::Check1_Click);
+    connect(m_pin, &QToolButton::clicked, this, &NavigatorWindow::pinClicked);
 
-    m_list->setObjectName(QStringLiteral("ListView1"));
     m_list->setModel(&documents);
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);
@@ -94,22 +88,16 @@ NavigatorWindow::NavigatorWindow(DocumentSet& documents, QWidget* owner)
                            twipsToPixels(hundredthsMmToTwips(kStatusColumnWidth), dpi()));
     m_list->viewport()->setMouseTracking(true);
     m_list->viewport()->installEventFilter(this);
-    connect(m_list, &QTreeView::clicked, this, [this] { ListView1_Click(); });
+    connect(m_list, &QTreeView::clicked, this, [this] { rowClicked(); });
 
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(navigator::kTickMs);
-    m_timer1->setProperty("Tag", QStringLiteral("0"));
-    connect(m_timer1, &QTimer::timeout, this, &NavigatorWindow::Timer1_Timer);
+    m_resizeTimer->setInterval(kNavigatorTickMs);
+    connect(m_resizeTimer, &QTimer::timeout, this, &NavigatorWindow::resizeTick);
 
-    m_tmrLoading->setObjectName(QStringLiteral("tmrLoading"));
-    m_tmrLoading->setInterval(navigator::kLoadingTickMs);
-    connect(m_tmrLoading, &QTimer::timeout, this, &NavigatorWindow::tmrLoading_Timer);
+    m_loadingTimer->setInterval(kNavigatorLoadingTickMs);
+    connect(m_loadingTimer, &QTimer::timeout, this, &NavigatorWindow::loadingTick);
 
-    // The title's identifier sits in the Tag only while the captions are applied; from then
-    // on the Tag is the permission to close.
     setProperty(kCaptionIdProperty, QString::number(kTitleId));
     applyCaptions(this);
-    setProperty("Tag", QStringLiteral("0"));
 
     const double d = dpi();
     resize(twipsToPixels(kDesignWidth, d), twipsToPixels(kDesignHeight, d));
@@ -119,14 +107,12 @@ NavigatorWindow::NavigatorWindow(DocumentSet& documents, QWidget* owner)
 
 NavigatorWindow::~NavigatorWindow() = default;
 
-QAction* NavigatorWindow::addButton(const QString& key, const char* themeName,
-                                    const QString& caption, const QString& toolTip) {
-    const QString builtIn = QStringLiteral(":/icons/navigator-%1.svg").arg(key.toLower());
-    QAction* action =
-        m_toolbar->addAction(themedPicture({themeName, nullptr, nullptr}, builtIn), caption);
+QAction* NavigatorWindow::addButton(const QString& key, Picture icon, const QString& caption,
+                                    const QString& toolTip) {
+    QAction* action = m_toolbar->addAction(picture(icon), caption);
     action->setObjectName(key);
     action->setToolTip(toolTip);
-    connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    connect(action, &QAction::triggered, this, [this, key] { buttonClicked(key); });
     return action;
 }
 
@@ -169,42 +155,40 @@ void NavigatorWindow::setNewMenu(QMenu* menu) {
 void NavigatorWindow::startLoadingAnimation() {
     // Every progress report asks for the animation; restarting a running timer would keep
     // pushing its next tick away while reports come faster than it ticks.
-    if (!m_tmrLoading->isActive())
-        m_tmrLoading->start();
+    if (!m_loadingTimer->isActive())
+        m_loadingTimer->start();
 }
 
 void NavigatorWindow::stopLoadingAnimation() {
-    m_tmrLoading->stop();
+    m_loadingTimer->stop();
     setWindowTitle(tableString(kTitleId));
 }
 
-void NavigatorWindow::tmrLoading_Timer() {
+void NavigatorWindow::loadingTick() {
     m_loadingDots = static_cast<qint16>(nextLoadingDots(m_loadingDots));
     setWindowTitle(loadingCaption(tableString(kTitleId), m_loadingDots));
 }
 
 void NavigatorWindow::startShrink() {
-    m_timer1->setProperty("Tag", QStringLiteral("1"));
-    m_timer1->start();
+    m_shrinking = true;
+    m_resizeTimer->start();
 }
 
 void NavigatorWindow::startGrow() {
-    m_timer1->setProperty("Tag", QStringLiteral("0"));
-    m_timer1->start();
+    m_shrinking = false;
+    m_resizeTimer->start();
 }
 
-void NavigatorWindow::Timer1_Timer() {
-    const auto mode = leadingNumber16(m_timer1->property("Tag").toString());
-    const bool shrinking = !mode || *mode != 0;
+void NavigatorWindow::resizeTick() {
     const int height = heightTwips();
-    const NavigatorTick tick = navigatorTick(height, shrinking, m_pin->isChecked());
+    const NavigatorTick tick = navigatorTick(height, m_shrinking, m_pin->isChecked());
     if (tick.stop)
-        m_timer1->stop();
+        m_resizeTimer->stop();
     else if (tick.height != height)
         setHeightTwips(tick.height);
 }
 
-void NavigatorWindow::Check1_Click() {
+void NavigatorWindow::pinClicked() {
     // The tool tip names what the next click does.
     m_pin->setToolTip(m_pin->isChecked() ? QStringLiteral("Auto shrink")
                                          : QStringLiteral("Keep visible"));
@@ -218,7 +202,7 @@ DocumentWindow* NavigatorWindow::selectedDocument() const {
         rows.first().data(DocumentSet::DocumentRole).value<QObject*>());
 }
 
-void NavigatorWindow::ListView1_Click() {
+void NavigatorWindow::rowClicked() {
     DocumentWindow* document = selectedDocument();
     if (!document)
         return;
@@ -227,7 +211,7 @@ void NavigatorWindow::ListView1_Click() {
     m_list->setFocus(Qt::OtherFocusReason);
 }
 
-void NavigatorWindow::Toolbar1_ButtonClick(const QString& key) {
+void NavigatorWindow::buttonClicked(const QString& key) {
     if (key == QLatin1String("New")) {
         Q_EMIT newRequested();
         return;
@@ -237,11 +221,10 @@ void NavigatorWindow::Toolbar1_ButtonClick(const QString& key) {
         return;
     if (key == QLatin1String("Close")) {
         document->closeDocument();
-    } else if (WebBrowser* engine = document->WebBrowser1()) {
-        if (key == QLatin1String("Refresh"))
-            engine->Refresh();
-        else if (key == QLatin1String("Stop"))
-            engine->Stop();
+    } else if (key == QLatin1String("Refresh")) {
+        document->engine()->reload();
+    } else if (key == QLatin1String("Stop")) {
+        document->engine()->stop();
     }
 }
 
@@ -257,13 +240,12 @@ void NavigatorWindow::changeEvent(QEvent* event) {
 
 void NavigatorWindow::closeEvent(QCloseEvent* event) {
     hide();
-    // Until the main window gives permission at exit, closing only hides: the window stays
-    // with its rows and View, Navigator shows it again.
-    const auto permission = leadingNumber16(property("Tag").toString());
-    if (permission && *permission == 0)
-        event->ignore();
-    else
+    // Until the main window allows it at exit, closing only hides: the window stays with its
+    // rows and View, Navigator shows it again.
+    if (m_mayClose)
         event->accept();
+    else
+        event->ignore();
 }
 
 bool NavigatorWindow::eventFilter(QObject* watched, QEvent* event) {

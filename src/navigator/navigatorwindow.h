@@ -13,15 +13,13 @@ namespace kelvane {
 
 class DocumentSet;
 class DocumentWindow;
+enum class Picture;
 
-// The Navigator (frmNavigator): a small tool window over the main window listing every open
-// document with its load state. It shrinks to its caption strip when it loses activation and
-// grows back when activated or when the mouse moves over it, unless pinned with Check1; its
-// caption counts dots while documents load.
-//
-// The window's dynamic property "Tag" is its permission to close: while it reads as the number
-// 0 (the start value) a close request only hides the window, so it keeps its rows. The main
-// window sets it to "1" before closing the Navigator at exit.
+// The Navigator: a small tool window over the main window listing every open document with its
+// load state. It shrinks to its caption strip when it loses activation and grows back when
+// activated or when the mouse moves over it, unless pinned; its caption counts dots while
+// documents load. A close request only hides it, so it keeps its rows, until the main window
+// allows it to close at exit.
 class NavigatorWindow : public QWidget {
     Q_OBJECT
 public:
@@ -36,11 +34,11 @@ public:
     static constexpr int kDesignWidth = 5400;
     static constexpr int kDesignHeight = 5000;
 
-    QTreeView* ListView1() const { return m_list; }
-    QToolBar* Toolbar1() const { return m_toolbar; }
-    QToolButton* Check1() const { return m_pin; }
-    QTimer* Timer1() const { return m_timer1; }
-    QTimer* tmrLoading() const { return m_tmrLoading; }
+    QTreeView* list() const { return m_list; }
+    QToolBar* toolbar() const { return m_toolbar; }
+    QToolButton* pinButton() const { return m_pin; }
+    QTimer* resizeTimer() const { return m_resizeTimer; }
+    QTimer* loadingTimer() const { return m_loadingTimer; }
     // The toolbar's buttons by key: "New", "Close", "Refresh", "Stop"; null for another key.
     QAction* toolbarButton(const QString& key) const;
 
@@ -60,16 +58,20 @@ public:
     // Stops the animation and puts the caption back to "Navigator".
     void stopLoadingAnimation();
 
-    // Timer1's mode ("1" shrink, "0" grow), then Timer1 runs.
+    // The shrink or grow animation, one step of 450 twips every 50 ms.
     void startShrink();
     void startGrow();
+    bool isShrinking() const { return m_shrinking; }
+
+    // From now on a close request closes the window (the main window is closing).
+    void allowClose() { m_mayClose = true; }
 
     // Handlers, public so the main window and tests can drive them.
-    void ListView1_Click();
-    void Toolbar1_ButtonClick(const QString& key);
-    void Check1_Click();
-    void Timer1_Timer();
-    void tmrLoading_Timer();
+    void rowClicked();
+    void buttonClicked(const QString& key);
+    void pinClicked();
+    void resizeTick();
+    void loadingTick();
 
     void setVisible(bool visible) override;
 
@@ -88,7 +90,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QAction* addButton(const QString& key, const char* themeName, const QString& caption,
+    QAction* addButton(const QString& key, Picture icon, const QString& caption,
                        const QString& toolTip);
     void placeControls();
     // The document of the selected row; null when no row is really selected.
@@ -99,9 +101,11 @@ private:
     QToolBar* m_toolbar;
     QToolButton* m_pin;
     QTreeView* m_list;
-    QTimer* m_timer1;
-    QTimer* m_tmrLoading;
+    QTimer* m_resizeTimer;
+    QTimer* m_loadingTimer;
     qint16 m_loadingDots = 0;
+    bool m_shrinking = false;
+    bool m_mayClose = false;
     int m_heightTwips = -1; // the last height set in twips; -1 before one was set
     int m_visibleReported = -1;
 };

@@ -27,8 +27,8 @@ namespace kelvane {
 
 namespace {
 
-// Caption identifiers are texts in the designs; anything else in the slot (a typed value some code keeps in
-// tabData, say) is not an identifier.
+// Caption identifiers are texts in the designs; anything else in the slot (a typed value some code
+// keeps in tabData, say) is not an identifier.
 QString tagText(const QVariant& value) {
     switch (value.metaType().id()) {
     case QMetaType::QString:

@@ -33,7 +33,8 @@ namespace kelvane {
 //                    inner widgets are Qt's and are not visited.
 //   QMenu widget     Besides its actions, the general rule's caption step only ("captionId" ->
 //                    title), no tool tip.
-//   Any other widget The general rule: when the leading number of its dynamic property "captionId" is
+//   Any other widget The general rule: when the leading number of its dynamic property "captionId"
+//   is
 //                    above 0, its caption becomes that entry; then, when the leading number of
 //                    its toolTip is above 0, the tool tip becomes that entry. The caption is
 //                    the "text" of a QAbstractButton (push, check, radio and tool buttons), the

@@ -9,128 +9,85 @@
 
 namespace kelvane::test {
 
-// A scriptable engine for widget tests: records every call, answers from state the test sets,
-// and raises each engine event on demand, returning what the handler decided.
-class FakeWebBrowser : public WebBrowser {
+// A scriptable engine for widget tests: logs every call as a short text ("navigate <text>",
+// "goBack", "reload bypassCache", "zoom 3", "print" ...), answers from state the test sets, and
+// raises each engine event on demand.
+class FakeEngine : public Engine {
     Q_OBJECT
 public:
-    struct ExecCall {
-        EngineCommand command;
-        CommandOption option;
-        QVariant input;
-    };
-    struct FindCall {
-        QString text;
-        bool backward;
-    };
-    struct HistoryEntry {
-        QString title;
-        QString url;
-    };
+    explicit FakeEngine(QWidget* parent = nullptr);
+    ~FakeEngine() override;
 
-    explicit FakeWebBrowser(QWidget* parent = nullptr);
-    ~FakeWebBrowser() override;
-
-    // WebBrowser
-    QWidget* widget() override;
-    void Navigate(const QString& url) override;
-    void GoBack() override { ++m_goBackCount; }
-    void GoForward() override { ++m_goForwardCount; }
-    void Stop() override { ++m_stopCount; }
-    void Refresh() override { ++m_refreshCount; }
-    void Refresh2(int level) override { m_refresh2Levels.append(level); }
-    // Records the call. Zoom: invalid input answers zoomLevel(); a level 0..4 sets it (others
-    // are ignored, as the real engine does).
-    QVariant ExecWB(EngineCommand command, CommandOption option,
-                    const QVariant& input = {}) override;
-    QString LocationURL() const override { return m_locationUrl; }
-    QString LocationName() const override { return m_locationName; }
+    QWidget* widget() override { return m_widget; }
+    void navigate(const QString& text) override;
+    void goBack() override { log(QStringLiteral("goBack")); }
+    void goForward() override { log(QStringLiteral("goForward")); }
+    void stop() override { log(QStringLiteral("stop")); }
+    void reload(bool bypassCache) override;
+    QString url() const override { return m_url; }
+    QString title() const override { return m_title; }
     void setSilent(bool silent) override { m_silent = silent; }
-    void setRegisterAsBrowser(bool registered) override { m_registeredAsBrowser = registered; }
-    void Find(const QString& text, bool backward) override { m_findCalls.append({text, backward}); }
+    int zoomLevel() const override { return m_zoomLevel; }
+    void setZoomLevel(int level) override;
+    void selectAll() override { log(QStringLiteral("selectAll")); }
+    void saveAs(const QString& path) override { log(QStringLiteral("saveAs ") + path); }
+    void print(QPrinter*) override { log(QStringLiteral("print")); }
+    void printPreview() override { log(QStringLiteral("printPreview")); }
+    void pageSetup() override { log(QStringLiteral("pageSetup")); }
+    void showProperties() override { log(QStringLiteral("properties")); }
+    void showInternetOptions(QWidget*) override { log(QStringLiteral("internetOptions")); }
+    // Like the real engine, asks for a new window on "view-source:" + url.
+    void viewSource() override;
+    void find(const QString& text, bool backward) override;
+    int backCount() const override { return int(m_back.size()); }
+    int forwardCount() const override { return int(m_forward.size()); }
+    std::optional<HistoryEntry> historyEntry(bool back, int index) const override;
 
-    // What was called.
-    QStringList navigated() const { return m_navigated; }
-    int goBackCount() const { return m_goBackCount; }
-    int goForwardCount() const { return m_goForwardCount; }
-    int stopCount() const { return m_stopCount; }
-    int refreshCount() const { return m_refreshCount; }
-    QList<int> refresh2Levels() const { return m_refresh2Levels; }
-    QList<ExecCall> execCalls() const { return m_execCalls; }
-    // The calls of one command, in order.
-    QList<ExecCall> execCalls(EngineCommand command) const;
+    // Every call since the last clearCalls(), in order.
+    QStringList calls() const { return m_calls; }
+    // The texts navigated to, in order.
+    QStringList navigated() const;
+    void clearCalls() { m_calls.clear(); }
     bool isSilent() const { return m_silent; }
-    bool isRegisteredAsBrowser() const { return m_registeredAsBrowser; }
-    // Counted by FakeCustomizer.
-    int internetOptionsCount() const { return m_internetOptionsCount; }
-    int viewSourceCount() const { return m_viewSourceCount; }
-    QList<FindCall> findCalls() const { return m_findCalls; }
-    void clearRecords();
 
     // Scripted state.
-    int zoomLevel() const { return m_zoomLevel; }
-    void setZoomLevel(int level) { m_zoomLevel = level; }
-    void setLocationURL(const QString& url) { m_locationUrl = url; }
-    void setLocationName(const QString& name) { m_locationName = name; }
+    void setUrl(const QString& url) { m_url = url; }
+    void setTitle(const QString& title) { m_title = title; }
     // Nearest entry first.
-    void setBackList(const QList<HistoryEntry>& entries) { m_backList = entries; }
-    void setForwardList(const QList<HistoryEntry>& entries) { m_forwardList = entries; }
+    void setHistory(const QList<HistoryEntry>& back, const QList<HistoryEntry>& forward);
 
-    // Events, raised synchronously as the engine would.
-    bool fireBeforeNavigate(const QString& url, bool isMainFrame = true); // -> cancel
+    // Events, raised synchronously as the engine would; each returns what the handler decided.
+    bool fireNavigation(const QString& url, bool isMainFrame = true); // -> cancelled
     NewWindowRequest fireNewWindow(const QString& url, bool userInitiated = true);
-    void fireProgress(int progress, int progressMax);
+    void fireProgress(int progress, int progressMax) {
+        Q_EMIT progressChanged(progress, progressMax);
+    }
     void fireTitle(const QString& title);
-    void fireStatusText(const QString& text);
-    void fireWindowClosing(bool isChildWindow = false);
-    void fireSecureLock(int secureLockIcon);
-    void fireFindResult(int activeMatch, int matchCount);
+    void fireStatusText(const QString& text) { Q_EMIT statusTextChanged(text); }
+    void fireCloseRequest() { Q_EMIT closeRequested(); }
+    void fireSecure(bool secure) { Q_EMIT secureChanged(secure); }
+    void fireFindResult(int activeMatch, int matchCount) {
+        Q_EMIT findResult(activeMatch, matchCount);
+    }
 
 private:
-    friend class FakeCustomizer;
+    void log(const QString& call) { m_calls.append(call); }
 
     QPointer<QWidget> m_widget;
-    QStringList m_navigated;
-    int m_goBackCount = 0;
-    int m_goForwardCount = 0;
-    int m_stopCount = 0;
-    int m_refreshCount = 0;
-    QList<int> m_refresh2Levels;
-    QList<ExecCall> m_execCalls;
+    QStringList m_calls;
     bool m_silent = false;
-    bool m_registeredAsBrowser = false;
-    int m_internetOptionsCount = 0;
-    int m_viewSourceCount = 0;
-    QList<FindCall> m_findCalls;
     int m_zoomLevel = kZoomLevelMedium;
-    QString m_locationUrl;
-    QString m_locationName;
-    QList<HistoryEntry> m_backList;
-    QList<HistoryEntry> m_forwardList;
+    QString m_url;
+    QString m_title;
+    QList<HistoryEntry> m_back;
+    QList<HistoryEntry> m_forward;
 };
 
-// Reads the fake's history lists. ShowInternetOptions only counts; ViewSource counts and, like
-// the real engine, asks for a new window on "view-source:" + LocationURL (when there is one).
-class FakeCustomizer : public Customizer {
-public:
-    explicit FakeCustomizer(FakeWebBrowser* browser);
-
-    int BackCount() const override;
-    int ForwardCount() const override;
-    bool GetHistoryElement(bool isBack, int index, QString& title, QString& url) const override;
-    void ShowInternetOptions(QWidget* parent) override;
-    void ViewSource() override;
-
-private:
-    QPointer<FakeWebBrowser> m_browser;
-};
-
-// Hands out fakes and counts them.
+// Hands out fakes and counts what was asked of it.
 class FakeEngineFactory : public EngineFactory {
 public:
-    WebBrowser* createBrowser(QWidget* parent) override;
-    std::unique_ptr<Customizer> createCustomizer(WebBrowser* browser) override;
-    void CleanHistory() override { ++m_cleanHistoryCount; }
+    Engine* createEngine(QWidget* parent) override;
+    void cleanHistory() override { ++m_cleanHistoryCount; }
 
     int createdCount() const { return m_createdCount; }
     int cleanHistoryCount() const { return m_cleanHistoryCount; }

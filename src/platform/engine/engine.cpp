@@ -2,8 +2,7 @@
 
 namespace kelvane {
 
-WebBrowser::~WebBrowser() = default;
-Customizer::~Customizer() = default;
+Engine::~Engine() = default;
 EngineFactory::~EngineFactory() = default;
 
 } // namespace kelvane

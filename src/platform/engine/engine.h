@@ -2,124 +2,113 @@
 
 #include <QObject>
 #include <QString>
-#include <QUrl>
-#include <QVariant>
 
-#include <memory>
+#include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace kelvane {
 
-// Command numbers of ExecWB (the engine's standard command identifiers).
-enum class EngineCommand {
-    SaveAs = 4,
-    Print = 6,
-    PrintPreview = 7,
-    PageSetup = 8,
-    Properties = 10,
-    SelectAll = 17,
-    Zoom = 19,
-};
+class Engine;
 
-enum class CommandOption {
-    DoDefault = 0,
-    DontPromptUser = 2,
-};
-
-// Zoom levels 0 (smallest) .. 4 (largest); 2 is the medium size.
+// Text sizes 0 (smallest) .. 4 (largest); 2 is the medium size.
 inline constexpr int kZoomLevelMin = 0;
 inline constexpr int kZoomLevelMedium = 2;
 inline constexpr int kZoomLevelMax = 4;
 
-class WebBrowser;
-
-// BeforeNavigate2: raised before every navigation, top level and frames.
+// Raised before every navigation, top level and frames; setting cancel stops it.
 struct NavigationRequest {
     QString url;
     bool isMainFrame = true;
     bool cancel = false;
 };
 
-// NewWindow2: a page asks for a new window. Setting target hands the request to another
-// engine (the new document's); leaving it null or setting cancel drops the request.
+// A page asks for a new window. Setting target hands the request to another engine (the new
+// document's); leaving it null or setting cancel drops the request.
 struct NewWindowRequest {
     QString url;
     bool userInitiated = false;
-    WebBrowser* target = nullptr;
+    Engine* target = nullptr;
     bool cancel = false;
 };
 
-// One engine instance: the page view of a document window (WebBrowser1).
-class WebBrowser : public QObject {
+// One entry of a page's back or forward list.
+struct HistoryEntry {
+    QString title;
+    QString url;
+};
+
+// One page engine: the view of a document window, what it can be told to do, its history and
+// the events it raises. The program gets engines from an EngineFactory, so widget tests run
+// without a browser engine.
+class Engine : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
-    ~WebBrowser() override;
+    ~Engine() override;
 
     // The view; the document window places, sizes and shows it.
     virtual QWidget* widget() = 0;
 
     // Navigation. The text is passed as typed; the engine interprets it.
-    virtual void Navigate(const QString& url) = 0;
-    virtual void GoBack() = 0;
-    virtual void GoForward() = 0;
-    virtual void Stop() = 0;
-    virtual void Refresh() = 0;
-    virtual void Refresh2(int level) = 0;
+    virtual void navigate(const QString& text) = 0;
+    virtual void goBack() = 0;
+    virtual void goForward() = 0;
+    virtual void stop() = 0;
+    // bypassCache fetches the page and everything on it again.
+    virtual void reload(bool bypassCache = false) = 0;
 
-    // Commands. For Zoom, an invalid input queries the level (returned), a level sets it.
-    virtual QVariant ExecWB(EngineCommand command, CommandOption option,
-                            const QVariant& input = {}) = 0;
-
-    // Properties.
-    virtual QString LocationURL() const = 0;
-    virtual QString LocationName() const = 0;
+    // The page.
+    virtual QString url() const = 0;
+    virtual QString title() const = 0;
+    // While silent, the page's script dialogs stay quiet.
     virtual void setSilent(bool silent) = 0;
-    virtual void setRegisterAsBrowser(bool registered) = 0;
 
+    // Commands on the page. The dialogs are modal and return when they close.
+    virtual int zoomLevel() const = 0;
+    virtual void setZoomLevel(int level) = 0; // a level outside 0..4 is ignored
+    virtual void selectAll() = 0;
+    // Asks for a file when path is empty.
+    virtual void saveAs(const QString& path = {}) = 0;
+    // Returns once the page is printed on printer (the engine's own printer when null).
+    virtual void print(QPrinter* printer = nullptr) = 0;
+    virtual void printPreview() = 0;
+    virtual void pageSetup() = 0;
+    virtual void showProperties() = 0;
+    virtual void showInternetOptions(QWidget* parent) = 0;
+    // Shows the page's source in a new window (through newWindowRequested).
+    virtual void viewSource() = 0;
     // In-page find: the next (or previous) match of text, highlighting every match; the
-    // answer arrives as FindResult.
-    virtual void Find(const QString& text, bool backward) = 0; // empty text clears the highlighting
+    // answer arrives as findResult. An empty text clears the highlighting.
+    virtual void find(const QString& text, bool backward) = 0;
+
+    // History, nearest entry first; index counts from 1.
+    virtual int backCount() const = 0;
+    virtual int forwardCount() const = 0;
+    virtual std::optional<HistoryEntry> historyEntry(bool back, int index) const = 0;
 
 Q_SIGNALS:
-    void StatusTextChange(const QString& text);
+    void statusTextChanged(const QString& text);
     // progressMax 0 marks the end of a load; progress -1 means complete.
-    void ProgressChange(int progress, int progressMax);
-    void TitleChange(const QString& text);
-    void BeforeNavigate2(kelvane::NavigationRequest* request);
-    void NewWindow2(kelvane::NewWindowRequest* request);
-    void WindowClosing(bool isChildWindow);
-    // 0: not secure; any other value: a secure page.
-    void SetSecureLockIcon(int secureLockIcon);
-    // The answer to Find: the 1-based match now selected (0: none) of matchCount.
-    void FindResult(int activeMatch, int matchCount);
-};
-
-// The engine customizer attached to one WebBrowser (CustomWB): history lists and the
-// engine's own dialogs.
-class Customizer {
-public:
-    virtual ~Customizer();
-
-    virtual int BackCount() const = 0;
-    virtual int ForwardCount() const = 0;
-    // index counts from 1, nearest entry first. False when there is no such entry.
-    virtual bool GetHistoryElement(bool isBack, int index, QString& title, QString& url) const = 0;
-    // Modal; returns when the dialog closes.
-    virtual void ShowInternetOptions(QWidget* parent) = 0;
-    // Shows the current page's source in a new window (through NewWindow2).
-    virtual void ViewSource() = 0;
+    void progressChanged(int progress, int progressMax);
+    void titleChanged(const QString& title);
+    void navigationRequested(kelvane::NavigationRequest* request);
+    void newWindowRequested(kelvane::NewWindowRequest* request);
+    // The page asked to close its window.
+    void closeRequested();
+    void secureChanged(bool secure);
+    // The answer to find: the 1-based match now selected (0: none) of matchCount.
+    void findResult(int activeMatch, int matchCount);
 };
 
 // Every window gets its engines from the factory, so tests can hand out fakes.
 class EngineFactory {
 public:
     virtual ~EngineFactory();
-    virtual WebBrowser* createBrowser(QWidget* parent) = 0;
-    virtual std::unique_ptr<Customizer> createCustomizer(WebBrowser* browser) = 0;
-    // The engine's history cleaner: temporary files, cookies and history of every page.
-    virtual void CleanHistory() = 0;
+    virtual Engine* createEngine(QWidget* parent) = 0;
+    // Deletes the cache, cookies and history of every page.
+    virtual void cleanHistory() = 0;
 };
 
 } // namespace kelvane

@@ -87,7 +87,7 @@ void InternetOptions::deleteBrowsingData() {
         tr("Temporary internet files, cookies and history will be deleted. Proceed?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (self && answer == QMessageBox::Yes)
-        WebEngineProfile::CleanHistory();
+        WebEngineProfile::cleanHistory();
 }
 
 } // namespace kelvane

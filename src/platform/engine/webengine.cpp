@@ -29,26 +29,22 @@ namespace kelvane {
 
 namespace {
 
-// Refresh2 levels: a normal reload, and one that fetches everything again.
-constexpr int kRefreshNormal = 0;
-constexpr int kRefreshCompletely = 3;
-
-// The page of a QtWebBrowser: navigation requests become BeforeNavigate2, and the page's
-// script dialogs stay quiet while the browser is silent.
+// The page of a WebEngine: navigation requests become navigationRequested, and the page's
+// script dialogs stay quiet while the engine is silent.
 class WebPage : public QWebEnginePage {
 public:
-    WebPage(QWebEngineProfile* profile, QtWebBrowser* browser, QObject* parent)
+    WebPage(QWebEngineProfile* profile, WebEngine* engine, QObject* parent)
         : QWebEnginePage(profile, parent)
-        , m_browser(browser) {}
+        , m_engine(engine) {}
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
-        if (!m_browser)
+        if (!m_engine)
             return true;
         NavigationRequest request;
         request.url = url.toString();
         request.isMainFrame = isMainFrame;
-        Q_EMIT m_browser->BeforeNavigate2(&request);
+        Q_EMIT m_engine->navigationRequested(&request);
         return !request.cancel;
     }
 
@@ -67,9 +63,9 @@ protected:
     }
 
 private:
-    bool silent() const { return m_browser && m_browser->isSilent(); }
+    bool silent() const { return m_engine && m_engine->isSilent(); }
 
-    QPointer<QtWebBrowser> m_browser;
+    QPointer<WebEngine> m_engine;
 };
 
 QWebEngineDownloadRequest::SavePageFormat formatForFile(const QString& path) {
@@ -94,7 +90,7 @@ QString suggestedFileName(const QString& title) {
 
 } // namespace
 
-int QtWebBrowser::zoomLevelForFactor(double factor) {
+int WebEngine::zoomLevelForFactor(double factor) {
     int best = kZoomLevelMedium;
     for (int level = kZoomLevelMin; level <= kZoomLevelMax; ++level) {
         if (std::abs(kZoomFactors[level] - factor) < std::abs(kZoomFactors[best] - factor))
@@ -103,8 +99,8 @@ int QtWebBrowser::zoomLevelForFactor(double factor) {
     return best;
 }
 
-QtWebBrowser::QtWebBrowser(QWidget* parent)
-    : WebBrowser(parent) {
+WebEngine::WebEngine(QWidget* parent)
+    : Engine(parent) {
     m_container = new QStackedWidget(parent);
     m_view = new QWebEngineView(m_container);
     auto* page = new WebPage(WebEngineProfile::profile(), this, m_view);
@@ -120,34 +116,34 @@ QtWebBrowser::QtWebBrowser(QWidget* parent)
             m_page->disconnect(this);
     });
 
-    connect(page, &QWebEnginePage::loadStarted, this, &QtWebBrowser::onLoadStarted);
+    connect(page, &QWebEnginePage::loadStarted, this, &WebEngine::onLoadStarted);
     connect(page, &QWebEnginePage::loadProgress, this,
-            [this](int progress) { Q_EMIT ProgressChange(progress, 100); });
-    connect(page, &QWebEnginePage::loadFinished, this, &QtWebBrowser::onLoadFinished);
-    connect(page, &QWebEnginePage::titleChanged, this, &WebBrowser::TitleChange);
-    connect(page, &QWebEnginePage::linkHovered, this, &WebBrowser::StatusTextChange);
-    connect(page, &QWebEnginePage::urlChanged, this, &QtWebBrowser::raiseSecureLockIcon);
+            [this](int progress) { Q_EMIT progressChanged(progress, 100); });
+    connect(page, &QWebEnginePage::loadFinished, this, &WebEngine::onLoadFinished);
+    connect(page, &QWebEnginePage::titleChanged, this, &Engine::titleChanged);
+    connect(page, &QWebEnginePage::linkHovered, this, &Engine::statusTextChanged);
+    connect(page, &QWebEnginePage::urlChanged, this, &WebEngine::raiseSecureChanged);
     connect(page, &QWebEnginePage::certificateError, this,
             [this](const QWebEngineCertificateError&) { m_certificateError = true; });
     // Queued: the handler may close the document and delete this page, which must not happen
     // inside the page's own signal.
     connect(
-        page, &QWebEnginePage::windowCloseRequested, this, [this] { Q_EMIT WindowClosing(false); },
+        page, &QWebEnginePage::windowCloseRequested, this, [this] { Q_EMIT closeRequested(); },
         Qt::QueuedConnection);
     connect(page, &QWebEnginePage::newWindowRequested, this,
             [this](QWebEngineNewWindowRequest& engineRequest) {
                 NewWindowRequest request;
                 request.url = engineRequest.requestedUrl().toString();
                 request.userInitiated = engineRequest.isUserInitiated();
-                Q_EMIT NewWindow2(&request);
+                Q_EMIT newWindowRequested(&request);
                 // Not opening the request drops it.
-                auto* target = qobject_cast<QtWebBrowser*>(request.target);
+                auto* target = qobject_cast<WebEngine*>(request.target);
                 if (!request.cancel && target && target != this && target->page())
                     engineRequest.openIn(target->page());
             });
     connect(page, &QWebEnginePage::findTextFinished, this,
             [this](const QWebEngineFindTextResult& result) {
-                Q_EMIT FindResult(result.activeMatch(), result.numberOfMatches());
+                Q_EMIT findResult(result.activeMatch(), result.numberOfMatches());
             });
     connect(page, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
@@ -155,26 +151,26 @@ QtWebBrowser::QtWebBrowser(QWidget* parent)
             });
 }
 
-QtWebBrowser::~QtWebBrowser() {
+WebEngine::~WebEngine() {
     if (m_page)
         m_page->disconnect(this);
     // The view owns the page; the page must go before the profile, which outlives us.
     delete m_container.data();
 }
 
-QWidget* QtWebBrowser::widget() {
+QWidget* WebEngine::widget() {
     return m_container;
 }
 
-QWebEnginePage* QtWebBrowser::page() const {
+QWebEnginePage* WebEngine::page() const {
     return m_page;
 }
 
-bool QtWebBrowser::isShowingCrashPage() const {
+bool WebEngine::isShowingCrashPage() const {
     return m_container && m_crashPanel && m_container->currentWidget() == m_crashPanel;
 }
 
-void QtWebBrowser::Navigate(const QString& text) {
+void WebEngine::navigate(const QString& text) {
     if (!m_page)
         return;
     const QString trimmed = text.trimmed();
@@ -185,112 +181,72 @@ void QtWebBrowser::Navigate(const QString& text) {
         m_page->load(url);
 }
 
-void QtWebBrowser::GoBack() {
+void WebEngine::goBack() {
     if (m_page)
         m_page->triggerAction(QWebEnginePage::Back);
 }
 
-void QtWebBrowser::GoForward() {
+void WebEngine::goForward() {
     if (m_page)
         m_page->triggerAction(QWebEnginePage::Forward);
 }
 
-void QtWebBrowser::Stop() {
+void WebEngine::stop() {
     if (m_page)
         m_page->triggerAction(QWebEnginePage::Stop);
 }
 
-void QtWebBrowser::Refresh() {
-    Refresh2(kRefreshNormal);
-}
-
-void QtWebBrowser::Refresh2(int level) {
+void WebEngine::reload(bool bypassCache) {
     if (isShowingCrashPage())
         reloadCrashedPage();
     else if (m_page)
-        m_page->triggerAction(level == kRefreshCompletely ? QWebEnginePage::ReloadAndBypassCache
-                                                          : QWebEnginePage::Reload);
+        m_page->triggerAction(bypassCache ? QWebEnginePage::ReloadAndBypassCache
+                                          : QWebEnginePage::Reload);
 }
 
-QVariant QtWebBrowser::ExecWB(EngineCommand command, CommandOption option, const QVariant& input) {
-    if (!m_page)
-        return {};
-    const bool prompt = option != CommandOption::DontPromptUser;
-    switch (command) {
-    case EngineCommand::SaveAs:
-        saveAs(option, input);
-        break;
-    case EngineCommand::Print:
-        print(input);
-        break;
-    case EngineCommand::PrintPreview:
-        if (prompt)
-            printPreview();
-        break;
-    case EngineCommand::PageSetup:
-        if (prompt)
-            pageSetup();
-        break;
-    case EngineCommand::Properties:
-        if (prompt)
-            showProperties();
-        break;
-    case EngineCommand::SelectAll:
-        m_page->triggerAction(QWebEnginePage::SelectAll);
-        break;
-    case EngineCommand::Zoom:
-        return zoom(input);
-    }
-    return {};
-}
-
-QString QtWebBrowser::LocationURL() const {
+QString WebEngine::url() const {
     if (isShowingCrashPage())
         return m_crashedUrl.toString();
     return m_page ? m_page->url().toString() : QString();
 }
 
-QString QtWebBrowser::LocationName() const {
+QString WebEngine::title() const {
     return m_page ? m_page->title() : QString();
 }
 
-void QtWebBrowser::setSilent(bool silent) {
+void WebEngine::setSilent(bool silent) {
     m_silent = silent;
 }
 
-void QtWebBrowser::setRegisterAsBrowser(bool) {
-    // Nothing to register: other windows reach this engine only through its document.
+void WebEngine::find(const QString& text, bool backward) {
+    if (m_page)
+        m_page->findText(text,
+                         backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags());
 }
 
-void QtWebBrowser::Find(const QString& text, bool backward) {
-    if (!m_page)
-        return;
-    m_page->findText(text, backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags());
-}
-
-void QtWebBrowser::onLoadStarted() {
+void WebEngine::onLoadStarted() {
     m_loading = true;
     m_certificateError = false;
     if (isShowingCrashPage())
         m_container->setCurrentWidget(m_view);
-    Q_EMIT ProgressChange(0, 100);
+    Q_EMIT progressChanged(0, 100);
 }
 
-void QtWebBrowser::onLoadFinished() {
+void WebEngine::onLoadFinished() {
     m_loading = false;
-    Q_EMIT ProgressChange(0, 0);
-    raiseSecureLockIcon();
+    Q_EMIT progressChanged(0, 0);
+    raiseSecureChanged();
 }
 
-bool QtWebBrowser::isSecure() const {
+bool WebEngine::isSecure() const {
     return m_page && m_page->url().scheme() == QLatin1String("https") && !m_certificateError;
 }
 
-void QtWebBrowser::raiseSecureLockIcon() {
-    Q_EMIT SetSecureLockIcon(isSecure() ? 1 : 0);
+void WebEngine::raiseSecureChanged() {
+    Q_EMIT secureChanged(isSecure());
 }
 
-void QtWebBrowser::onRenderProcessTerminated(int status) {
+void WebEngine::onRenderProcessTerminated(int status) {
     if (status == QWebEnginePage::NormalTerminationStatus || !m_page || !m_container)
         return;
     m_crashedUrl = m_page->url().isEmpty() ? m_page->requestedUrl() : m_page->url();
@@ -312,7 +268,7 @@ void QtWebBrowser::onRenderProcessTerminated(int status) {
         address->setTextInteractionFlags(Qt::TextSelectableByMouse);
         auto* reload = new QPushButton(tr("Reload the page"), m_crashPanel);
         reload->setObjectName(QStringLiteral("reloadCrashedPage"));
-        connect(reload, &QPushButton::clicked, this, &QtWebBrowser::reloadCrashedPage);
+        connect(reload, &QPushButton::clicked, this, &WebEngine::reloadCrashedPage);
         layout->addStretch();
         layout->addWidget(heading, 0, Qt::AlignHCenter);
         layout->addWidget(address, 0, Qt::AlignHCenter);
@@ -327,11 +283,11 @@ void QtWebBrowser::onRenderProcessTerminated(int status) {
     // A load cut short by the crash still has to end for whoever shows its progress.
     if (m_loading) {
         m_loading = false;
-        Q_EMIT ProgressChange(0, 0);
+        Q_EMIT progressChanged(0, 0);
     }
 }
 
-void QtWebBrowser::reloadCrashedPage() {
+void WebEngine::reloadCrashedPage() {
     if (!m_page)
         return;
     if (m_crashedUrl.isValid())
@@ -340,25 +296,27 @@ void QtWebBrowser::reloadCrashedPage() {
         m_page->triggerAction(QWebEnginePage::Reload);
 }
 
-QVariant QtWebBrowser::zoom(const QVariant& input) {
-    if (!m_view)
-        return {};
-    if (!input.isValid() || input.isNull())
-        return zoomLevelForFactor(m_view->zoomFactor());
-    bool ok = false;
-    const int level = input.toInt(&ok);
-    // Stepping and clamping are the caller's; a level out of range is a failed call.
-    if (ok && level >= kZoomLevelMin && level <= kZoomLevelMax)
-        m_view->setZoomFactor(kZoomFactors[level]);
-    return {};
+int WebEngine::zoomLevel() const {
+    return m_view ? zoomLevelForFactor(m_view->zoomFactor()) : kZoomLevelMedium;
 }
 
-void QtWebBrowser::saveAs(CommandOption option, const QVariant& input) {
-    QString path = input.toString();
+void WebEngine::setZoomLevel(int level) {
+    // Stepping and clamping are the caller's; a level out of range is a failed call.
+    if (m_view && level >= kZoomLevelMin && level <= kZoomLevelMax)
+        m_view->setZoomFactor(kZoomFactors[level]);
+}
+
+void WebEngine::selectAll() {
+    if (m_page)
+        m_page->triggerAction(QWebEnginePage::SelectAll);
+}
+
+void WebEngine::saveAs(const QString& givenPath) {
+    if (!m_page)
+        return;
+    QString path = givenPath;
     QWebEngineDownloadRequest::SavePageFormat format = formatForFile(path);
     if (path.isEmpty()) {
-        if (option == CommandOption::DontPromptUser)
-            return;
         const QString complete = tr("Web page, complete (*.htm *.html)");
         const QString htmlOnly = tr("Web page, HTML only (*.htm *.html)");
         const QString archive = tr("Web archive, single file (*.mht *.mhtml)");
@@ -366,9 +324,9 @@ void QtWebBrowser::saveAs(CommandOption option, const QVariant& input) {
         QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
         if (folder.isEmpty() || !QDir(folder).exists())
             folder = QDir::homePath();
-        const QPointer<QtWebBrowser> self(this);
+        const QPointer<WebEngine> self(this);
         path = QFileDialog::getSaveFileName(
-            m_view, tr("Save As"), folder + QLatin1Char('/') + suggestedFileName(LocationName()),
+            m_view, tr("Save As"), folder + QLatin1Char('/') + suggestedFileName(title()),
             complete + QStringLiteral(";;") + htmlOnly + QStringLiteral(";;") + archive, &selected);
         if (!self || path.isEmpty() || !m_page)
             return;
@@ -382,7 +340,7 @@ void QtWebBrowser::saveAs(CommandOption option, const QVariant& input) {
     m_page->save(path, format);
 }
 
-QPrinter* QtWebBrowser::printer() {
+QPrinter* WebEngine::printer() {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         // Sharp on paper, and the preview still paints in moments.
@@ -391,11 +349,11 @@ QPrinter* QtWebBrowser::printer() {
     return m_printer.get();
 }
 
-bool QtWebBrowser::printDocument(QPrinter* target) {
+bool WebEngine::printDocument(QPrinter* target) {
     if (!m_view || !m_page || !target || m_printing || isShowingCrashPage())
         return false;
     m_printing = true;
-    const QPointer<QtWebBrowser> self(this);
+    const QPointer<WebEngine> self(this);
 
     // Printing in this engine is asynchronous; the caller expects it done on return.
     QEventLoop loop;
@@ -418,12 +376,13 @@ bool QtWebBrowser::printDocument(QPrinter* target) {
     return result;
 }
 
-void QtWebBrowser::print(const QVariant& input) {
-    QPrinter* target = input.value<QPrinter*>();
+void WebEngine::print(QPrinter* target) {
     printDocument(target ? target : printer());
 }
 
-void QtWebBrowser::printPreview() {
+void WebEngine::printPreview() {
+    if (!m_page)
+        return;
     const QPointer<QPrintPreviewDialog> dialog = new QPrintPreviewDialog(printer(), m_view);
     connect(dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { printDocument(target); });
@@ -431,82 +390,70 @@ void QtWebBrowser::printPreview() {
     delete dialog.data();
 }
 
-void QtWebBrowser::pageSetup() {
+void WebEngine::pageSetup() {
+    if (!m_page)
+        return;
     const QPointer<QPageSetupDialog> dialog = new QPageSetupDialog(printer(), m_view);
     dialog->exec();
     delete dialog.data();
 }
 
-void QtWebBrowser::showProperties() {
+void WebEngine::showProperties() {
+    if (!m_page)
+        return;
     const QPointer<PageProperties> dialog =
-        new PageProperties(LocationName(), QUrl(LocationURL()), isSecure(), m_view);
+        new PageProperties(title(), QUrl(url()), isSecure(), m_view);
     dialog->exec();
     delete dialog.data();
 }
 
-// --- QtCustomizer -------------------------------------------------------------------------
+// --- history and the engine's own windows ------------------------------------------------
 
-QtCustomizer::QtCustomizer(QtWebBrowser* browser)
-    : m_browser(browser) {}
-
-namespace {
-
-QWebEngineHistory* historyOf(const QPointer<QtWebBrowser>& browser) {
-    return browser && browser->page() ? browser->page()->history() : nullptr;
-}
-
-} // namespace
-
-int QtCustomizer::BackCount() const {
-    const QWebEngineHistory* history = historyOf(m_browser);
+int WebEngine::backCount() const {
+    const QWebEngineHistory* history = m_page ? m_page->history() : nullptr;
     return history && history->count() > 0 ? qMax(0, history->currentItemIndex()) : 0;
 }
 
-int QtCustomizer::ForwardCount() const {
-    const QWebEngineHistory* history = historyOf(m_browser);
+int WebEngine::forwardCount() const {
+    const QWebEngineHistory* history = m_page ? m_page->history() : nullptr;
     if (!history || history->count() == 0)
         return 0;
     return qMax(0, history->count() - history->currentItemIndex() - 1);
 }
 
-bool QtCustomizer::GetHistoryElement(bool isBack, int index, QString& title, QString& url) const {
-    const QWebEngineHistory* history = historyOf(m_browser);
-    if (!history || index < 1 || index > (isBack ? BackCount() : ForwardCount()))
-        return false;
-    const int position = history->currentItemIndex() + (isBack ? -index : index);
-    const QWebEngineHistoryItem item = history->itemAt(position);
+std::optional<HistoryEntry> WebEngine::historyEntry(bool back, int index) const {
+    const QWebEngineHistory* history = m_page ? m_page->history() : nullptr;
+    if (!history || index < 1 || index > (back ? backCount() : forwardCount()))
+        return std::nullopt;
+    const QWebEngineHistoryItem item =
+        history->itemAt(history->currentItemIndex() + (back ? -index : index));
     if (!item.isValid())
-        return false;
-    url = item.url().toString();
-    title = item.title().isEmpty() ? url : item.title();
-    return true;
+        return std::nullopt;
+    const QString address = item.url().toString();
+    return HistoryEntry{item.title().isEmpty() ? address : item.title(), address};
 }
 
-void QtCustomizer::ShowInternetOptions(QWidget* parent) {
+void WebEngine::showInternetOptions(QWidget* parent) {
     const QPointer<InternetOptions> dialog = new InternetOptions(parent);
     dialog->exec();
     delete dialog.data();
 }
 
-void QtCustomizer::ViewSource() {
+void WebEngine::viewSource() {
     // The engine's own action asks for a new window on "view-source:" + address, so the
-    // source arrives through NewWindow2 like any other new window.
-    if (m_browser && m_browser->page() && !m_browser->page()->url().isEmpty())
-        m_browser->page()->triggerAction(QWebEnginePage::ViewSource);
+    // source arrives through newWindowRequested like any other new window.
+    if (m_page && !m_page->url().isEmpty())
+        m_page->triggerAction(QWebEnginePage::ViewSource);
 }
 
-// --- QtEngineFactory ----------------------------------------------------------------------
+// --- WebEngineFactory ---------------------------------------------------------------------
 
-WebBrowser* QtEngineFactory::createBrowser(QWidget* parent) {
-    return new QtWebBrowser(parent);
+Engine* WebEngineFactory::createEngine(QWidget* parent) {
+    return new WebEngine(parent);
 }
 
-std::unique_ptr<Customizer> QtEngineFactory::createCustomizer(WebBrowser* browser) {
-    return std::make_unique<QtCustomizer>(qobject_cast<QtWebBrowser*>(browser));
-}
-
-void QtEngineFactory::CleanHistory() {
-    WebEngineProfile::CleanHistory();
+void WebEngineFactory::cleanHistory() {
+    WebEngineProfile::cleanHistory();
 }
 
 } // namespace kelvane

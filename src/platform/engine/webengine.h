@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QStackedWidget>
+#include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -16,7 +17,7 @@ namespace kelvane {
 
 // The engine of the program: a QWebEngineView on the shared profile, with the page's events
 // raised as the engine's events.
-class QtWebBrowser : public WebBrowser {
+class WebEngine : public Engine {
     Q_OBJECT
 public:
     // Text sizes 0..4 as zoom factors; level 2 is 100 %.
@@ -24,29 +25,36 @@ public:
     // The level whose factor is nearest to factor.
     static int zoomLevelForFactor(double factor);
 
-    explicit QtWebBrowser(QWidget* parent = nullptr);
-    ~QtWebBrowser() override;
+    explicit WebEngine(QWidget* parent = nullptr);
+    ~WebEngine() override;
 
     QWidget* widget() override;
 
-    void Navigate(const QString& url) override;
-    void GoBack() override;
-    void GoForward() override;
-    void Stop() override;
-    void Refresh() override;
-    void Refresh2(int level) override;
+    void navigate(const QString& text) override;
+    void goBack() override;
+    void goForward() override;
+    void stop() override;
+    void reload(bool bypassCache = false) override;
 
-    // SaveAs: input an optional file path (needed with DontPromptUser). Print: input an optional
-    // QPrinter* (else the engine's printer). Zoom: invalid input queries, a level 0..4 sets.
-    // Commands that would show a dialog do nothing with DontPromptUser.
-    QVariant ExecWB(EngineCommand command, CommandOption option,
-                    const QVariant& input = {}) override;
-
-    QString LocationURL() const override;
-    QString LocationName() const override;
+    QString url() const override;
+    QString title() const override;
     void setSilent(bool silent) override;
-    void setRegisterAsBrowser(bool registered) override;
-    void Find(const QString& text, bool backward) override;
+
+    int zoomLevel() const override;
+    void setZoomLevel(int level) override;
+    void selectAll() override;
+    void saveAs(const QString& path = {}) override;
+    void print(QPrinter* printer = nullptr) override;
+    void printPreview() override;
+    void pageSetup() override;
+    void showProperties() override;
+    void showInternetOptions(QWidget* parent) override;
+    void viewSource() override;
+    void find(const QString& text, bool backward) override;
+
+    int backCount() const override;
+    int forwardCount() const override;
+    std::optional<HistoryEntry> historyEntry(bool back, int index) const override;
 
     bool isSilent() const { return m_silent; }
     QWebEngineView* view() const { return m_view; }
@@ -59,16 +67,10 @@ private:
     void onLoadFinished();
     void onRenderProcessTerminated(int status);
     bool isSecure() const;
-    void raiseSecureLockIcon();
+    void raiseSecureChanged();
     void reloadCrashedPage();
-    QVariant zoom(const QVariant& input);
-    void saveAs(CommandOption option, const QVariant& input);
-    void print(const QVariant& input);
     // Prints the page and waits until the engine has finished; false when printing failed.
     bool printDocument(QPrinter* printer);
-    void printPreview();
-    void pageSetup();
-    void showProperties();
     QPrinter* printer();
 
     QPointer<QStackedWidget> m_container;
@@ -83,26 +85,10 @@ private:
     bool m_printing = false;
 };
 
-// History lists and the engine's dialogs for one QtWebBrowser.
-class QtCustomizer : public Customizer {
+class WebEngineFactory : public EngineFactory {
 public:
-    explicit QtCustomizer(QtWebBrowser* browser);
-
-    int BackCount() const override;
-    int ForwardCount() const override;
-    bool GetHistoryElement(bool isBack, int index, QString& title, QString& url) const override;
-    void ShowInternetOptions(QWidget* parent) override;
-    void ViewSource() override;
-
-private:
-    QPointer<QtWebBrowser> m_browser;
-};
-
-class QtEngineFactory : public EngineFactory {
-public:
-    WebBrowser* createBrowser(QWidget* parent) override;
-    std::unique_ptr<Customizer> createCustomizer(WebBrowser* browser) override;
-    void CleanHistory() override;
+    Engine* createEngine(QWidget* parent) override;
+    void cleanHistory() override;
 };
 
 } // namespace kelvane

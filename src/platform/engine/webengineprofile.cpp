@@ -235,7 +235,7 @@ void WebEngineProfile::registerPage(QWebEnginePage* page) {
         pages.append(page);
 }
 
-void WebEngineProfile::CleanHistory() {
+void WebEngineProfile::cleanHistory() {
     QWebEngineProfile* p = profile();
     p->cookieStore()->deleteAllCookies();
     p->clearAllVisitedLinks();

@@ -39,7 +39,7 @@ public:
     // Deletes temporary internet files, cookies and history (what the platform's history
     // cleaner does with flags 7): the HTTP cache, every cookie, the visited links and the
     // back and forward lists of every open page.
-    static void CleanHistory();
+    static void cleanHistory();
 };
 
 } // namespace kelvane

@@ -34,24 +34,24 @@ protected:
         for (const char* name : {"/h1", "/h2", "/h3", "/h4"})
             server.addPage(QLatin1String(name), test::htmlPage(QLatin1String(name).mid(1)));
         appSettings() = AppSettings();
-        window.Form_Load(server.url(QStringLiteral("/fox")));
+        window.load(server.url(QStringLiteral("/fox")));
         window.resize(800, 600);
         window.show();
     }
     ~RealEngine() override { window.close(); }
 
     DocumentArea& area() { return window.documentArea(); }
-    QtWebBrowser* browser(int i) {
-        return qobject_cast<QtWebBrowser*>(area().document(i)->WebBrowser1());
+    WebEngine* browser(int i) {
+        return qobject_cast<WebEngine*>(area().document(i)->engine());
     }
     bool completed(int i) { return area().documents().status(i) == QLatin1String("Completed"); }
     bool at(int i, const char* path) {
-        return completed(i) && browser(i)->LocationURL() == server.url(QLatin1String(path));
+        return completed(i) && browser(i)->url() == server.url(QLatin1String(path));
     }
 
     test::IsolatedHome home;
     TestHttpServer server;
-    QtEngineFactory engines;
+    WebEngineFactory engines;
     MainWindow window{engines, nullptr};
     FindBar& bar = *window.findBar();
     CommandSet& commands = window.commands();
@@ -82,10 +82,10 @@ TEST_F(RealEngine, FindReportsTheMatchesOfAPage) {
 TEST_F(RealEngine, HistoryDropDownGoesStraightToTheEntry) {
     ASSERT_TRUE(waitUntil([&] { return completed(1); }));
     for (const char* path : {"/h1", "/h2", "/h3", "/h4"}) {
-        browser(1)->Navigate(server.url(QLatin1String(path)));
+        browser(1)->navigate(server.url(QLatin1String(path)));
         ASSERT_TRUE(waitUntil([&] { return at(1, path); })) << path;
     }
-    commands.ShowHistoryMenu(true, QPoint(20, 20));
+    commands.showHistoryMenu(true, QPoint(20, 20));
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->actions().size(), 4);
@@ -97,8 +97,8 @@ TEST_F(RealEngine, HistoryDropDownGoesStraightToTheEntry) {
 }
 
 TEST_F(RealEngine, HelpPageIsBuiltIn) {
-    commands.mnuHelpContents_Click();
+    commands.openHelp();
     ASSERT_EQ(area().count(), 2);
-    EXPECT_TRUE(waitUntil([&] { return browser(2)->LocationName() == "Kelvane Help"; }))
-        << browser(2)->LocationName().toStdString();
+    EXPECT_TRUE(waitUntil([&] { return browser(2)->title() == "Kelvane Help"; }))
+        << browser(2)->title().toStdString();
 }

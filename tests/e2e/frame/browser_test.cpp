@@ -32,7 +32,7 @@ protected:
                                "<button id='close' onclick='window.close()'>x</button>")));
         server.addPage(QStringLiteral("/c"), test::htmlPage(QStringLiteral("Page C")));
         appSettings() = AppSettings();
-        window.Form_Load(server.url(QStringLiteral("/a")));
+        window.load(server.url(QStringLiteral("/a")));
         window.show();
     }
     ~Browser() override { window.close(); }
@@ -41,7 +41,7 @@ protected:
     DocumentSet& set() { return area().documents(); }
     bool completed(int i) { return set().status(i) == QLatin1String("Completed"); }
     void click(int doc, const char* id) {
-        auto* browser = qobject_cast<QtWebBrowser*>(area().document(doc)->WebBrowser1());
+        auto* browser = qobject_cast<WebEngine*>(area().document(doc)->engine());
         ASSERT_NE(browser, nullptr);
         browser->page()->runJavaScript(
             QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)));
@@ -49,7 +49,7 @@ protected:
 
     test::IsolatedHome home;
     TestHttpServer server;
-    QtEngineFactory engines;
+    WebEngineFactory engines;
     MainWindow window{engines, nullptr};
 };
 
@@ -60,10 +60,10 @@ TEST_F(Browser, PageTitleReachesTabCaptionAndNavigator) {
     ASSERT_TRUE(waitUntil([&] { return set().tabCaption(1) == QLatin1String("Page A"); }));
     EXPECT_EQ(window.tabBar()->tabText(0), QStringLiteral("Page A"));
     EXPECT_EQ(area().document(1)->windowTitle(), QStringLiteral("Page A"));
-    const QModelIndex row = window.navigator()->ListView1()->model()->index(0, 0);
+    const QModelIndex row = window.navigator()->list()->model()->index(0, 0);
     EXPECT_EQ(row.data().toString(), QStringLiteral("Page A"));
     EXPECT_EQ(set().tabIcon(1), 8);
-    EXPECT_EQ(area().document(1)->WebBrowser1()->LocationURL(), server.url(QStringLiteral("/a")));
+    EXPECT_EQ(area().document(1)->engine()->url(), server.url(QStringLiteral("/a")));
 }
 
 TEST_F(Browser, BlankTargetBecomesANewDocument) {
@@ -72,11 +72,11 @@ TEST_F(Browser, BlankTargetBecomesANewDocument) {
     ASSERT_TRUE(waitUntil([&] { return set().count() == 2 && completed(2); }));
     EXPECT_TRUE(waitUntil([&] { return set().rowText(2) == QLatin1String("Page C"); }));
     EXPECT_EQ(window.tabBar()->count(), 2);
-    EXPECT_EQ(area().document(2)->WebBrowser1()->LocationURL(), server.url(QStringLiteral("/c")));
+    EXPECT_EQ(area().document(2)->engine()->url(), server.url(QStringLiteral("/c")));
 }
 
 TEST_F(Browser, PageThatClosesItselfClosesItsDocument) {
-    window.LoadNewDoc(server.url(QStringLiteral("/a")));
+    window.openInNewDocument(server.url(QStringLiteral("/a")));
     ASSERT_TRUE(waitUntil([&] { return completed(1) && completed(2); }));
     click(2, "close");
     ASSERT_TRUE(waitUntil([&] { return set().count() == 1; }));

@@ -50,28 +50,28 @@ QString page(const QString& title, const QString& body = {}, const QString& scri
 
 // Everything one browser raised, in order.
 struct EventLog {
-    explicit EventLog(WebBrowser* browser) {
-        QObject::connect(browser, &WebBrowser::BeforeNavigate2, browser,
+    explicit EventLog(Engine* browser) {
+        QObject::connect(browser, &Engine::navigationRequested, browser,
                          [this](NavigationRequest* request) {
                              navigations.append(request->url);
                              if (cancelUrl.has_value() && request->url == *cancelUrl)
                                  request->cancel = true;
                          });
-        QObject::connect(browser, &WebBrowser::ProgressChange, browser,
+        QObject::connect(browser, &Engine::progressChanged, browser,
                          [this](int progress, int max) {
                              progress_.append({progress, max});
                              if (max == 0)
                                  ++loadsEnded;
                          });
-        QObject::connect(browser, &WebBrowser::TitleChange, browser,
+        QObject::connect(browser, &Engine::titleChanged, browser,
                          [this](const QString& title) { titles.append(title); });
-        QObject::connect(browser, &WebBrowser::StatusTextChange, browser,
+        QObject::connect(browser, &Engine::statusTextChanged, browser,
                          [this](const QString& text) { statusTexts.append(text); });
-        QObject::connect(browser, &WebBrowser::WindowClosing, browser,
+        QObject::connect(browser, &Engine::WindowClosing, browser,
                          [this](bool) { ++windowClosing; });
-        QObject::connect(browser, &WebBrowser::SetSecureLockIcon, browser,
+        QObject::connect(browser, &Engine::SetSecureLockIcon, browser,
                          [this](int icon) { secureIcons.append(icon); });
-        QObject::connect(browser, &WebBrowser::NewWindow2, browser,
+        QObject::connect(browser, &Engine::newWindowRequested, browser,
                          [this](NewWindowRequest* request) {
                              newWindows.append(*request);
                              request->target = newWindowTarget;
@@ -87,7 +87,7 @@ struct EventLog {
     int windowClosing = 0;
     QList<int> secureIcons;
     QList<NewWindowRequest> newWindows;
-    WebBrowser* newWindowTarget = nullptr;
+    Engine* newWindowTarget = nullptr;
 };
 
 class WebEngineTest : public ::testing::Test {
@@ -97,21 +97,21 @@ protected:
         host.show();
     }
 
-    std::unique_ptr<QtWebBrowser> makeBrowser() {
-        auto browser = std::make_unique<QtWebBrowser>(&host);
+    std::unique_ptr<WebEngine> makeBrowser() {
+        auto browser = std::make_unique<WebEngine>(&host);
         browser->widget()->resize(host.size());
         browser->widget()->show();
         return browser;
     }
 
     // Navigates and waits for the end of the load.
-    bool load(QtWebBrowser& browser, EventLog& log, const QString& url) {
+    bool load(WebEngine& browser, EventLog& log, const QString& url) {
         const int ended = log.loadsEnded;
         browser.Navigate(url);
         return waitUntil([&] { return log.loadsEnded > ended; }, kWaitMs);
     }
 
-    QVariant evaluate(QtWebBrowser& browser, const QString& script) {
+    QVariant evaluate(WebEngine& browser, const QString& script) {
         QVariant result;
         bool done = false;
         browser.page()->runJavaScript(script, [&](const QVariant& value) {
@@ -131,7 +131,7 @@ TEST_F(WebEngineTest, NavigateRaisesTheLoadEventsAndReportsTheLocation) {
     server.addPage(QStringLiteral("/a"), page(QStringLiteral("Page A")));
     auto browser = makeBrowser();
     EventLog log(browser.get());
-    EXPECT_EQ(browser->LocationURL(), QString());
+    EXPECT_EQ(browser->url(), QString());
 
     ASSERT_TRUE(load(*browser, log, server.url(QStringLiteral("/a"))));
     EXPECT_EQ(log.navigations.value(0), server.url(QStringLiteral("/a")));
@@ -141,8 +141,8 @@ TEST_F(WebEngineTest, NavigateRaisesTheLoadEventsAndReportsTheLocation) {
     EXPECT_TRUE(std::all_of(log.progress_.begin(), log.progress_.end() - 1,
                             [](const auto& p) { return p.second == 100; }));
     EXPECT_TRUE(log.titles.contains(QStringLiteral("Page A")));
-    EXPECT_EQ(browser->LocationURL(), server.url(QStringLiteral("/a")));
-    EXPECT_EQ(browser->LocationName(), QStringLiteral("Page A"));
+    EXPECT_EQ(browser->url(), server.url(QStringLiteral("/a")));
+    EXPECT_EQ(browser->title(), QStringLiteral("Page A"));
     EXPECT_EQ(log.secureIcons.value(log.secureIcons.size() - 1, -1), 0);
 }
 
@@ -155,13 +155,13 @@ TEST_F(WebEngineTest, CancelledNavigationNeverLeavesThePage) {
     ASSERT_TRUE(load(*browser, log, server.url(QStringLiteral("/a"))));
 
     log.cancelUrl = server.url(QStringLiteral("/b"));
-    browser->Navigate(server.url(QStringLiteral("/b")));
+    browser->navigate(server.url(QStringLiteral("/b")));
     ASSERT_TRUE(waitUntil([&] { return log.navigations.contains(*log.cancelUrl); }, kWaitMs));
-    EXPECT_EQ(browser->LocationURL(), server.url(QStringLiteral("/a")));
+    EXPECT_EQ(browser->url(), server.url(QStringLiteral("/a")));
 
     // A later navigation goes through; the cancelled one was never fetched.
     ASSERT_TRUE(load(*browser, log, server.url(QStringLiteral("/c"))));
-    EXPECT_EQ(browser->LocationURL(), server.url(QStringLiteral("/c")));
+    EXPECT_EQ(browser->url(), server.url(QStringLiteral("/c")));
     EXPECT_EQ(server.requestCount(QStringLiteral("/b")), 0);
 }
 
@@ -191,9 +191,9 @@ TEST_F(WebEngineTest, HistoryListsNearestEntryFirst) {
     EXPECT_FALSE(customizer.GetHistoryElement(false, 1, title, url));
 
     const int ended = log.loadsEnded;
-    browser->GoBack();
+    browser->goBack();
     ASSERT_TRUE(waitUntil([&] { return log.loadsEnded > ended; }, kWaitMs));
-    EXPECT_EQ(browser->LocationURL(), server.url(QStringLiteral("/b")));
+    EXPECT_EQ(browser->url(), server.url(QStringLiteral("/b")));
     EXPECT_EQ(customizer.BackCount(), 1);
     EXPECT_EQ(customizer.ForwardCount(), 1);
     ASSERT_TRUE(customizer.GetHistoryElement(false, 1, title, url));
@@ -229,7 +229,7 @@ TEST_F(WebEngineTest, ZoomLevelsSetQueryAndScaleThePage) {
         setLevel(c.input);
         EXPECT_EQ(level(), c.expectedLevel) << c.input.toString().toStdString();
         EXPECT_DOUBLE_EQ(browser->view()->zoomFactor(),
-                         QtWebBrowser::kZoomFactors[c.expectedLevel]);
+                         WebEngine::kZoomFactors[c.expectedLevel]);
     }
 
     // The page is laid out larger (fewer CSS pixels fit the view), and stays so on the next
@@ -244,7 +244,7 @@ TEST(WebEngineZoomTest, LevelOfAFactorIsTheNearestLevel) {
     const QPair<double, int> cases[] = {{0.25, 0}, {0.75, 0}, {0.83, 1}, {1.0, 2},
                                         {1.15, 3}, {1.25, 3}, {1.4, 4},  {3.0, 4}};
     for (const auto& [factor, expected] : cases)
-        EXPECT_EQ(QtWebBrowser::zoomLevelForFactor(factor), expected) << factor;
+        EXPECT_EQ(WebEngine::zoomLevelForFactor(factor), expected) << factor;
 }
 
 TEST_F(WebEngineTest, WindowCloseRaisesWindowClosing) {
@@ -282,10 +282,10 @@ TEST_F(WebEngineTest, NewWindowOpensInTheTargetOrNowhere) {
     evaluate(*browser, click);
     ASSERT_TRUE(waitUntil([&] { return log.newWindows.size() == 2; }, kWaitMs));
     EXPECT_TRUE(waitUntil(
-        [&] { return secondLog.loadsEnded > 0 && second->LocationName() == QStringLiteral("B"); },
+        [&] { return secondLog.loadsEnded > 0 && second->title() == QStringLiteral("B"); },
         kWaitMs));
-    EXPECT_EQ(second->LocationURL(), server.url(QStringLiteral("/b")));
-    EXPECT_EQ(browser->LocationURL(), server.url(QStringLiteral("/a")));
+    EXPECT_EQ(second->url(), server.url(QStringLiteral("/b")));
+    EXPECT_EQ(browser->url(), server.url(QStringLiteral("/a")));
 }
 
 TEST_F(WebEngineTest, ViewSourceArrivesAsANewWindow) {
@@ -305,8 +305,8 @@ TEST_F(WebEngineTest, ViewSourceArrivesAsANewWindow) {
     EXPECT_EQ(log.newWindows[0].url,
               QStringLiteral("view-source:") + server.url(QStringLiteral("/a")));
     EXPECT_TRUE(waitUntil([&] { return secondLog.loadsEnded > 0; }, kWaitMs));
-    EXPECT_TRUE(second->LocationURL().startsWith(QStringLiteral("view-source:")))
-        << second->LocationURL().toStdString();
+    EXPECT_TRUE(second->url().startsWith(QStringLiteral("view-source:")))
+        << second->url().toStdString();
 }
 
 TEST_F(WebEngineTest, CrashedPageShowsAReloadPanelAndKeepsItsAddress) {
@@ -319,7 +319,7 @@ TEST_F(WebEngineTest, CrashedPageShowsAReloadPanelAndKeepsItsAddress) {
 
     ::kill(static_cast<pid_t>(pid), SIGKILL);
     ASSERT_TRUE(waitUntil([&] { return browser->isShowingCrashPage(); }, kWaitMs));
-    EXPECT_EQ(browser->LocationURL(), server.url(QStringLiteral("/a")));
+    EXPECT_EQ(browser->url(), server.url(QStringLiteral("/a")));
 
     auto* reload = browser->widget()->findChild<QPushButton*>(QStringLiteral("reloadCrashedPage"));
     ASSERT_NE(reload, nullptr);
@@ -329,7 +329,7 @@ TEST_F(WebEngineTest, CrashedPageShowsAReloadPanelAndKeepsItsAddress) {
     ASSERT_TRUE(waitUntil([&] { return log.loadsEnded > ended; }, kWaitMs));
     EXPECT_FALSE(browser->isShowingCrashPage());
     EXPECT_EQ(server.requestCount(QStringLiteral("/a")), requests + 1);
-    EXPECT_EQ(browser->LocationName(), QStringLiteral("A"));
+    EXPECT_EQ(browser->title(), QStringLiteral("A"));
 }
 
 TEST_F(WebEngineTest, SilentSuppressesScriptDialogs) {
@@ -342,7 +342,7 @@ TEST_F(WebEngineTest, SilentSuppressesScriptDialogs) {
     browser->setSilent(true);
     ASSERT_TRUE(load(*browser, log, server.url(QStringLiteral("/a"))));
     EXPECT_TRUE(
-        waitUntil([&] { return browser->LocationName() == QStringLiteral("declined"); }, kWaitMs));
+        waitUntil([&] { return browser->title() == QStringLiteral("declined"); }, kWaitMs));
 }
 
 TEST_F(WebEngineTest, RefreshCompletelyFetchesThePageAgain) {
@@ -375,7 +375,7 @@ TEST_F(WebEngineTest, NavigateInterpretsTheTextAsTyped) {
         auto browser = makeBrowser();
         EventLog log(browser.get());
         EXPECT_TRUE(load(*browser, log, text)) << text.toStdString();
-        EXPECT_EQ(browser->LocationURL(), expected) << text.toStdString();
+        EXPECT_EQ(browser->url(), expected) << text.toStdString();
     }
     QDir::setCurrent(previous);
 }
@@ -520,18 +520,18 @@ TEST_F(WebEngineTest, CleanHistoryEmptiesOpenHistoriesAndCookiesAndLetsLoadsFini
     // A second document is still loading while the data goes.
     auto loading = makeBrowser();
     EventLog loadingLog(loading.get());
-    loading->Navigate(server.url(QStringLiteral("/slow")));
+    loading->navigate(server.url(QStringLiteral("/slow")));
     ASSERT_TRUE(waitUntil([&] { return server.requestCount(QStringLiteral("/slow")) == 1; }));
 
-    WebEngineProfile::CleanHistory();
+    WebEngineProfile::cleanHistory();
     EXPECT_EQ(customizer.BackCount(), 0);
     EXPECT_EQ(customizer.ForwardCount(), 0);
-    EXPECT_EQ(browser->LocationURL(), server.url(QStringLiteral("/b")));
+    EXPECT_EQ(browser->url(), server.url(QStringLiteral("/b")));
     const int ended = log.loadsEnded;
-    browser->Refresh();
+    browser->reload();
 
     EXPECT_TRUE(waitUntil([&] { return loadingLog.loadsEnded > 0; }, kWaitMs));
-    EXPECT_EQ(loading->LocationName(), QStringLiteral("Slow"));
+    EXPECT_EQ(loading->title(), QStringLiteral("Slow"));
     ASSERT_TRUE(waitUntil([&] { return log.loadsEnded > ended; }, kWaitMs));
     EXPECT_EQ(evaluate(*browser, QStringLiteral("document.cookie")).toString(), QString());
 }
@@ -548,17 +548,17 @@ TEST_F(WebEngineTest, EngineOptionsReachThePages) {
     noCookies.cookies = EngineOptions::Cookies::BlockAll;
     WebEngineProfile::setOptions(noCookies);
     ASSERT_TRUE(load(*browser, log, server.url(QStringLiteral("/a"))));
-    EXPECT_EQ(browser->LocationName(), QStringLiteral("scripted:"));
+    EXPECT_EQ(browser->title(), QStringLiteral("scripted:"));
 
     EngineOptions noScript;
     noScript.javaScript = false;
     WebEngineProfile::setOptions(noScript);
     ASSERT_TRUE(load(*browser, log, server.url(QStringLiteral("/a"))));
-    EXPECT_EQ(browser->LocationName(), QStringLiteral("static"));
+    EXPECT_EQ(browser->title(), QStringLiteral("static"));
 
     WebEngineProfile::setOptions(EngineOptions{});
     ASSERT_TRUE(load(*browser, log, server.url(QStringLiteral("/a"))));
-    EXPECT_EQ(browser->LocationName(), QStringLiteral("scripted:c=1"));
+    EXPECT_EQ(browser->title(), QStringLiteral("scripted:c=1"));
     EXPECT_EQ(WebEngineProfile::options(), EngineOptions{});
 }
 

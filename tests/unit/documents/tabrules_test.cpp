@@ -6,15 +6,15 @@ using namespace kelvane;
 
 TEST(TabRules, CaptionLengthAndShrinking) {
     const QString fifty(50, QLatin1Char('a'));
-    EXPECT_EQ(ModifyTabCaption(fifty, false, 8).caption, fifty);
-    EXPECT_EQ(ModifyTabCaption(fifty + QLatin1Char('b'), false, 8).caption,
+    EXPECT_EQ(tabLook(fifty, false, 8).caption, fifty);
+    EXPECT_EQ(tabLook(fifty + QLatin1Char('b'), false, 8).caption,
               fifty + QStringLiteral("..."));
-    EXPECT_EQ(ModifyTabCaption(QStringLiteral("Example page"), true, 8).caption,
+    EXPECT_EQ(tabLook(QStringLiteral("Example page"), true, 8).caption,
               QStringLiteral("Exa"));
-    EXPECT_EQ(ModifyTabCaption(QStringLiteral("Ab"), true, 8).caption, QStringLiteral("Ab"));
-    EXPECT_EQ(ModifyTabCaption(fifty + QLatin1Char('b'), true, 8).caption, QStringLiteral("aaa"))
+    EXPECT_EQ(tabLook(QStringLiteral("Ab"), true, 8).caption, QStringLiteral("Ab"));
+    EXPECT_EQ(tabLook(fifty + QLatin1Char('b'), true, 8).caption, QStringLiteral("aaa"))
         << "a shrunk tab never shows the ellipsis";
-    EXPECT_EQ(ModifyTabCaption(QString(), false, 0).caption, QString());
+    EXPECT_EQ(tabLook(QString(), false, 0).caption, QString());
 }
 
 TEST(TabRules, IconParityFollowsTheShrunkState) {
@@ -24,7 +24,7 @@ TEST(TabRules, IconParityFollowsTheShrunkState) {
     } cases[] = {{true, 8, 9},  {false, 9, 8},   {true, 0, 1},  {true, 9, 9},
                  {false, 8, 8}, {false, 11, 10}, {true, 10, 11}};
     for (const auto& c : cases)
-        EXPECT_EQ(ModifyTabCaption(QStringLiteral("t"), c.shrunk, c.icon).icon, c.expected)
+        EXPECT_EQ(tabLook(QStringLiteral("t"), c.shrunk, c.icon).icon, c.expected)
             << c.shrunk << " " << c.icon;
 }
 
@@ -54,12 +54,12 @@ TEST(TabRules, HighlightFlashesBetweenLoadedAndHighlight) {
 }
 
 TEST(TabRules, LoadPercent) {
-    EXPECT_EQ(loadPercent(-1, 10000), 100);
-    EXPECT_EQ(loadPercent(5000, 10000), 50);
-    EXPECT_EQ(loadPercent(999, 1000), 99) << "truncates";
-    EXPECT_EQ(loadPercent(20, 10), std::nullopt) << "above the maximum changes nothing";
-    EXPECT_EQ(loadPercent(0, 0), 0) << "a maximum of 0 ends the load";
-    EXPECT_EQ(loadPercent(-1, 0), 0);
-    EXPECT_EQ(loadPercent(30000000, 60000000), 0) << "x100 overflows 32 bits";
-    EXPECT_EQ(loadPercent(21474836, 21474836), 100) << "x100 still fits";
+    EXPECT_EQ(loadPercentOf(-1, 10000), 100);
+    EXPECT_EQ(loadPercentOf(5000, 10000), 50);
+    EXPECT_EQ(loadPercentOf(999, 1000), 99) << "truncates";
+    EXPECT_EQ(loadPercentOf(20, 10), std::nullopt) << "above the maximum changes nothing";
+    EXPECT_EQ(loadPercentOf(0, 0), 0) << "a maximum of 0 ends the load";
+    EXPECT_EQ(loadPercentOf(-1, 0), 0);
+    EXPECT_EQ(loadPercentOf(30000000, 60000000), 0) << "x100 overflows 32 bits";
+    EXPECT_EQ(loadPercentOf(21474836, 21474836), 100) << "x100 still fits";
 }

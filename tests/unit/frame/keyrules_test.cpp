@@ -16,28 +16,28 @@ struct KeyCase {
 };
 
 const KeyCase kCases[] = {
-    {"Alt+D focuses the address bar", vk::D, false, false, true, false, HookAction::FocusAddressBar,
+    {"Alt+D focuses the address bar", VirtualKey::D, false, false, true, false, HookAction::FocusAddressBar,
      false},
-    {"Ctrl+Alt+D still counts as Alt+D", vk::D, true, false, true, false,
+    {"Ctrl+Alt+D still counts as Alt+D", VirtualKey::D, true, false, true, false,
      HookAction::FocusAddressBar, false},
-    {"plain D is typed", vk::D, false, false, false, false, HookAction::None, true},
-    {"Esc stops and still reaches the control", vk::Escape, false, false, false, false,
+    {"plain D is typed", VirtualKey::D, false, false, false, false, HookAction::None, true},
+    {"Esc stops and still reaches the control", VirtualKey::Escape, false, false, false, false,
      HookAction::Stop, true},
-    {"held Esc stops once", vk::Escape, false, false, false, true, HookAction::None, true},
-    {"Ctrl+Tab switches", vk::Tab, true, false, false, false, HookAction::SwitchTab, false},
-    {"Ctrl+Shift+Tab switches", vk::Tab, true, true, false, false, HookAction::SwitchTab, false},
-    {"code 25 with Ctrl switches too", vk::Hanja, true, false, false, false, HookAction::SwitchTab,
+    {"held Esc stops once", VirtualKey::Escape, false, false, false, true, HookAction::None, true},
+    {"Ctrl+Tab switches", VirtualKey::Tab, true, false, false, false, HookAction::SwitchTab, false},
+    {"Ctrl+Shift+Tab switches", VirtualKey::Tab, true, true, false, false, HookAction::SwitchTab, false},
+    {"code 25 with Ctrl switches too", VirtualKey::Hanja, true, false, false, false, HookAction::SwitchTab,
      false},
-    {"plain Tab moves focus", vk::Tab, false, false, false, false, HookAction::None, true},
-    {"Alt+Home goes home", vk::Home, false, false, true, false, HookAction::Home, false},
-    {"Home alone scrolls", vk::Home, false, false, false, false, HookAction::None, true},
-    {"Ctrl+N new", vk::N, true, false, false, false, HookAction::FileNew, false},
-    {"Ctrl+Shift+N is still new", vk::N, true, true, false, false, HookAction::FileNew, false},
-    {"held Ctrl+N opens one document", vk::N, true, false, false, true, HookAction::None, true},
-    {"Ctrl+O open", vk::O, true, false, false, false, HookAction::FileOpen, false},
-    {"Ctrl+S search", vk::S, true, false, false, false, HookAction::Search, false},
-    {"Alt+S is not search", vk::S, false, false, true, false, HookAction::None, true},
-    {"held Alt+D passes", vk::D, false, false, true, true, HookAction::None, true},
+    {"plain Tab moves focus", VirtualKey::Tab, false, false, false, false, HookAction::None, true},
+    {"Alt+Home goes home", VirtualKey::Home, false, false, true, false, HookAction::Home, false},
+    {"Home alone scrolls", VirtualKey::Home, false, false, false, false, HookAction::None, true},
+    {"Ctrl+N new", VirtualKey::N, true, false, false, false, HookAction::FileNew, false},
+    {"Ctrl+Shift+N is still new", VirtualKey::N, true, true, false, false, HookAction::FileNew, false},
+    {"held Ctrl+N opens one document", VirtualKey::N, true, false, false, true, HookAction::None, true},
+    {"Ctrl+O open", VirtualKey::O, true, false, false, false, HookAction::FileOpen, false},
+    {"Ctrl+S search", VirtualKey::S, true, false, false, false, HookAction::Search, false},
+    {"Alt+S is not search", VirtualKey::S, false, false, true, false, HookAction::None, true},
+    {"held Alt+D passes", VirtualKey::D, false, false, true, true, HookAction::None, true},
     {"Ctrl+X passes to the control", 'X', true, false, false, false, HookAction::None, true},
 };
 
@@ -52,10 +52,10 @@ TEST(KeyRules, DecisionTable) {
 }
 
 TEST(KeyRules, QtKeysMapToVirtualKeys) {
-    EXPECT_EQ(virtualKeyFromQt(Qt::Key_D), vk::D);
-    EXPECT_EQ(virtualKeyFromQt(Qt::Key_Backtab), vk::Tab); // Shift+Tab arrives as Backtab
-    EXPECT_EQ(virtualKeyFromQt(Qt::Key_Escape), vk::Escape);
-    EXPECT_EQ(virtualKeyFromQt(Qt::Key_Home), vk::Home);
+    EXPECT_EQ(virtualKeyFromQt(Qt::Key_D), VirtualKey::D);
+    EXPECT_EQ(virtualKeyFromQt(Qt::Key_Backtab), VirtualKey::Tab); // Shift+Tab arrives as Backtab
+    EXPECT_EQ(virtualKeyFromQt(Qt::Key_Escape), VirtualKey::Escape);
+    EXPECT_EQ(virtualKeyFromQt(Qt::Key_Home), VirtualKey::Home);
     EXPECT_EQ(virtualKeyFromQt(Qt::Key_F5), 0);
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kelvane::zoomrule;
+using namespace kelvane;
 
 TEST(ZoomRule, StepsClampAtTheEnds) {
     struct {
@@ -18,21 +18,21 @@ TEST(ZoomRule, StepsClampAtTheEnds) {
         {9, 4, 3},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(increased(c.level), c.up) << c.level;
-        EXPECT_EQ(decreased(c.level), c.down) << c.level;
+        EXPECT_EQ(increasedZoomLevel(c.level), c.up) << c.level;
+        EXPECT_EQ(decreasedZoomLevel(c.level), c.down) << c.level;
     }
 }
 
-TEST(ZoomRule, ResetStepsTowardsTheMediumSize) {
+TEST(ZoomRule, ZoomResetStepsTowardsTheMediumSize) {
     struct {
         int level;
-        ResetSteps steps;
+        ZoomResetSteps steps;
     } cases[] = {
         {0, {2, true}},  {1, {1, true}},  {2, {0, false}},   {3, {1, false}},
         {4, {2, false}}, {-1, {2, true}}, {200, {2, false}},
     };
     for (const auto& c : cases) {
-        const ResetSteps steps = resetSteps(c.level);
+        const ZoomResetSteps steps = zoomResetSteps(c.level);
         EXPECT_EQ(steps.count, c.steps.count) << c.level;
         if (steps.count > 0) {
             EXPECT_EQ(steps.increase, c.steps.increase) << c.level;

@@ -73,7 +73,7 @@ protected:
     QWidget window;
     AddressPanel* panel = new AddressPanel;
     QLineEdit* other = new QLineEdit;
-    QComboBox* box = panel->AddressBar();
+    QComboBox* box = panel->addressBox();
     QSignalSpy navigated{panel, &AddressPanel::navigateRequested};
     QSignalSpy openedNew{panel, &AddressPanel::openInNewRequested};
 };
@@ -113,9 +113,9 @@ TEST_F(AddressBarTest, EmptyBoxOpensNothing) {
     fill({"a"});
     box->setEditText(QString());
     enter();
-    EXPECT_FALSE(panel->Go()->isEnabled());
-    EXPECT_FALSE(panel->GoNew()->isEnabled());
-    panel->Go()->click();
+    EXPECT_FALSE(panel->goButton()->isEnabled());
+    EXPECT_FALSE(panel->goNewButton()->isEnabled());
+    panel->goButton()->click();
     EXPECT_TRUE(navigated.isEmpty());
     EXPECT_TRUE(openedNew.isEmpty());
     EXPECT_EQ(panel->items(), QStringList{"a"});
@@ -136,8 +136,8 @@ TEST_F(AddressBarTest, ButtonsAreEnabledExactlyWhileThereIsText) {
     int i = 0;
     for (const auto& step : steps) {
         step.change();
-        EXPECT_EQ(panel->Go()->isEnabled(), step.enabled) << "step " << i;
-        EXPECT_EQ(panel->GoNew()->isEnabled(), step.enabled) << "step " << i;
+        EXPECT_EQ(panel->goButton()->isEnabled(), step.enabled) << "step " << i;
+        EXPECT_EQ(panel->goNewButton()->isEnabled(), step.enabled) << "step " << i;
         ++i;
     }
 }
@@ -145,7 +145,7 @@ TEST_F(AddressBarTest, ButtonsAreEnabledExactlyWhileThereIsText) {
 TEST_F(AddressBarTest, GoNewOpensTheTextInANewWindowAndLeavesTheList) {
     fill({"a", "b"});
     type(" new one");
-    QTest::mouseClick(panel->GoNew(), Qt::LeftButton);
+    QTest::mouseClick(panel->goNewButton(), Qt::LeftButton);
     EXPECT_EQ(args(openedNew), QStringList{" new one"});
     EXPECT_TRUE(navigated.isEmpty());
     EXPECT_EQ(panel->items(), (QStringList{"a", "b"}));
@@ -155,7 +155,7 @@ TEST_F(AddressBarTest, GoOpensTheTypedTextAndLeavesTheListToTheReceiver) {
     fill({"a"});
     type("typed");
     ASSERT_TRUE(panel->isEditing());
-    QTest::mouseClick(panel->Go(), Qt::LeftButton);
+    QTest::mouseClick(panel->goButton(), Qt::LeftButton);
     EXPECT_EQ(args(navigated), QStringList{"typed"});
     EXPECT_EQ(panel->items(), QStringList{"a"});
 }
@@ -230,32 +230,32 @@ TEST_F(AddressBarTest, LeavingTheBoxKeepsItsTextAndOpensNothing) {
 }
 
 TEST_F(AddressBarTest, AddressBarHasFocusFollowsTheFocus) {
-    EXPECT_TRUE(panel->AddressBarHasFocus());
+    EXPECT_TRUE(panel->isAddressBeingEdited());
     other->setFocus();
-    EXPECT_FALSE(panel->AddressBarHasFocus());
+    EXPECT_FALSE(panel->isAddressBeingEdited());
     box->lineEdit()->setFocus();
-    EXPECT_TRUE(panel->AddressBarHasFocus());
+    EXPECT_TRUE(panel->isAddressBeingEdited());
     fill({"a"});
     box->showPopup();
-    EXPECT_TRUE(panel->AddressBarHasFocus()) << "the drop-down list belongs to the box";
+    EXPECT_TRUE(panel->isAddressBeingEdited()) << "the drop-down list belongs to the box";
     box->hidePopup();
     other->setFocus();
-    EXPECT_FALSE(panel->AddressBarHasFocus());
+    EXPECT_FALSE(panel->isAddressBeingEdited());
     // Another window in front leaves the typed text alone: the box keeps its window's focus.
     box->setFocus();
     QWidget elsewhere;
     elsewhere.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
-    EXPECT_TRUE(panel->AddressBarHasFocus());
+    EXPECT_TRUE(panel->isAddressBeingEdited());
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     other->setFocus();
-    EXPECT_FALSE(panel->AddressBarHasFocus());
+    EXPECT_FALSE(panel->isAddressBeingEdited());
 
     applyCaptions(&window);
-    EXPECT_EQ(panel->Label1()->text(), "A&ddress");
+    EXPECT_EQ(panel->label()->text(), "A&ddress");
     QTest::keyClick(other, Qt::Key_D, Qt::AltModifier);
-    EXPECT_TRUE(panel->AddressBarHasFocus()) << "Alt+D, the label's mnemonic";
+    EXPECT_TRUE(panel->isAddressBeingEdited()) << "Alt+D, the label's mnemonic";
 }
 
 TEST_F(AddressBarTest, ChangesOfTheListLeaveTheTextAlone) {
@@ -291,7 +291,7 @@ TEST_F(AddressBarTest, HistoryComesBackAfterARestartWithoutEmptyItems) {
     next.setPageAddress("shown");
     next.loadHistory();
     EXPECT_EQ(next.items(), (QStringList{"A", "B", "C"}));
-    EXPECT_EQ(next.AddressBar()->currentText(), "shown");
+    EXPECT_EQ(next.addressBox()->currentText(), "shown");
 
     next.clearHistory();
     next.saveHistory();

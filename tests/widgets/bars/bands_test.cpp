@@ -267,7 +267,7 @@ TEST_F(BandsTest, RightReleaseAsksForTheBandPopupOnce) {
     QSignalSpy fromContainer(container, &BandContainer::contextMenuRequested);
     QSignalSpy fromBrowse(browse, &BrowseToolbar::contextMenuRequested);
     QSignalSpy fromSites(sites, &SitesToolbar::contextMenuRequested);
-    sites->RefreshUserLinks({UserLink{true, QStringLiteral("Site"), QStringLiteral("http://a/")}});
+    sites->setUserLinks({UserLink{true, QStringLiteral("Site"), QStringLiteral("http://a/")}});
 
     auto rightClick = [](QWidget* widget, QPoint at) {
         QTest::mousePress(widget, Qt::RightButton, Qt::NoModifier, at);
@@ -480,7 +480,7 @@ TEST_F(BandsTest, userLinks) {
     links[1] = {false, QStringLiteral("Hidden"), QStringLiteral("https://hidden.example/")};
     links[2] = {true, QString(), QStringLiteral("https://nameless.example/")};
     links[9] = {true, QStringLiteral("AT&T"), QStringLiteral("https://att.example/")};
-    sites->RefreshUserLinks(links);
+    sites->setUserLinks(links);
 
     for (int i = 1; i <= kUserLinkCount; ++i) {
         QAction* button = sites->button(i);
@@ -515,7 +515,7 @@ TEST_F(BandsTest, userLinks) {
     EXPECT_EQ(opened.takeFirst().at(0).toString(), QStringLiteral("https://att.example/"));
 
     // Links change after the Options dialog: the old addresses are gone.
-    sites->RefreshUserLinks({});
+    sites->setUserLinks({});
     sites->buttonClick(QStringLiteral("Custom1"));
     EXPECT_EQ(opened.count(), 0);
     EXPECT_FALSE(sites->button(1)->isVisible());
@@ -609,7 +609,7 @@ TEST_F(BandsTest, Screenshot) {
     links[0] = {true, QStringLiteral("Example"), QStringLiteral("https://example.org/")};
     links[1] = {true, QStringLiteral("News of the day"), QStringLiteral("https://news.example/")};
     links[2] = {true, QString(), QStringLiteral("https://nameless.example/")};
-    sites->RefreshUserLinks(links);
+    sites->setUserLinks(links);
     container->loadLayout();
     container->band(4)->setNewRow(false);
     container->band(3)->setWidth(8000);

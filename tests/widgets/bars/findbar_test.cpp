@@ -18,7 +18,7 @@
 
 using namespace kelvane;
 using kelvane::test::FakeEngineFactory;
-using kelvane::test::FakeWebBrowser;
+using kelvane::test::FakeEngine;
 
 namespace {
 
@@ -28,19 +28,19 @@ class FindBarTest : public ::testing::Test {
 protected:
     FindBarTest() {
         appSettings() = AppSettings();
-        window.Form_Load(QStringLiteral("http://one/"));
+        window.load(QStringLiteral("http://one/"));
         window.show();
         window.activateWindow();
         test::waitUntil([&] { return QApplication::activeWindow() == &window; });
     }
     ~FindBarTest() override { window.close(); }
 
-    FakeWebBrowser* engine(int i) {
-        return static_cast<FakeWebBrowser*>(window.documentArea().document(i)->WebBrowser1());
+    FakeEngine* engine(int i) {
+        return static_cast<FakeEngine*>(window.documentArea().document(i)->engine());
     }
-    static Calls calls(FakeWebBrowser* e) {
+    static Calls calls(FakeEngine* e) {
         Calls list;
-        for (const FakeWebBrowser::FindCall& call : e->findCalls())
+        for (const FakeEngine::FindCall& call : e->findCalls())
             list.append({call.text, call.backward});
         return list;
     }
@@ -130,7 +130,7 @@ TEST_F(FindBarTest, SwitchingDocumentsSearchesTheNewOne) {
     engine(1)->fireFindResult(2, 5);
     engine(1)->clearRecords();
 
-    window.LoadNewDoc(QStringLiteral("http://two/"));
+    window.openInNewDocument(QStringLiteral("http://two/"));
     ASSERT_EQ(window.documentArea().activeDocument(), window.documentArea().document(2));
     EXPECT_EQ(calls(engine(1)), (Calls{{QString(), false}})) << "the old page is cleared";
     EXPECT_EQ(calls(engine(2)), (Calls{{"fox", false}}));

@@ -24,7 +24,7 @@
 
 using namespace kelvane;
 using kelvane::test::FakeEngineFactory;
-using kelvane::test::FakeWebBrowser;
+using kelvane::test::FakeEngine;
 
 namespace {
 
@@ -32,7 +32,7 @@ class Documents : public ::testing::Test {
 protected:
     Documents() {
         appSettings() = AppSettings();
-        window.Form_Load(QStringLiteral("http://one/"));
+        window.load(QStringLiteral("http://one/"));
         window.show();
     }
     ~Documents() override { window.close(); }
@@ -40,14 +40,14 @@ protected:
     DocumentArea& area() { return window.documentArea(); }
     DocumentSet& set() { return area().documents(); }
     DocumentWindow* doc(int i) { return area().document(i); }
-    FakeWebBrowser* engine(int i) { return static_cast<FakeWebBrowser*>(doc(i)->WebBrowser1()); }
+    FakeEngine* engine(int i) { return static_cast<FakeEngine*>(doc(i)->engine()); }
     QString status(int i) { return set().status(i); }
     int icon(int i) { return set().tabIcon(i); }
     QString panel1() {
         return window.statusBar()->findChild<QLabel*>(QStringLiteral("Item1"))->text();
     }
     QString progressTag() { return window.statusBar()->property("Tag").toString(); }
-    void open(const QString& url) { window.LoadNewDoc(url); }
+    void open(const QString& url) { window.openInNewDocument(url); }
     // Two more documents: the last one opened is active.
     void openThree() {
         open(QStringLiteral("http://two/"));
@@ -74,7 +74,7 @@ TEST_F(Documents, LoadNewDocGivesRowTabAndNavigation) {
 }
 
 TEST_F(Documents, ProgressPercentagesAndIcons) {
-    FakeWebBrowser* e = engine(1);
+    FakeEngine* e = engine(1);
     struct {
         int progress, max;
         QString status;
@@ -102,12 +102,12 @@ TEST_F(Documents, ProgressPercentagesAndIcons) {
         << "the tab shows the picture of its state";
     EXPECT_EQ(progressTag(), QStringLiteral("0"));
     EXPECT_FALSE(doc(1)->IsLoading);
-    EXPECT_EQ(window.addressPanel()->AddressBar()->currentText(), QStringLiteral("http://one/end"));
+    EXPECT_EQ(window.addressPanel()->addressBox()->currentText(), QStringLiteral("http://one/end"));
     EXPECT_FALSE(doc(1)->Highlight()->isActive()) << "an active document does not flash";
 }
 
 TEST_F(Documents, ShrunkTabsLoadWithOddIcons) {
-    area().vbalDTabControl1_TabDblClick(1);
+    area().tabDoubleClicked(1);
     EXPECT_TRUE(set().isShrunk(1));
     engine(1)->fireProgress(60, 100);
     EXPECT_EQ(icon(1), 5);
@@ -174,22 +174,22 @@ TEST_F(Documents, ShrinkCommandsAndReset) {
         engine(i)->setLocationName(QStringLiteral("Title %1").arg(i));
         engine(i)->fireProgress(0, 0);
     }
-    area().mnuViewTabsShrinkAllbutActive_Click();
+    area().shrinkAllTabsButActive();
     EXPECT_EQ(set().tabCaption(1), QStringLiteral("Tit"));
     EXPECT_EQ(icon(1), 9);
     EXPECT_FALSE(set().isShrunk(3)) << "the selected tab stays as it is";
 
-    area().vbalDTabControl1_TabDblClick(3); // shrink the active one by hand
-    area().mnuViewTabsShrinkAllbutActive_Click();
+    area().tabDoubleClicked(3); // shrink the active one by hand
+    area().shrinkAllTabsButActive();
     EXPECT_TRUE(set().isShrunk(3)) << "a shrunk active tab stays shrunk";
 
-    area().mnuViewTabsResetAll_Click();
+    area().resetAllTabs();
     for (int i = 1; i <= 3; ++i) {
         EXPECT_FALSE(set().isShrunk(i));
         EXPECT_EQ(icon(i), 8) << "icon 9 becomes 8";
         EXPECT_EQ(set().tabCaption(i), QStringLiteral("Title %1").arg(i));
     }
-    area().mnuViewTabsShrinkAll_Click();
+    area().shrinkAllTabs();
     EXPECT_TRUE(set().isShrunk(3));
 }
 
@@ -227,7 +227,7 @@ TEST_F(Documents, TabClicksActivateOrClose) {
     EXPECT_EQ(set().count(), 1);
 
     tabs->setProperty("Tag", QStringLiteral("1"));
-    area().vbalDTabControl1_TabClick(1, Qt::RightButton);
+    area().tabClicked(1, Qt::RightButton);
     EXPECT_EQ(set().count(), 1) << "clicks are ignored while an activation selects a tab";
 }
 
@@ -248,7 +248,7 @@ TEST_F(Documents, PagesAskingForWindows) {
     const NewWindowRequest request = engine(1)->fireNewWindow(QStringLiteral("http://popup/"));
     ASSERT_EQ(set().count(), 2);
     EXPECT_FALSE(request.cancel);
-    EXPECT_EQ(request.target, doc(2)->WebBrowser1());
+    EXPECT_EQ(request.target, doc(2)->engine());
     EXPECT_TRUE(engine(2)->isRegisteredAsBrowser());
     EXPECT_EQ(set().rowText(2), QString());
     EXPECT_EQ(window.tabBar()->count(), 2);
@@ -278,7 +278,7 @@ TEST_F(Documents, SecureIconFollowsTheActiveDocument) {
 }
 
 TEST_F(Documents, AddressBoxIsLeftAloneWhileTyping) {
-    QComboBox* box = window.addressPanel()->AddressBar();
+    QComboBox* box = window.addressPanel()->addressBox();
     box->setFocus();
     QCoreApplication::processEvents();
     box->setEditText(QStringLiteral("typing"));
@@ -322,17 +322,17 @@ TEST_F(Documents, WindowArrangements) {
     QMdiArea* mdi = window.mdiArea();
     const QList<QMdiSubWindow*> windows = mdi->subWindowList(QMdiArea::CreationOrder);
     ASSERT_EQ(windows.size(), 2);
-    area().mnuWindowTileVertical_Click();
+    area().tileVertically();
     EXPECT_FALSE(windows[0]->isMaximized());
     EXPECT_EQ(windows[0]->y(), windows[1]->y()) << "side by side";
     EXPECT_LT(windows[0]->x(), windows[1]->x());
-    area().mnuWindowTileHorizontal_Click();
+    area().tileHorizontally();
     EXPECT_EQ(windows[0]->x(), windows[1]->x()) << "one above the other";
     EXPECT_LT(windows[0]->y(), windows[1]->y());
-    area().mnuWindowCascade_Click();
+    area().cascade();
     EXPECT_NE(windows[0]->pos(), windows[1]->pos());
     windows[0]->showMinimized();
-    area().mnuWindowArrangeIcons_Click();
+    area().arrangeIcons();
     EXPECT_EQ(windows[0]->geometry().bottom(), mdi->viewport()->rect().bottom())
         << "minimized documents line up along the bottom";
 }

@@ -31,7 +31,7 @@
 
 using namespace kelvane;
 using kelvane::test::FakeEngineFactory;
-using kelvane::test::FakeWebBrowser;
+using kelvane::test::FakeEngine;
 
 namespace {
 
@@ -58,7 +58,7 @@ class Commands : public ::testing::Test {
 protected:
     Commands() {
         appSettings() = AppSettings();
-        window.Form_Load(QStringLiteral("http://one/"));
+        window.load(QStringLiteral("http://one/"));
         AppSettings& app = appSettings();
         app.home1 = kHome1;
         app.home2 = kHome2;
@@ -71,12 +71,12 @@ protected:
 
     DocumentArea& area() { return window.documentArea(); }
     int count() { return area().count(); }
-    FakeWebBrowser* engine(int i) {
-        return static_cast<FakeWebBrowser*>(area().document(i)->WebBrowser1());
+    FakeEngine* engine(int i) {
+        return static_cast<FakeEngine*>(area().document(i)->engine());
     }
-    FakeWebBrowser* active() {
+    FakeEngine* active() {
         DocumentWindow* doc = area().activeDocument();
-        return doc ? static_cast<FakeWebBrowser*>(doc->WebBrowser1()) : nullptr;
+        return doc ? static_cast<FakeEngine*>(doc->engine()) : nullptr;
     }
     void closeAll() {
         while (count() > 0)
@@ -157,7 +157,7 @@ TEST_F(Commands, NewPopupAndHelpAlwaysOpenANewDocument) {
 }
 
 TEST_F(Commands, ToolbarButtonsByKey) {
-    FakeWebBrowser* e = engine(1);
+    FakeEngine* e = engine(1);
     commands.buttonClicked(QStringLiteral("Back"));
     commands.buttonClicked(QStringLiteral("Forward"));
     commands.buttonClicked(QStringLiteral("Refresh"));
@@ -186,10 +186,10 @@ TEST_F(Commands, ToolbarButtonsByKey) {
 }
 
 TEST_F(Commands, FontSizeSteps) {
-    FakeWebBrowser* e = engine(1);
+    FakeEngine* e = engine(1);
     const auto levelsSet = [e] {
         QList<int> set;
-        for (const FakeWebBrowser::ExecCall& call : e->execCalls(EngineCommand::Zoom)) {
+        for (const FakeEngine::ExecCall& call : e->execCalls(EngineCommand::Zoom)) {
             EXPECT_EQ(call.option, CommandOption::DontPromptUser);
             if (call.input.isValid())
                 set.append(call.input.toInt());
@@ -218,7 +218,7 @@ TEST_F(Commands, FontSizeSteps) {
 }
 
 TEST_F(Commands, EngineCommandsOnTheActiveDocument) {
-    window.LoadNewDoc(QStringLiteral("http://two/"));
+    window.openInNewDocument(QStringLiteral("http://two/"));
     const struct {
         const char* item;
         EngineCommand command;
@@ -232,7 +232,7 @@ TEST_F(Commands, EngineCommandsOnTheActiveDocument) {
     for (const auto& c : cases) {
         engine(2)->clearRecords();
         trigger(c.item);
-        const QList<FakeWebBrowser::ExecCall> calls = engine(2)->execCalls();
+        const QList<FakeEngine::ExecCall> calls = engine(2)->execCalls();
         ASSERT_EQ(calls.size(), 1) << c.item;
         EXPECT_EQ(calls[0].command, c.command) << c.item;
         EXPECT_EQ(calls[0].option, CommandOption::DoDefault) << c.item;
@@ -250,25 +250,25 @@ TEST_F(Commands, NoDocumentCommandsDoNothing) {
     const int created = engines.createdCount();
     // Straight to the handlers: the menu items are disabled with no document.
     using Handler = void (CommandSet::*)();
-    const Handler handlers[] = {&CommandSet::Back,
-                                &CommandSet::Forward,
-                                &CommandSet::StopLoading,
-                                &CommandSet::Reload,
-                                &CommandSet::mnuFileSaveAs_Click,
-                                &CommandSet::mnuFileProperties_Click,
-                                &CommandSet::mnuFilePageSetup_Click,
-                                &CommandSet::mnuFilePrintPreview_Click,
-                                &CommandSet::mnuFilePrint_Click,
-                                &CommandSet::mnuEditSelectAll_Click,
-                                &CommandSet::mnuEditIncFont_Click,
-                                &CommandSet::mnuEditDecFont_Click,
-                                &CommandSet::mnuEditResetFont_Click,
-                                &CommandSet::mnuViewSource_Click,
-                                &CommandSet::mnuViewInternetOptions_Click};
+    const Handler handlers[] = {&CommandSet::back,
+                                &CommandSet::forward,
+                                &CommandSet::stop,
+                                &CommandSet::reload,
+                                &CommandSet::saveAs,
+                                &CommandSet::showProperties,
+                                &CommandSet::pageSetup,
+                                &CommandSet::printPreview,
+                                &CommandSet::print,
+                                &CommandSet::selectAll,
+                                &CommandSet::increaseFont,
+                                &CommandSet::decreaseFont,
+                                &CommandSet::resetFont,
+                                &CommandSet::viewSource,
+                                &CommandSet::showInternetOptions};
     for (const auto handler : handlers)
         (commands.*handler)();
-    commands.ShowHistoryMenu(true, QPoint(10, 10));
-    commands.ShowHistoryMenu(false, QPoint(10, 10));
+    commands.showHistoryMenu(true, QPoint(10, 10));
+    commands.showHistoryMenu(false, QPoint(10, 10));
     EXPECT_EQ(count(), 0);
     EXPECT_EQ(engines.createdCount(), created);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -300,7 +300,7 @@ TEST_F(Commands, PrintAcceptedHandsTheDialogsPrinterToTheEngine) {
         dialog->accept();
     });
     trigger("mnuFilePrint");
-    const QList<FakeWebBrowser::ExecCall> calls = engine(1)->execCalls();
+    const QList<FakeEngine::ExecCall> calls = engine(1)->execCalls();
     ASSERT_EQ(calls.size(), 1);
     EXPECT_EQ(calls[0].command, EngineCommand::Print);
     EXPECT_EQ(calls[0].option, CommandOption::DoDefault);
@@ -353,20 +353,20 @@ TEST_F(Commands, OpenDialogFilterAndChoice) {
 
     // Cancelled: nothing opens.
     whenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
-    commands.mnuFileOpen_Click();
+    commands.openFile();
     EXPECT_EQ(count(), 2);
 }
 
 TEST_F(Commands, HistoryDropDowns) {
-    FakeWebBrowser* e = engine(1);
-    commands.ShowHistoryMenu(true, QPoint(20, 20));
+    FakeEngine* e = engine(1);
+    commands.showHistoryMenu(true, QPoint(20, 20));
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "an empty back list shows nothing";
 
     e->setForwardList({{QStringLiteral("First"), QStringLiteral("http://f1/")},
                        {QStringLiteral("Fish & Chips"), QStringLiteral("http://f2/")},
                        {QString(), QStringLiteral("http://f3/")},
                        {QStringLiteral("Fourth"), QStringLiteral("http://f4/")}});
-    commands.ShowHistoryMenu(false, QPoint(20, 20));
+    commands.showHistoryMenu(false, QPoint(20, 20));
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     const QList<QAction*> items = menu->actions();

@@ -30,7 +30,7 @@
 
 using namespace kelvane;
 using kelvane::test::FakeEngineFactory;
-using kelvane::test::FakeWebBrowser;
+using kelvane::test::FakeEngine;
 
 namespace {
 
@@ -50,12 +50,12 @@ struct Session {
     MainWindow window{engines, nullptr};
     explicit Session(const QString& commandLine = {}) {
         appSettings() = AppSettings();
-        window.Form_Load(commandLine);
+        window.load(commandLine);
         window.show();
     }
     DocumentArea& area() { return window.documentArea(); }
-    FakeWebBrowser* engine(int i) {
-        return static_cast<FakeWebBrowser*>(area().document(i)->WebBrowser1());
+    FakeEngine* engine(int i) {
+        return static_cast<FakeEngine*>(area().document(i)->engine());
     }
     void close() {
         window.close();
@@ -181,7 +181,7 @@ TEST_F(MainFrame, SavedDocumentsRoundTrip) {
     SettingsStore::sync();
     {
         Session run(QStringLiteral("http://first/"));
-        run.window.LoadNewDoc(QStringLiteral("http://second/"));
+        run.window.openInNewDocument(QStringLiteral("http://second/"));
         run.engine(1)->setLocationURL(QStringLiteral("http://first/now"));
         run.engine(2)->setLocationURL(QStringLiteral("http://second/now"));
         run.close();
@@ -194,8 +194,8 @@ TEST_F(MainFrame, SavedDocumentsRoundTrip) {
         ASSERT_EQ(run.area().count(), 2);
         EXPECT_EQ(run.engine(1)->navigated(), QStringList{QStringLiteral("http://first/now")});
         EXPECT_EQ(run.engine(2)->navigated(), QStringList{QStringLiteral("http://second/now")});
-        run.window.documentArea().mnuFileClose_Click();
-        run.window.documentArea().mnuFileClose_Click();
+        run.window.documentArea().closeActiveDocument();
+        run.window.documentArea().closeActiveDocument();
         run.close();
     }
     EXPECT_EQ(stored(QStringLiteral("DocumentCount")), QStringLiteral("0"));
@@ -230,8 +230,8 @@ TEST_F(MainFrame, KeyboardHook) {
     key(focus(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(run.area().count(), 1) << "one tab: Ctrl+Tab is swallowed";
 
-    w.LoadNewDoc(QStringLiteral("http://two/"));
-    w.LoadNewDoc(QStringLiteral("http://three/"));
+    w.openInNewDocument(QStringLiteral("http://two/"));
+    w.openInNewDocument(QStringLiteral("http://three/"));
     ASSERT_EQ(run.area().activeDocument(), run.area().document(3));
     key(focus(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(run.area().activeDocument(), run.area().document(1)) << "after the last, the first";
@@ -243,16 +243,16 @@ TEST_F(MainFrame, KeyboardHook) {
     key(focus(), Qt::Key_N, Qt::ControlModifier, /*autoRepeat=*/true);
     EXPECT_EQ(run.area().count(), 4) << "holding Ctrl+N opens one document";
 
-    FakeWebBrowser* active = run.engine(4);
+    FakeEngine* active = run.engine(4);
     key(focus(), Qt::Key_Escape, {});
     EXPECT_EQ(active->stopCount(), 1);
 
     key(focus(), Qt::Key_D, Qt::AltModifier);
-    EXPECT_TRUE(w.addressPanel()->AddressBar()->hasFocus());
+    EXPECT_TRUE(w.addressPanel()->addressBox()->hasFocus());
 
     // A key the hook does not know reaches the focused control, once.
     key(focus(), Qt::Key_X, {}, false, QStringLiteral("x"));
-    EXPECT_EQ(w.addressPanel()->AddressBar()->currentText(), QStringLiteral("x"));
+    EXPECT_EQ(w.addressPanel()->addressBox()->currentText(), QStringLiteral("x"));
 }
 
 TEST_F(MainFrame, HandOverOpensADocumentAndRestoresTheWindow) {
@@ -281,17 +281,17 @@ TEST_F(MainFrame, ResizeRuleLaysOutTheAddressRow) {
     const double dpi = run.window.logicalDpiX();
     AddressRowInput in;
     in.windowWidth = pixelsToTwips(run.window.frameGeometry().width(), dpi);
-    in.goWidth = pixelsToTwips(p->Go()->width(), dpi);
-    in.goNewWidth = pixelsToTwips(p->GoNew()->width(), dpi);
-    in.labelWidth = pixelsToTwips(p->Label1()->width(), dpi);
-    in.addressLeft = pixelsToTwips(p->AddressBar()->x(), dpi);
+    in.goWidth = pixelsToTwips(p->goButton()->width(), dpi);
+    in.goNewWidth = pixelsToTwips(p->goNewButton()->width(), dpi);
+    in.labelWidth = pixelsToTwips(p->label()->width(), dpi);
+    in.addressLeft = pixelsToTwips(p->addressBox()->x(), dpi);
     in.tabBarLeft = pixelsToTwips(run.window.tabBar()->x(), dpi);
     const AddressRowLayout out = computeAddressRow(in);
-    EXPECT_EQ(p->AddressBar()->width(), twipsToPixels(out.addressWidth, dpi));
-    EXPECT_EQ(p->Go()->x(), twipsToPixels(out.goLeft, dpi));
-    EXPECT_EQ(p->GoNew()->x(), twipsToPixels(out.goNewLeft, dpi));
+    EXPECT_EQ(p->addressBox()->width(), twipsToPixels(out.addressWidth, dpi));
+    EXPECT_EQ(p->goButton()->x(), twipsToPixels(out.goLeft, dpi));
+    EXPECT_EQ(p->goNewButton()->x(), twipsToPixels(out.goNewLeft, dpi));
     EXPECT_EQ(run.window.tabBar()->width(), twipsToPixels(out.tabBarWidth, dpi));
-    EXPECT_LE(p->GoNew()->geometry().right(), run.window.width());
+    EXPECT_LE(p->goNewButton()->geometry().right(), run.window.width());
 }
 
 TEST_F(MainFrame, BarsToolbarAndTypedHistorySurviveARestart) {
@@ -299,7 +299,7 @@ TEST_F(MainFrame, BarsToolbarAndTypedHistorySurviveARestart) {
     {
         Session run(QStringLiteral("http://one/"));
         MainWindow& w = run.window;
-        QComboBox* box = w.addressPanel()->AddressBar();
+        QComboBox* box = w.addressPanel()->addressBox();
         QApplication::setActiveWindow(&w);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
         const auto type = [box](const QString& text) {
@@ -359,9 +359,9 @@ TEST_F(MainFrame, BarsToolbarAndTypedHistorySurviveARestart) {
 
 TEST_F(MainFrame, EnterWithNoDocumentOpensOneAndListsTheAddressOnce) {
     Session run(QStringLiteral("http://one/"));
-    run.area().mnuFileClose_Click();
+    run.area().closeActiveDocument();
     ASSERT_EQ(run.area().count(), 0);
-    QComboBox* box = run.window.addressPanel()->AddressBar();
+    QComboBox* box = run.window.addressPanel()->addressBox();
     QApplication::setActiveWindow(&run.window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&run.window));
     box->setFocus();
@@ -381,7 +381,7 @@ TEST_F(MainFrame, DocumentCommandsAndButtonsFollowTheDocumentCount) {
                                          QStringLiteral("Refresh"), QStringLiteral("Stop")};
     for (const QString& key : documentButtons)
         EXPECT_TRUE(bar->button(key)->isEnabled()) << qPrintable(key);
-    run.area().mnuFileClose_Click();
+    run.area().closeActiveDocument();
     for (const QString& key : documentButtons)
         EXPECT_FALSE(bar->button(key)->isEnabled()) << qPrintable(key);
     for (const char* key : {"New", "Home", "Home2", "Mail", "Search", "News"})

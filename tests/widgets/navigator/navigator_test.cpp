@@ -30,7 +30,7 @@
 
 using namespace kelvane;
 using kelvane::test::FakeEngineFactory;
-using kelvane::test::FakeWebBrowser;
+using kelvane::test::FakeEngine;
 
 namespace {
 
@@ -40,10 +40,10 @@ class Host : public DocumentHost {
 public:
     DocumentSet& documents() override { return set; }
     EngineFactory& engines() override { return factory; }
-    void ModifyMenu() override {}
-    bool AddressBarHasFocus() const override { return false; }
+    void updateDocumentCommands() override {}
+    bool isAddressBeingEdited() const override { return false; }
     void selectTab(int) override {}
-    DocumentWindow* openRequestedWindow() override { return nullptr; }
+    DocumentWindow* openWindowForRequest() override { return nullptr; }
     void startLoadingAnimation() override {
         if (navigator)
             navigator->startLoadingAnimation();
@@ -83,19 +83,19 @@ protected:
         }
         mdi->show();
     }
-    FakeWebBrowser* engine(int i) const {
-        return static_cast<FakeWebBrowser*>(docs.at(i)->WebBrowser1());
+    FakeEngine* engine(int i) const {
+        return static_cast<FakeEngine*>(docs.at(i)->engine());
     }
     void selectRow(int row) {
-        navigator->ListView1()->selectionModel()->select(host.set.index(row, 0),
+        navigator->list()->selectionModel()->select(host.set.index(row, 0),
                                                          QItemSelectionModel::ClearAndSelect |
                                                              QItemSelectionModel::Rows);
     }
     // Runs Timer1 by hand until it stops (at most `limit` ticks); the heights after each tick.
     QList<int> tickUntilStopped(int limit = 30) {
         QList<int> heights;
-        for (int i = 0; i < limit && navigator->Timer1()->isActive(); ++i) {
-            navigator->Timer1_Timer();
+        for (int i = 0; i < limit && navigator->resizeTimer()->isActive(); ++i) {
+            navigator->resizeTick();
             heights.append(navigator->heightTwips());
         }
         return heights;
@@ -115,7 +115,7 @@ TEST_F(NavigatorTest, DesignCaptionsAndControls) {
     EXPECT_TRUE(navigator->windowFlags().testFlag(Qt::Tool));
     EXPECT_EQ(navigator->parentWidget(), owner.get());
 
-    QTreeView* list = navigator->ListView1();
+    QTreeView* list = navigator->list();
     EXPECT_EQ(list->model(), &host.set);
     EXPECT_EQ(list->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Site"));
     EXPECT_EQ(list->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Status"));
@@ -134,7 +134,7 @@ TEST_F(NavigatorTest, DesignCaptionsAndControls) {
         {"Refresh", "Refresh", "Reload current site"},
         {"Stop", "Stop", "Stop loading site"},
     };
-    QList<QAction*> actions = navigator->Toolbar1()->actions();
+    QList<QAction*> actions = navigator->toolbar()->actions();
     ASSERT_EQ(actions.size(), 4);
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(buttons[i].key);
@@ -143,9 +143,9 @@ TEST_F(NavigatorTest, DesignCaptionsAndControls) {
         EXPECT_EQ(actions[i]->toolTip(), QLatin1String(buttons[i].toolTip));
         EXPECT_FALSE(actions[i]->icon().isNull());
     }
-    EXPECT_FALSE(navigator->Check1()->icon().isNull());
-    EXPECT_FALSE(navigator->Timer1()->isActive());
-    EXPECT_FALSE(navigator->tmrLoading()->isActive());
+    EXPECT_FALSE(navigator->pinButton()->icon().isNull());
+    EXPECT_FALSE(navigator->resizeTimer()->isActive());
+    EXPECT_FALSE(navigator->loadingTimer()->isActive());
 }
 
 TEST_F(NavigatorTest, ShrinksAndGrowsByTimer1) {
@@ -175,16 +175,16 @@ TEST_F(NavigatorTest, ShrinksAndGrowsByTimer1) {
         navigator->setHeightTwips(c.start);
         ASSERT_EQ(navigator->heightTwips(), c.start);
         c.shrink ? navigator->startShrink() : navigator->startGrow();
-        EXPECT_EQ(navigator->Timer1()->property("Tag").toString(),
+        EXPECT_EQ(navigator->resizeTimer()->property("Tag").toString(),
                   QLatin1String(c.shrink ? "1" : "0"));
-        EXPECT_EQ(navigator->Timer1()->interval(), 50);
+        EXPECT_EQ(navigator->resizeTimer()->interval(), 50);
         EXPECT_EQ(tickUntilStopped(), c.heights);
-        EXPECT_FALSE(navigator->Timer1()->isActive());
+        EXPECT_FALSE(navigator->resizeTimer()->isActive());
     }
 }
 
 TEST_F(NavigatorTest, PinKeepsTheHeightAndNamesTheNextClick) {
-    QToolButton* pin = navigator->Check1();
+    QToolButton* pin = navigator->pinButton();
     EXPECT_EQ(pin->toolTip(), QStringLiteral("Keep visible"));
     pin->click();
     EXPECT_TRUE(pin->isChecked());
@@ -194,14 +194,14 @@ TEST_F(NavigatorTest, PinKeepsTheHeightAndNamesTheNextClick) {
         navigator->setHeightTwips(3000);
         shrink ? navigator->startShrink() : navigator->startGrow();
         for (int i = 0; i < 5; ++i)
-            navigator->Timer1_Timer();
+            navigator->resizeTick();
         EXPECT_EQ(navigator->heightTwips(), 3000);
     }
 
     pin->click();
     EXPECT_FALSE(pin->isChecked());
     EXPECT_EQ(pin->toolTip(), QStringLiteral("Keep visible"));
-    navigator->Timer1_Timer();
+    navigator->resizeTick();
     EXPECT_EQ(navigator->heightTwips(), 3450);
 }
 
@@ -216,13 +216,13 @@ TEST_F(NavigatorTest, ShrinkKeepsTheTopEdge) {
 }
 
 TEST_F(NavigatorTest, MouseOverTheWindowOrTheListGrows) {
-    for (QWidget* target : {static_cast<QWidget*>(navigator), navigator->ListView1()->viewport()}) {
+    for (QWidget* target : {static_cast<QWidget*>(navigator), navigator->list()->viewport()}) {
         navigator->startShrink();
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(target, &move);
-        EXPECT_EQ(navigator->Timer1()->property("Tag").toString(), QStringLiteral("0"));
-        EXPECT_TRUE(navigator->Timer1()->isActive());
+        EXPECT_EQ(navigator->resizeTimer()->property("Tag").toString(), QStringLiteral("0"));
+        EXPECT_TRUE(navigator->resizeTimer()->isActive());
     }
 }
 
@@ -233,13 +233,13 @@ TEST_F(NavigatorTest, ActivationGrowsAndDeactivationShrinks) {
     navigator->activateWindow();
     if (!QTest::qWaitForWindowActive(navigator))
         GTEST_SKIP() << "this platform does not activate windows";
-    EXPECT_EQ(navigator->Timer1()->property("Tag").toString(), QStringLiteral("0"));
-    EXPECT_TRUE(navigator->Timer1()->isActive());
+    EXPECT_EQ(navigator->resizeTimer()->property("Tag").toString(), QStringLiteral("0"));
+    EXPECT_TRUE(navigator->resizeTimer()->isActive());
 
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_EQ(navigator->Timer1()->property("Tag").toString(), QStringLiteral("1"));
-    EXPECT_TRUE(navigator->Timer1()->isActive());
+    EXPECT_EQ(navigator->resizeTimer()->property("Tag").toString(), QStringLiteral("1"));
+    EXPECT_TRUE(navigator->resizeTimer()->isActive());
 }
 
 TEST_F(NavigatorTest, CloseBoxOnlyHidesUntilTheMainWindowAllows) {
@@ -255,7 +255,7 @@ TEST_F(NavigatorTest, CloseBoxOnlyHidesUntilTheMainWindowAllows) {
     navigator->show();
     ASSERT_EQ(visibility.size(), 2);
     EXPECT_TRUE(visibility.last().at(0).toBool());
-    ASSERT_EQ(navigator->ListView1()->model()->rowCount(), 2);
+    ASSERT_EQ(navigator->list()->model()->rowCount(), 2);
     EXPECT_EQ(host.set.rowText(2), QStringLiteral("Site 2"));
 
     navigator->setProperty("Tag", QStringLiteral("1"));
@@ -268,13 +268,13 @@ TEST_F(NavigatorTest, LoadingDotsCountOnAndResetWhenAnyDocumentCompletes) {
     openDocuments(2);
     engine(0)->fireProgress(10, 100);
     engine(1)->fireProgress(20, 100);
-    EXPECT_TRUE(navigator->tmrLoading()->isActive());
-    EXPECT_EQ(navigator->tmrLoading()->interval(), 300);
+    EXPECT_TRUE(navigator->loadingTimer()->isActive());
+    EXPECT_EQ(navigator->loadingTimer()->interval(), 300);
     EXPECT_EQ(host.set.status(1), QStringLiteral("10%"));
 
     QStringList titles;
     for (int i = 0; i < 7; ++i) {
-        navigator->tmrLoading_Timer();
+        navigator->loadingTick();
         titles.append(navigator->windowTitle());
     }
     EXPECT_EQ(titles, QStringList({"Navigator.", "Navigator..", "Navigator...", "Navigator....",
@@ -282,21 +282,21 @@ TEST_F(NavigatorTest, LoadingDotsCountOnAndResetWhenAnyDocumentCompletes) {
 
     // The first document to finish stops the animation though the second still loads.
     engine(0)->fireProgress(0, 0);
-    EXPECT_FALSE(navigator->tmrLoading()->isActive());
+    EXPECT_FALSE(navigator->loadingTimer()->isActive());
     EXPECT_EQ(navigator->windowTitle(), QStringLiteral("Navigator"));
     EXPECT_TRUE(docs.at(1)->IsLoading);
     EXPECT_EQ(host.set.status(1), QStringLiteral("Completed"));
 
     // The count carries on where it stopped.
     engine(1)->fireProgress(50, 100);
-    navigator->tmrLoading_Timer();
+    navigator->loadingTick();
     EXPECT_EQ(navigator->windowTitle(), QStringLiteral("Navigator.."));
 }
 
 TEST_F(NavigatorTest, RepeatedProgressDoesNotHoldBackTheAnimation) {
     openDocuments(1);
     engine(0)->fireProgress(10, 100);
-    ASSERT_TRUE(navigator->tmrLoading()->isActive());
+    ASSERT_TRUE(navigator->loadingTimer()->isActive());
     // Reports arriving faster than the animation ticks must still let it tick.
     QTimer reports;
     QObject::connect(&reports, &QTimer::timeout, [&] { engine(0)->fireProgress(50, 100); });
@@ -340,7 +340,7 @@ TEST_F(NavigatorTest, NewButtonDropsDownTheMainWindowsNewMenu) {
     newMenu.addAction(QStringLiteral("&Blank Page"));
     navigator->setNewMenu(&newMenu);
     auto* button = qobject_cast<QToolButton*>(
-        navigator->Toolbar1()->widgetForAction(navigator->toolbarButton(QStringLiteral("New"))));
+        navigator->toolbar()->widgetForAction(navigator->toolbarButton(QStringLiteral("New"))));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->menu(), &newMenu);
     EXPECT_EQ(button->popupMode(), QToolButton::MenuButtonPopup);
@@ -351,17 +351,17 @@ TEST_F(NavigatorTest, RowClickBringsItsDocumentToTheFront) {
     mdi->setActiveSubWindow(mdi->subWindowList().at(2));
 
     // A click with no row selected changes nothing.
-    navigator->ListView1_Click();
+    navigator->rowClicked();
     EXPECT_EQ(mdi->activeSubWindow()->widget(), docs.at(2).data());
 
     selectRow(0);
     navigator->show();
     mdi->activateWindow();
-    navigator->ListView1_Click();
+    navigator->rowClicked();
     EXPECT_EQ(mdi->activeSubWindow()->widget(), docs.at(0).data());
     // The Navigator takes the keyboard focus back.
     EXPECT_TRUE(QTest::qWaitForWindowActive(navigator));
-    EXPECT_TRUE(navigator->ListView1()->hasFocus());
+    EXPECT_TRUE(navigator->list()->hasFocus());
 }
 
 TEST(TabIcons, TwelveDistinctPicturesSharpAtDoubleDensity) {

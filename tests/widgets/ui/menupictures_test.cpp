@@ -68,8 +68,8 @@ TEST(MenuPictures, OnlyTheAssignedItemsShowOne) {
         EXPECT_EQ(picture16(action->icon()), picture16(menuPicture(keyOf[name])))
             << name.toStdString();
     }
-    EXPECT_TRUE(menus.NewPage()->icon().isNull());
-    EXPECT_TRUE(menus.Custom()->icon().isNull());
+    EXPECT_TRUE(menus.newPageMenu()->icon().isNull());
+    EXPECT_TRUE(menus.barsMenu()->icon().isNull());
     EXPECT_TRUE(menus.action(QStringLiteral("mnuNavigateRefresh"))->icon().isNull());
 }
 

@@ -1,4 +1,5 @@
-#include "ui/tabicons.h"
+// The tab pictures: our own drawings, made once and kept.
+#include "ui/pictures.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -102,10 +103,10 @@ QIcon makeIcon(int index) {
 
 } // namespace
 
-QIcon tabIcon(int index) {
-    if (index < 0 || index >= kTabIconCount)
+QIcon tabPicture(int index) {
+    if (index < 0 || index >= kTabPictureCount)
         return {};
-    static std::array<QIcon, kTabIconCount> cache;
+    static std::array<QIcon, kTabPictureCount> cache;
     if (cache[index].isNull())
         cache[index] = makeIcon(index);
     return cache[index];

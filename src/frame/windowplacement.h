@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QRect>
+
+#include <optional>
+
+class QWidget;
+
+namespace kelvane {
+
+// Where the main window and the Navigator sit, kept in the settings in twips: "MainLeft",
+// "MainTop", "MainWidth", "MainHeight", "MainMaximized" and the four "Navigator..." keys.
+// Positions are frame positions and sizes are inner sizes, read and written alike, so a start
+// and close cycle moves nothing; a value that did not change since it was read is written back
+// exactly as read. A maximized or minimized main window is stored with the normal geometry it
+// had before.
+class WindowPlacement : public QObject {
+    Q_OBJECT
+public:
+    explicit WindowPlacement(QWidget* mainWindow);
+
+    // Gives the main window its stored geometry and, when "MainMaximized" says so, the
+    // maximized state.
+    void restoreMainWindow();
+    // The Navigator's stored geometry; each key defaults to its current value.
+    void restoreNavigator(QWidget* navigator);
+    // Both windows' geometry (the close skips it while the main window is minimized).
+    void saveGeometry(const QWidget* navigator);
+    // "MainMaximized": true only for a maximized window that is not minimized.
+    void saveMaximized();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QRect readRect(const QString& prefix, std::optional<QRect> current);
+    void writeRect(const QString& prefix, const QRect& rect);
+    int read(const QString& key, std::optional<int> currentPixels);
+    void write(const QString& key, int pixels);
+
+    QWidget* m_window;
+    // The last geometry the main window had in the normal state.
+    QRect m_normalGeometry;
+    // Positions as read (twips, pixels).
+    QHash<QString, std::pair<float, int>> m_read;
+};
+
+} // namespace kelvane
