@@ -15,9 +15,8 @@ struct UserLink {
     QString siteUrl;
 };
 
-// The application-wide record: the preferences read by the main window's load sequence and
-// written back by its unload, plus run-time state shared between windows. The Options dialog
-// edits it in place.
+// The application-wide record of preferences: read by the main window's load sequence and
+// written back by its unload. The Options dialog edits it in place.
 struct AppSettings {
     bool cleanOnExit;
     bool saveAllOnExit;
@@ -38,8 +37,6 @@ struct AppSettings {
     qint32 quickNotesColor;
     std::array<UserLink, kUserLinkCount> userLinks; // entry i (1-based) at [i - 1]
     bool popUpEnabled;
-
-    int OpenDocCount = 0; // run-time state: open document windows
 
     // Every field at its catalogue default, as on a first start.
     AppSettings();
