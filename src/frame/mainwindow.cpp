@@ -33,6 +33,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QOpenGLWidget>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -63,6 +64,10 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
     , m_commands(new CommandSet(*m_documents, this))
     , m_placement(new WindowPlacement(this))
     , m_savedDocuments(std::make_unique<SavedDocuments>(*m_documents)) {
+    // Pages are drawn as textures. A frame window made for them from the start is not made
+    // again when the first page opens, which would lose its maximized state and leave the
+    // Navigator owned by a window that no longer exists.
+    (new QOpenGLWidget(this))->hide();
     buildWindow();
     createNavigator();
     connectMenus();
@@ -235,11 +240,13 @@ void MainWindow::load(const QString& commandLine) {
 
     m_placement->restoreMainWindow();
     m_placement->restoreNavigator(m_navigator);
-    const bool navigatorVisible =
-        Settings::readText(QStringLiteral("NavigatorVisible"), QStringLiteral("True")) ==
-        QLatin1String("True");
-    m_navigator->setVisible(navigatorVisible);
-    m_menus->navigator->setChecked(navigatorVisible);
+    // The Navigator shows once its owner is on the screen: a window manager keeps a tool
+    // window above its owner only when the owner was there first.
+    m_navigatorShownAtStart = Settings::readText(QStringLiteral("NavigatorVisible"),
+                                                 QStringLiteral("True")) == QLatin1String("True");
+    m_menus->navigator->setChecked(m_navigatorShownAtStart);
+    if (isVisible())
+        m_navigator->setVisible(m_navigatorShownAtStart);
 
     restoreBars();
 
@@ -411,6 +418,9 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!m_shownOnce) {
         m_shownOnce = true;
         m_browseToolbar->restoreLayout();
+        // After the show has run its course, or the tool window is not mapped.
+        QTimer::singleShot(0, m_navigator,
+                           [this] { m_navigator->setVisible(m_navigatorShownAtStart); });
     }
 }
 

@@ -111,6 +111,7 @@ private:
     QString m_title;
     bool m_unloaded = false;
     bool m_shownOnce = false;
+    bool m_navigatorShownAtStart = false;
     bool m_settingTitle = false;
 };
 
