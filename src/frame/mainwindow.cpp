@@ -67,7 +67,9 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
     // Pages are drawn as textures. A frame window made for them from the start is not made
     // again when the first page opens, which would lose its maximized state and leave the
     // Navigator owned by a window that no longer exists.
-    (new QOpenGLWidget(this))->hide();
+    // (Windows drawn off the screen have no native window to make again.)
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        (new QOpenGLWidget(this))->hide();
     buildWindow();
     createNavigator();
     connectMenus();
