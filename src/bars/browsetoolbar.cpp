@@ -5,6 +5,10 @@
 #include "ui/pictures.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QHoverEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionToolButton>
@@ -48,6 +52,16 @@ bool isDropDown(const QString& key) {
             return d.dropDown;
     }
     return false;
+}
+
+// Draws the button as the mouse left it, unless the mouse is back over it.
+void forgetHover(QToolButton* tool) {
+    if (tool->rect().contains(tool->mapFromGlobal(QCursor::pos())))
+        return;
+    tool->setAttribute(Qt::WA_UnderMouse, false);
+    QHoverEvent leave(QEvent::HoverLeave, QPointF(-1, -1), QPointF(-1, -1), QPointF());
+    QApplication::sendEvent(tool, &leave);
+    tool->update();
 }
 
 } // namespace
@@ -207,6 +221,11 @@ bool BrowseToolbar::eventFilter(QObject* watched, QEvent* event) {
                 if (action)
                     Q_EMIT dropDownRequested(action->objectName(),
                                              tool->mapToGlobal(QPoint(0, tool->height())));
+                // The menu takes the mouse: the button never learns that it left.
+                if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+                    connect(
+                        menu, &QMenu::aboutToHide, tool, [tool] { forgetHover(tool); },
+                        Qt::SingleShotConnection);
                 return true;
             }
         }

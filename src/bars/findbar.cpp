@@ -98,10 +98,11 @@ void FindBar::closeBar() {
     if (m_browser)
         m_browser->find(QString(), false);
     m_count->clear();
-    const bool hadFocus = isAncestorOf(QApplication::focusWidget());
-    hide();
-    if (hadFocus && m_browser && m_browser->widget())
+    // The page takes the focus before the bar goes: the focus leaving a hidden bar would
+    // wander to another document's page and make that document the active one.
+    if (isAncestorOf(QApplication::focusWidget()) && m_browser && m_browser->widget())
         m_browser->widget()->setFocus(Qt::OtherFocusReason);
+    hide();
 }
 
 void FindBar::findNext() {

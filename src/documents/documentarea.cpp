@@ -1,6 +1,7 @@
 #include "documents/documentarea.h"
 
 #include "base/shortcutfile.h"
+#include "documents/arrangement.h"
 #include "documents/documentwindow.h"
 #include "documents/tabbar.h"
 #include "documents/tabrules.h"
@@ -10,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QStyle>
 
 namespace kelvane {
 
@@ -56,6 +58,12 @@ void DocumentArea::showDocument(DocumentWindow* document) {
     const QMdiSubWindow* current = m_mdi->currentSubWindow();
     const bool maximized = !current || current->isMaximized();
     QMdiSubWindow* window = m_mdi->addSubWindow(document);
+    // The window menu of a document keeps its items but not their keys: Ctrl+W is the News
+    // command's, and a key with two owners does nothing.
+    if (QMenu* menu = window->systemMenu()) {
+        for (QAction* action : menu->actions())
+            action->setShortcut(QKeySequence());
+    }
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(tabPicture(kTabIconLoaded));
     if (maximized)
@@ -146,38 +154,37 @@ void DocumentArea::newEmptyDocument() {
 }
 
 void DocumentArea::cascade() {
-    m_mdi->cascadeSubWindows();
+    arrange([this](const QRect& area, int count) {
+        const int step = m_mdi->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
+        return cascadeLayout(area, count, step);
+    });
 }
 
 void DocumentArea::tileHorizontally() {
-    tileInLines(true);
+    arrange([](const QRect& area, int count) { return tileLayout(area, count, true); });
 }
 
 void DocumentArea::tileVertically() {
-    tileInLines(false);
+    arrange([](const QRect& area, int count) { return tileLayout(area, count, false); });
 }
 
-void DocumentArea::tileInLines(bool rows) {
+void DocumentArea::arrange(const std::function<QList<QRect>(const QRect&, int)>& layout) {
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::CreationOrder)) {
         if (!w->isMinimized())
             windows.append(w);
     }
-    if (windows.isEmpty())
-        return;
-    const QRect area = m_mdi->viewport()->rect();
-    const int n = windows.size();
-    for (int i = 0; i < n; ++i) {
+    // The active window ends on top, as the last of the arrangement.
+    QMdiSubWindow* active = m_mdi->activeSubWindow();
+    if (windows.removeOne(active))
+        windows.append(active);
+    const QList<QRect> places = layout(m_mdi->viewport()->rect(), int(windows.size()));
+    for (int i = 0; i < windows.size() && i < places.size(); ++i) {
         QMdiSubWindow* w = windows.at(i);
         if (w->isMaximized())
             w->showNormal();
-        if (rows) {
-            const int top = area.height() * i / n;
-            w->setGeometry(0, top, area.width(), area.height() * (i + 1) / n - top);
-        } else {
-            const int left = area.width() * i / n;
-            w->setGeometry(left, 0, area.width() * (i + 1) / n - left, area.height());
-        }
+        w->setGeometry(places.at(i));
+        w->raise();
     }
 }
 

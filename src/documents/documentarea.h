@@ -85,7 +85,8 @@ private:
     DocumentWindow* createDocument();
     void showDocument(DocumentWindow* document);
     void subWindowActivated(QMdiSubWindow* window);
-    void tileInLines(bool rows);
+    // Places the windows that are not minimized where layout(area, count) says.
+    void arrange(const std::function<QList<QRect>(const QRect&, int)>& layout);
     // Sets a tab's shrunk state and its caption from its page's title.
     void setTabShrunk(int docIndex, bool shrunk);
 

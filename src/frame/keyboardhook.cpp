@@ -28,7 +28,29 @@ void KeyboardHook::remove() {
     }
 }
 
+HookDecision KeyboardHook::decide(const QKeyEvent* key) {
+    const Qt::KeyboardModifiers mods = key->modifiers();
+    return decideKey(virtualKeyFromQt(key->key()), mods.testFlag(Qt::ControlModifier),
+                     mods.testFlag(Qt::ShiftModifier), mods.testFlag(Qt::AltModifier),
+                     key->isAutoRepeat());
+}
+
 bool KeyboardHook::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // The hook's own keys come to it as key presses before any shortcut sees them.
+        if (decide(key).action != HookAction::None) {
+            event->accept();
+            return true;
+        }
+        // The page is asked first whether it wants a key before the menus see it, and it
+        // wants most keys; the menus' keys are not its to take.
+        if (m_menuKeys.contains(QKeySequence(key->keyCombination()))) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     // An unhandled key travels up from the focus widget to its parents, passing this filter
@@ -40,13 +62,9 @@ bool KeyboardHook::eventFilter(QObject* watched, QEvent* event) {
         return false;
 
     const auto* key = static_cast<QKeyEvent*>(event);
-    const Qt::KeyboardModifiers mods = key->modifiers();
-    const bool shift = mods.testFlag(Qt::ShiftModifier);
-    const HookDecision decision =
-        decideKey(virtualKeyFromQt(key->key()), mods.testFlag(Qt::ControlModifier), shift,
-                  mods.testFlag(Qt::AltModifier), key->isAutoRepeat());
+    const HookDecision decision = decide(key);
     if (decision.action != HookAction::None && m_handler)
-        m_handler(decision.action, shift);
+        m_handler(decision.action, key->modifiers().testFlag(Qt::ShiftModifier));
     return !decision.passOn;
 }
 

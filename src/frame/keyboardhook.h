@@ -2,9 +2,13 @@
 
 #include "frame/keyrules.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 
 #include <functional>
+
+class QKeyEvent;
 
 namespace kelvane {
 
@@ -20,13 +24,18 @@ public:
 
     void install();
     void remove();
-    bool isInstalled() const { return m_installed; }
+
+    // Keys of the menus that act whatever has the focus: a page never takes them for itself.
+    void setMenuKeys(const QList<QKeySequence>& keys) { m_menuKeys = keys; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static HookDecision decide(const QKeyEvent* key);
+
     Handler m_handler;
+    QList<QKeySequence> m_menuKeys;
     bool m_installed = false;
 };
 

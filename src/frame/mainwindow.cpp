@@ -29,6 +29,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -91,6 +92,8 @@ DocumentWindow* MainWindow::activeDocument() const {
 }
 
 void MainWindow::buildWindow() {
+    // Closing the active document activates the one that was active before it.
+    m_mdi->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->viewport()->setMouseTracking(true);
@@ -220,6 +223,13 @@ void MainWindow::connectMenus() {
     connect(m.arrangeIcons, &QAction::triggered, docs, &DocumentArea::arrangeIcons);
     m_commands->connectMenus(m);
 
+    QList<QKeySequence> menuKeys;
+    for (const QAction* action : findChildren<QAction*>()) {
+        if (!action->shortcut().isEmpty() && action->shortcutContext() == Qt::WindowShortcut)
+            menuKeys.append(action->shortcut());
+    }
+    m_keyboardHook->setMenuKeys(menuKeys);
+
     QMenu* window = m.windowMenu;
     QAction* last = m.arrangeIcons;
     connect(window, &QMenu::aboutToShow, docs,
@@ -329,6 +339,8 @@ void MainWindow::runHookAction(HookAction action, bool shift) {
     switch (action) {
     case HookAction::FocusAddressBar:
         m_addressPanel->addressBox()->setFocus(Qt::ShortcutFocusReason);
+        // Also when it had the focus already: what the user types replaces the address.
+        m_addressPanel->addressBox()->lineEdit()->selectAll();
         break;
     case HookAction::Stop:
         m_commands->stop();

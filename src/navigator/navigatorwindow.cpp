@@ -259,6 +259,13 @@ void NavigatorWindow::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
+// The mouse coming over any part of the window, its toolbar and pin included: their own moves
+// never reach the window.
+void NavigatorWindow::enterEvent(QEnterEvent* event) {
+    startGrow();
+    QWidget::enterEvent(event);
+}
+
 // Only shows and hides asked for count: when the owner hides or is minimized, the window
 // system takes its tool windows along, and that must not uncheck View, Navigator.
 void NavigatorWindow::setVisible(bool visible) {
