@@ -5,6 +5,7 @@
 #include "documents/documentset.h"
 #include "documents/tabrules.h"
 #include "platform/engine/engine.h"
+#include "platform/nestedloops.h"
 #include "ui/captions.h"
 
 #include <QCloseEvent>
@@ -19,6 +20,8 @@ namespace {
 constexpr int kFlashIntervalMs = 700;
 // The flash ends after this many ticks, or as soon as the document becomes active.
 constexpr int kFlashTicks = 8;
+// How soon a close that had to wait for a dialog's loop tries again.
+constexpr int kRetryCloseMs = 10;
 
 } // namespace
 
@@ -176,6 +179,11 @@ void DocumentWindow::onNewWindowRequested(NewWindowRequest* request) {
 }
 
 void DocumentWindow::closeDocument() {
+    // Not while a dialog's loop runs above code that may be this page's own.
+    if (insideNestedLoop()) {
+        QTimer::singleShot(kRetryCloseMs, this, &DocumentWindow::closeDocument);
+        return;
+    }
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
         sub->close();
     else

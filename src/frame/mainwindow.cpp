@@ -22,6 +22,7 @@
 #include "frame/windowplacement.h"
 #include "navigator/navigatorwindow.h"
 #include "platform/engine/engine.h"
+#include "platform/nestedloops.h"
 #include "platform/twips.h"
 #include "ui/captions.h"
 
@@ -48,6 +49,8 @@ const char* const kBandVisibilityKeys[] = {"BrowseToolbarVisible", "SitesToolbar
                                            "AddressBarVisible", "TabsBarVisible"};
 
 constexpr int kTitleId = 1120;
+// How soon a close that had to wait for a dialog's loop tries again.
+constexpr int kRetryCloseMs = 10;
 
 } // namespace
 
@@ -460,6 +463,14 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_unloaded && insideNestedLoop()) {
+        // A dialog is open (a page's alert, say) and its page's code waits below it: close the
+        // dialogs and come back once their loops have returned.
+        closeModalWindows();
+        event->ignore();
+        QTimer::singleShot(kRetryCloseMs, this, &QWidget::close);
+        return;
+    }
     if (!m_unloaded) {
         beforeClose();
         m_documents->closeAll();
