@@ -67,7 +67,7 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
     , m_menus(std::make_unique<MainMenus>(this))
     , m_commands(new CommandSet(*m_documents, this))
     , m_placement(new WindowPlacement(this))
-    , m_savedDocuments(std::make_unique<SavedDocuments>(*m_documents)) {
+    , m_savedDocuments(new SavedDocuments(*m_documents, this)) {
     // Pages are drawn as textures. A frame window made for them from the start is not made
     // again when the first page opens, which would lose its maximized state and leave the
     // Navigator owned by a window that no longer exists.
@@ -481,6 +481,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::beforeClose() {
+    m_savedDocuments->stopAutoSave();
     if (appSettings().saveAllOnExit)
         m_savedDocuments->save();
     if (appSettings().cleanOnExit) {

@@ -100,7 +100,7 @@ private:
     std::unique_ptr<MainMenus> m_menus;
     CommandSet* m_commands;
     WindowPlacement* m_placement;
-    std::unique_ptr<SavedDocuments> m_savedDocuments;
+    SavedDocuments* m_savedDocuments;
     QLabel* m_statusText = nullptr;
     BandContainer* m_bands = nullptr;
     BrowseToolbar* m_browseToolbar = nullptr;

@@ -1,22 +1,36 @@
 #pragma once
 
+#include <QObject>
+
+class QTimer;
+
 namespace kelvane {
 
 class DocumentArea;
 
 // The documents of the last session: "DocumentCount" and "Document"1..n, the addresses of the
-// open documents in the document set's order.
-class SavedDocuments {
+// open documents in the document set's order. While "save all documents" is on, the list is
+// also written a few seconds after it changes, so a crash or a power cut reopens what was open.
+class SavedDocuments : public QObject {
+    Q_OBJECT
 public:
-    explicit SavedDocuments(DocumentArea& documents)
-        : m_documents(documents) {}
+    static constexpr int kAutoSaveDelayMs = 3000;
+
+    explicit SavedDocuments(DocumentArea& documents, QObject* parent = nullptr);
 
     void save() const;
     // Opens the saved documents; a missing "Document"+i opens the first home page instead.
     void restore();
+    // From now on only the close writes the list.
+    void stopAutoSave();
 
 private:
+    void scheduleAutoSave();
+    void autoSave();
+
     DocumentArea& m_documents;
+    QTimer* m_autoSave;
+    bool m_autoSaving = true;
 };
 
 } // namespace kelvane
