@@ -1,0 +1,121 @@
+#pragma once
+
+#include "support/httpserver.h"
+#include "support/isolation.h"
+#include "support/xsession.h"
+
+#include <QColor>
+#include <QDir>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+#include <iostream>
+
+// Texts in test messages read as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace kelvane::test {
+
+// The browser binary on a desktop of its own (Xvfb and openbox), with its own folders and
+// settings file and pages "/a", "/b", "/c" titled "Page A", "Page B", "Page C" in red, green
+// and blue. A failing test leaves a screenshot in the temporary folder.
+class DesktopTest : public ::testing::Test {
+protected:
+    static constexpr QRgb kPageColours[] = {qRgb(200, 0, 0), qRgb(0, 160, 0), qRgb(0, 0, 200)};
+
+    DesktopTest() {
+        for (int i = 0; i < 3; ++i) {
+            const QString letter = QStringLiteral("ABC").mid(i, 1);
+            server.addPage(QLatin1Char('/') + letter.toLower(),
+                           htmlPage(QStringLiteral("Page ") + letter,
+                                    QStringLiteral("<style>body{background:%1}</style>")
+                                        .arg(QColor(kPageColours[i]).name())));
+        }
+        store(QStringLiteral("Home1"), url(QStringLiteral("/a")));
+    }
+    void SetUp() override { ASSERT_EQ(x.failure(), QString()) << "no desktop for the test"; }
+    void TearDown() override { keepScreenshot(); }
+    // After a failure, once: the screen as the failure left it, for a look.
+    void keepScreenshot() {
+        if (!HasFailure() || m_screenshotKept || !x.isProgramRunning())
+            return;
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        const QString shot = QDir::temp().filePath(
+            QStringLiteral("kelvane-%1-%2.png").arg(test->test_suite_name(), test->name()));
+        m_screenshotKept = x.grab().save(shot);
+        std::cout << "screenshot: " << qPrintable(shot) << std::endl;
+    }
+
+    static QString settingsFile() {
+        return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Kelvane/Kelvane.ini");
+    }
+    static QString stored(const QString& key) {
+        return QSettings(settingsFile(), QSettings::IniFormat)
+            .value(QStringLiteral("Settings/") + key)
+            .toString();
+    }
+    static void store(const QString& key, const QString& value) {
+        QSettings(settingsFile(), QSettings::IniFormat)
+            .setValue(QStringLiteral("Settings/") + key, value);
+    }
+    QString url(const QString& path) const { return server.url(path); }
+
+    // Saved documents for the next start; the last one opens last and is active.
+    void saveDocuments(const QStringList& paths) {
+        store(QStringLiteral("SaveAllOnExit"), QStringLiteral("True"));
+        store(QStringLiteral("DocumentCount"), QString::number(paths.size()));
+        for (int i = 0; i < paths.size(); ++i)
+            store(QStringLiteral("Document%1").arg(i + 1), url(paths[i]));
+    }
+    // A normal 800 x 600 main window at (100, 100): places inside it are then known.
+    void placeMainWindow() {
+        store(QStringLiteral("MainMaximized"), QStringLiteral("False"));
+        for (const char* key : {"MainLeft", "MainTop"})
+            store(QLatin1String(key), QStringLiteral("1500"));
+        store(QStringLiteral("MainWidth"), QStringLiteral("12000"));
+        store(QStringLiteral("MainHeight"), QStringLiteral("9000"));
+    }
+
+    // Starts the program and waits for its main window (titled for activePage when given).
+    bool start(const QStringList& arguments = {}, const QString& activePage = {}) {
+        x.startProgram(QStringLiteral(KELVANE_BINARY), arguments);
+        if (!x.waitFor([&] { return mainWindow() != 0 && navigator() != 0; }))
+            return false;
+        x.activate(mainWindow()); // as a user's first look finds it
+        return activePage.isEmpty() || showsPage(activePage);
+    }
+    bool stop() {
+        keepScreenshot();
+        const bool clean = x.stopProgram();
+        if (!clean)
+            std::cout << qPrintable(x.programErrors()) << std::endl;
+        return clean;
+    }
+
+    XWindow mainWindow() const { return x.findWindow(QStringLiteral("^Kelvane v1\\.50")); }
+    XWindow navigator() const { return x.findWindow(QStringLiteral("^Navigator")); }
+    QString title() const { return x.title(mainWindow()); }
+    // Waits until the main window's title names the page as the active one.
+    bool showsPage(const QString& page, int ms = XSession::kWaitMs) const {
+        return x.waitFor([&] { return title().endsWith(QLatin1Char('[') + page + u']'); }, ms);
+    }
+    // A point inside the main window, from its client area's top left corner.
+    QPoint inMainWindow(int dx, int dy) const {
+        return x.geometry(mainWindow()).topLeft() + QPoint(dx, dy);
+    }
+    // True when condition holds for the whole period.
+    bool holds(const std::function<bool()>& condition, int ms = 1500) const {
+        return !x.waitFor([&] { return !condition(); }, ms);
+    }
+
+    IsolatedHome home;
+    TestHttpServer server;
+    XSession x;
+
+private:
+    bool m_screenshotKept = false;
+};
+
+} // namespace kelvane::test
