@@ -60,11 +60,10 @@ void isolateScreenshotRun(const QTemporaryDir& home) {
     QFile::copy(settings, SettingsStore::filePath());
 }
 
-// A later instance: hand the command line to the running one and end, showing nothing.
-int handOver(int argc, char** argv, const QString& text) {
+// A later instance: hand the command line to the running one. true once it has taken it.
+bool handOver(int argc, char** argv, const QString& text) {
     QCoreApplication app(argc, argv);
-    sendCommandLine(text, QDir::currentPath());
-    return 0;
+    return sendCommandLine(text, QDir::currentPath());
 }
 
 // screenshot: a run that renders its first documents into a PNG and closes; it neither takes
@@ -133,8 +132,20 @@ int Main(int argc, char** argv) {
         return runBrowser(argc, argv, commandLine);
     }
 
-    if (!claimSingleInstance(lockName()))
-        return handOver(argc, argv, commandLine.text);
+    // A start ends with a window, with its text handed over, or with a message saying why not.
+    // A lock whose holder took nothing is stale unless a live process still holds it.
+    if (!claimSingleInstance(lockName())) {
+        if (handOver(argc, argv, commandLine.text))
+            return 0;
+        qint64 holder = 0;
+        if (!takeOverSingleInstance(lockName(), &holder)) {
+            print(stderr,
+                  QStringLiteral("kelvane: Kelvane is running%1 but did not answer; "
+                                 "nothing was opened")
+                      .arg(holder > 0 ? QStringLiteral(" (process %1)").arg(holder) : QString()));
+            return 1;
+        }
+    }
 
     if (!hasDisplay(argc, argv)) {
         print(stderr, QStringLiteral("kelvane: no display found; start it in a desktop session, "

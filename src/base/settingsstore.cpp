@@ -3,10 +3,13 @@
 #include "platform/paths.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStringDecoder>
 #include <QVariant>
@@ -120,41 +123,76 @@ std::unique_ptr<QSettings> StoreFile::openSettings() const {
     return settings;
 }
 
-// QSettings would drop whatever it could not parse at the next write: keep a copy of the file
-// first, then rewrite it with what could be read so that it is sound again.
-void StoreFile::keepDamagedFile() {
+// A key as the program writes them: names of letters and digits, in a section. Whatever else a
+// damaged file seems to hold is noise.
+bool isSoundKey(const QString& key) {
+    static const QRegularExpression sound(QStringLiteral("^(\\w+/)*\\w+$"));
+    return sound.match(key).hasMatch();
+}
+
+// A copy of the damaged bytes, one per distinct content: an identical copy kept earlier is
+// enough. When every name is taken the oldest copy makes room. Empty when none could be kept.
+QString keepCopy(const QString& path, const QByteArray& damaged) {
     QString copy;
-    for (int n = 0; n < kMaxDamagedCopies && copy.isEmpty(); ++n) {
-        const QString candidate = m_path + QStringLiteral(".bad") +
+    QDateTime oldest;
+    for (int n = 0; n < kMaxDamagedCopies; ++n) {
+        const QString candidate = path + QStringLiteral(".bad") +
                                   (n == 0 ? QString() : QLatin1Char('.') + QString::number(n));
-        if (!QFileInfo::exists(candidate))
+        const QFileInfo info(candidate);
+        if (!info.exists()) {
             copy = candidate;
+            break;
+        }
+        QFile earlier(candidate);
+        if (info.size() == damaged.size() && earlier.open(QIODevice::ReadOnly) &&
+            earlier.readAll() == damaged)
+            return candidate;
+        if (copy.isEmpty() || info.lastModified() < oldest) {
+            copy = candidate;
+            oldest = info.lastModified();
+        }
     }
-    if (copy.isEmpty() || !QFile::copy(m_path, copy)) {
+    QSaveFile file(copy);
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(kPrivateFile) ||
+        file.write(damaged) != damaged.size() || !file.commit())
+        return {};
+    return copy;
+}
+
+// QSettings would drop whatever it could not parse at the next write, and may not be able to
+// write back what it made of the rest: keep a copy of the file first, then replace it with the
+// settings that could be read, so that it is sound again.
+void StoreFile::keepDamagedFile() {
+    QFile file(m_path);
+    const QByteArray damaged = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    file.close();
+    const QString copy = keepCopy(m_path, damaged);
+    if (copy.isEmpty()) {
         m_leaveFileAlone = true;
         report(QStringLiteral("the settings file %1 is damaged and no copy of it could be kept; "
                               "it is left as it is and changes made now will not be saved")
                    .arg(m_path));
         return;
     }
-    QFile::setPermissions(copy, kPrivateFile);
     report(QStringLiteral("the settings file %1 is damaged; a copy is kept as %2 and the "
                           "settings that could be read are kept")
                .arg(m_path, copy));
 
-    const QStringList keys = m_settings->allKeys();
-    if (keys.isEmpty()) {
-        QFile file(m_path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.close();
-    } else {
-        // Setting a key to its own value is enough to make QSettings write the whole file.
-        m_settings->setValue(keys.first(), m_settings->value(keys.first()));
-        m_settings->sync();
+    QList<QPair<QString, QString>> readable;
+    for (const QString& key : m_settings->allKeys()) {
+        if (isSoundKey(key))
+            readable.append({key, textOf(m_settings->value(key), QString())});
     }
     m_settings.reset();
+    QSaveFile empty(m_path);
+    if (empty.open(QIODevice::WriteOnly) && empty.setPermissions(kPrivateFile) && empty.commit()) {
+        m_settings = openSettings();
+        for (const auto& [key, value] : readable)
+            m_settings->setValue(key, value);
+        m_settings->sync();
+    }
     m_settings = openSettings();
-    if (m_settings->status() != QSettings::NoError) {
+    if (m_settings->status() != QSettings::NoError || looksBinary(m_path)) {
         m_leaveFileAlone = true;
         report(QStringLiteral("cannot rewrite the settings file %1; changes made now will not be "
                               "saved")

@@ -3,7 +3,6 @@
 #include "base/handover.h"
 #include "platform/paths.h"
 
-#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +10,7 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
 
 #include <fcntl.h>
@@ -19,6 +19,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <memory>
 
 namespace kelvane {
@@ -29,6 +34,8 @@ namespace {
 constexpr qint64 kReadChunk = 64 * 1024;
 // A lock file younger than this may still be being written by its creator.
 constexpr qint64 kFreshLockSeconds = 5;
+// A sender whose attempt found nobody, or was turned away, tries again after this pause.
+constexpr int kRetryPauseMs = 100;
 
 std::unique_ptr<QLockFile>& heldLock() {
     static std::unique_ptr<QLockFile> lock;
@@ -46,31 +53,62 @@ bool peerIsThisUser(qintptr descriptor) {
     return cred.uid == ::geteuid();
 }
 
-// QLockFile judges a lock by the process id written in it, and never takes over a file it
-// cannot read. A process killed between creating the file and writing it would then lock
-// every later start out for good. Such a file is removed when it is not brand new and no
-// process holds it (every QLockFile holder keeps a flock on its file).
-bool removeUnreadableLock(const QLockFile& lock, const QString& path) {
-    if (lock.getLockInfo(nullptr, nullptr, nullptr))
-        return false;
-    const QFileInfo info(path);
-    if (!info.isFile() ||
-        info.lastModified().secsTo(QDateTime::currentDateTime()) < kFreshLockSeconds)
-        return false;
+// QLockFile judges a lock by what is written in it: it never takes over a file it cannot read
+// (left by a process killed between creating and writing it) nor one naming another host. Every
+// QLockFile holder keeps a flock on its file, though, so a lock file nobody holds is stale
+// whatever it says, and is removed. A file only just made is left alone unless evenIfFresh: its
+// creator may not have reached its flock yet. true when the file is gone now.
+bool removeUnheldLock(const QString& path, bool evenIfFresh) {
     const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    struct stat current {};
+    if (::lstat(name.constData(), &current) != 0)
+        return errno == ENOENT;
+    if (!evenIfFresh &&
+        std::abs(qint64(::time(nullptr)) - qint64(current.st_mtime)) < kFreshLockSeconds)
+        return false;
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0)
         return false;
     // Locked, the file must still be the one at the path: a start running this same repair
     // at the same moment may already have removed it and put its own live lock there.
     struct stat opened {};
-    struct stat current {};
     const bool removed = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
                          ::lstat(name.constData(), &current) == 0 &&
                          opened.st_dev == current.st_dev && opened.st_ino == current.st_ino &&
                          ::unlink(name.constData()) == 0;
     ::close(fd);
     return removed;
+}
+
+bool claim(const QString& name, bool evenIfFresh, qint64* holder) {
+    std::unique_ptr<QLockFile>& held = heldLock();
+    if (held)
+        return true;
+
+    const QString path = runtimeFolder() + u'/' + name;
+    auto lock = std::make_unique<QLockFile>(path);
+    // Only a dead holder loses the lock; a running instance may hold it for days.
+    lock->setStaleLockTime(0);
+    bool locked = lock->tryLock(0);
+    if (!locked && lock->error() == QLockFile::LockFailedError &&
+        removeUnheldLock(path, evenIfFresh))
+        locked = lock->tryLock(0);
+    if (locked) {
+        held = std::move(lock);
+        return true;
+    }
+    if (lock->error() == QLockFile::LockFailedError) {
+        if (holder && !lock->getLockInfo(holder, nullptr, nullptr))
+            *holder = 0;
+        return false;
+    }
+    // Only another holder makes this a later instance; any other failure must not keep the
+    // program from starting.
+    std::fprintf(stderr,
+                 "kelvane: cannot create the lock file %s; later starts will not find "
+                 "this one\n",
+                 qUtf8Printable(path));
+    return true;
 }
 
 } // namespace
@@ -88,24 +126,29 @@ QString handOverSocketPath() {
 }
 
 bool claimSingleInstance(const QString& name) {
-    std::unique_ptr<QLockFile>& held = heldLock();
-    if (held)
-        return true;
+    return claim(name, false, nullptr);
+}
 
-    const QString path = runtimeFolder() + u'/' + name;
-    auto lock = std::make_unique<QLockFile>(path);
-    // Only a dead holder loses the lock; a running instance may hold it for days.
-    lock->setStaleLockTime(0);
-    bool locked = lock->tryLock(0);
-    if (!locked && lock->error() == QLockFile::LockFailedError && removeUnreadableLock(*lock, path))
-        locked = lock->tryLock(0);
-    if (locked) {
-        held = std::move(lock);
-        return true;
-    }
-    // Only another holder makes this a later instance; any other failure must not keep the
-    // program from starting.
-    return lock->error() != QLockFile::LockFailedError;
+bool takeOverSingleInstance(const QString& name, qint64* holder) {
+    return claim(name, true, holder);
+}
+
+void refreshSingleInstance() {
+    std::unique_ptr<QLockFile>& held = heldLock();
+    if (!held)
+        return;
+    const QString path = held->fileName();
+    if (::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), nullptr, 0) == 0 ||
+        errno != ENOENT)
+        return;
+    // Cleaned away: claim it anew. QLockFile removes its file when it lets go; an empty stand-in
+    // is what it removes then.
+    QFile standIn(path);
+    if (!standIn.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return;
+    standIn.close();
+    held.reset();
+    claimSingleInstance(QFileInfo(path).fileName());
 }
 
 void releaseSingleInstance() {
@@ -117,7 +160,13 @@ bool holdsSingleInstance() {
 }
 
 HandOverServer::HandOverServer(QObject* parent)
-    : QObject(parent) {}
+    : QObject(parent)
+    , m_refreshTimer(new QTimer(this)) {
+    m_refreshTimer->setObjectName(QStringLiteral("runtimeFilesRefresh"));
+    m_refreshTimer->setInterval(kRefreshIntervalMs);
+    connect(m_refreshTimer, &QTimer::timeout, this, &HandOverServer::refreshRuntimeFiles);
+    m_refreshTimer->start();
+}
 
 HandOverServer::~HandOverServer() {
     stopListening();
@@ -141,7 +190,17 @@ bool HandOverServer::startListening() {
     struct stat info {};
     if (!server->listen(ownPath) || ::lstat(ownName.constData(), &info) != 0 ||
         ::rename(ownName.constData(), QFile::encodeName(path).constData()) != 0) {
+        const int error = errno;
+        const QString why = server->isListening() ? QString::fromLocal8Bit(std::strerror(error))
+                                                  : server->errorString();
         delete server;
+        if (!m_failureReported) {
+            m_failureReported = true;
+            std::fprintf(stderr,
+                         "kelvane: cannot listen at %s (%s); later starts cannot hand "
+                         "their addresses to this window\n",
+                         qUtf8Printable(path), qUtf8Printable(why));
+        }
         return false;
     }
 
@@ -165,6 +224,23 @@ void HandOverServer::stopListening() {
     m_server->deleteLater();
     m_server = nullptr;
     m_path.clear();
+}
+
+void HandOverServer::refreshRuntimeFiles() {
+    refreshSingleInstance();
+    if (!m_server)
+        return;
+    const QByteArray name = QFile::encodeName(m_path);
+    struct stat info {};
+    if (::lstat(name.constData(), &info) == 0) {
+        // A socket a newer instance put in its place is that one's to look after.
+        if (info.st_dev == m_device && info.st_ino == m_inode)
+            ::utimensat(AT_FDCWD, name.constData(), nullptr, AT_SYMLINK_NOFOLLOW);
+    } else if (errno == ENOENT) {
+        // Cleaned away: later starts would find nobody. Listen again.
+        stopListening();
+        startListening();
+    }
 }
 
 bool HandOverServer::isListening() const {
@@ -238,14 +314,11 @@ void HandOverServer::deliver(QLocalSocket* socket, const QString& text,
     socket->disconnectFromServer();
 }
 
-bool sendCommandLine(const QString& text, const QString& workingDirectory, int timeoutMs) {
-    const QByteArray frame = encodeHandOver({text, workingDirectory});
-    if (frame.isEmpty())
-        return false;
+namespace {
 
-    const QDeadlineTimer deadline(qMax(0, timeoutMs));
+// One attempt: connect, send, wait for the acknowledgement.
+bool sendOnce(const QByteArray& frame, const QDeadlineTimer& deadline) {
     const auto remaining = [&deadline] { return int(qMax<qint64>(0, deadline.remainingTime())); };
-
     QLocalSocket socket;
     socket.connectToServer(handOverSocketPath());
     if (!socket.waitForConnected(remaining()))
@@ -266,6 +339,24 @@ bool sendCommandLine(const QString& text, const QString& workingDirectory, int t
     }
     char answer = 0;
     return socket.getChar(&answer) && answer == kHandOverAck;
+}
+
+} // namespace
+
+bool sendCommandLine(const QString& text, const QString& workingDirectory, int timeoutMs) {
+    const QByteArray frame = encodeHandOver({text, workingDirectory});
+    if (frame.isEmpty())
+        return false;
+    // The running instance may still be loading, or busy with other peers up to its limit:
+    // try again until the time is up. A turned-away peer has not been read, so nothing arrives
+    // twice.
+    const QDeadlineTimer deadline(qMax(0, timeoutMs));
+    while (!sendOnce(frame, deadline)) {
+        if (deadline.remainingTime() <= kRetryPauseMs)
+            return false;
+        QThread::msleep(kRetryPauseMs);
+    }
+    return true;
 }
 
 } // namespace kelvane

@@ -2,18 +2,67 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
+#include <QSet>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace kelvane {
 
 namespace {
 
+// A socket address holds at most 107 bytes of path; the names put into the runtime folder
+// ("/KelvaneV100_APPLICATION_<uid>.<pid>") need up to this many of them.
+constexpr qsizetype kRuntimeNameRoom = 44;
+constexpr qsizetype kMaxRuntimeFolder =
+    qsizetype(sizeof(sockaddr_un::sun_path)) - 1 - kRuntimeNameRoom;
+
 QString fromEnvOr(const char* var, const QString& fallback) {
     const QString value = qEnvironmentVariable(var);
     // A relative XDG path is invalid and must be ignored.
     return (!value.isEmpty() && QDir::isAbsolutePath(value)) ? value : fallback;
+}
+
+// Why folder may not hold the lock and the socket, or an empty text when it may. Whoever can
+// write into it could remove them, or plant a lock naming one of their own processes. In a
+// shared folder a symbolic link is refused too: anyone may have put it there.
+QString refusal(const QString& folder, bool followLinks) {
+    const QByteArray name = QFile::encodeName(folder);
+    if (!QDir::isAbsolutePath(folder))
+        return QStringLiteral("not an absolute path");
+    if (name.size() > kMaxRuntimeFolder)
+        return QStringLiteral("too long for a socket address");
+    struct stat info {};
+    if ((followLinks ? ::stat(name.constData(), &info) : ::lstat(name.constData(), &info)) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (S_ISLNK(info.st_mode))
+        return QStringLiteral("a symbolic link");
+    if (!S_ISDIR(info.st_mode))
+        return QStringLiteral("not a folder");
+    if (info.st_uid != ::geteuid())
+        return QStringLiteral("owned by another user");
+    if ((info.st_mode & 0777) != 0700)
+        return QStringLiteral("not private to its owner (mode %1)")
+            .arg(info.st_mode & 0777, 4, 8, QLatin1Char('0'));
+    return {};
+}
+
+void reportRefusal(const QString& folder, const QString& why, const QString& used) {
+    // runtimeFolder() is asked for often; each refusal is told once.
+    static QSet<QString> told;
+    const QString message = QStringLiteral("kelvane: not using %1 for the lock and the socket "
+                                           "(%2); using %3")
+                                .arg(folder, why, used);
+    if (told.contains(message))
+        return;
+    told.insert(message);
+    std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+    std::fflush(stderr);
 }
 
 } // namespace
@@ -33,13 +82,34 @@ QString dataFolder() {
 }
 
 QString runtimeFolder() {
-    const QString value = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!value.isEmpty() && QDir::isAbsolutePath(value) && QDir(value).exists())
-        return value;
-    const QString fallback =
-        QDir::tempPath() + QStringLiteral("/kelvane-") + QString::number(getuid());
-    makePrivateFolder(fallback);
-    return fallback;
+    QList<QPair<QString, QString>> refused;
+    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtimeDir.isEmpty()) {
+        const QString why = refusal(runtimeDir, true);
+        if (why.isEmpty())
+            return runtimeDir;
+        refused.append({runtimeDir, why});
+    }
+
+    // mkdir either makes the folder, this user's and private from the start, or fails because
+    // it exists; then it is only used when it passes the checks.
+    const QString shared =
+        QDir::tempPath() + QStringLiteral("/kelvane-") + QString::number(::getuid());
+    if (::mkdir(QFile::encodeName(shared).constData(), 0700) == 0)
+        QFile::setPermissions(shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QString folder = shared;
+    const QString why = refusal(shared, false);
+    if (!why.isEmpty()) {
+        refused.append({shared, why});
+        // In the user's own home nobody else can put anything in its place.
+        folder = fromEnvOr("XDG_CACHE_HOME", QDir::homePath() + QStringLiteral("/.cache")) +
+                 QStringLiteral("/kelvane-runtime");
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    for (const auto& [path, reason] : refused)
+        reportRefusal(path, reason, folder);
+    return folder;
 }
 
 bool makePrivateFolder(const QString& dir) {

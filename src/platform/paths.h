@@ -10,7 +10,10 @@ QString configHomePath();
 QString configFolder();
 // $XDG_DATA_HOME/Kelvane: notes, blocked sites, favorites, the engine profile.
 QString dataFolder();
-// $XDG_RUNTIME_DIR, or a per-user folder in the temp folder when it is not set.
+// Where the single-instance lock and the hand-over socket live: $XDG_RUNTIME_DIR, else
+// <temp>/kelvane-<uid>, each only when it is a folder of this user's alone (mode 0700; in the
+// temp folder not a link), else $XDG_CACHE_HOME/kelvane-runtime. A refused folder is named on
+// stderr, once, with the folder used instead.
 QString runtimeFolder();
 
 // Creates dir (and its parents) when missing; a new folder is made private (0700).

@@ -2,6 +2,7 @@
 // signal, headless screenshots. Pages come from a server in this test process.
 #include "base/settingsstore.h"
 #include "base/singleinstance.h"
+#include "platform/paths.h"
 #include "support/httpserver.h"
 #include "support/isolation.h"
 #include "support/waituntil.h"
@@ -229,14 +230,32 @@ TEST_F(ProgramTest, BadPeersAndLeftoversDoNotStopTheBrowser) {
     EXPECT_TRUE(waitUntil([&] { return server.requestCount(QStringLiteral("/b")) > 0; }, kWaitMs))
         << "a good hand-over still gets through";
 
-    // A killed instance leaves its lock and socket behind; the next start runs all the same.
+    // A killed instance leaves its lock and socket behind; the next start runs all the same,
+    // even when the lock was killed before a word of it was written.
     first->signal(SIGKILL);
     ASSERT_TRUE(first->waitForExit());
     EXPECT_TRUE(QFile::exists(handOverSocketPath()));
+    QFile lock(runtimeFolder() + QLatin1Char('/') + lockName());
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    lock.close();
     auto next = startFirst(QStringLiteral("/b"));
     next->signal(SIGTERM);
     ASSERT_TRUE(next->waitForExit());
     EXPECT_EQ(next->exitCode(), 0);
+}
+
+TEST_F(ProgramTest, HandOverThatNobodyTakesIsToldOnBothSides) {
+    ASSERT_TRUE(QDir().mkdir(handOverSocketPath())); // the socket's place is taken
+    auto first = startFirst(QStringLiteral("/a"));
+    Program second({server.url(QStringLiteral("/b"))});
+    ASSERT_TRUE(second.waitForExit());
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(second.errors().contains(QLatin1String("did not answer")))
+        << qPrintable(second.errors());
+    EXPECT_TRUE(first->errors().contains(QLatin1String("cannot listen")));
+    first->signal(SIGTERM);
+    ASSERT_TRUE(first->waitForExit());
+    EXPECT_EQ(first->exitCode(), 0);
 }
 
 TEST_F(ProgramTest, ShortcutFileOnTheCommandLineOpensItsTarget) {

