@@ -39,15 +39,27 @@ QRgb recoloured(int largest, int smallest) {
     return entry;
 }
 
-void recolourPixel(uchar* pixel) {
-    // Blue, green, red, alpha; the alpha byte is left as it is.
-    const int largest = std::max({pixel[0], pixel[1], pixel[2]});
-    const int smallest = std::min({pixel[0], pixel[1], pixel[2]});
-    const QRgb colour = recoloured(largest, smallest);
-    pixel[0] = uchar(qBlue(colour));
-    pixel[1] = uchar(qGreen(colour));
-    pixel[2] = uchar(qRed(colour));
-}
+// Recolours pixels one at a time, remembering the last colour: down a column of the bar most
+// pixels have the colour of the one above.
+class Recolourer {
+public:
+    void operator()(uchar* pixel) {
+        // Blue, green, red, alpha; the alpha byte is left as it is.
+        const quint32 colour = quint32(pixel[0]) | quint32(pixel[1]) << 8 | quint32(pixel[2]) << 16;
+        if (colour != m_lastIn) {
+            m_lastIn = colour;
+            m_lastOut = recoloured(std::max({pixel[0], pixel[1], pixel[2]}),
+                                   std::min({pixel[0], pixel[1], pixel[2]}));
+        }
+        pixel[0] = uchar(qBlue(m_lastOut));
+        pixel[1] = uchar(qGreen(m_lastOut));
+        pixel[2] = uchar(qRed(m_lastOut));
+    }
+
+private:
+    quint32 m_lastIn = ~0u; // no colour has it: the alpha byte is not part of the key
+    QRgb m_lastOut = 0;
+};
 
 } // namespace
 
@@ -218,20 +230,19 @@ void ProgressBar::refresh() {
 
 void ProgressBar::recolour(int filledWidth) {
     // Recoloured: the columns 0 to filledWidth, the picture's last column and its top row,
-    // each pixel once.
+    // each pixel once, column by column.
     const int pictureWidth = m_picture.width();
+    const int pictureHeight = m_picture.height();
     const int lastColumn = pictureWidth - 1;
     const int filledEnd = std::min(filledWidth, lastColumn); // last filled column
     uchar* bits = m_picture.bits();
     const qsizetype stride = m_picture.bytesPerLine();
-    for (int x = 0; x < pictureWidth; ++x)
-        recolourPixel(bits + qsizetype(x) * 4);
-    for (int y = 1; y < m_picture.height(); ++y) {
-        uchar* row = bits + y * stride;
-        for (int x = 0; x <= filledEnd; ++x)
-            recolourPixel(row + qsizetype(x) * 4);
-        if (filledEnd < lastColumn)
-            recolourPixel(row + qsizetype(lastColumn) * 4);
+    Recolourer recolourPixel;
+    for (int x = 0; x < pictureWidth; ++x) {
+        const bool wholeColumn = x <= filledEnd || x == lastColumn;
+        uchar* pixel = bits + qsizetype(x) * 4;
+        for (int y = 0; y < (wholeColumn ? pictureHeight : 1); ++y, pixel += stride)
+            recolourPixel(pixel);
     }
 }
 
