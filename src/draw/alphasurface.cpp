@@ -28,10 +28,17 @@ constexpr qsizetype kBlock = 32;
 using Bytes = std::uint8_t __attribute__((vector_size(kBlock)));
 using Words = std::uint16_t __attribute__((vector_size(kBlock * 2)));
 
-// Blends a run of whole pixels; every fourth byte (alpha) keeps the destination's value. Built
-// twice, the wider build chosen at start where the processor has it.
-__attribute__((target_clones("avx2", "default"))) void
-blendRun(std::uint8_t* dst, const std::uint8_t* src, qsizetype bytes, std::uint16_t a) {
+// On x86-64 the blend is built twice and the wider build chosen at start where the processor
+// has it.
+#if defined(__x86_64__)
+#define KELVANE_WIDE_WHERE_AVAILABLE __attribute__((target_clones("avx2", "default")))
+#else
+#define KELVANE_WIDE_WHERE_AVAILABLE
+#endif
+
+// Blends a run of whole pixels; every fourth byte (alpha) keeps the destination's value.
+KELVANE_WIDE_WHERE_AVAILABLE void blendRun(std::uint8_t* dst, const std::uint8_t* src,
+                                           qsizetype bytes, std::uint16_t a) {
     const std::uint16_t keep = std::uint16_t(255 - a);
     Bytes colourBytes;
     for (qsizetype k = 0; k < kBlock; ++k)

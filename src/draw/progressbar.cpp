@@ -188,7 +188,9 @@ void ProgressBar::refresh() {
     if (w > m_picture.width() || h > m_picture.height()) {
         if (!m_picture.create(std::max(w, m_picture.width()), std::max(h, m_picture.height())))
             return;
-        m_picture.clear();
+        // Opaque from the start, so that columns beyond the bar that a wider draw() copies
+        // never hold undefined pixels.
+        m_picture.image().fill(kBackground);
     }
 
     QPainter painter(&m_picture.image());

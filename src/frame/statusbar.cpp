@@ -100,7 +100,6 @@ StatusBar::StatusBar(QWidget* parent)
     : QStatusBar(parent)
     , m_clock(new QTimer(this))
     , m_killedMenu(new QMenu(this)) {
-    setObjectName(QStringLiteral("statusBar"));
     QFont arial = font();
     arial.setFamily(QStringLiteral("Arial"));
     setFont(arial);
