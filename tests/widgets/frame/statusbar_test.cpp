@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -35,59 +34,43 @@ protected:
     StatusBar* bar = new StatusBar;
 };
 
-TEST_F(StatusBarTest, SixPanelsInOrderWithTheirWidthsAndTheFirstFillsTheRest) {
+TEST_F(StatusBarTest, SixPanelsInOrderWithTheirWidthsTheFirstFillingTheRestAndAClock) {
     const int minimum[] = {145, 145, 16, 16, 16, 172};
-    int left = -1;
     for (int i = 1; i <= 6; ++i) {
-        ASSERT_NE(panel(i), nullptr) << i;
-        EXPECT_GT(panel(i)->x(), left) << i;
-        left = panel(i)->x();
-        EXPECT_GE(panel(i)->width(), minimum[i - 1]) << i;
+        EXPECT_TRUE(panel(i)->width() >= minimum[i - 1] &&
+                    panel(i)->x() > (i > 1 ? panel(i - 1)->x() : -1))
+            << i;
     }
-    const int textWidth = panel(1)->width();
-    const int clockWidth = panel(2)->width();
+    const int textWidth = panel(1)->width(), clockWidth = panel(2)->width();
+    bar->setStatusText(QString(500, u'x')); // a long text never widens the window
     window.resize(1100, 300);
     QApplication::processEvents();
     EXPECT_EQ(panel(1)->width(), textWidth + 200);
     EXPECT_EQ(panel(2)->width(), clockWidth);
-
-    bar->setStatusText(QString(500, u'x')); // a long text never widens the window
-    QApplication::processEvents();
     EXPECT_EQ(window.width(), 1100);
-}
 
-TEST_F(StatusBarTest, ClockShowsShortDateFourBlanksAndTimeWithSeconds) {
+    // The clock: short date, four blanks, time with seconds, every second.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(StatusBar::clockText(QDateTime(QDate(2026, 5, 12), QTime(14, 3, 27))),
-              QStringLiteral("12.05.26    14:03:27"));
+              "12.05.26    14:03:27");
     QLocale::setDefault(QLocale::system());
-    bar->updateClock();
-    EXPECT_TRUE(label(2)->text().contains(QStringLiteral("    ")));
     EXPECT_EQ(label(2)->toolTip(), label(2)->text());
     EXPECT_TRUE(bar->clockTimer()->isActive());
 }
 
-TEST_F(StatusBarTest, DoubleClicksOnPicturesRequestOptionsAndToggle) {
+TEST_F(StatusBarTest, DoubleClicksOnPicturesAndTheKillFlashThatSettlesOnTheSixthTick) {
     QSignalSpy options(bar, &StatusBar::optionsRequested);
     QSignalSpy toggle(bar, &StatusBar::popupToggleRequested);
     for (int i = 1; i <= 5; ++i)
         QTest::mouseDClick(panel(i), Qt::LeftButton);
     EXPECT_EQ(options.count(), 1);
     EXPECT_EQ(toggle.count(), 1);
-    EXPECT_FALSE(label(3)->pixmap().isNull()); // our pictures are compiled in
-
     bar->setSecure(true);
-    EXPECT_FALSE(label(5)->pixmap().isNull());
-    bar->setSecure(false);
-    EXPECT_TRUE(label(5)->pixmap().isNull());
-}
+    EXPECT_FALSE(label(5)->pixmap().isNull()); // our pictures are compiled in
 
-TEST_F(StatusBarTest, KillFlashAlternatesAndSettlesOnTheSixthTick) {
     using P = PopupPicture;
     // The blocker is on at the kill; in the second run the user switches it off at once.
     for (const bool allowed : {false, true}) {
-        bar->setPopupsAllowed(false);
-        EXPECT_EQ(bar->popupPicture(), P::Blocked);
         bar->setPopupsAllowed(allowed);
         int ticks = 0;
         QList<P> shown;
@@ -102,51 +85,36 @@ TEST_F(StatusBarTest, KillFlashAlternatesAndSettlesOnTheSixthTick) {
 }
 
 TEST_F(StatusBarTest, KilledPopupsAreCountedAndListedNewestFirst) {
-    EXPECT_TRUE(label(4)->toolTip().endsWith(QStringLiteral(": 0")));
-    QContextMenuEvent empty(QContextMenuEvent::Mouse, {5, 5}, panel(4)->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(panel(4), &empty);
-    ASSERT_EQ(bar->killedPopupsMenu()->actions().size(), 1);
-    EXPECT_FALSE(bar->killedPopupsMenu()->actions()[0]->isEnabled());
-    bar->killedPopupsMenu()->hide();
-
     for (int i = 1; i <= 12; ++i)
         bar->recordKilledPopup(QStringLiteral("http://pop.example/%1").arg(i),
-                               QStringLiteral("http://page.example/"));
-    EXPECT_TRUE(label(4)->toolTip().endsWith(QStringLiteral(": 12")));
-
+                               "http://page.example/");
+    EXPECT_TRUE(label(4)->toolTip().endsWith(": 12"));
     QContextMenuEvent click(QContextMenuEvent::Mouse, {5, 5}, panel(4)->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(panel(4), &click);
-    QMenu* menu = bar->killedPopupsMenu();
-    EXPECT_TRUE(menu->isVisible());
-    const QList<QAction*> actions = menu->actions();
+    EXPECT_TRUE(bar->killedPopupsMenu()->isVisible());
+    const QList<QAction*> actions = bar->killedPopupsMenu()->actions();
     ASSERT_EQ(actions.size(), 10);
-    EXPECT_TRUE(actions[0]->text().contains(QStringLiteral("pop.example/12")));
-    EXPECT_TRUE(actions[0]->text().contains(QStringLiteral("page.example")));
-    EXPECT_TRUE(actions[9]->text().contains(QStringLiteral("pop.example/3")));
+    EXPECT_TRUE(actions[0]->text().contains("pop.example/12") &&
+                actions[0]->text().contains("page.example"));
+    EXPECT_TRUE(actions[9]->text().contains("pop.example/3"));
 
     QSignalSpy chosen(bar, &StatusBar::killedPopupChosen);
     actions[1]->trigger();
     ASSERT_EQ(chosen.count(), 1);
-    EXPECT_EQ(chosen[0][0].toString(), QStringLiteral("http://pop.example/11"));
+    EXPECT_EQ(chosen[0][0].toString(), "http://pop.example/11");
 }
 
 TEST_F(StatusBarTest, ProgressPanelDrawsNothingAtZeroAndTheBarOtherwise) {
     const QImage idle = grabProgress();
     bar->setProgressPercent(50);
-    EXPECT_EQ(bar->progressBar().text(), QStringLiteral("Loading"));
-    EXPECT_TRUE(bar->progressBar().showPercentage());
-    const QImage half = grabProgress();
+    EXPECT_TRUE(bar->progressBar().text() == "Loading" && bar->progressBar().showPercentage());
     // The filled half is recoloured in blue, the other half keeps the slate gradient.
-    const QRgb filled = half.pixel(40, 10);
-    const QRgb open = half.pixel(130, 10);
-    EXPECT_GT(qBlue(filled) - qRed(filled), 80);
-    EXPECT_LT(qBlue(open) - qRed(open), 80);
-    half.save(QDir::temp().filePath(QStringLiteral("kelvane-statusbar-50.png")));
+    const QImage half = grabProgress();
+    EXPECT_GT(qBlue(half.pixel(40, 10)) - qRed(half.pixel(40, 10)), 80);
+    EXPECT_LT(qBlue(half.pixel(130, 10)) - qRed(half.pixel(130, 10)), 80);
 
     bar->setProgressPercent(100);
-    EXPECT_EQ(bar->progressBar().text(), QStringLiteral("Complete"));
-    EXPECT_FALSE(bar->progressBar().showPercentage());
-    window.grab().save(QDir::temp().filePath(QStringLiteral("kelvane-statusbar-100.png")));
+    EXPECT_TRUE(bar->progressBar().text() == "Complete" && !bar->progressBar().showPercentage());
 
     bar->setProgressPercent(0);
     EXPECT_EQ(grabProgress(), idle);
