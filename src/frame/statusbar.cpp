@@ -1,0 +1,274 @@
+#include "frame/statusbar.h"
+
+#include "base/stringtable.h"
+
+#include <QContextMenuEvent>
+#include <QDateTime>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kTextPanelWidth = 145;
+constexpr int kPicturePanelWidth = 16;
+constexpr int kProgressPanelWidth = 172;
+constexpr int kPictureSize = 16;
+
+constexpr int kOptionsToolTip = 1125;
+constexpr int kPopupToolTip = 1126;
+constexpr int kSecurityToolTip = 1127;
+
+QPixmap picture(const char* name) {
+    return QIcon(QStringLiteral(":/icons/statusbar-%1.svg").arg(QLatin1String(name)))
+        .pixmap(kPictureSize);
+}
+
+QPixmap popupPixmap(PopupPicture picture) {
+    switch (picture) {
+    case PopupPicture::Allowed:
+        return kelvane::picture("popups-allowed");
+    case PopupPicture::Blocked:
+        return kelvane::picture("popups-blocked");
+    case PopupPicture::Killed:
+        return kelvane::picture("popup-killed");
+    }
+    return {};
+}
+
+// The locale's time with seconds: its long format without the time zone.
+QString timeFormatWithSeconds(const QLocale& locale) {
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString result;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (!quoted && c == u't')
+            continue;
+        result += c;
+    }
+    return result.trimmed();
+}
+
+// The owner-drawn panel: a sunken frame the progress bar is drawn over.
+class ProgressPanel : public QFrame {
+public:
+    ProgressPanel(const ProgressBar& bar, const int& percent, QWidget* parent)
+        : QFrame(parent)
+        , m_bar(bar)
+        , m_percent(percent) {}
+
+    QSize sizeHint() const override { return minimumSize(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QFrame::paintEvent(event);
+        if (m_percent == 0)
+            return;
+        // The bar covers the panel from one pixel up and left of its inside, over the frame.
+        const QRect inside = contentsRect();
+        QPainter painter(this);
+        m_bar.draw(painter, inside.left() - 1, inside.top() - 1, inside.width() + 1,
+                   inside.bottom() + 1);
+    }
+
+private:
+    const ProgressBar& m_bar;
+    const int& m_percent;
+};
+
+QLabel* sunkenLabel(const QString& key, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(key);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setMinimumWidth(kTextPanelWidth);
+    return label;
+}
+
+} // namespace
+
+StatusBar::StatusBar(QWidget* parent)
+    : QStatusBar(parent)
+    , m_clock(new QTimer(this))
+    , m_killedMenu(new QMenu(this)) {
+    QFont arial = font();
+    arial.setFamily(QStringLiteral("Arial"));
+    setFont(arial);
+
+    // All panels are permanent, so status tips of menus never hide them.
+    m_statusPanel = sunkenLabel(QStringLiteral("Item1"), this);
+    // Long texts are cut at the panel's edge instead of widening the window.
+    m_statusPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    addPermanentWidget(m_statusPanel, 1);
+
+    m_clockPanel = sunkenLabel(QStringLiteral("Item2"), this);
+    addPermanentWidget(m_clockPanel);
+
+    m_optionsPanel = addPicturePanel(QStringLiteral("Item3"), kOptionsToolTip);
+    m_optionsPanel->setPixmap(picture("options"));
+    m_popupPanel = addPicturePanel(QStringLiteral("Item4"), kPopupToolTip);
+    m_securityPanel = addPicturePanel(QStringLiteral("Item5"), kSecurityToolTip);
+    setPopupsAllowed(true);
+    updatePopupToolTip();
+
+    auto* progress = new ProgressPanel(m_bar, m_percent, this);
+    progress->setObjectName(QStringLiteral("Item6"));
+    progress->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // Tall enough for the whole bar below the top line of the frame.
+    progress->setMinimumSize(kProgressPanelWidth, m_bar.height() + 1);
+    m_progressPanel = progress;
+    addPermanentWidget(m_progressPanel);
+
+    m_bar.setMinimum(0);
+    m_bar.setMaximum(100);
+    (void)m_bar.setWidth(kProgressPanelWidth); // AutoSize is off: never refused
+
+    connect(m_killedMenu, &QMenu::triggered, this, [this](QAction* action) {
+        const QString address = action->data().toString();
+        if (!address.isEmpty())
+            Q_EMIT killedPopupChosen(address);
+    });
+
+    m_clock->setInterval(1000);
+    connect(m_clock, &QTimer::timeout, this, &StatusBar::updateClock);
+    updateClock();
+    m_clock->start();
+}
+
+StatusBar::~StatusBar() = default;
+
+QLabel* StatusBar::addPicturePanel(const QString& key, int toolTipId) {
+    auto* label = new QLabel(this);
+    label->setObjectName(key);
+    label->setFixedWidth(kPicturePanelWidth);
+    label->setAlignment(Qt::AlignCenter);
+    label->setToolTip(tableString(toolTipId));
+    label->installEventFilter(this);
+    addPermanentWidget(label);
+    return label;
+}
+
+void StatusBar::setStatusText(const QString& text) {
+    m_statusPanel->setText(text);
+}
+
+QString StatusBar::statusText() const {
+    return m_statusPanel->text();
+}
+
+QString StatusBar::clockText(const QDateTime& now) {
+    const QLocale locale;
+    return locale.toString(now.date(), QLocale::ShortFormat) + QStringLiteral("    ") +
+           locale.toString(now.time(), timeFormatWithSeconds(locale));
+}
+
+void StatusBar::updateClock() {
+    const QString text = clockText(QDateTime::currentDateTime());
+    if (text == m_clockPanel->text())
+        return;
+    m_clockPanel->setText(text);
+    m_clockPanel->setToolTip(text);
+}
+
+void StatusBar::setPopupsAllowed(bool allowed) {
+    m_popupsAllowed = allowed;
+    setPopupPicture(settledPopupPicture(allowed));
+}
+
+void StatusBar::setPopupPicture(PopupPicture picture) {
+    m_popupPicture = picture;
+    m_popupPanel->setPixmap(popupPixmap(picture));
+}
+
+int StatusBar::advancePopupFlash(int ticks) {
+    const PopupFlashStep step = popupFlashTick(m_popupPicture, ticks, m_popupsAllowed);
+    setPopupPicture(step.picture);
+    return step.ticks;
+}
+
+void StatusBar::recordKilledPopup(const QString& address, const QString& requestingPage) {
+    m_killed.add({address, requestingPage, QDateTime::currentDateTime()});
+    updatePopupToolTip();
+}
+
+void StatusBar::updatePopupToolTip() {
+    // The count is our own addition to the panel's tool tip, not a text of the string table.
+    m_popupPanel->setToolTip(
+        tableString(kPopupToolTip) + u'\n' +
+        QStringLiteral("Popups killed this session: %1").arg(m_killed.count()));
+}
+
+void StatusBar::showKilledPopupsMenu(const QPoint& globalPos) {
+    m_killedMenu->clear();
+    if (m_killed.recent().isEmpty()) {
+        m_killedMenu->addAction(QStringLiteral("No popups killed this session"))->setEnabled(false);
+    } else {
+        const QLocale locale;
+        const QString timeFormat = timeFormatWithSeconds(locale);
+        const QFontMetrics metrics(m_killedMenu->font());
+        constexpr int kAddressWidth = 360;
+        for (const KilledPopup& popup : m_killed.recent()) {
+            const QString text =
+                QStringLiteral("%1    %2    (from %3)")
+                    .arg(locale.toString(popup.time.time(), timeFormat),
+                         metrics.elidedText(popup.address, Qt::ElideMiddle, kAddressWidth),
+                         metrics.elidedText(popup.requestingPage, Qt::ElideMiddle, kAddressWidth));
+            QAction* action = m_killedMenu->addAction(text);
+            action->setData(popup.address);
+            action->setToolTip(popup.address);
+        }
+    }
+    m_killedMenu->popup(globalPos);
+}
+
+void StatusBar::setSecure(bool secure) {
+    m_secure = secure;
+    m_securityPanel->setPixmap(secure ? picture("secure") : QPixmap());
+}
+
+void StatusBar::setProgressPercent(int percent) {
+    percent = std::clamp(percent, 0, 100);
+    if (percent != 0) {
+        const bool complete = percent == 100;
+        m_bar.setValue(percent);
+        m_bar.setShowPercentage(!complete);
+        m_bar.setText(complete ? QStringLiteral("Complete") : QStringLiteral("Loading"));
+    }
+    if (percent != m_percent) {
+        m_percent = percent;
+        m_progressPanel->update();
+    }
+}
+
+bool StatusBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == m_optionsPanel) {
+            Q_EMIT optionsRequested();
+            return true;
+        }
+        if (watched == m_popupPanel) {
+            Q_EMIT popupToggleRequested();
+            return true;
+        }
+    } else if (event->type() == QEvent::ContextMenu && watched == m_popupPanel) {
+        showKilledPopupsMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    return QStatusBar::eventFilter(watched, event);
+}
+
+void StatusBar::paintEvent(QPaintEvent*) {
+    // The panels draw their own borders (the picture panels have none); the status bar's
+    // frames around every item are left out, and it shows no messages of its own.
+}
+
+} // namespace kelvane

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "draw/progressbar.h"
+#include "popups/killedpopups.h"
+#include "popups/popuprules.h"
+
+#include <QStatusBar>
+
+class QDateTime;
+class QLabel;
+class QMenu;
+class QTimer;
+
+namespace kelvane {
+
+// The main window's status bar, six panels from left to right, each named "Item" and its
+// number: 1 the active document's status text (takes the spare width), 2 a clock, 3 the
+// options picture, 4 the popup blocker's picture, 5 the page-security picture and 6 the load
+// progress, drawn by a ProgressBar. It holds what it shows; the main window feeds it from the
+// active document and acts on its requests.
+class StatusBar : public QStatusBar {
+    Q_OBJECT
+public:
+    explicit StatusBar(QWidget* parent = nullptr);
+    ~StatusBar() override;
+
+    // Panel 1.
+    void setStatusText(const QString& text);
+    QString statusText() const;
+
+    // Panel 2: the locale's short date, four blanks and the time with seconds, as text and
+    // tool tip, updated every second by updateClock().
+    static QString clockText(const QDateTime& now);
+    void updateClock();
+    QTimer* clockTimer() const { return m_clock; }
+
+    // Panel 4: the blocker's state, or the bright "killed" picture during a flash.
+    void setPopupsAllowed(bool allowed); // shows the settled picture of that setting
+    bool popupsAllowed() const { return m_popupsAllowed; }
+    PopupPicture popupPicture() const { return m_popupPicture; }
+    void setPopupPicture(PopupPicture picture);
+    // One tick (every 800 ms) of the flash after a kill; ticks is the caller's count, 0 at the
+    // kill. Returns the new count; 0 means the picture has settled and the ticks stop.
+    int advancePopupFlash(int ticks);
+    // A popup was killed just now: counted in the tool tip and listed in the right-click menu.
+    void recordKilledPopup(const QString& address, const QString& requestingPage);
+    const KilledPopups& killedPopups() const { return m_killed; }
+    // The right-click list of the last killed popups (shown by a right click on panel 4).
+    QMenu* killedPopupsMenu() const { return m_killedMenu; }
+
+    // Panel 5: the padlock while the active page is secure.
+    void setSecure(bool secure);
+    bool isSecure() const { return m_secure; }
+
+    // Panel 6: the active document's load percentage, 0 to 100 (0: nothing is loading and
+    // nothing is drawn). "Loading (p%)" while below 100, "Complete" at 100.
+    void setProgressPercent(int percent);
+    int progressPercent() const { return m_percent; }
+    const ProgressBar& progressBar() const { return m_bar; }
+
+Q_SIGNALS:
+    // Double click on the options picture.
+    void optionsRequested();
+    // Double click on the popup picture: the user wants the blocker switched; the owner flips
+    // the setting and calls setPopupsAllowed().
+    void popupToggleRequested();
+    // A killed popup was chosen from the right-click list: open address in a new document.
+    void killedPopupChosen(const QString& address);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLabel* addPicturePanel(const QString& key, int toolTipId);
+    void showKilledPopupsMenu(const QPoint& globalPos);
+    void updatePopupToolTip();
+
+    QLabel* m_statusPanel;
+    QLabel* m_clockPanel;
+    QLabel* m_optionsPanel;
+    QLabel* m_popupPanel;
+    QLabel* m_securityPanel;
+    QWidget* m_progressPanel;
+    QTimer* m_clock;
+    QMenu* m_killedMenu;
+    ProgressBar m_bar;
+    KilledPopups m_killed;
+    PopupPicture m_popupPicture = PopupPicture::Allowed;
+    bool m_popupsAllowed = true;
+    bool m_secure = false;
+    int m_percent = 0;
+};
+
+} // namespace kelvane

@@ -1,0 +1,69 @@
+#include "popups/blockedsites.h"
+
+#include "platform/paths.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace kelvane {
+
+QString blockedSitesPath() {
+    return dataFolder() + QStringLiteral("/blacklist.kvn");
+}
+
+QStringList loadBlockedSites(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+
+    QStringList entries;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
+            ++end;
+        entries.append(text.mid(start, end - start));
+        if (end < text.size() && text[end] == u'\r' && end + 1 < text.size() &&
+            text[end + 1] == u'\n')
+            ++end;
+        start = end + 1;
+    }
+    return entries;
+}
+
+bool saveBlockedSites(const QStringList& entries, const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo::exists(folder) && !makePrivateFolder(folder))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray bytes;
+    for (const QString& entry : entries) {
+        bytes += entry.toUtf8();
+        bytes += "\r\n";
+    }
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+qsizetype findBlockedEntry(const QStringList& entries, const QString& address) {
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString& entry = entries[i];
+        if (!entry.isEmpty() && address.contains(entry, Qt::CaseInsensitive))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace kelvane

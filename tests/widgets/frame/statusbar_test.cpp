@@ -1,0 +1,123 @@
+#include "frame/statusbar.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace kelvane;
+
+namespace {
+
+class StatusBarTest : public ::testing::Test {
+protected:
+    StatusBarTest() {
+        window.setStatusBar(bar);
+        window.resize(900, 300);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QWidget* panel(int index) const {
+        return bar->findChild<QWidget*>(QStringLiteral("Item%1").arg(index));
+    }
+    QLabel* label(int index) const { return qobject_cast<QLabel*>(panel(index)); }
+    QImage grabProgress() const { return panel(6)->grab().toImage(); }
+
+    QMainWindow window;
+    StatusBar* bar = new StatusBar;
+};
+
+TEST_F(StatusBarTest, SixPanelsInOrderWithTheirWidthsTheFirstFillingTheRestAndAClock) {
+    const int minimum[] = {145, 145, 16, 16, 16, 172};
+    for (int i = 1; i <= 6; ++i) {
+        EXPECT_TRUE(panel(i)->width() >= minimum[i - 1] &&
+                    panel(i)->x() > (i > 1 ? panel(i - 1)->x() : -1))
+            << i;
+    }
+    const int textWidth = panel(1)->width(), clockWidth = panel(2)->width();
+    bar->setStatusText(QString(500, u'x')); // a long text never widens the window
+    window.resize(1100, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(panel(1)->width(), textWidth + 200);
+    EXPECT_EQ(panel(2)->width(), clockWidth);
+    EXPECT_EQ(window.width(), 1100);
+
+    // The clock: short date, four blanks, time with seconds, every second.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(StatusBar::clockText(QDateTime(QDate(2026, 5, 12), QTime(14, 3, 27))),
+              "12.05.26    14:03:27");
+    QLocale::setDefault(QLocale::system());
+    EXPECT_EQ(label(2)->toolTip(), label(2)->text());
+    EXPECT_TRUE(bar->clockTimer()->isActive());
+}
+
+TEST_F(StatusBarTest, DoubleClicksOnPicturesAndTheKillFlashThatSettlesOnTheSixthTick) {
+    QSignalSpy options(bar, &StatusBar::optionsRequested);
+    QSignalSpy toggle(bar, &StatusBar::popupToggleRequested);
+    for (int i = 1; i <= 5; ++i)
+        QTest::mouseDClick(panel(i), Qt::LeftButton);
+    EXPECT_EQ(options.count(), 1);
+    EXPECT_EQ(toggle.count(), 1);
+    bar->setSecure(true);
+    EXPECT_FALSE(label(5)->pixmap().isNull()); // our pictures are compiled in
+
+    using P = PopupPicture;
+    // The blocker is on at the kill; in the second run the user switches it off at once.
+    for (const bool allowed : {false, true}) {
+        bar->setPopupsAllowed(allowed);
+        int ticks = 0;
+        QList<P> shown;
+        do {
+            ticks = bar->advancePopupFlash(ticks);
+            shown << bar->popupPicture();
+        } while (ticks != 0 && shown.size() < 10);
+        const QList<P> expected = {P::Killed,  P::Blocked, P::Killed,
+                                   P::Blocked, P::Killed,  allowed ? P::Allowed : P::Blocked};
+        EXPECT_EQ(shown, expected) << "allowed " << allowed;
+    }
+}
+
+TEST_F(StatusBarTest, KilledPopupsAreCountedAndListedNewestFirst) {
+    for (int i = 1; i <= 12; ++i)
+        bar->recordKilledPopup(QStringLiteral("http://pop.example/%1").arg(i),
+                               "http://page.example/");
+    EXPECT_TRUE(label(4)->toolTip().endsWith(": 12"));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, {5, 5}, panel(4)->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(panel(4), &click);
+    EXPECT_TRUE(bar->killedPopupsMenu()->isVisible());
+    const QList<QAction*> actions = bar->killedPopupsMenu()->actions();
+    ASSERT_EQ(actions.size(), 10);
+    EXPECT_TRUE(actions[0]->text().contains("pop.example/12") &&
+                actions[0]->text().contains("page.example"));
+    EXPECT_TRUE(actions[9]->text().contains("pop.example/3"));
+
+    QSignalSpy chosen(bar, &StatusBar::killedPopupChosen);
+    actions[1]->trigger();
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen[0][0].toString(), "http://pop.example/11");
+}
+
+TEST_F(StatusBarTest, ProgressPanelDrawsNothingAtZeroAndTheBarOtherwise) {
+    const QImage idle = grabProgress();
+    bar->setProgressPercent(50);
+    EXPECT_TRUE(bar->progressBar().text() == "Loading" && bar->progressBar().showPercentage());
+    // The filled half is recoloured in blue, the other half keeps the slate gradient.
+    const QImage half = grabProgress();
+    EXPECT_GT(qBlue(half.pixel(40, 10)) - qRed(half.pixel(40, 10)), 80);
+    EXPECT_LT(qBlue(half.pixel(130, 10)) - qRed(half.pixel(130, 10)), 80);
+
+    bar->setProgressPercent(100);
+    EXPECT_TRUE(bar->progressBar().text() == "Complete" && !bar->progressBar().showPercentage());
+
+    bar->setProgressPercent(0);
+    EXPECT_EQ(grabProgress(), idle);
+}
+
+} // namespace
