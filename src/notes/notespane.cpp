@@ -1,0 +1,162 @@
+#include "notes/notespane.h"
+
+#include "base/appsettings.h"
+#include "platform/twips.h"
+#include "ui/captions.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QToolButton>
+
+namespace kelvane {
+
+namespace {
+
+// The pane's design, in twips.
+constexpr int kMarginLeft = 120;
+constexpr int kTitleTop = 120;
+constexpr int kBoxTop = 600;
+constexpr int kBoxWidth = 4095;
+constexpr int kButtonSize = 240;
+constexpr int kHideButtonLeft = 4250;
+constexpr int kRightGap = 40;
+constexpr int kBoxBottomSpace = 750;
+// The buttons sit this far above the pane's middle.
+constexpr int kButtonLift = 750;
+
+// Longest the window waits on one slice of laying out loaded notes.
+constexpr int kPrepareSliceMs = 15;
+
+// 0x00BBGGRR
+QColor colorFromBgr(qint32 bgr) {
+    return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
+}
+
+QToolButton* pictureButton(Qt::ArrowType arrow, const char* toolTipId, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setArrowType(arrow);
+    button->setAutoRaise(true);
+    button->setToolTip(QLatin1String(toolTipId));
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+} // namespace
+
+NotesPane::NotesPane(QWidget* parent, const QString& notesPath)
+    : QWidget(parent)
+    , m_title(new QLabel(QStringLiteral("1122"), this))
+    , m_box(new QPlainTextEdit(this))
+    , m_show(pictureButton(Qt::RightArrow, "1123", this))
+    , m_hide(pictureButton(Qt::LeftArrow, "1124", this))
+    , m_file(notesPath)
+    , m_lines(m_box->document()) {
+    setObjectName(QStringLiteral("NotesPane"));
+    m_title->setObjectName(QStringLiteral("notesTitle"));
+    m_title->setFont(QFont(QStringLiteral("Comic Sans MS"), 12));
+    m_box->setObjectName(QStringLiteral("notesBox"));
+    m_box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_show->setObjectName(QStringLiteral("showNotes"));
+    m_hide->setObjectName(QStringLiteral("hideNotes"));
+    applyCaptions(this);
+
+    m_title->move(pixels(kMarginLeft), pixels(kTitleTop));
+    m_title->adjustSize();
+    m_box->setGeometry(pixels(kMarginLeft), pixels(kBoxTop), pixels(kBoxWidth), 0);
+    for (QToolButton* button : {m_show, m_hide})
+        button->resize(pixels(kButtonSize), pixels(kButtonSize));
+    m_hide->move(pixels(kHideButtonLeft), 0);
+    shrinkNotes(false);
+
+    connect(m_show, &QToolButton::clicked, this, [this] { shrinkNotes(false); });
+    connect(m_hide, &QToolButton::clicked, this, [this] { shrinkNotes(true); });
+
+    m_autosave.setObjectName(QStringLiteral("notesAutosave"));
+    m_autosave.setSingleShot(true);
+    m_autosave.setInterval(kAutosaveDelayMs);
+    connect(&m_autosave, &QTimer::timeout, this, &NotesPane::saveNotes);
+    m_prepareLines.setInterval(0);
+    connect(&m_prepareLines, &QTimer::timeout, this, [this] {
+        if (m_lines.prepare(textWidth(), kPrepareSliceMs))
+            m_prepareLines.stop();
+    });
+    connect(m_box, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_loading)
+            m_autosave.start();
+    });
+}
+
+int NotesPane::pixels(int twips) const {
+    return twipsToPixels(twips, logicalDpiX());
+}
+
+void NotesPane::applyLook(const AppSettings& settings) {
+    setVisible(settings.quickNotesEnabled);
+    QFont font(settings.quickNotesFont);
+    if (settings.quickNotesSize > 0)
+        font.setPointSize(settings.quickNotesSize);
+    font.setBold(settings.quickNotesBold);
+    font.setItalic(settings.quickNotesItalic);
+    font.setUnderline(settings.quickNotesUnderline);
+    m_box->setFont(font);
+    QPalette palette = m_box->palette();
+    palette.setColor(QPalette::Text, colorFromBgr(settings.quickNotesColor));
+    m_box->setPalette(palette);
+}
+
+void NotesPane::loadNotes() {
+    const QString text = m_file.read();
+    if (text.isEmpty())
+        return;
+    m_loading = true;
+    QTextCursor end(m_box->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+    m_loading = false;
+    m_prepareLines.start();
+}
+
+bool NotesPane::saveNotes() {
+    m_autosave.stop();
+    return m_file.write(displayedLines());
+}
+
+qreal NotesPane::textWidth() const {
+    return m_box->contentsRect().width();
+}
+
+QStringList NotesPane::displayedLines() {
+    return m_lines.lines(textWidth());
+}
+
+void NotesPane::shrinkNotes(bool shrink) {
+    m_title->setVisible(!shrink);
+    m_box->setVisible(!shrink);
+    if (shrink) {
+        setFixedWidth(m_hide->width());
+        m_show->move(0, m_show->y());
+        m_show->show();
+        m_hide->hide();
+    } else {
+        // The hide button's place before it moves: the same on every expanding.
+        setFixedWidth(m_hide->width() + m_hide->x() + pixels(kRightGap));
+        m_hide->move(pixels(kHideButtonLeft), m_hide->y());
+        m_show->hide();
+        m_hide->show();
+    }
+    m_shrunk = shrink;
+}
+
+void NotesPane::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_box->resize(m_box->width(), std::max(0, height() - pixels(kBoxBottomSpace)));
+    // Never above the pane's top, where a short window would put the show button out of reach.
+    const int buttonTop = std::max(0, (height() - m_show->height()) / 2 - pixels(kButtonLift));
+    m_show->move(m_show->x(), buttonTop);
+    m_hide->move(m_hide->x(), buttonTop);
+}
+
+} // namespace kelvane
