@@ -1,6 +1,9 @@
 #include "frame/statusbar.h"
 
+#include "ui/pictures.h"
+
 #include "base/stringtable.h"
+#include "ui/pictures.h"
 
 #include <QContextMenuEvent>
 #include <QDateTime>
@@ -27,19 +30,18 @@ constexpr int kOptionsToolTip = 1125;
 constexpr int kPopupToolTip = 1126;
 constexpr int kSecurityToolTip = 1127;
 
-QPixmap picture(const char* name) {
-    return QIcon(QStringLiteral(":/icons/statusbar-%1.svg").arg(QLatin1String(name)))
-        .pixmap(kPictureSize);
+QPixmap pixmapOf(Picture which) {
+    return picture(which).pixmap(kPictureSize);
 }
 
-QPixmap popupPixmap(PopupPicture picture) {
-    switch (picture) {
+QPixmap popupPixmap(PopupPicture state) {
+    switch (state) {
     case PopupPicture::Allowed:
-        return kelvane::picture("popups-allowed");
+        return pixmapOf(Picture::StatusPopupsAllowed);
     case PopupPicture::Blocked:
-        return kelvane::picture("popups-blocked");
+        return pixmapOf(Picture::StatusPopupsBlocked);
     case PopupPicture::Killed:
-        return kelvane::picture("popup-killed");
+        return pixmapOf(Picture::StatusPopupKilled);
     }
     return {};
 }
@@ -114,7 +116,7 @@ StatusBar::StatusBar(QWidget* parent)
     addPermanentWidget(m_clockPanel);
 
     m_optionsPanel = addPicturePanel(QStringLiteral("Item3"), kOptionsToolTip);
-    m_optionsPanel->setPixmap(picture("options"));
+    m_optionsPanel->setPixmap(pixmapOf(Picture::StatusOptions));
     m_popupPanel = addPicturePanel(QStringLiteral("Item4"), kPopupToolTip);
     m_securityPanel = addPicturePanel(QStringLiteral("Item5"), kSecurityToolTip);
     setPopupsAllowed(true);
@@ -232,7 +234,7 @@ void StatusBar::showKilledPopupsMenu(const QPoint& globalPos) {
 
 void StatusBar::setSecure(bool secure) {
     m_secure = secure;
-    m_securityPanel->setPixmap(secure ? picture("secure") : QPixmap());
+    m_securityPanel->setPixmap(secure ? pixmapOf(Picture::StatusSecure) : QPixmap());
 }
 
 void StatusBar::setProgressPercent(int percent) {

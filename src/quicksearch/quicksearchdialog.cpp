@@ -4,7 +4,7 @@
 #include "platform/twips.h"
 #include "quicksearch/searchaddress.h"
 #include "ui/captions.h"
-#include "ui/themedpictures.h"
+#include "ui/pictures.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -52,7 +52,7 @@ void QuickSearchDialog::buildWindow() {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     auto* logo = new QLabel(this);
-    logo->setPixmap(builtInPicture(QStringLiteral(":/icons/kelvane.svg")).pixmap(48, 48));
+    logo->setPixmap(picture(Picture::Logo).pixmap(48, 48));
     auto* description = captionLabel("4001", this);
     description->setWordWrap(true);
 
@@ -69,8 +69,7 @@ void QuickSearchDialog::buildWindow() {
 
     m_search = new QPushButton(this);
     m_search->setObjectName(QStringLiteral("searchButton"));
-    m_search->setIcon(themedPicture({"system-search", "edit-find", nullptr},
-                                    QStringLiteral(":/icons/menu-Find.svg")));
+    m_search->setIcon(picture(Picture::MenuSearch));
     m_search->setToolTip(QStringLiteral("4003"));
     m_search->setAutoDefault(false);
 

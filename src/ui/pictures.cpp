@@ -64,6 +64,13 @@ const Entry kTable[] = {
     {Picture::NavigatorRefresh, {"view-refresh", nullptr, nullptr}, "navigator-refresh"},
     {Picture::NavigatorStop, {"process-stop", nullptr, nullptr}, "navigator-stop"},
     {Picture::NavigatorPin, {"window-pin", "view-pin", nullptr}, "navigator-pin"},
+    // Our own pictures only: these tell states of the program that no theme names.
+    {Picture::StatusOptions, {nullptr, nullptr, nullptr}, "statusbar-options"},
+    {Picture::StatusPopupsAllowed, {nullptr, nullptr, nullptr}, "statusbar-popups-allowed"},
+    {Picture::StatusPopupsBlocked, {nullptr, nullptr, nullptr}, "statusbar-popups-blocked"},
+    {Picture::StatusPopupKilled, {nullptr, nullptr, nullptr}, "statusbar-popup-killed"},
+    {Picture::StatusSecure, {"security-high", "channel-secure", nullptr}, "statusbar-secure"},
+    {Picture::Logo, {nullptr, nullptr, nullptr}, "kelvane"},
 };
 // clang-format on
 

@@ -51,6 +51,14 @@ enum class Picture {
     NavigatorRefresh,
     NavigatorStop,
     NavigatorPin,
+    // The status bar's panels.
+    StatusOptions,
+    StatusPopupsAllowed,
+    StatusPopupsBlocked,
+    StatusPopupKilled,
+    StatusSecure,
+    // The program itself.
+    Logo,
 };
 
 // A null icon only when neither the theme nor our resources have the picture.
