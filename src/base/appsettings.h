@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -37,6 +38,9 @@ struct AppSettings {
     qint32 quickNotesColor;
     std::array<UserLink, kUserLinkCount> userLinks; // entry i (1-based) at [i - 1]
     bool popUpEnabled;
+    // Sites whose first page a new window may not open while popups are blocked. Kept in its
+    // own file, read at start and written at exit by the main window.
+    QStringList blockedSites;
 
     // Every field at its catalogue default, as on a first start.
     AppSettings();

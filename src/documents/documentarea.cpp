@@ -251,6 +251,10 @@ void DocumentArea::selectTab(int docIndex) {
     m_tabBar->selectTab(docIndex);
 }
 
+void DocumentArea::popupKilled(const QString& address, const QString& requestingPage) {
+    Q_EMIT popupWasKilled(address, requestingPage);
+}
+
 void DocumentArea::startLoadingAnimation() {
     Q_EMIT loadingAnimation(true);
 }

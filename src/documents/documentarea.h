@@ -63,6 +63,7 @@ public:
     bool isAddressBeingEdited() const override;
     void selectTab(int docIndex) override;
     DocumentWindow* openWindowForRequest() override;
+    void popupKilled(const QString& address, const QString& requestingPage) override;
     void startLoadingAnimation() override;
     void stopLoadingAnimation() override;
 
@@ -77,6 +78,7 @@ Q_SIGNALS:
     void progressPercent(int percent);
     void addressText(const QString& address);
     void secureChanged(bool secure);
+    void popupWasKilled(const QString& address, const QString& requestingPage);
     void documentLoaded(kelvane::DocumentWindow* document);
     // Another document became the one the commands act on.
     void activeDocumentChanged();

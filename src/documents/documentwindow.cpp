@@ -6,6 +6,8 @@
 #include "documents/tabrules.h"
 #include "platform/engine/engine.h"
 #include "platform/nestedloops.h"
+#include "platform/sound.h"
+#include "popups/popuprules.h"
 #include "ui/captions.h"
 
 #include <QCloseEvent>
@@ -22,19 +24,26 @@ constexpr int kFlashIntervalMs = 700;
 constexpr int kFlashTicks = 8;
 // How soon a close that had to wait for a dialog's loop tries again.
 constexpr int kRetryCloseMs = 10;
+// How long after a kill a window sent to a blocked site closes, and its page stays silent.
+constexpr int kKillWindowDelayMs = 100;
+constexpr int kSilenceMs = 100;
 
 } // namespace
 
 DocumentWindow::DocumentWindow(DocumentHost& host, QWidget* parent)
     : QWidget(parent)
     , m_host(host)
-    , m_flashTimer(new QTimer(this)) {
+    , m_flashTimer(new QTimer(this))
+    , m_silence(new QTimer(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     applyCaptions(this);
     m_engine = host.engines().createEngine(this);
     m_engine->widget()->setParent(this);
     m_engine->widget()->show();
     m_flashTimer->setInterval(kFlashIntervalMs);
+    m_silence->setSingleShot(true);
+    m_silence->setInterval(kSilenceMs);
+    connect(m_silence, &QTimer::timeout, this, [this] { m_engine->setSilent(false); });
 
     connect(m_engine, &Engine::statusTextChanged, this, &DocumentWindow::onStatusTextChanged);
     connect(m_engine, &Engine::progressChanged, this, &DocumentWindow::onProgressChanged);
@@ -161,17 +170,30 @@ void DocumentWindow::flashTab() {
 }
 
 void DocumentWindow::onNavigationRequested(NavigationRequest* request) {
-    Q_UNUSED(request);
-    // The blocked-sites check of a first navigation (popup blocker on) belongs here.
+    const AppSettings& app = appSettings();
+    if (isBlockedFirstNavigation(app.popUpEnabled, m_firstNavigation, app.blockedSites,
+                                 request->url)) {
+        // A new window sent to a blocked site goes again before it shows anything.
+        request->cancel = true;
+        QTimer::singleShot(kKillWindowDelayMs, this, [this] {
+            playKillSound();
+            closeDocument();
+        });
+        return;
+    }
     m_firstNavigation = false;
     m_loading = true;
     fitEngine();
 }
 
 void DocumentWindow::onNewWindowRequested(NewWindowRequest* request) {
-    if (!appSettings().popUpEnabled && (m_loading || m_closing)) {
-        // A popup of a loading or closing page: dropped.
+    if (isPopupToKill(appSettings().popUpEnabled, m_loading, m_closing)) {
         request->cancel = true;
+        playKillSound();
+        m_host.popupKilled(request->url, m_engine->url());
+        // The page stays quiet for a moment: no script dialogs about what it lost.
+        m_engine->setSilent(true);
+        m_silence->start();
         return;
     }
     DocumentWindow* window = m_host.openWindowForRequest();

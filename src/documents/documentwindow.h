@@ -73,6 +73,7 @@ private:
     DocumentHost& m_host;
     Engine* m_engine = nullptr;
     QTimer* m_flashTimer;
+    QTimer* m_silence;
     int m_flashTicks = 0;
     int m_loadPercent = 0;
     bool m_firstNavigation = true;

@@ -18,17 +18,22 @@
 #include "frame/keyboardhook.h"
 #include "frame/menus.h"
 #include "frame/saveddocuments.h"
+#include "frame/statusbar.h"
 #include "frame/viewtoggles.h"
 #include "frame/windowplacement.h"
 #include "navigator/navigatorwindow.h"
+#include "notes/notespane.h"
 #include "platform/engine/engine.h"
 #include "platform/nestedloops.h"
 #include "platform/twips.h"
+#include "popups/blockedsites.h"
+#include "quicksearch/quicksearch.h"
 #include "ui/captions.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -67,7 +72,8 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
     , m_menus(std::make_unique<MainMenus>(this))
     , m_commands(new CommandSet(*m_documents, this))
     , m_placement(new WindowPlacement(this))
-    , m_savedDocuments(new SavedDocuments(*m_documents, this)) {
+    , m_savedDocuments(new SavedDocuments(*m_documents, this))
+    , m_quickSearch(new QuickSearch(this)) {
     // Pages are drawn as textures. A frame window made for them from the start is not made
     // again when the first page opens, which would lose its maximized state and leave the
     // Navigator owned by a window that no longer exists.
@@ -105,22 +111,43 @@ void MainWindow::buildWindow() {
     // The bands run across the top of the client area, above the documents; the menu bar
     // stays the frame's own, so a maximized document puts its buttons there.
     buildBands();
+    // Below the bands, the notes pane at the left of the documents and the find bar under
+    // them.
     auto* client = new QWidget(this);
     auto* clientLayout = new QVBoxLayout(client);
     clientLayout->setContentsMargins(0, 0, 0, 0);
     clientLayout->setSpacing(0);
     clientLayout->addWidget(m_bands);
-    clientLayout->addWidget(m_mdi, 1);
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    m_notesPane = new NotesPane(client);
+    middle->addWidget(m_notesPane);
+    auto* documents = new QVBoxLayout;
+    documents->setSpacing(0);
+    documents->addWidget(m_mdi, 1);
     m_findBar = new FindBar(*m_documents, client);
-    clientLayout->addWidget(m_findBar);
+    documents->addWidget(m_findBar);
+    middle->addLayout(documents, 1);
+    clientLayout->addLayout(middle, 1);
     setCentralWidget(client);
 
-    m_statusText = new QLabel(statusBar());
-    statusBar()->addWidget(m_statusText, 1);
+    m_statusBar = new StatusBar(this);
+    setStatusBar(m_statusBar);
+    connect(m_statusBar, &StatusBar::popupToggleRequested, this, [this] {
+        AppSettings& app = appSettings();
+        app.popUpEnabled = !app.popUpEnabled;
+        m_statusBar->setPopupsAllowed(app.popUpEnabled);
+    });
+    connect(m_statusBar, &StatusBar::killedPopupChosen, this, &MainWindow::openInNewDocument);
+    connect(m_quickSearch, &QuickSearch::openInNewDocument, this, &MainWindow::openInNewDocument);
 
     m_documents->setAddressEditingQuery([this] { return m_addressPanel->isAddressBeingEdited(); });
     connect(m_documents, &DocumentArea::countChanged, this, &MainWindow::updateDocumentCommands);
-    connect(m_documents, &DocumentArea::statusText, m_statusText, &QLabel::setText);
+    connect(m_documents, &DocumentArea::statusText, m_statusBar, &StatusBar::setStatusText);
+    connect(m_documents, &DocumentArea::progressPercent, m_statusBar,
+            &StatusBar::setProgressPercent);
+    connect(m_documents, &DocumentArea::secureChanged, m_statusBar, &StatusBar::setSecure);
+    connect(m_documents, &DocumentArea::popupWasKilled, m_statusBar, &StatusBar::popupKilled);
     connect(m_documents, &DocumentArea::addressText, m_addressPanel, &AddressPanel::setPageAddress);
     connect(m_documents, &DocumentArea::addressOpened, m_addressPanel, &AddressPanel::addTyped);
     connect(m_documents, &DocumentArea::activeDocumentChanged, this, &MainWindow::updateTitle);
@@ -213,6 +240,7 @@ void MainWindow::connectMenus() {
     connect(m.close, &QAction::triggered, docs, &DocumentArea::closeActiveDocument);
     connect(m.exit, &QAction::triggered, this, &QWidget::close);
     connect(m.find, &QAction::triggered, m_findBar, &FindBar::openBar);
+    connect(m.quickSearch, &QAction::triggered, m_quickSearch, &QuickSearch::open);
     connect(m.navigator, &QAction::triggered, m_navigator, &NavigatorWindow::setVisible);
     connect(m.statusBar, &QAction::triggered, statusBar(), &QWidget::setVisible);
     connect(m.shrinkAllTabs, &QAction::triggered, docs, &DocumentArea::shrinkAllTabs);
@@ -240,7 +268,6 @@ void MainWindow::connectMenus() {
 }
 
 void MainWindow::load(const QString& commandLine) {
-    // The status bar's progress drawer is created here once it exists.
     trace("start loading...");
 
     // Captions from the string table; the title becomes string 1120.
@@ -268,8 +295,8 @@ void MainWindow::load(const QString& commandLine) {
     // The preferences into the settings record.
     AppSettings& app = appSettings();
     app.readGeneral();
-    // The Quick Notes pane's visibility is applied here once the pane exists.
     app.readQuickNotesLook();
+    m_notesPane->applyLook(app);
     app.readUserLinks();
     m_sitesToolbar->setUserLinks(app.userLinks);
     app.readPopUp();
@@ -278,7 +305,7 @@ void MainWindow::load(const QString& commandLine) {
 
     // The menus got their pictures when they were built.
     trace("menu images set");
-    // The status-bar panels are set up here once they exist; the tab bar draws its own icons.
+    m_statusBar->setPopupsAllowed(app.popUpEnabled);
     trace("1");
     trace("2");
     trace("3");
@@ -290,9 +317,10 @@ void MainWindow::load(const QString& commandLine) {
     updateDocumentCommands();
     trace("processing command line done");
 
-    // The notes file, then the blocked-sites file, are loaded here once they exist.
+    m_notesPane->loadNotes();
+    app.blockedSites = loadBlockedSites(blockedSitesPath());
     trace("loading notes done");
-    // The notes pane shrinks here once it exists.
+    m_notesPane->shrinkNotes(true);
     trace("shrinking notes done");
 
     applyResizeRule();
@@ -515,6 +543,8 @@ void MainWindow::unload() {
 
     Settings::writeBool(QStringLiteral("StatusBarVisible"), !statusBar()->isHidden());
     appSettings().write();
+    // Before the clean-up below, which must have the last word on the stored queries.
+    m_quickSearch->saveAtExit();
     if (appSettings().cleanOnExit)
         Settings::writeInt16(QStringLiteral("QSearchSearchListCount"), 0);
 
@@ -522,7 +552,8 @@ void MainWindow::unload() {
     m_navigator->allowClose();
     m_navigator->close();
     // The tray icon is removed here once it exists.
-    // The notes and blocked-sites files are saved here once they exist.
+    m_notesPane->saveNotes();
+    saveBlockedSites(appSettings().blockedSites, blockedSitesPath());
 
     SettingsStore::sync();
     // Last: a new instance may start from here on.

@@ -23,6 +23,9 @@ class FindBar;
 class HandOverServer;
 class KeyboardHook;
 class NavigatorWindow;
+class NotesPane;
+class QuickSearch;
+class StatusBar;
 class SavedDocuments;
 class SitesToolbar;
 class TabBar;
@@ -66,6 +69,9 @@ public:
     FindBar* findBar() const { return m_findBar; }
     TabBar* tabBar() const;
     NavigatorWindow* navigator() const { return m_navigator; }
+    StatusBar* statusBarPanels() const { return m_statusBar; }
+    NotesPane* notesPane() const { return m_notesPane; }
+    QuickSearch* quickSearch() const { return m_quickSearch; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -101,7 +107,9 @@ private:
     CommandSet* m_commands;
     WindowPlacement* m_placement;
     SavedDocuments* m_savedDocuments;
-    QLabel* m_statusText = nullptr;
+    QuickSearch* m_quickSearch;
+    StatusBar* m_statusBar = nullptr;
+    NotesPane* m_notesPane = nullptr;
     BandContainer* m_bands = nullptr;
     BrowseToolbar* m_browseToolbar = nullptr;
     SitesToolbar* m_sitesToolbar = nullptr;

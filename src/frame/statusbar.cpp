@@ -1,7 +1,5 @@
 #include "frame/statusbar.h"
 
-#include "ui/pictures.h"
-
 #include "base/stringtable.h"
 #include "ui/pictures.h"
 
@@ -26,6 +24,7 @@ constexpr int kPicturePanelWidth = 16;
 constexpr int kProgressPanelWidth = 172;
 constexpr int kPictureSize = 16;
 
+constexpr int kPopupFlashIntervalMs = 800;
 constexpr int kOptionsToolTip = 1125;
 constexpr int kPopupToolTip = 1126;
 constexpr int kSecurityToolTip = 1127;
@@ -101,7 +100,14 @@ QLabel* sunkenLabel(const QString& key, QWidget* parent) {
 StatusBar::StatusBar(QWidget* parent)
     : QStatusBar(parent)
     , m_clock(new QTimer(this))
+    , m_flash(new QTimer(this))
     , m_killedMenu(new QMenu(this)) {
+    m_flash->setInterval(kPopupFlashIntervalMs);
+    connect(m_flash, &QTimer::timeout, this, [this] {
+        m_flashTicks = advancePopupFlash(m_flashTicks);
+        if (m_flashTicks == 0)
+            m_flash->stop();
+    });
     QFont arial = font();
     arial.setFamily(QStringLiteral("Arial"));
     setFont(arial);
@@ -195,6 +201,13 @@ int StatusBar::advancePopupFlash(int ticks) {
     const PopupFlashStep step = popupFlashTick(m_popupPicture, ticks, m_popupsAllowed);
     setPopupPicture(step.picture);
     return step.ticks;
+}
+
+void StatusBar::popupKilled(const QString& address, const QString& requestingPage) {
+    recordKilledPopup(address, requestingPage);
+    // A kill during a flash lets it run on; it does not start counting again.
+    if (!m_flash->isActive())
+        m_flash->start();
 }
 
 void StatusBar::recordKilledPopup(const QString& address, const QString& requestingPage) {

@@ -42,6 +42,10 @@ public:
     // One tick (every 800 ms) of the flash after a kill; ticks is the caller's count, 0 at the
     // kill. Returns the new count; 0 means the picture has settled and the ticks stop.
     int advancePopupFlash(int ticks);
+    // A popup was killed just now: recorded, and the popup picture flashes, one change every
+    // 800 ms, settling on the sixth.
+    void popupKilled(const QString& address, const QString& requestingPage);
+    QTimer* flashTimer() const { return m_flash; }
     // A popup was killed just now: counted in the tool tip and listed in the right-click menu.
     void recordKilledPopup(const QString& address, const QString& requestingPage);
     const KilledPopups& killedPopups() const { return m_killed; }
@@ -83,6 +87,8 @@ private:
     QLabel* m_securityPanel;
     QWidget* m_progressPanel;
     QTimer* m_clock;
+    QTimer* m_flash;
+    int m_flashTicks = 0;
     QMenu* m_killedMenu;
     ProgressBar m_bar;
     KilledPopups m_killed;
