@@ -112,12 +112,14 @@ QByteArray encodeLines(const ShortcutLines& lines) {
 // Missing: no lines. Unreadable or too large to be a shortcut: nothing.
 std::optional<ShortcutLines> loadLines(const QString& filePath) {
     QFile file(filePath);
-    if (!file.exists())
-        return ShortcutLines();
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxShortcutBytes)
+    if (!file.open(QIODevice::ReadOnly))
+        return file.exists() ? std::nullopt : std::optional(ShortcutLines());
+    // Read by its size: asking for the most a shortcut may hold would reserve that much.
+    const qint64 size = file.size();
+    if (size > kMaxShortcutBytes)
         return std::nullopt;
-    const QByteArray bytes = file.read(kMaxShortcutBytes + 1);
-    if (bytes.size() > kMaxShortcutBytes || file.error() != QFileDevice::NoError)
+    const QByteArray bytes = file.read(size);
+    if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return decodeLines(bytes);
 }

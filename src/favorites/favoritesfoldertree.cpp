@@ -41,6 +41,11 @@ FavoritesFolderTree::FavoritesFolderTree(const QString& root, Content content, Q
     setHeaderHidden(true);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shared by every item, so each picture is made once.
+    m_folderIcon =
+        QIcon::fromTheme(QStringLiteral("folder"), style()->standardIcon(QStyle::SP_DirIcon));
+    m_shortcutIcon = QIcon::fromTheme(QStringLiteral("text-html"),
+                                      style()->standardIcon(QStyle::SP_FileLinkIcon));
     reload();
 }
 
@@ -54,8 +59,7 @@ void FavoritesFolderTree::reload() {
     auto* rootItem = new QTreeWidgetItem(this, {tableString(kRootTextId)});
     rootItem->setData(0, kPathRole, m_root);
     rootItem->setData(0, kFolderRole, true);
-    rootItem->setIcon(
-        0, QIcon::fromTheme(QStringLiteral("folder"), style()->standardIcon(QStyle::SP_DirIcon)));
+    rootItem->setIcon(0, m_folderIcon);
     addChildren(rootItem, m_root, 0);
     rootItem->setExpanded(true);
     reopenFolders(rootItem, open);
@@ -70,10 +74,6 @@ void FavoritesFolderTree::addChildren(QTreeWidgetItem* parent, const QString& fo
     const QDir::Filters shown = m_content == Content::Folders
                                     ? QDir::Dirs | QDir::NoDotAndDotDot
                                     : QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot;
-    const QIcon folderIcon =
-        QIcon::fromTheme(QStringLiteral("folder"), style()->standardIcon(QStyle::SP_DirIcon));
-    const QIcon shortcutIcon = QIcon::fromTheme(QStringLiteral("text-html"),
-                                                style()->standardIcon(QStyle::SP_FileLinkIcon));
     const QFileInfoList items =
         dir.entryInfoList(shown | QDir::Hidden, QDir::DirsFirst | QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& info : items) {
@@ -84,7 +84,7 @@ void FavoritesFolderTree::addChildren(QTreeWidgetItem* parent, const QString& fo
         auto* item = new QTreeWidgetItem(parent, {name});
         item->setData(0, kPathRole, info.filePath());
         item->setData(0, kFolderRole, isFolder);
-        item->setIcon(0, isFolder ? folderIcon : shortcutIcon);
+        item->setIcon(0, isFolder ? m_folderIcon : m_shortcutIcon);
         if (isFolder)
             addChildren(item, info.filePath(), depth + 1);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QSet>
 #include <QTreeWidget>
 
@@ -33,6 +34,8 @@ private:
 
     QString m_root;
     Content m_content;
+    QIcon m_folderIcon;
+    QIcon m_shortcutIcon;
 };
 
 } // namespace kelvane

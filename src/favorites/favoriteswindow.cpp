@@ -76,6 +76,9 @@ FavoritesWindow::FavoritesWindow(const QString& startFolder, QWidget* parent)
     , m_doneButton(makeButton(kDoneId, this)) {
     if (!s_openWindow)
         s_openWindow = this;
+    // One icon shared by every node, so its pictures are made once.
+    m_folderIcon =
+        QIcon::fromTheme(QStringLiteral("folder"), style()->standardIcon(QStyle::SP_DirIcon));
     setModal(true);
     setProperty(kCaptionIdProperty, QString::number(kTitleId));
 
@@ -124,11 +127,18 @@ FavoritesWindow::FavoritesWindow(const QString& startFolder, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter, 1);
     layout->addLayout(buttons);
-    const int listWidth = twipsToPixels(kNameColumnWidth + kAddressColumnWidth + 300, dpi);
-    splitter->setSizes({twipsToPixels(kDesignWidth, dpi) - listWidth, listWidth});
+    // The list is as wide as its two columns with a vertical scroll bar, so that no
+    // horizontal one is needed.
+    const int treeWidth = twipsToPixels(kTreeWidth, dpi);
+    const int listWidth = twipsToPixels(kNameColumnWidth + kAddressColumnWidth, dpi) +
+                          2 * m_list->frameWidth() +
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    splitter->setSizes({treeWidth, listWidth});
 
     applyCaptions(this);
-    resize(twipsToPixels(kDesignWidth, dpi), twipsToPixels(kDesignHeight, logicalDpiY()));
+    const QMargins margins = layout->contentsMargins();
+    resize(margins.left() + treeWidth + splitter->handleWidth() + listWidth + margins.right(),
+           twipsToPixels(kDesignHeight, logicalDpiY()));
     restorePosition();
 }
 
@@ -169,10 +179,14 @@ void FavoritesWindow::startScan() {
         m_tree->topLevelItem(0)->setExpanded(true);
         m_tree->setCurrentItem(m_tree->topLevelItem(0));
     }
-    if (finished) {
-        m_scan.writeCache(cacheFilePath());
-        Q_EMIT scanFinished();
-    }
+    if (!finished)
+        return;
+    // The finished tree gets its turn on screen before the cache file is written.
+    QCoreApplication::processEvents();
+    if (!self)
+        return;
+    m_scan.writeCache(cacheFilePath());
+    Q_EMIT scanFinished();
 }
 
 bool FavoritesWindow::paceScan() {
@@ -202,8 +216,7 @@ void FavoritesWindow::addNode(const FavoritesNode& node) {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_tree);
     item->setText(0, node.text);
     item->setData(0, Qt::UserRole, node.key);
-    item->setIcon(
-        0, QIcon::fromTheme(QStringLiteral("folder"), style()->standardIcon(QStyle::SP_DirIcon)));
+    item->setIcon(0, m_folderIcon);
     // Keys are unique, so the first node of a key is the one the entries belong to.
     if (!m_nodeItems.contains(node.key))
         m_nodeItems.insert(node.key, item);

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QHash>
+#include <QIcon>
 
 class QPushButton;
 class QTreeWidget;
@@ -31,8 +32,8 @@ public:
     // The Favorites window now open, or null.
     static FavoritesWindow* openWindow();
 
-    // The design size and columns, in twips.
-    static constexpr int kDesignWidth = 10200;
+    // The design sizes, in twips.
+    static constexpr int kTreeWidth = 3300;
     static constexpr int kDesignHeight = 6000;
     static constexpr int kNameColumnWidth = 3100;
     static constexpr int kAddressColumnWidth = 3500;
@@ -84,6 +85,7 @@ private:
     QPushButton* m_loadButton;
     QPushButton* m_doneButton;
 
+    QIcon m_folderIcon;
     QHash<QString, QTreeWidgetItem*> m_nodeItems;
     QHash<QString, QList<qsizetype>> m_entriesOfFolder;
     qsizetype m_nodesTaken = 0;
