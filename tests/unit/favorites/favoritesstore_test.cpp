@@ -8,8 +8,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace kelvane;
 
 namespace {
@@ -64,109 +62,74 @@ TEST(FavoritesStore, FileNamesFromTitlesStayInTheirFolder) {
             continue;
         const QString path = dir.filePath(name + QStringLiteral(".url"));
         EXPECT_EQ(QFileInfo(path).absolutePath(), QDir(dir.path()).absolutePath());
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(name);
+        EXPECT_TRUE(QFile(path).open(QIODevice::WriteOnly)) << qPrintable(name);
     }
 }
 
 TEST(FavoritesStore, OrganisingChangesExactlyThoseFiles) {
-    QTemporaryDir dir;
+    QTemporaryDir dir, elsewhere;
     const QString root = dir.path();
+    make(elsewhere.path(), QStringLiteral("Precious.url"));
+    ASSERT_TRUE(QFile::link(elsewhere.path(), dir.filePath(QStringLiteral("Linked"))));
     for (const char* file : {"News.url", "Mail.URL", "Home.url", "Links/Home.url",
                              "Links/Deep/Page.url", "Other/Keep.url"})
         make(root, QString::fromUtf8(file), file);
-    const auto at = [&](const char* relative) {
-        return QDir(root).filePath(QString::fromUtf8(relative));
-    };
-    const auto name = [](const char* text) { return QString::fromUtf8(text); };
-    StoreError error = StoreError::None;
-    struct Step {
-        const char* name;
-        std::function<bool()> run;
+    enum class Op { Rename, Move, NewFolder, Delete };
+    using E = StoreError;
+    // change: "a>b" moves a (and what is below it) to b, "+a" is a new folder, "-a" goes
+    // with what is below it.
+    const struct {
+        Op op;
+        const char* path;
+        const char* argument;
         StoreError error;
-        QStringList from; // each moves to the same place in `to`; the rest of `to` are new folders
-        QStringList to;
+        const char* change;
+    } steps[] = {
+        {Op::Rename, "Mail.URL", "Post.url", E::None, "Mail.URL>Post.URL"},
+        {Op::Rename, "News.url", "Post", E::Exists, ""},
+        {Op::Rename, "News.url", "../News", E::None, "News.url>_News.url"},
+        {Op::Rename, "Other", "Kept", E::None, "Other>Kept"},
+        {Op::Move, "Post.URL", "Links/Deep", E::None, "Post.URL>Links/Deep/Post.URL"},
+        {Op::Move, "Links/Home.url", "", E::Exists, ""},
+        {Op::Move, "Links", "Links/Deep", E::BadName, ""},
+        {Op::NewFolder, "Links", "A/B", E::None, "+Links/A_B"},
+        {Op::NewFolder, "", "Kept", E::Exists, ""},
+        {Op::Delete, "_News.url", "", E::None, "-_News.url"},
+        {Op::Delete, "Links", "", E::None, "-Links"},
+        {Op::Delete, "Linked", "", E::None, "-Linked"}, // the link goes, not what it points to
     };
-    const Step steps[] = {
-        {"rename shortcut",
-         [&] { return !renameFavorite(at("Mail.URL"), name("Post.url"), &error).isEmpty(); },
-         StoreError::None,
-         {"Mail.URL"},
-         {"Post.URL"}},
-        {"rename onto another",
-         [&] { return !renameFavorite(at("News.url"), name("Post"), &error).isEmpty(); },
-         StoreError::Exists,
-         {},
-         {}},
-        {"rename with a path",
-         [&] { return !renameFavorite(at("News.url"), name("../News"), &error).isEmpty(); },
-         StoreError::None,
-         {"News.url"},
-         {"_News.url"}},
-        {"rename folder",
-         [&] { return !renameFavorite(at("Other"), name("Kept"), &error).isEmpty(); },
-         StoreError::None,
-         {"Other", "Other/Keep.url"},
-         {"Kept", "Kept/Keep.url"}},
-        {"move shortcut",
-         [&] { return !moveFavorite(at("Post.URL"), at("Links/Deep"), &error).isEmpty(); },
-         StoreError::None,
-         {"Post.URL"},
-         {"Links/Deep/Post.URL"}},
-        {"move onto another",
-         [&] { return !moveFavorite(at("Links/Home.url"), root, &error).isEmpty(); },
-         StoreError::Exists,
-         {},
-         {}},
-        {"move folder below itself",
-         [&] { return !moveFavorite(at("Links"), at("Links/Deep"), &error).isEmpty(); },
-         StoreError::BadName,
-         {},
-         {}},
-        {"new folder",
-         [&] { return !createFavoritesFolder(at("Links"), name("A/B"), &error).isEmpty(); },
-         StoreError::None,
-         {},
-         {"Links/A_B"}},
-        {"existing folder",
-         [&] { return !createFavoritesFolder(root, name("Kept"), &error).isEmpty(); },
-         StoreError::Exists,
-         {},
-         {}},
-        {"delete shortcut",
-         [&] { return removeFavorite(at("_News.url")); },
-         StoreError::None,
-         {"_News.url"},
-         {}},
-        {"delete folder",
-         [&] { return removeFavorite(at("Links")); },
-         StoreError::None,
-         {"Links", "Links/Home.url", "Links/Deep", "Links/Deep/Page.url", "Links/Deep/Post.URL",
-          "Links/A_B"},
-         {}},
-    };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.name);
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.path);
         QMap<QString, QByteArray> expected = snapshot(root);
-        for (qsizetype i = 0; i < step.from.size(); ++i) {
-            const QByteArray contents = expected.take(step.from.at(i));
-            if (i < step.to.size())
-                expected.insert(step.to.at(i), contents);
+        for (const QString& change :
+             QString::fromUtf8(step.change).split(u' ', Qt::SkipEmptyParts)) {
+            const QString to = change.section(u'>', 1);
+            if (change.startsWith(u'+')) {
+                expected.insert(change.mid(1), "<folder>");
+                continue;
+            }
+            const QString gone =
+                change.startsWith(u'-') ? change.mid(1) : change.section(u'>', 0, 0);
+            for (const QString& key : expected.keys()) {
+                if (key == gone || key.startsWith(gone + u'/')) {
+                    const QByteArray contents = expected.take(key);
+                    if (!change.startsWith(u'-'))
+                        expected.insert(to + key.mid(gone.size()), contents);
+                }
+            }
         }
-        for (qsizetype i = step.from.size(); i < step.to.size(); ++i)
-            expected.insert(step.to.at(i), "<folder>");
-        error = StoreError::None;
-        EXPECT_EQ(step.run(), step.error == StoreError::None);
+        const QString path = QDir(root).filePath(QString::fromUtf8(step.path));
+        const QString argument = QString::fromUtf8(step.argument);
+        StoreError error = StoreError::None;
+        const bool done = step.op == Op::Rename ? !renameFavorite(path, argument, &error).isEmpty()
+                          : step.op == Op::Move
+                              ? !moveFavorite(path, QDir(root).filePath(argument), &error).isEmpty()
+                          : step.op == Op::NewFolder
+                              ? !createFavoritesFolder(path, argument, &error).isEmpty()
+                              : removeFavorite(path);
+        EXPECT_EQ(done, step.error == StoreError::None);
         EXPECT_EQ(error, step.error);
         EXPECT_EQ(snapshot(root), expected);
     }
-}
-
-TEST(FavoritesStore, DeletingALinkedFolderKeepsWhatItPointsTo) {
-    QTemporaryDir favorites, elsewhere;
-    make(elsewhere.path(), QStringLiteral("Precious.url"));
-    ASSERT_TRUE(QFile::link(elsewhere.path(), favorites.filePath(QStringLiteral("Linked"))));
-    EXPECT_TRUE(removeFavorite(favorites.filePath(QStringLiteral("Linked"))));
     EXPECT_TRUE(QFile::exists(elsewhere.filePath(QStringLiteral("Precious.url"))));
-    EXPECT_TRUE(snapshot(favorites.path()).isEmpty());
 }

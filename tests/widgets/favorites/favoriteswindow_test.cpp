@@ -1,3 +1,4 @@
+#include "base/shortcutfile.h"
 #include "favorites/favoritesstore.h"
 #include "favorites/favoriteswindow.h"
 #include "platform/paths.h"
@@ -20,21 +21,17 @@ namespace {
 
 // Root: Space (an address with %20), Other. One/Same/Deep and Two/Same: same-named folders.
 QString makeFavorites() {
+    QDir(favoritesFolder()).removeRecursively();
     const QString root = favoritesFolder();
-    QDir(root).removeRecursively();
-    const QString favorites = favoritesFolder();
-    const auto make = [&](const char* relative, const char* address) {
-        const QString path = favorites + u'/' + QString::fromUtf8(relative);
+    for (const auto& [file, address] : {std::pair{"Space.url", "http://x/a%20b"},
+                                        {"Other.URL", "http://o/"},
+                                        {"One/Same/Deep.url", "http://deep/"},
+                                        {"Two/Same/Far.url", "http://far/"}}) {
+        const QString path = root + u'/' + QString::fromUtf8(file);
         QDir().mkpath(path.section(u'/', 0, -2));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("[InternetShortcut]\r\nURL=") + address + "\r\n");
-    };
-    make("Space.url", "http://x/a%20b");
-    make("Other.URL", "http://o/");
-    make("One/Same/Deep.url", "http://deep/");
-    make("Two/Same/Far.url", "http://far/");
-    return favorites;
+        EXPECT_TRUE(writeShortcutUrl(path, QString::fromUtf8(address)));
+    }
+    return root;
 }
 
 std::unique_ptr<FavoritesWindow> openScanned(const QString& start = {}) {
@@ -55,14 +52,14 @@ QStringList shownEntries(const FavoritesWindow& window) {
     return rows;
 }
 
-QTreeWidgetItem* entry(const FavoritesWindow& window, int row) {
-    return window.favoritesList()->topLevelItem(row);
+QPoint cell(const FavoritesWindow& window, int row, int column) {
+    QTreeWidget* list = window.favoritesList();
+    return list->visualRect(list->model()->index(row, column)).center();
 }
 
 void press(const FavoritesWindow& window, int row, int column) {
-    QTreeWidget* list = window.favoritesList();
-    const QRect cell = list->visualRect(list->model()->index(row, column));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseClick(window.favoritesList()->viewport(), Qt::LeftButton, {},
+                      cell(window, row, column));
 }
 
 } // namespace
@@ -78,9 +75,6 @@ TEST(FavoritesWindow, OpensOnTheStartNode) {
         {root.toUpper() + QStringLiteral("/TWO/SAME"),
          root + QStringLiteral("/Two/Same"),
          {"Far|http://far/"}},
-        {root + QStringLiteral("/One/Same"),
-         root + QStringLiteral("/One/Same"),
-         {"Deep|http://deep/"}},
         {QStringLiteral("http://not.a.folder/"),
          root + u'/',
          {"Other|http://o/", "Space|http://x/a b"}},
@@ -92,8 +86,7 @@ TEST(FavoritesWindow, OpensOnTheStartNode) {
         EXPECT_EQ(node ? node->data(0, Qt::UserRole).toString() : QString(), c.node);
         EXPECT_TRUE(node && node->isExpanded());
         EXPECT_EQ(shownEntries(*window), c.entries);
-        EXPECT_FALSE(window->loadButton()->isEnabled());
-        EXPECT_FALSE(window->clipboardButton()->isEnabled());
+        EXPECT_FALSE(window->loadButton()->isEnabled() || window->clipboardButton()->isEnabled());
     }
     EXPECT_TRUE(QFile::exists(dataFolder() + QStringLiteral("/widgets_favoriteswindow_test.ini")));
 }
@@ -105,21 +98,19 @@ TEST(FavoritesWindow, CopiesAndLoads) {
 
     press(*window, 1, 0); // the name of Space: its address as stored
     EXPECT_EQ(clipboard->text(), QStringLiteral("http://x/a%20b"));
-    EXPECT_EQ(window->rememberedAddress(), QStringLiteral("http://x/a%20b"));
     EXPECT_TRUE(window->loadButton()->isEnabled());
     press(*window, 0, 1); // the address of Other: its own
     EXPECT_EQ(clipboard->text(), QStringLiteral("http://o/"));
 
-    window->favoritesList()->setCurrentItem(entry(*window, 1));
+    press(*window, 1, 0);
     window->clipboardButton()->click();
     EXPECT_EQ(clipboard->text(), QStringLiteral("http://x/a b"));
 
     // A folder disables both buttons until an entry is chosen again.
     window->folderTree()->setCurrentItem(window->folderTree()->topLevelItem(0)->child(0));
-    EXPECT_FALSE(window->loadButton()->isEnabled());
-    EXPECT_FALSE(window->clipboardButton()->isEnabled());
+    EXPECT_FALSE(window->loadButton()->isEnabled() || window->clipboardButton()->isEnabled());
     window->folderTree()->setCurrentItem(window->folderTree()->topLevelItem(0));
-    window->favoritesList()->setCurrentItem(entry(*window, 1));
+    press(*window, 1, 0);
 
     QStringList opened;
     QObject::connect(window.get(), &FavoritesWindow::openInNewDocumentRequested,
@@ -127,32 +118,24 @@ TEST(FavoritesWindow, CopiesAndLoads) {
     QTest::keyClick(window.get(), Qt::Key_Return);
     EXPECT_EQ(opened, QStringList{QStringLiteral("http://x/a b")});
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->result(), QDialog::Accepted);
 }
 
-TEST(FavoritesWindow, DoubleClickLoadsAndEscapeCloses) {
+TEST(FavoritesWindow, DoubleClickLoadsAndThePositionSurvives) {
     makeFavorites();
     auto window = openScanned();
+    window->move(123, 77);
     QStringList opened;
     QObject::connect(window.get(), &FavoritesWindow::openInNewDocumentRequested,
                      [&](const QString& address) { opened << address; });
-    QTreeWidget* list = window->favoritesList();
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                       list->visualItemRect(entry(*window, 0)).center());
+    QTest::mouseDClick(window->favoritesList()->viewport(), Qt::LeftButton, {},
+                       cell(*window, 0, 0));
     EXPECT_TRUE(test::waitUntil([&] { return !opened.isEmpty(); }));
     EXPECT_EQ(opened, QStringList{QStringLiteral("http://o/")});
 
     window = openScanned();
+    EXPECT_EQ(window->pos(), QPoint(123, 77));
+    window->move(40, 50);
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
-}
-
-TEST(FavoritesWindow, PositionSurvivesClosingAndReopening) {
-    makeFavorites();
-    auto window = openScanned();
-    window->move(123, 77);
-    window->doneButton()->click();
-    window = openScanned();
-    EXPECT_EQ(window->pos(), QPoint(123, 77));
-    window->close();
+    EXPECT_EQ(openScanned()->pos(), QPoint(40, 50));
 }
