@@ -41,8 +41,9 @@ bool FavoritesScan::scanFolder(const QString& path, const QString& parentKey, co
     if (pace && !pace())
         return false;
 
+    // No favorites folder: its node alone, never the file system's root.
     const QString canonical = QFileInfo(key).canonicalFilePath();
-    if (canonical.isEmpty() || m_walking.contains(canonical))
+    if (m_root.isEmpty() || canonical.isEmpty() || m_walking.contains(canonical))
         return true;
     m_walking.append(canonical);
     const QFileInfoList items = QDir(key).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot |

@@ -62,7 +62,9 @@ TEST(FavoritesScan, ListsShortcutsUnderTheKeysOfTheirFolders) {
     EXPECT_EQ(lines.at(1), "\"first\",\"" + r.toUtf8() + "\",\"Favorites\"\r");
     EXPECT_EQ(lines.at(10), "\"" + r.toUtf8() + "\",\"Say \"\"hi\"\"\",\"http://q/\"\r");
 
-    // Stopped at the first pause: the root alone.
+    // Stopped at the first pause, or no favorites folder: the root alone.
     EXPECT_FALSE(scan.run([] { return false; }));
     EXPECT_EQ(scan.nodes().size(), 1);
+    FavoritesScan none{QString(), QString()};
+    EXPECT_TRUE(none.run() && none.nodes().size() == 1);
 }

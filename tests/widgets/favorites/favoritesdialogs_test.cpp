@@ -39,8 +39,7 @@ void answer(QWidget* box, QMessageBox::StandardButton button) {
 
 TEST(AddFavorite, WritesTheShortcutInTheChosenFolder) {
     const QString root = favoritesFolder();
-    QDir(root).mkdir(QStringLiteral("Links"));
-    const QString links = root + QStringLiteral("/Links");
+    const QString links = createFavoritesFolder(root, QStringLiteral("Links"));
 
     onNextModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<AddFavoriteDialog*>(modal);

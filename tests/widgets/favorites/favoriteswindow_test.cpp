@@ -94,17 +94,16 @@ TEST(FavoritesWindow, OpensOnTheStartNode) {
 TEST(FavoritesWindow, CopiesAndLoads) {
     makeFavorites();
     const auto window = openScanned();
-    QClipboard* clipboard = QGuiApplication::clipboard();
 
     press(*window, 1, 0); // the name of Space: its address as stored
-    EXPECT_EQ(clipboard->text(), QStringLiteral("http://x/a%20b"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("http://x/a%20b"));
     EXPECT_TRUE(window->loadButton()->isEnabled());
     press(*window, 0, 1); // the address of Other: its own
-    EXPECT_EQ(clipboard->text(), QStringLiteral("http://o/"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("http://o/"));
 
     press(*window, 1, 0);
     window->clipboardButton()->click();
-    EXPECT_EQ(clipboard->text(), QStringLiteral("http://x/a b"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("http://x/a b"));
 
     // A folder disables both buttons until an entry is chosen again.
     window->folderTree()->setCurrentItem(window->folderTree()->topLevelItem(0)->child(0));
