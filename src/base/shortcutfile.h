@@ -4,10 +4,18 @@
 
 namespace kelvane {
 
-// The address stored in the internet-shortcut file at filePath, read under its own name. Lines
-// are trimmed of blanks and control characters; the first line holding "url=" (any case) after
-// the line holding "netshortcut" (any case) gives the text after "url=". Empty when the file
-// cannot be read or holds no such line.
+// Internet-shortcut files (".url"): initialisation-file text whose section "InternetShortcut"
+// holds the address under the key "URL". Read and written by hand, never through QSettings:
+// INI libraries turn commas into lists, cut at ";", eat backslashes and match names by case.
+//
+// Reading: the value of the key named URL (any case, blanks around the name and "=" allowed) of
+// the section named InternetShortcut (any case). When a section "InternetShortcut.W" holds a URL
+// (UTF-7, written beside the 8-bit one for addresses with non-ASCII characters), that one wins.
+// A file with a UTF-16 byte-order mark is read as UTF-16; otherwise each line is UTF-8, and a
+// line that is not valid UTF-8 is Windows-1252. Lines end in CR LF, LF or CR.
+
+// The address stored in the shortcut file at filePath; empty when the file cannot be read, is
+// not a shortcut or holds no address.
 QString readShortcutUrl(const QString& filePath);
 
 // The address stored in the shortcut path + ".url". A shortcut whose extension is written in
@@ -17,5 +25,16 @@ QString shortcutUrl(const QString& path);
 // When text names a shortcut file (its last four characters are ".url" in any case), the path
 // of that file: a file:// address becomes a local path. Empty otherwise.
 QString shortcutPathOf(const QString& text);
+
+// Stores url under section "InternetShortcut", key "URL" of the shortcut at filePath, creating
+// the file when missing. The other lines of an existing file stay as they were (its
+// "InternetShortcut.W" address, when it has one, follows the new address). Lines end in CR LF;
+// the file is replaced whole or not at all. Control characters in url are dropped (they would
+// break the line). False when the file could not be read or written.
+bool writeShortcutUrl(const QString& filePath, const QString& url);
+
+// UTF-7 (RFC 2152) as shortcuts use it for their ".W" address.
+QString fromUtf7(QStringView text);
+QString toUtf7(QStringView text);
 
 } // namespace kelvane

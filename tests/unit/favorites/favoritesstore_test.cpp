@@ -1,0 +1,135 @@
+#include "favorites/favoritesstore.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kelvane;
+
+namespace {
+
+// Every file and folder below root, relative, with a file's contents.
+QMap<QString, QByteArray> snapshot(const QString& root) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        const bool folder = QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly);
+        files.insert(QDir(root).relativeFilePath(path), folder ? "<folder>" : file.readAll());
+    }
+    return files;
+}
+
+void make(const QString& root, const QString& relative, const QByteArray& contents = "x") {
+    const QString path = QDir(root).filePath(relative);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+} // namespace
+
+TEST(FavoritesStore, FileNamesFromTitlesStayInTheirFolder) {
+    QTemporaryDir dir;
+    const QString longTitle = QString(300, QChar(0x00E9));
+    struct {
+        QString title;
+        QString expected;
+    } cases[] = {
+        {QStringLiteral("News: today / world"), QStringLiteral("News_ today _ world")},
+        {QStringLiteral(".."), QString()},
+        {QStringLiteral("../../etc/passwd"), QStringLiteral("_.._etc_passwd")},
+        {QStringLiteral("  .hidden. "), QStringLiteral("hidden")},
+        {QStringLiteral("a\nb\x01"
+                        "c\x7F"
+                        "d"),
+         QStringLiteral("a_b_c_d")},
+        {QStringLiteral("<a|b>*?\"\\"), QStringLiteral("_a_b_____")},
+        {longTitle, QString(125, QChar(0x00E9))},
+        {QString(300, u'x'), QString(251, u'x')},
+    };
+    for (const auto& c : cases) {
+        const QString name = favoriteFileName(c.title);
+        EXPECT_EQ(name, c.expected) << qPrintable(c.title);
+        if (name.isEmpty())
+            continue;
+        const QString path = dir.filePath(name + QStringLiteral(".url"));
+        EXPECT_EQ(QFileInfo(path).absolutePath(), QDir(dir.path()).absolutePath());
+        EXPECT_TRUE(QFile(path).open(QIODevice::WriteOnly)) << qPrintable(name);
+    }
+}
+
+TEST(FavoritesStore, OrganisingChangesExactlyThoseFiles) {
+    QTemporaryDir dir, elsewhere;
+    const QString root = dir.path();
+    make(elsewhere.path(), QStringLiteral("Precious.url"));
+    ASSERT_TRUE(QFile::link(elsewhere.path(), dir.filePath(QStringLiteral("Linked"))));
+    for (const char* file : {"News.url", "Mail.URL", "Home.url", "Links/Home.url",
+                             "Links/Deep/Page.url", "Other/Keep.url"})
+        make(root, QString::fromUtf8(file), file);
+    enum class Op { Rename, Move, NewFolder, Delete };
+    using E = StoreError;
+    // change: "a>b" moves a (and what is below it) to b, "+a" is a new folder, "-a" goes
+    // with what is below it.
+    const struct {
+        Op op;
+        const char* path;
+        const char* argument;
+        StoreError error;
+        const char* change;
+    } steps[] = {
+        {Op::Rename, "Mail.URL", "Post.url", E::None, "Mail.URL>Post.URL"},
+        {Op::Rename, "News.url", "Post", E::Exists, ""},
+        {Op::Rename, "News.url", "../News", E::None, "News.url>_News.url"},
+        {Op::Rename, "Other", "Kept", E::None, "Other>Kept"},
+        {Op::Move, "Post.URL", "Links/Deep", E::None, "Post.URL>Links/Deep/Post.URL"},
+        {Op::Move, "Links/Home.url", "", E::Exists, ""},
+        {Op::Move, "Links", "Links/Deep", E::BadName, ""},
+        {Op::NewFolder, "Links", "A/B", E::None, "+Links/A_B"},
+        {Op::NewFolder, "", "Kept", E::Exists, ""},
+        {Op::Delete, "_News.url", "", E::None, "-_News.url"},
+        {Op::Delete, "Links", "", E::None, "-Links"},
+        {Op::Delete, "Linked", "", E::None, "-Linked"}, // the link goes, not what it points to
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.path);
+        QMap<QString, QByteArray> expected = snapshot(root);
+        for (const QString& change :
+             QString::fromUtf8(step.change).split(u' ', Qt::SkipEmptyParts)) {
+            const QString to = change.section(u'>', 1);
+            if (change.startsWith(u'+')) {
+                expected.insert(change.mid(1), "<folder>");
+                continue;
+            }
+            const QString gone =
+                change.startsWith(u'-') ? change.mid(1) : change.section(u'>', 0, 0);
+            for (const QString& key : expected.keys()) {
+                if (key == gone || key.startsWith(gone + u'/')) {
+                    const QByteArray contents = expected.take(key);
+                    if (!change.startsWith(u'-'))
+                        expected.insert(to + key.mid(gone.size()), contents);
+                }
+            }
+        }
+        const QString path = QDir(root).filePath(QString::fromUtf8(step.path));
+        const QString argument = QString::fromUtf8(step.argument);
+        StoreError error = StoreError::None;
+        const bool done = step.op == Op::Rename ? !renameFavorite(path, argument, &error).isEmpty()
+                          : step.op == Op::Move
+                              ? !moveFavorite(path, QDir(root).filePath(argument), &error).isEmpty()
+                          : step.op == Op::NewFolder
+                              ? !createFavoritesFolder(path, argument, &error).isEmpty()
+                              : removeFavorite(path);
+        EXPECT_EQ(done, step.error == StoreError::None);
+        EXPECT_EQ(error, step.error);
+        EXPECT_EQ(snapshot(root), expected);
+    }
+    EXPECT_TRUE(QFile::exists(elsewhere.filePath(QStringLiteral("Precious.url"))));
+}
