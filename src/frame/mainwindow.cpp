@@ -14,6 +14,9 @@
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
 #include "documents/tabbar.h"
+#include "favorites/addfavoritedialog.h"
+#include "favorites/favoriteswindow.h"
+#include "favorites/organizefavoritesdialog.h"
 #include "frame/commands.h"
 #include "frame/keyboardhook.h"
 #include "frame/menus.h"
@@ -241,6 +244,13 @@ void MainWindow::connectMenus() {
     connect(m.exit, &QAction::triggered, this, &QWidget::close);
     connect(m.find, &QAction::triggered, m_findBar, &FindBar::openBar);
     connect(m.quickSearch, &QAction::triggered, m_quickSearch, &QuickSearch::open);
+    connect(m.favorites, &QAction::triggered, this, &MainWindow::showFavorites);
+    connect(m.addToFavorites, &QAction::triggered, this, [this] {
+        const DocumentWindow* doc = activeDocument();
+        addFavorite(doc ? doc->engine()->title() : QString(),
+                    doc ? doc->engine()->url() : QString(), this);
+    });
+    connect(m.organizeFavorites, &QAction::triggered, this, [this] { organizeFavorites(this); });
     connect(m.navigator, &QAction::triggered, m_navigator, &NavigatorWindow::setVisible);
     connect(m.statusBar, &QAction::triggered, statusBar(), &QWidget::setVisible);
     connect(m.shrinkAllTabs, &QAction::triggered, docs, &DocumentArea::shrinkAllTabs);
@@ -346,6 +356,19 @@ void MainWindow::openFirstDocuments(const QString& commandLine) {
         m_savedDocuments->restore();
     else
         openInNewDocument(appSettings().home1);
+}
+
+void MainWindow::showFavorites() {
+    // One Favorites window at a time: a second request brings the open one forward.
+    if (FavoritesWindow* open = FavoritesWindow::openWindow()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    FavoritesWindow window(QString(), this);
+    connect(&window, &FavoritesWindow::openInNewDocumentRequested, this,
+            &MainWindow::openInNewDocument);
+    window.exec();
 }
 
 void MainWindow::openInNewDocument(const QString& address) {

@@ -87,6 +87,8 @@ private:
     void connectMenus();
     void showBarsMenu(const QPoint& globalPos, bool withCustomize);
     void navigateTo(const QString& text);
+    // View > Favorites: the modal Favorites window over the favorites folder.
+    void showFavorites();
     void restoreBars();
     void openFirstDocuments(const QString& commandLine);
     void applyResizeRule();
