@@ -95,6 +95,7 @@ void DocumentArea::openInNewDocument(const QString& address) {
 
     DocumentWindow* doc = createDocument();
     const int index = m_set.append(doc, url, url);
+    Q_EMIT countChanged();
     showDocument(doc);
     doc->setWindowTitle(url);
     Engine* engine = doc->engine();
@@ -107,6 +108,7 @@ void DocumentArea::openInNewDocument(const QString& address) {
 DocumentWindow* DocumentArea::openWindowForRequest() {
     DocumentWindow* doc = createDocument();
     m_set.append(doc, QString(), QString());
+    Q_EMIT countChanged();
     showDocument(doc);
     return doc;
 }

@@ -59,16 +59,20 @@ void TabBar::selectTab(int docIndex) {
 
 void TabBar::mousePressEvent(QMouseEvent* event) {
     const int index = tabAt(event->position().toPoint());
-    if (index < 0) {
+    if (index < 0 && event->button() == Qt::LeftButton) {
         QTabBar::mousePressEvent(event); // the scroll buttons
         return;
     }
+    // Other buttons stay with the tab bar, tab or not: the bars' menu is not the tabs'.
     event->accept();
-    Q_EMIT tabClicked(index + 1, event->button());
+    if (index >= 0)
+        Q_EMIT tabClicked(index + 1, event->button());
 }
 
 void TabBar::mouseReleaseEvent(QMouseEvent* event) {
-    if (tabAt(event->position().toPoint()) < 0)
+    // The release of a press that closed its tab finds no tab under it, and must not reach
+    // the bars either.
+    if (event->button() == Qt::LeftButton && tabAt(event->position().toPoint()) < 0)
         QTabBar::mouseReleaseEvent(event);
     else
         event->accept();

@@ -154,6 +154,7 @@ void MainWindow::buildWindow() {
     connect(m_documents, &DocumentArea::addressText, m_addressPanel, &AddressPanel::setPageAddress);
     connect(m_documents, &DocumentArea::addressOpened, m_addressPanel, &AddressPanel::addTyped);
     connect(m_documents, &DocumentArea::activeDocumentChanged, this, &MainWindow::updateTitle);
+    connect(m_documents, &DocumentArea::countChanged, this, &MainWindow::updateTitle);
     connect(m_addressPanel, &AddressPanel::navigateRequested, this, &MainWindow::navigateTo);
     connect(m_addressPanel, &AddressPanel::openInNewRequested, this,
             &MainWindow::openInNewDocument);
@@ -470,7 +471,8 @@ void MainWindow::updateTitle() {
     // The multiple-document area adds the maximized document's title by itself, from whatever
     // title the frame has then, so it doubles when documents change: the frame sets its own.
     QString title = m_title;
-    const QMdiSubWindow* sub = m_mdi->activeSubWindow();
+    const DocumentWindow* doc = activeDocument();
+    const auto* sub = doc ? qobject_cast<const QMdiSubWindow*>(doc->parentWidget()) : nullptr;
     if (sub && sub->isMaximized() && !sub->windowTitle().isEmpty())
         title += QStringLiteral(" - [") + sub->windowTitle() + QLatin1Char(']');
     if (windowTitle() != title) {
@@ -487,8 +489,14 @@ void MainWindow::showEvent(QShowEvent* event) {
         m_shownOnce = true;
         m_browseToolbar->restoreLayout();
         // After the show has run its course, or the tool window is not mapped.
-        QTimer::singleShot(0, m_navigator,
-                           [this] { m_navigator->setVisible(m_navigatorShownAtStart); });
+        QTimer::singleShot(0, m_navigator, [this] {
+            // The main window keeps the activation, so the Navigator shrinks to its caption
+            // rather than cover the pages, as when any window takes the activation from it.
+            m_navigator->setAttribute(Qt::WA_ShowWithoutActivating);
+            m_navigator->setVisible(m_navigatorShownAtStart);
+            m_navigator->setAttribute(Qt::WA_ShowWithoutActivating, false);
+            m_navigator->startShrink();
+        });
     }
 }
 

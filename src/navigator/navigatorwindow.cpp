@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
+#include <QWindow>
 
 namespace kelvane {
 
@@ -180,6 +181,10 @@ void NavigatorWindow::startGrow() {
 }
 
 void NavigatorWindow::resizeTick() {
+    // A window on its way to the screen is sized by the window manager once it gets there;
+    // a step taken before would be lost. The animation waits for it.
+    if (isVisible() && windowHandle() && !windowHandle()->isExposed())
+        return;
     const int height = heightTwips();
     const NavigatorTick tick = navigatorTick(height, m_shrinking, m_pin->isChecked());
     if (tick.stop)

@@ -84,6 +84,17 @@ protected:
         if (!x.waitFor([&] { return mainWindow() != 0 && navigator() != 0; }))
             return false;
         x.activate(mainWindow()); // as a user's first look finds it
+        // The Navigator shrinks to its caption once it is on the screen; tests that click
+        // beside it wait for that.
+        QRect last;
+        x.waitFor(
+            [&] {
+                const QRect now = x.geometry(navigator());
+                const bool settled = now == last && now.height() <= 60;
+                last = now;
+                return settled;
+            },
+            3000);
         return activePage.isEmpty() || showsPage(activePage);
     }
     bool stop() {

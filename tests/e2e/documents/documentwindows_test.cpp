@@ -1,7 +1,5 @@
 // The document windows on a real desktop: which document becomes active, how Cascade lays
 // them out, and the document commands with none open.
-// A test named DISABLED_ shows a fault not yet mended: run it with
-// --gtest_also_run_disabled_tests --gtest_filter='*Name', and drop the prefix once it passes.
 #include "support/desktoptest.h"
 
 #include <QTest>
@@ -47,7 +45,7 @@ protected:
 
 } // namespace
 
-TEST_F(DocumentWindows, DISABLED_ClosingTheFindBarKeepsTheActiveDocument) {
+TEST_F(DocumentWindows, ClosingTheFindBarKeepsTheActiveDocument) {
     saveDocuments({QStringLiteral("/a"), QStringLiteral("/b"), QStringLiteral("/c")});
     ASSERT_TRUE(start({}, QStringLiteral("Page C")));
     x.keys(QStringLiteral("ctrl+shift+Tab"));
@@ -61,7 +59,7 @@ TEST_F(DocumentWindows, DISABLED_ClosingTheFindBarKeepsTheActiveDocument) {
     ASSERT_TRUE(stop());
 }
 
-TEST_F(DocumentWindows, DISABLED_ClosingTheActiveLastDocumentActivatesThePreviousOne) {
+TEST_F(DocumentWindows, ClosingTheActiveLastDocumentActivatesThePreviousOne) {
     saveDocuments({QStringLiteral("/a"), QStringLiteral("/b"), QStringLiteral("/c")});
     ASSERT_TRUE(start({}, QStringLiteral("Page C")));
     x.keys(QStringLiteral("alt+f c")); // File, Close
@@ -70,7 +68,7 @@ TEST_F(DocumentWindows, DISABLED_ClosingTheActiveLastDocumentActivatesThePreviou
     EXPECT_EQ(stored(QStringLiteral("DocumentCount")), QStringLiteral("2"));
 }
 
-TEST_F(DocumentWindows, DISABLED_CascadeLeavesThePagesReadable) {
+TEST_F(DocumentWindows, CascadeLeavesThePagesReadable) {
     saveDocuments({QStringLiteral("/a"), QStringLiteral("/b")});
     placeMainWindow();
     ASSERT_TRUE(start({}, QStringLiteral("Page B")));
@@ -87,7 +85,7 @@ TEST_F(DocumentWindows, DISABLED_CascadeLeavesThePagesReadable) {
     ASSERT_TRUE(stop());
 }
 
-TEST_F(DocumentWindows, DISABLED_DocumentCommandsStartDisabledWithoutDocuments) {
+TEST_F(DocumentWindows, DocumentCommandsStartDisabledWithoutDocuments) {
     store(QStringLiteral("SaveAllOnExit"), QStringLiteral("True")); // nothing saved: no document
     placeMainWindow();
     ASSERT_TRUE(start());

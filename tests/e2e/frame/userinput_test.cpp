@@ -1,7 +1,5 @@
 // Keys and mouse as a user gives them on a real desktop: shortcuts whatever has the focus, the
 // Navigator following the mouse, toolbar buttons after their drop-down menus.
-// A test named DISABLED_ shows a fault not yet mended: run it with
-// --gtest_also_run_disabled_tests --gtest_filter='*Name', and drop the prefix once it passes.
 #include "support/desktoptest.h"
 
 #include <QTest>
@@ -15,7 +13,7 @@ using UserInput = test::DesktopTest;
 
 } // namespace
 
-TEST_F(UserInput, DISABLED_AltDSelectsTheWholeAddressAlsoWhenTheBoxHasTheFocus) {
+TEST_F(UserInput, AltDSelectsTheWholeAddressAlsoWhenTheBoxHasTheFocus) {
     ASSERT_TRUE(start({}, QStringLiteral("Page A")));
     for (const QString& page : {QStringLiteral("B"), QStringLiteral("C")}) {
         x.keys(QStringLiteral("alt+d"));
@@ -26,7 +24,7 @@ TEST_F(UserInput, DISABLED_AltDSelectsTheWholeAddressAlsoWhenTheBoxHasTheFocus) 
     ASSERT_TRUE(stop());
 }
 
-TEST_F(UserInput, DISABLED_NewsShortcutWorksWhileThePageHasTheFocus) {
+TEST_F(UserInput, NewsShortcutWorksWhileThePageHasTheFocus) {
     server.addPage(QStringLiteral("/news"), test::htmlPage(QStringLiteral("News")));
     store(QStringLiteral("News"), url(QStringLiteral("/news")));
     placeMainWindow();
@@ -38,7 +36,7 @@ TEST_F(UserInput, DISABLED_NewsShortcutWorksWhileThePageHasTheFocus) {
     ASSERT_TRUE(stop());
 }
 
-TEST_F(UserInput, DISABLED_MouseOverTheShrunkNavigatorGrowsIt) {
+TEST_F(UserInput, MouseOverTheShrunkNavigatorGrowsIt) {
     placeMainWindow(); // right of the Navigator's left end, which stays uncovered
     ASSERT_TRUE(start({}, QStringLiteral("Page A")));
     ASSERT_TRUE(x.waitFor([&] { return x.geometry(navigator()).height() <= 60; }, 5000))
@@ -50,7 +48,7 @@ TEST_F(UserInput, DISABLED_MouseOverTheShrunkNavigatorGrowsIt) {
     ASSERT_TRUE(stop());
 }
 
-TEST_F(UserInput, DISABLED_ToolbarButtonLosesItsHighlightOnceItsMenuWasUsed) {
+TEST_F(UserInput, ToolbarButtonLosesItsHighlightOnceItsMenuWasUsed) {
     placeMainWindow();
     ASSERT_TRUE(start({}, QStringLiteral("Page A")));
     const QRect newButton(inMainWindow(4, 20), QSize(70, 60));

@@ -1,7 +1,5 @@
 // The main window and the Navigator as a window manager (openbox on Xvfb) handles them:
 // maximizing, stored geometry, ownership and stacking, titles, minimizing, pop-up menus.
-// A test named DISABLED_ shows a fault not yet mended: run it with
-// --gtest_also_run_disabled_tests --gtest_filter='*Name', and drop the prefix once it passes.
 #include "support/desktoptest.h"
 
 using namespace kelvane;
@@ -20,7 +18,7 @@ protected:
 
 } // namespace
 
-TEST_F(WindowManager, DISABLED_FirstStartIsMaximized) {
+TEST_F(WindowManager, FirstStartIsMaximized) {
     ASSERT_TRUE(start({}, QStringLiteral("Page A")));
     EXPECT_TRUE(x.waitFor([&] { return maximized(mainWindow()); }, 5000))
         << "a first start shows a window of "
@@ -31,7 +29,7 @@ TEST_F(WindowManager, DISABLED_FirstStartIsMaximized) {
     EXPECT_EQ(stored(QStringLiteral("MainMaximized")), QStringLiteral("True"));
 }
 
-TEST_F(WindowManager, DISABLED_StoredGeometryStaysPutAcrossRestarts) {
+TEST_F(WindowManager, StoredGeometryStaysPutAcrossRestarts) {
     store(QStringLiteral("MainMaximized"), QStringLiteral("False"));
     QStringList keys;
     for (const char* window : {"Main", "Navigator"}) {
@@ -59,7 +57,7 @@ TEST_F(WindowManager, DISABLED_StoredGeometryStaysPutAcrossRestarts) {
     EXPECT_EQ(runs[2], runs[0]);
 }
 
-TEST_F(WindowManager, DISABLED_NavigatorStaysAboveTheMainWindowAndMinimizesWithIt) {
+TEST_F(WindowManager, NavigatorStaysAboveTheMainWindowAndMinimizesWithIt) {
     store(QStringLiteral("SaveAllOnExit"), QStringLiteral("True")); // nothing saved: no document
     placeMainWindow();
     ASSERT_TRUE(start());
@@ -84,7 +82,7 @@ TEST_F(WindowManager, DISABLED_NavigatorStaysAboveTheMainWindowAndMinimizesWithI
     ASSERT_TRUE(stop());
 }
 
-TEST_F(WindowManager, DISABLED_TitleNamesOnlyTheActivePage) {
+TEST_F(WindowManager, TitleNamesOnlyTheActivePage) {
     saveDocuments({QStringLiteral("/a"), QStringLiteral("/b")});
     ASSERT_TRUE(start({}, QStringLiteral("Page B")));
     EXPECT_TRUE(
@@ -97,7 +95,7 @@ TEST_F(WindowManager, DISABLED_TitleNamesOnlyTheActivePage) {
     ASSERT_TRUE(stop());
 }
 
-TEST_F(WindowManager, DISABLED_MaximizedWindowClosedWhileMinimizedStoresNotMaximized) {
+TEST_F(WindowManager, MaximizedWindowClosedWhileMinimizedStoresNotMaximized) {
     placeMainWindow();
     ASSERT_TRUE(start({}, QStringLiteral("Page A")));
     const QRect client = x.geometry(mainWindow());
@@ -122,7 +120,7 @@ TEST_F(WindowManager, RightClickOverTheToolbarOpensTheBarsMenu) {
     ASSERT_TRUE(stop());
 }
 
-TEST_F(WindowManager, DISABLED_RightClickOnATabOnlyClosesIt) {
+TEST_F(WindowManager, RightClickOnATabOnlyClosesIt) {
     saveDocuments({QStringLiteral("/a"), QStringLiteral("/b"), QStringLiteral("/c")});
     placeMainWindow();
     ASSERT_TRUE(start({}, QStringLiteral("Page C")));
