@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 
@@ -47,7 +48,7 @@ void prepareHome(const QTemporaryDir& home) {
     }
 }
 
-QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home) {
+QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home, const QString& display) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const QString root = home.path();
     env.insert(QStringLiteral("HOME"), root + QStringLiteral("/home"));
@@ -55,8 +56,14 @@ QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home) {
     env.insert(QStringLiteral("XDG_DATA_HOME"), root + QStringLiteral("/data"));
     env.insert(QStringLiteral("XDG_CACHE_HOME"), root + QStringLiteral("/cache"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/runtime"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("kelvane.bench=true"));
+    if (display.isEmpty()) {
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    } else {
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), display);
+    }
+    env.insert(QStringLiteral("QT_LOGGING_RULES"),
+               QStringLiteral("kelvane.bench=true;kelvane.startup=true"));
     env.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{category}: %{message}"));
     return env;
 }
@@ -67,6 +74,65 @@ double median(QList<double> values) {
     std::sort(values.begin(), values.end());
     const qsizetype n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double quantile(QList<double> values, double share) {
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const double at = share * double(values.size() - 1);
+    const qsizetype below = qsizetype(at);
+    const qsizetype above = std::min(below + 1, values.size() - 1);
+    return values[below] + (values[above] - values[below]) * (at - double(below));
+}
+
+XServer::XServer() {
+    m_xvfb = new QProcess;
+    m_xvfb->setProcessChannelMode(QProcess::SeparateChannels);
+    // -displayfd 1: Xvfb picks a free display and writes its number to stdout once ready.
+    m_xvfb->start(QStringLiteral("Xvfb"),
+                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                   QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
+                   QStringLiteral("tcp")});
+    if (!m_xvfb->waitForStarted(5000) || !m_xvfb->waitForReadyRead(10'000))
+        return;
+    const QByteArray number = m_xvfb->readAllStandardOutput().trimmed();
+    if (number.isEmpty())
+        return;
+    const QString display = QStringLiteral(":") + QString::fromLatin1(number);
+    m_windowManager = new QProcess;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display);
+    m_windowManager->setProcessEnvironment(env);
+    m_windowManager->setStandardOutputFile(QProcess::nullDevice());
+    m_windowManager->setStandardErrorFile(QProcess::nullDevice());
+    m_windowManager->start(QStringLiteral("openbox"), {});
+    if (!m_windowManager->waitForStarted(5000))
+        return;
+    // openbox is ready once it owns the screen's window-manager selection.
+    for (int i = 0; i < 100; ++i) {
+        QProcess probe;
+        probe.setProcessEnvironment(env);
+        probe.start(QStringLiteral("xprop"),
+                    {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+        probe.waitForFinished(2000);
+        if (probe.readAllStandardOutput().contains("window id"))
+            break;
+        QThread::msleep(50);
+    }
+    m_display = display;
+}
+
+XServer::~XServer() {
+    for (QProcess* process : {m_windowManager, m_xvfb}) {
+        if (!process)
+            continue;
+        process->terminate();
+        if (!process->waitForFinished(3000))
+            process->kill();
+        process->waitForFinished(1000);
+        delete process;
+    }
 }
 
 } // namespace kelvane::bench

@@ -2,6 +2,7 @@
 
 // Pieces the benchmark programs share: a local page server and isolated user folders.
 #include <QByteArray>
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <QTcpServer>
 
@@ -21,11 +22,29 @@ private:
 
 // Fresh HOME and XDG folders under home (a first start every time; the default-browser
 // question is switched off so nothing waits for an answer), and an environment pointing at
-// them with the offscreen platform and the benchmark log category on.
+// them with the benchmark and start-up log categories on: the offscreen platform, or xcb on
+// display when one is given.
 void prepareHome(const QTemporaryDir& home);
-QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home);
+QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home, const QString& display = {});
 
 // The median of a list of figures (0 for an empty list).
 double median(QList<double> values);
+// The value below which the given share of the figures lie (0.25 gives the lower quartile).
+double quantile(QList<double> values, double share);
+
+// An X server (Xvfb) with the openbox window manager for as long as it lives, for runs on the
+// xcb platform where painting and window mapping are real. display() is empty when either
+// could not start.
+class XServer {
+public:
+    XServer();
+    ~XServer();
+    QString display() const { return m_display; }
+
+private:
+    QProcess* m_xvfb = nullptr;
+    QProcess* m_windowManager = nullptr;
+    QString m_display;
+};
 
 } // namespace kelvane::bench

@@ -1,23 +1,21 @@
-// Start-up benchmark driver. Serves a small page on 127.0.0.1, starts each program N times
-// with that page's address (offscreen, fresh HOME and XDG folders per run, the kelvane.bench
-// log category on), and times from process start to the stderr lines "main window shown" and
-// "first document loaded". Each run ends with SIGTERM. Prints the medians and their ratio.
+// Start-up benchmark driver. Serves a small page on 127.0.0.1 and starts the browser and the bare
+// one-view program in turn (browser, bare, browser, bare ...) with that page's address, each
+// run with fresh HOME and XDG folders and the kelvane.bench and kelvane.startup log categories
+// on. It stamps every logged line with the time since the process was started, so it gets
+// "main window shown" and "first document loaded" and a timeline of everything in between.
+// Each run ends with SIGTERM. Per pair it takes the ratio browser / bare and reports the median
+// ratio with its spread, on the offscreen platform and under Xvfb with openbox.
+#include "benchsupport.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
-#include "benchsupport.h"
-
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -25,35 +23,45 @@ namespace {
 
 using namespace kelvane;
 
-const char* const kMilestones[] = {"main window shown", "first document loaded"};
-constexpr int kMilestoneCount = 2;
+const char kShown[] = "main window shown";
+const char kLoaded[] = "first document loaded";
 constexpr int kRunTimeoutMs = 60'000;
 
 const QByteArray kPage = "<!doctype html><html><head><title>Start-up page</title></head>"
                          "<body><h1>Start-up page</h1><p>A small page served locally.</p>"
                          "</body></html>";
 
-struct Run {
-    std::optional<qint64> milestones[kMilestoneCount];
+struct Stamp {
+    qint64 ms;
+    QString text;
 };
 
-Run runOnce(const QString& program, const QString& url) {
+// One run: every logged line with its time since the process was started.
+struct Run {
+    QList<Stamp> timeline;
+
+    std::optional<qint64> at(const char* milestone) const {
+        for (const Stamp& s : timeline) {
+            if (s.text.endsWith(QLatin1String(milestone)))
+                return s.ms;
+        }
+        return std::nullopt;
+    }
+};
+
+Run runOnce(const QString& program, const QString& url, const QString& display) {
     Run run;
     QTemporaryDir home;
     bench::prepareHome(home);
 
     QProcess process;
-    process.setProcessEnvironment(bench::isolatedEnvironment(home));
+    process.setProcessEnvironment(bench::isolatedEnvironment(home, display));
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.setStandardOutputFile(QProcess::nullDevice());
 
     QEventLoop loop;
     QElapsedTimer clock;
     QByteArray pending;
-    const auto allSeen = [&run] {
-        return std::all_of(std::begin(run.milestones), std::end(run.milestones),
-                           [](const auto& m) { return m.has_value(); });
-    };
     QObject::connect(&process, &QProcess::readyReadStandardError, &loop, [&] {
         const qint64 now = clock.elapsed();
         pending += process.readAllStandardError();
@@ -61,14 +69,10 @@ Run runOnce(const QString& program, const QString& url) {
         while ((end = pending.indexOf('\n')) >= 0) {
             const QByteArray line = pending.left(end).trimmed();
             pending.remove(0, end + 1);
-            if (!line.startsWith("kelvane.bench:"))
-                continue;
-            for (int i = 0; i < kMilestoneCount; ++i) {
-                if (line.endsWith(kMilestones[i]) && !run.milestones[i])
-                    run.milestones[i] = now;
-            }
+            if (line.startsWith("kelvane.bench:") || line.startsWith("kelvane.startup:"))
+                run.timeline.append({now, QString::fromUtf8(line)});
         }
-        if (allSeen())
+        if (run.at(kShown) && run.at(kLoaded))
             loop.quit();
     });
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
@@ -89,45 +93,86 @@ Run runOnce(const QString& program, const QString& url) {
     return run;
 }
 
-std::optional<double> median(const QList<qint64>& values) {
-    if (values.isEmpty())
-        return std::nullopt;
-    return bench::median(QList<double>(values.begin(), values.end()));
-}
+struct Pair {
+    Run browser;
+    Run bare;
 
-struct Summary {
-    QString name;
-    std::optional<double> medians[kMilestoneCount];
-    int seen[kMilestoneCount] = {};
+    std::optional<double> ratio(const char* milestone) const {
+        const auto b = browser.at(milestone);
+        const auto f = bare.at(milestone);
+        return b && f && *f > 0 ? std::optional(double(*b) / double(*f)) : std::nullopt;
+    }
 };
 
-Summary measure(const QString& name, const QString& program, const QString& url, int runs) {
-    Summary summary;
-    summary.name = name;
-    QList<qint64> values[kMilestoneCount];
-    for (int r = 0; r < runs; ++r) {
-        const Run run = runOnce(program, url);
-        std::fprintf(stderr, "  %s run %d:", qPrintable(name), r + 1);
-        for (int i = 0; i < kMilestoneCount; ++i) {
-            if (run.milestones[i]) {
-                values[i].append(*run.milestones[i]);
-                std::fprintf(stderr, " %lld ms", static_cast<long long>(*run.milestones[i]));
-            } else {
-                std::fprintf(stderr, " -");
-            }
-        }
-        std::fprintf(stderr, "\n");
-    }
-    for (int i = 0; i < kMilestoneCount; ++i) {
-        summary.medians[i] = median(values[i]);
-        summary.seen[i] = int(values[i].size());
-    }
-    return summary;
+QString figures(const QList<double>& values, int decimals, const char* unit) {
+    if (values.isEmpty())
+        return QStringLiteral("n/a");
+    const auto f = [&](double v) -> QString {
+        return QString::number(v, 'f', decimals) + QLatin1String(unit);
+    };
+    return QStringLiteral("%1  (quartiles %2 .. %3, range %4 .. %5)")
+        .arg(f(bench::median(values)), f(bench::quantile(values, 0.25)),
+             f(bench::quantile(values, 0.75)), f(bench::quantile(values, 0)),
+             f(bench::quantile(values, 1)));
 }
 
-QString cell(const std::optional<double>& value, const char* unit) {
-    return value ? QString::number(*value, 'f', unit[0] ? 0 : 2) + QLatin1String(unit)
-                 : QStringLiteral("n/a");
+void printTimeline(QTextStream& out, const char* name, const QList<Run>& runs) {
+    // The run whose first document loaded at the median time.
+    QList<std::pair<qint64, int>> loaded;
+    for (int i = 0; i < runs.size(); ++i) {
+        if (const auto at = runs[i].at(kLoaded))
+            loaded.append({*at, i});
+    }
+    if (loaded.isEmpty())
+        return;
+    std::sort(loaded.begin(), loaded.end());
+    const Run& median = runs[loaded[loaded.size() / 2].second];
+    out << "  timeline of the median " << name << " run (ms since the process started):\n";
+    for (const Stamp& s : median.timeline)
+        out << QStringLiteral("    %1  %2\n").arg(s.ms, 6).arg(s.text);
+}
+
+void measure(QTextStream& out, const QString& platform, const QString& browser, const QString& bare,
+             const QString& url, int pairs, const QString& display) {
+    QList<Pair> results;
+    for (int i = 0; i < pairs; ++i) {
+        Pair pair;
+        pair.browser = runOnce(browser, url, display);
+        pair.bare = runOnce(bare, url, display);
+        std::fprintf(stderr, "  %s pair %d: browser %lld/%lld ms, bare %lld/%lld ms\n",
+                     qPrintable(platform), i + 1,
+                     static_cast<long long>(pair.browser.at(kShown).value_or(-1)),
+                     static_cast<long long>(pair.browser.at(kLoaded).value_or(-1)),
+                     static_cast<long long>(pair.bare.at(kShown).value_or(-1)),
+                     static_cast<long long>(pair.bare.at(kLoaded).value_or(-1)));
+        results.append(pair);
+    }
+
+    out << "Start-up on " << platform << ", " << pairs
+        << " pairs (browser, bare, browser, bare ...), ms from process start:\n";
+    for (const char* milestone : {kShown, kLoaded}) {
+        QList<double> browserMs, bareMs, ratios;
+        for (const Pair& p : results) {
+            if (const auto b = p.browser.at(milestone))
+                browserMs.append(double(*b));
+            if (const auto f = p.bare.at(milestone))
+                bareMs.append(double(*f));
+            if (const auto r = p.ratio(milestone))
+                ratios.append(*r);
+        }
+        out << "  " << milestone << ":\n";
+        out << "    browser         " << figures(browserMs, 0, " ms") << "\n";
+        out << "    bare program    " << figures(bareMs, 0, " ms") << "\n";
+        out << "    ratio per pair  " << figures(ratios, 2, "") << "\n";
+    }
+    QList<Run> browserRuns, bareRuns;
+    for (const Pair& p : results) {
+        browserRuns.append(p.browser);
+        bareRuns.append(p.bare);
+    }
+    printTimeline(out, "browser", browserRuns);
+    printTimeline(out, "bare", bareRuns);
+    out.flush();
 }
 
 } // namespace
@@ -136,24 +181,33 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Times the browser and the bare one-view program from process start to their "
-        "start-up milestones, and prints the medians and their ratio."));
+        "Times the browser and the bare one-view program, run in turn, from process start to "
+        "their start-up milestones, and prints the per-pair ratios."));
     parser.addHelpOption();
     const QCommandLineOption browserOption(
         QStringLiteral("browser"), QStringLiteral("The browser binary."), QStringLiteral("path"));
     const QCommandLineOption bareOption(QStringLiteral("bare"),
                                         QStringLiteral("The bare one-view binary."),
                                         QStringLiteral("path"));
-    const QCommandLineOption runsOption(QStringLiteral("runs"),
-                                        QStringLiteral("Runs of each program (default 10)."),
-                                        QStringLiteral("n"), QStringLiteral("10"));
-    parser.addOptions({browserOption, bareOption, runsOption});
+    const QCommandLineOption pairsOption(QStringLiteral("pairs"),
+                                         QStringLiteral("Pairs of runs (default 20)."),
+                                         QStringLiteral("n"), QStringLiteral("20"));
+    const QCommandLineOption platformOption(
+        QStringLiteral("platform"),
+        QStringLiteral("offscreen, xcb (Xvfb with openbox) or both (default)."),
+        QStringLiteral("name"), QStringLiteral("both"));
+    parser.addOptions({browserOption, bareOption, pairsOption, platformOption});
     parser.process(app);
 
     bool ok = false;
-    const int runs = parser.value(runsOption).toInt(&ok);
-    if (!ok || runs < 1 || !parser.isSet(browserOption) || !parser.isSet(bareOption)) {
-        std::fputs("usage: startup_bench --browser PATH --bare PATH [--runs N]\n", stderr);
+    const int pairs = parser.value(pairsOption).toInt(&ok);
+    const QString platform = parser.value(platformOption);
+    if (!ok || pairs < 1 || !parser.isSet(browserOption) || !parser.isSet(bareOption) ||
+        !QStringList{QStringLiteral("offscreen"), QStringLiteral("xcb"), QStringLiteral("both")}
+             .contains(platform)) {
+        std::fputs("usage: startup_bench --browser PATH --bare PATH [--pairs N] "
+                   "[--platform offscreen|xcb|both]\n",
+                   stderr);
         return 2;
     }
 
@@ -162,33 +216,19 @@ int main(int argc, char** argv) {
         std::fputs("startup_bench: cannot listen on 127.0.0.1\n", stderr);
         return 1;
     }
-    const QString url = server.url();
-
-    const Summary browser =
-        measure(QStringLiteral("browser"), parser.value(browserOption), url, runs);
-    const Summary bare = measure(QStringLiteral("bare"), parser.value(bareOption), url, runs);
-
     QTextStream out(stdout);
-    out << "Start-up, median of " << runs << " runs (ms from process start):\n";
-    out << QStringLiteral("  %1 %2 %3\n")
-               .arg(QString(), -22)
-               .arg(QLatin1String(kMilestones[0]), 22)
-               .arg(QLatin1String(kMilestones[1]), 22);
-    for (const Summary* s : {&browser, &bare}) {
-        out << QStringLiteral("  %1 %2 %3\n")
-                   .arg(s == &browser ? QStringLiteral("browser") : QStringLiteral("bare program"),
-                        -22)
-                   .arg(cell(s->medians[0], " ms"), 22)
-                   .arg(cell(s->medians[1], " ms"), 22);
+    const QString browser = parser.value(browserOption);
+    const QString bare = parser.value(bareOption);
+    if (platform != QLatin1String("xcb"))
+        measure(out, QStringLiteral("offscreen"), browser, bare, server.url(), pairs, {});
+    if (platform != QLatin1String("offscreen")) {
+        const bench::XServer x;
+        if (x.display().isEmpty()) {
+            std::fputs("startup_bench: Xvfb or openbox did not start; no xcb figures\n", stderr);
+            return 1;
+        }
+        measure(out, QStringLiteral("xcb (Xvfb, openbox)"), browser, bare, server.url(), pairs,
+                x.display());
     }
-    std::optional<double> ratios[kMilestoneCount];
-    for (int i = 0; i < kMilestoneCount; ++i) {
-        if (browser.medians[i] && bare.medians[i] && *bare.medians[i] > 0)
-            ratios[i] = *browser.medians[i] / *bare.medians[i];
-    }
-    out << QStringLiteral("  %1 %2 %3\n")
-               .arg(QStringLiteral("ratio browser / bare"), -22)
-               .arg(cell(ratios[0], ""), 22)
-               .arg(cell(ratios[1], ""), 22);
     return 0;
 }

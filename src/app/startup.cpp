@@ -6,7 +6,7 @@
 #include "base/commandline.h"
 #include "base/settingsstore.h"
 #include "base/singleinstance.h"
-#include "base/trace.h"
+#include "platform/trace.h"
 #include "frame/mainwindow.h"
 #include "platform/engine/enginesetup.h"
 #include "platform/engine/webengine.h"

@@ -10,7 +10,7 @@
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
 #include "base/singleinstance.h"
-#include "base/trace.h"
+#include "platform/trace.h"
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
 #include "documents/tabbar.h"

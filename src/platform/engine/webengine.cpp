@@ -3,6 +3,7 @@
 #include "platform/engine/internetoptions.h"
 #include "platform/engine/pageproperties.h"
 #include "platform/engine/webengineprofile.h"
+#include "platform/trace.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -117,6 +118,8 @@ WebEngine::WebEngine(QWidget* parent)
     });
 
     connect(page, &QWebEnginePage::loadStarted, this, &WebEngine::onLoadStarted);
+    connect(page, &QWebEnginePage::contentsSizeChanged, this,
+            [] { benchMarkOnce("first layout"); });
     connect(page, &QWebEnginePage::loadProgress, this,
             [this](int progress) { Q_EMIT progressChanged(progress, 100); });
     connect(page, &QWebEnginePage::loadFinished, this, &WebEngine::onLoadFinished);
@@ -177,8 +180,10 @@ void WebEngine::navigate(const QString& text) {
     // A relative path names a file of the current folder only when that file exists.
     const QUrl url = trimmed.isEmpty() ? QUrl(QStringLiteral("about:blank"))
                                        : QUrl::fromUserInput(trimmed, QDir::currentPath());
-    if (url.isValid())
+    if (url.isValid()) {
+        benchMarkOnce("navigation started");
         m_page->load(url);
+    }
 }
 
 void WebEngine::goBack() {
@@ -225,6 +230,7 @@ void WebEngine::find(const QString& text, bool backward) {
 }
 
 void WebEngine::onLoadStarted() {
+    benchMarkOnce("load started");
     m_loading = true;
     m_certificateError = false;
     if (isShowingCrashPage())

@@ -1,5 +1,7 @@
 #include "platform/engine/webengineprofile.h"
 
+#include "platform/trace.h"
+
 #include "platform/paths.h"
 
 #include <QCoreApplication>
@@ -195,6 +197,7 @@ QWebEngineProfile* WebEngineProfile::profile() {
 
     s.profile = created;
     apply(created, options());
+    benchMarkOnce("engine profile created");
     return created;
 }
 

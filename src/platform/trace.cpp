@@ -1,4 +1,6 @@
-#include "base/trace.h"
+#include "platform/trace.h"
+
+#include <QSet>
 
 namespace kelvane {
 
@@ -11,6 +13,16 @@ void trace(const char* text) {
 
 void benchMark(const char* milestone) {
     qCDebug(lcBench, "%s", milestone);
+}
+
+void benchMarkOnce(const char* milestone) {
+    if (!lcBench().isDebugEnabled())
+        return;
+    static QSet<QByteArray> seen;
+    if (!seen.contains(milestone)) {
+        seen.insert(milestone);
+        benchMark(milestone);
+    }
 }
 
 } // namespace kelvane
