@@ -4,12 +4,14 @@
 #include "app/splash.h"
 #include "base/appsettings.h"
 #include "base/commandline.h"
+#include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
+#include "base/shortcutfile.h"
 #include "base/singleinstance.h"
-#include "platform/trace.h"
 #include "frame/mainwindow.h"
 #include "platform/engine/enginesetup.h"
 #include "platform/engine/webengine.h"
+#include "platform/trace.h"
 #include "platform/unixsignals.h"
 
 #include <QApplication>
@@ -43,6 +45,21 @@ void print(std::FILE* to, const QString& text) {
         std::fputc('\n', to);
 }
 
+// The address the first document will open: the command line's (unless it names a shortcut,
+// which the document reads), else the first saved document when documents are restored, else
+// the first home page. Empty when no document will open.
+QString firstAddress(const QString& commandText) {
+    if (!commandText.isEmpty())
+        return shortcutPathOf(commandText).isEmpty() ? commandText : QString();
+    const QString home = Settings::readText(QStringLiteral("Home1"));
+    if (!Settings::readBool(QStringLiteral("SaveAllOnExit")))
+        return home;
+    if (Settings::readInt16(QStringLiteral("DocumentCount")) < 1)
+        return {};
+    const QString first = Settings::readText(numberedKey(QStringLiteral("Document"), 1), home);
+    return shortcutPathOf(first).isEmpty() ? first : QString();
+}
+
 // A screenshot run looks like the user's browser but leaves nothing of the user's changed: it
 // works on a copy of the settings in a folder of its own, with an engine profile of its own,
 // all gone when it ends.
@@ -72,19 +89,23 @@ int runBrowser(int argc, char** argv, const CommandLine& commandLine) {
     const bool screenshot = !commandLine.screenshotFile.isEmpty();
     prepareEngineEnvironment();
     QApplication app(argc, argv);
+
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     QApplication::setApplicationVersion(QStringLiteral("1.50"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvane.svg")));
     QApplication::setQuitOnLastWindowClosed(false); // the main window's close decides
 
     WebEngineFactory engines;
+    const QString commandText = resolveAgainst(commandLine.text, QDir::currentPath());
+    // The engine starts, and its first page loads, while the window is being built.
+    engines.startEarly(firstAddress(commandText));
     HandOverServer handOverServer;
     UnixSignalWatcher signalWatcher;
     MainWindow window(engines, screenshot ? nullptr : &handOverServer);
     QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &window,
                      [&window] { window.close(); });
 
-    window.load(resolveAgainst(commandLine.text, QDir::currentPath()));
+    window.load(commandText);
     if (!screenshot)
         handOverServer.startListening();
     window.show();

@@ -10,7 +10,6 @@
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
 #include "base/singleinstance.h"
-#include "platform/trace.h"
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
 #include "documents/tabbar.h"
@@ -28,6 +27,7 @@
 #include "notes/notespane.h"
 #include "platform/engine/engine.h"
 #include "platform/nestedloops.h"
+#include "platform/trace.h"
 #include "platform/twips.h"
 #include "popups/blockedsites.h"
 #include "quicksearch/quicksearch.h"
@@ -77,12 +77,6 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
     , m_placement(new WindowPlacement(this))
     , m_savedDocuments(new SavedDocuments(*m_documents, this))
     , m_quickSearch(new QuickSearch(this)) {
-    // Pages are drawn as textures. A frame window made for them from the start is not made
-    // again when the first page opens, which would lose its maximized state and leave the
-    // Navigator owned by a window that no longer exists.
-    // (Windows drawn off the screen have no native window to make again.)
-    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        (new QOpenGLWidget(this))->hide();
     buildWindow();
     createNavigator();
     connectMenus();
@@ -324,6 +318,10 @@ void MainWindow::load(const QString& commandLine) {
     trace("4");
 
     openFirstDocuments(commandLine);
+    if (m_documents->count() == 0)
+        prepareForPages();
+    // Only now the window becomes a native one, made for the pages it holds.
+    m_placement->applyStartState();
     // A start with nothing to open (no saved documents) leaves the document commands off.
     updateDocumentCommands();
     trace("processing command line done");
@@ -370,6 +368,15 @@ void MainWindow::showFavorites() {
     connect(&window, &FavoritesWindow::openInNewDocumentRequested, this,
             &MainWindow::openInNewDocument);
     window.exec();
+}
+
+void MainWindow::prepareForPages() {
+    // Pages are drawn as textures. A native window made for them from the start is not made
+    // again when the first page opens, which would lose its maximized state and leave the
+    // Navigator owned by a window that no longer exists. A window that opens with a page is
+    // made for it anyway. (Windows drawn off the screen have no native window to make again.)
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        (new QOpenGLWidget(this))->hide();
 }
 
 void MainWindow::openInNewDocument(const QString& address) {

@@ -91,6 +91,7 @@ private:
     void showFavorites();
     void restoreBars();
     void openFirstDocuments(const QString& commandLine);
+    void prepareForPages();
     void applyResizeRule();
     void updateTitle();
     void beforeClose();

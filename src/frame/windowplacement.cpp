@@ -76,7 +76,11 @@ void WindowPlacement::restoreMainWindow() {
     m_window->move(rect.topLeft());
     m_window->resize(rect.size());
     m_normalGeometry = rect;
-    if (Settings::readBool(QStringLiteral("MainMaximized")))
+    m_startMaximized = Settings::readBool(QStringLiteral("MainMaximized"));
+}
+
+void WindowPlacement::applyStartState() {
+    if (m_startMaximized)
         m_window->setWindowState(m_window->windowState() | Qt::WindowMaximized);
 }
 

@@ -21,9 +21,11 @@ class WindowPlacement : public QObject {
 public:
     explicit WindowPlacement(QWidget* mainWindow);
 
-    // Gives the main window its stored geometry and, when "MainMaximized" says so, the
-    // maximized state.
+    // Gives the main window its stored geometry and reads "MainMaximized".
     void restoreMainWindow();
+    // The maximized state read, given once the window holds its first pages: setting a state
+    // makes the native window.
+    void applyStartState();
     // The Navigator's stored geometry; each key defaults to its current value.
     void restoreNavigator(QWidget* navigator);
     // Both windows' geometry (the close skips it while the main window is minimized).
@@ -43,6 +45,7 @@ private:
     QWidget* m_window;
     // The last geometry the main window had in the normal state.
     QRect m_normalGeometry;
+    bool m_startMaximized = false;
     // Positions as read (twips, pixels).
     QHash<QString, std::pair<float, int>> m_read;
 };

@@ -120,8 +120,10 @@ WebEngine::WebEngine(QWidget* parent)
     connect(page, &QWebEnginePage::loadStarted, this, &WebEngine::onLoadStarted);
     connect(page, &QWebEnginePage::contentsSizeChanged, this,
             [] { benchMarkOnce("first layout"); });
-    connect(page, &QWebEnginePage::loadProgress, this,
-            [this](int progress) { Q_EMIT progressChanged(progress, 100); });
+    connect(page, &QWebEnginePage::loadProgress, this, [this](int progress) {
+        m_progress = progress;
+        Q_EMIT progressChanged(progress, 100);
+    });
     connect(page, &QWebEnginePage::loadFinished, this, &WebEngine::onLoadFinished);
     connect(page, &QWebEnginePage::titleChanged, this, &Engine::titleChanged);
     connect(page, &QWebEnginePage::linkHovered, this, &Engine::statusTextChanged);
@@ -176,6 +178,16 @@ bool WebEngine::isShowingCrashPage() const {
 void WebEngine::navigate(const QString& text) {
     if (!m_page)
         return;
+    if (m_early) {
+        m_early = false;
+        // The page the program started early is the one asked for: it carries on.
+        if (text == m_earlyText) {
+            tellEarlyState();
+            return;
+        }
+        m_page->triggerAction(QWebEnginePage::Stop);
+        blockSignals(false);
+    }
     const QString trimmed = text.trimmed();
     // A relative path names a file of the current folder only when that file exists.
     const QUrl url = trimmed.isEmpty() ? QUrl(QStringLiteral("about:blank"))
@@ -232,6 +244,8 @@ void WebEngine::find(const QString& text, bool backward) {
 void WebEngine::onLoadStarted() {
     benchMarkOnce("load started");
     m_loading = true;
+    m_started = true;
+    m_progress = 0;
     m_certificateError = false;
     if (isShowingCrashPage())
         m_container->setCurrentWidget(m_view);
@@ -452,9 +466,54 @@ void WebEngine::viewSource() {
         m_page->triggerAction(QWebEnginePage::ViewSource);
 }
 
+void WebEngine::startEarly(const QString& text) {
+    // Nobody listens yet: what the page does meanwhile is told in one go once a document takes
+    // the engine and asks for the same page (tellEarlyState()).
+    blockSignals(true);
+    navigate(text);
+    m_early = true;
+    m_earlyText = text;
+}
+
+void WebEngine::tellEarlyState() {
+    blockSignals(false);
+    NavigationRequest request{url(), true, false};
+    Q_EMIT navigationRequested(&request);
+    if (request.cancel) {
+        m_page->triggerAction(QWebEnginePage::Stop);
+        return;
+    }
+    if (m_started)
+        Q_EMIT progressChanged(0, 100);
+    if (m_loading && m_progress > 0)
+        Q_EMIT progressChanged(m_progress, 100);
+    if (!title().isEmpty())
+        Q_EMIT titleChanged(title());
+    raiseSecureChanged();
+    if (m_started && !m_loading)
+        Q_EMIT progressChanged(0, 0);
+}
+
 // --- WebEngineFactory ---------------------------------------------------------------------
 
+WebEngineFactory::~WebEngineFactory() {
+    delete m_early.data();
+}
+
+void WebEngineFactory::startEarly(const QString& address) {
+    if (m_early || address.isEmpty())
+        return;
+    m_early = new WebEngine(nullptr);
+    m_early->startEarly(address);
+}
+
 Engine* WebEngineFactory::createEngine(QWidget* parent) {
+    if (WebEngine* early = m_early.data()) {
+        m_early.clear();
+        early->setParent(parent);
+        early->widget()->setParent(parent);
+        return early;
+    }
     return new WebEngine(parent);
 }
 

@@ -56,6 +56,10 @@ public:
     int forwardCount() const override;
     std::optional<HistoryEntry> historyEntry(bool back, int index) const override;
 
+    // Starts loading text before any document exists, telling nobody; the first navigate() to
+    // the same text then adopts the load as it stands.
+    void startEarly(const QString& text);
+
     bool isSilent() const { return m_silent; }
     QWebEngineView* view() const { return m_view; }
     QWebEnginePage* page() const;
@@ -68,6 +72,7 @@ private:
     void onRenderProcessTerminated(int status);
     bool isSecure() const;
     void raiseSecureChanged();
+    void tellEarlyState();
     void reloadCrashedPage();
     // Prints the page and waits until the engine has finished; false when printing failed.
     bool printDocument(QPrinter* printer);
@@ -83,12 +88,26 @@ private:
     bool m_loading = false;
     bool m_certificateError = false;
     bool m_printing = false;
+    bool m_started = false;
+    int m_progress = 0;
+    bool m_early = false;
+    QString m_earlyText;
 };
 
 class WebEngineFactory : public EngineFactory {
 public:
+    ~WebEngineFactory() override;
+
+    // Sets the engine going on the first page before the window is built, so that the engine's
+    // start and the page's load overlap with building it; the first engine handed out is this
+    // one.
+    void startEarly(const QString& address);
+
     Engine* createEngine(QWidget* parent) override;
     void cleanHistory() override;
+
+private:
+    QPointer<WebEngine> m_early;
 };
 
 } // namespace kelvane
