@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+
+namespace kelvane::test {
+
+// Answers the modal windows that open while it lives, in order: the first with the first
+// answer, and so on; any window beyond the answers, or one an answer leaves open, is rejected,
+// so no test waits on a dialog. Records what each showed: a message box's text, another
+// window's title.
+class ModalAnswers {
+public:
+    using Answer = std::function<void(QWidget*)>;
+
+    explicit ModalAnswers(QList<Answer> answers = {})
+        : m_answers(std::move(answers)) {
+        QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
+        m_poll.start(5);
+    }
+    const QStringList& seen() const { return m_seen; }
+
+private:
+    void poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || m_handled.contains(modal))
+            return;
+        m_handled.append(modal);
+        const auto* box = qobject_cast<QMessageBox*>(modal);
+        m_seen << (box ? box->text() : modal->windowTitle());
+        const Answer answer = m_answers.isEmpty() ? Answer() : m_answers.takeFirst();
+        // Later: an answer may open a window of its own, which this poll must see.
+        QTimer::singleShot(0, modal, [modal, answer] {
+            if (answer)
+                answer(modal);
+            if (auto* dialog = qobject_cast<QDialog*>(modal);
+                dialog && QApplication::activeModalWidget() == dialog)
+                dialog->reject();
+        });
+    }
+
+    QList<Answer> m_answers;
+    QList<QPointer<QWidget>> m_handled;
+    QStringList m_seen;
+    QTimer m_poll;
+};
+
+} // namespace kelvane::test

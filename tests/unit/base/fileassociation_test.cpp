@@ -1,0 +1,129 @@
+#include "base/defaultbrowser.h"
+#include "base/fileassociation.h"
+#include "support/isolation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+using namespace kelvane;
+
+namespace {
+
+const QString kProgram = QStringLiteral("/opt/kelvane/bin/kelvane");
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST(FileAssociation, ExecLineQuotesAndEscapesThePathAsDesktopEntriesRequire) {
+    const struct {
+        const char* path;
+        const char* exec;
+    } cases[] = {
+        {"/usr/bin/kelvane", "/usr/bin/kelvane -- %u"},
+        {"/opt/My Apps/kelvane", "\"/opt/My Apps/kelvane\" -- %u"},
+        {"/opt/a\"b$c/kelvane", "\"/opt/a\\\\\"b\\\\$c/kelvane\" -- %u"},
+        {"/opt/back\\slash/kelvane", "\"/opt/back\\\\\\\\slash/kelvane\" -- %u"},
+        {"/opt/100%/kelvane", "/opt/100%%/kelvane -- %u"},
+    };
+    for (const auto& c : cases) {
+        const QString path = QString::fromUtf8(c.path);
+        EXPECT_EQ(desktopExecLine(path), QString::fromUtf8(c.exec)) << c.path;
+        EXPECT_EQ(desktopEntryExec(desktopEntryText(path)), desktopExecLine(path)) << c.path;
+    }
+    // Only the main group's Exec counts.
+    EXPECT_EQ(desktopEntryExec("[Desktop Action new]\nExec=other\n[Desktop Entry]\nExec = mine\n"),
+              QStringLiteral("mine"));
+}
+
+TEST(FileAssociation, DefaultsAreSetAndEveryOtherLineKeptByteForByte) {
+    const QByteArray before = "# my associations\r\n"
+                              "[Added Associations]\n"
+                              "text/html=firefox.desktop;\n"
+                              "\n"
+                              "[Default Applications]\r\n"
+                              "image/png=viewer.desktop\r\n"
+                              "text/html = firefox.desktop;chromium.desktop;\r\n"
+                              "[Removed Associations]\n"
+                              "x-scheme-handler/ftp=old.desktop";
+    const QByteArray after =
+        withDefaultApplications(before, registeredMimeTypes(), QStringLiteral("kelvane.desktop"));
+    for (const QString& type : registeredMimeTypes())
+        EXPECT_EQ(defaultApplications(after, type), QStringList{"kelvane.desktop"})
+            << qPrintable(type);
+    // The replaced line keeps its line end; the other lines stay in order, unchanged.
+    QList<QByteArray> kept = before.split('\n');
+    kept.removeAt(6);
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        const QByteArray line = kept[i] + (i + 1 < kept.size() ? "\n" : "");
+        const qsizetype at = after.indexOf(line, from);
+        ASSERT_GE(at, from) << line.constData();
+        from = at + line.size();
+    }
+    EXPECT_TRUE(after.contains("text/html=kelvane.desktop;\r\n"));
+    EXPECT_EQ(defaultApplications(after, QStringLiteral("image/png")),
+              QStringList{"viewer.desktop"});
+    EXPECT_EQ(withDefaultApplications(after, registeredMimeTypes(), "kelvane.desktop"), after);
+
+    // No group yet, and no line end at the end of the file.
+    const QByteArray added = withDefaultApplications("[Added Associations]\na=b.desktop",
+                                                     {"text/html"}, "kelvane.desktop");
+    EXPECT_EQ(added, "[Added Associations]\na=b.desktop\n\n[Default Applications]\n"
+                     "text/html=kelvane.desktop;\n");
+}
+
+class DefaultBrowserFiles : public ::testing::Test {
+protected:
+    test::IsolatedHome home;
+};
+
+TEST_F(DefaultBrowserFiles, RegisteringMakesTheDefaultUntilAnotherProgramTakesAType) {
+    DefaultBrowserState state = defaultBrowserState(kProgram);
+    EXPECT_FALSE(state.isDefault);
+    EXPECT_TRUE(state.unreadable.isEmpty()) << "no association at all is no error";
+
+    writeAll(mimeappsListPath(), "[Default Applications]\nimage/png=viewer.desktop\n");
+    EXPECT_EQ(makeDefaultBrowser(kProgram, "<svg/>"), QStringList());
+    EXPECT_TRUE(defaultBrowserState(kProgram).isDefault);
+    EXPECT_FALSE(defaultBrowserState(QStringLiteral("/elsewhere/kelvane")).isDefault);
+    const QByteArray entry = readAll(userApplicationsFolder() + "/kelvane.desktop");
+    EXPECT_TRUE(entry.contains("\nExec=/opt/kelvane/bin/kelvane -- %u\n"));
+    EXPECT_TRUE(entry.contains("MimeType=text/html;application/x-mswinurl;x-scheme-handler/http;"
+                               "x-scheme-handler/https;x-scheme-handler/ftp;\n"));
+    EXPECT_TRUE(readAll(mimeappsListPath()).startsWith("[Default Applications]\n"));
+    EXPECT_TRUE(readAll(mimeappsListPath()).contains("\nimage/png=viewer.desktop\n"));
+
+    if (!QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty()) {
+        QProcess query;
+        query.start(QStringLiteral("xdg-mime"), {"query", "default", "text/html"});
+        ASSERT_TRUE(query.waitForFinished(10000));
+        EXPECT_EQ(query.readAllStandardOutput().trimmed(), "kelvane.desktop");
+    }
+
+    // Another browser takes web pages.
+    writeAll(userApplicationsFolder() + "/other.desktop", "[Desktop Entry]\nExec=other %u\n");
+    writeAll(mimeappsListPath(), "[Default Applications]\ntext/html=other.desktop;\n");
+    EXPECT_FALSE(defaultBrowserState(kProgram).isDefault);
+}
+
+TEST_F(DefaultBrowserFiles, UnreadableOrUnwritableFilesAreReported) {
+    // A folder where the list should be cannot be read as a file, nor replaced by one.
+    QDir().mkpath(mimeappsListPath());
+    EXPECT_EQ(defaultBrowserState(kProgram).unreadable, QStringList{mimeappsListPath()});
+    EXPECT_EQ(makeDefaultBrowser(kProgram), QStringList{mimeappsListPath()});
+    EXPECT_TRUE(QFileInfo(mimeappsListPath()).isDir());
+}
+
+} // namespace
