@@ -38,7 +38,10 @@ ModalAnswers::Answer answer(bool dontAsk, const char* how) {
 
 class DefaultBrowserCheck : public ::testing::Test {
 protected:
-    DefaultBrowserCheck() { restart(); }
+    DefaultBrowserCheck() {
+        appSettings() = AppSettings();
+        restart();
+    }
     // One start's check: the settings as the last exit left them. Returns what showed.
     QStringList start(QList<ModalAnswers::Answer> answers = {}) {
         ModalAnswers modal(std::move(answers));
@@ -78,7 +81,7 @@ TEST_F(DefaultBrowserCheck, DontAskAndNoNeverAsksNorRegisters) {
         EXPECT_EQ(stored("FileAssociationSetDefault"), QStringLiteral("False"));
         EXPECT_EQ(start(), QStringList());
         EXPECT_FALSE(registered());
-        Settings::writeBool(QStringLiteral("CheckIfDefault"), true);
+        appSettings().checkIfDefault = true;
         restart();
     }
 }

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -37,6 +38,8 @@ protected:
         context.cleanHistory = [this] { ++cleaned; };
         auto dialog = std::make_unique<OptionsDialog>(context);
         dialog->show();
+        dialog->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
         return dialog;
     }
     template <typename T> static T* child(QWidget* dialog, const char* name) {
