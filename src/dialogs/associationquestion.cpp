@@ -30,6 +30,7 @@ AssociationQuestion::AssociationQuestion(std::function<void()> associate, QWidge
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
+    setFixedSize(sizeHint());
 }
 
 AssociationQuestion::~AssociationQuestion() = default;

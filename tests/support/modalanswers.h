@@ -17,10 +17,8 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace kelvane::test {
 
-// Answers the modal windows that open while it lives, in order: the first with the first
-// answer, and so on; any window beyond the answers, or one an answer leaves open, is rejected,
-// so no test waits on a dialog. Records what each showed: a message box's text, another
-// window's title.
+// Answers the modal windows that open while it lives, in order; one beyond the answers, or
+// left open by its answer, is rejected. Records each: a message box's text, else the title.
 class ModalAnswers {
 public:
     using Answer = std::function<void(QWidget*)>;
@@ -41,7 +39,6 @@ private:
         const auto* box = qobject_cast<QMessageBox*>(modal);
         m_seen << (box ? box->text() : modal->windowTitle());
         const Answer answer = m_answers.isEmpty() ? Answer() : m_answers.takeFirst();
-        // Later: an answer may open a window of its own, which this poll must see.
         QTimer::singleShot(0, modal, [modal, answer] {
             if (answer)
                 answer(modal);

@@ -118,12 +118,4 @@ TEST_F(DefaultBrowserFiles, RegisteringMakesTheDefaultUntilAnotherProgramTakesAT
     EXPECT_FALSE(defaultBrowserState(kProgram).isDefault);
 }
 
-TEST_F(DefaultBrowserFiles, UnreadableOrUnwritableFilesAreReported) {
-    // A folder where the list should be cannot be read as a file, nor replaced by one.
-    QDir().mkpath(mimeappsListPath());
-    EXPECT_EQ(defaultBrowserState(kProgram).unreadable, QStringList{mimeappsListPath()});
-    EXPECT_EQ(makeDefaultBrowser(kProgram), QStringList{mimeappsListPath()});
-    EXPECT_TRUE(QFileInfo(mimeappsListPath()).isDir());
-}
-
 } // namespace
