@@ -25,7 +25,10 @@ const QString kProgram = QStringLiteral("/opt/kelvane/bin/kelvane");
 // Ticks "Don't ask" when asked to, then answers with a key or a button.
 ModalAnswers::Answer answer(bool dontAsk, const char* how) {
     return [dontAsk, how](QWidget* question) {
-        question->findChild<QCheckBox*>()->setChecked(dontAsk);
+        auto* box = question->findChild<QCheckBox*>();
+        if (!box)
+            return ADD_FAILURE() << "not the question: " << qPrintable(question->windowTitle());
+        box->setChecked(dontAsk);
         const QByteArray what(how);
         if (what == "y" || what == "n")
             QTest::keyClick(question->focusWidget() ? question->focusWidget() : question, what[0]);

@@ -64,6 +64,7 @@ TEST_F(Options, UseCurrentFollowsTheActivePage) {
     EXPECT_EQ(edit(none.get(), "blockedEntry")->text(), QString());
     EXPECT_FALSE(child<QToolButton>(none.get(), "addBlockedButton")->isEnabled());
 
+    appSettings().userLinks[6].siteName = QStringLiteral("Seven");
     auto dialog = open(kPage);
     EXPECT_EQ(edit(dialog.get(), "blockedEntry")->text(), kPage.address);
     edit(dialog.get(), "mailEdit")->setFocus();
@@ -71,6 +72,7 @@ TEST_F(Options, UseCurrentFollowsTheActivePage) {
     click(dialog.get(), "useCurrentSiteButton");
     // Custom 7 is edited like the first five.
     child<QComboBox>(dialog.get(), "linkList")->setCurrentIndex(6);
+    EXPECT_EQ(edit(dialog.get(), "siteNameEdit")->text(), QStringLiteral("Seven"));
     box(dialog.get(), "linkEnabledBox")->setChecked(true);
     click(dialog.get(), "useCurrentLinkButton");
     dialog->accept();
