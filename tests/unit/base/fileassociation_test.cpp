@@ -1,30 +1,10 @@
-#include "base/defaultbrowser.h"
 #include "base/fileassociation.h"
-#include "support/isolation.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 using namespace kelvane;
 
 namespace {
-
-const QString kProgram = QStringLiteral("/opt/kelvane/bin/kelvane");
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 TEST(FileAssociation, ExecLineQuotesAndEscapesThePathAsDesktopEntriesRequire) {
     const struct {
@@ -82,40 +62,6 @@ TEST(FileAssociation, DefaultsAreSetAndEveryOtherLineKeptByteForByte) {
                                                      {"text/html"}, "kelvane.desktop");
     EXPECT_EQ(added, "[Added Associations]\na=b.desktop\n\n[Default Applications]\n"
                      "text/html=kelvane.desktop;\n");
-}
-
-class DefaultBrowserFiles : public ::testing::Test {
-protected:
-    test::IsolatedHome home;
-};
-
-TEST_F(DefaultBrowserFiles, RegisteringMakesTheDefaultUntilAnotherProgramTakesAType) {
-    DefaultBrowserState state = defaultBrowserState(kProgram);
-    EXPECT_FALSE(state.isDefault);
-    EXPECT_TRUE(state.unreadable.isEmpty()) << "no association at all is no error";
-
-    writeAll(mimeappsListPath(), "[Default Applications]\nimage/png=viewer.desktop\n");
-    EXPECT_EQ(makeDefaultBrowser(kProgram, "<svg/>"), QStringList());
-    EXPECT_TRUE(defaultBrowserState(kProgram).isDefault);
-    EXPECT_FALSE(defaultBrowserState(QStringLiteral("/elsewhere/kelvane")).isDefault);
-    const QByteArray entry = readAll(userApplicationsFolder() + "/kelvane.desktop");
-    EXPECT_TRUE(entry.contains("\nExec=/opt/kelvane/bin/kelvane -- %u\n"));
-    EXPECT_TRUE(entry.contains("MimeType=text/html;application/x-mswinurl;x-scheme-handler/http;"
-                               "x-scheme-handler/https;x-scheme-handler/ftp;\n"));
-    EXPECT_TRUE(readAll(mimeappsListPath()).startsWith("[Default Applications]\n"));
-    EXPECT_TRUE(readAll(mimeappsListPath()).contains("\nimage/png=viewer.desktop\n"));
-
-    if (!QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty()) {
-        QProcess query;
-        query.start(QStringLiteral("xdg-mime"), {"query", "default", "text/html"});
-        ASSERT_TRUE(query.waitForFinished(10000));
-        EXPECT_EQ(query.readAllStandardOutput().trimmed(), "kelvane.desktop");
-    }
-
-    // Another browser takes web pages.
-    writeAll(userApplicationsFolder() + "/other.desktop", "[Desktop Entry]\nExec=other %u\n");
-    writeAll(mimeappsListPath(), "[Default Applications]\ntext/html=other.desktop;\n");
-    EXPECT_FALSE(defaultBrowserState(kProgram).isDefault);
 }
 
 } // namespace

@@ -11,7 +11,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -71,6 +73,18 @@ protected:
 TEST_F(DefaultBrowserCheck, YesRegistersAndTheNextStartDoesNotAsk) {
     EXPECT_EQ(start({answer(false, "yesButton")}), QStringList{question});
     EXPECT_TRUE(defaultBrowserState(kProgram).isDefault);
+    EXPECT_FALSE(defaultBrowserState(QStringLiteral("/elsewhere/kelvane")).isDefault);
+    QFile entry(userApplicationsFolder() + "/kelvane.desktop");
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(entry.readAll().contains("\nMimeType=text/html;application/x-mswinurl;"
+                                         "x-scheme-handler/http;x-scheme-handler/https;"
+                                         "x-scheme-handler/ftp;\n"));
+    if (!QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty()) {
+        QProcess query;
+        query.start(QStringLiteral("xdg-mime"), {"query", "default", "text/html"});
+        ASSERT_TRUE(query.waitForFinished(10000));
+        EXPECT_EQ(query.readAllStandardOutput().trimmed(), "kelvane.desktop");
+    }
     EXPECT_EQ(stored("FileAssociationSetDefault"), QStringLiteral("True"));
     EXPECT_TRUE(appSettings().checkIfDefault);
     EXPECT_EQ(start(), QStringList());
