@@ -43,7 +43,8 @@ void prepareHome(const QTemporaryDir& home) {
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile settings(root + QStringLiteral("/config/Kelvane/Kelvane.ini"));
     if (settings.open(QIODevice::WriteOnly)) {
-        settings.write("[Settings]\nCheckIfDefault=False\n");
+        // Neither the default-browser question nor a registration at every measured start.
+        settings.write("[Settings]\nCheckIfDefault=False\nFileAssociationSetDefault=False\n");
         settings.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     }
 }

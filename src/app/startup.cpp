@@ -105,6 +105,8 @@ int runBrowser(int argc, char** argv, const CommandLine& commandLine) {
     QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &window,
                      [&window] { window.close(); });
 
+    // The user's browser asks to become the desktop's default; a screenshot run does not.
+    window.setChecksDefaultBrowser(!screenshot);
     window.load(commandText);
     if (!screenshot)
         handOverServer.startListening();

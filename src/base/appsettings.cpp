@@ -1,5 +1,6 @@
 #include "base/appsettings.h"
 
+#include "base/passwordhash.h"
 #include "base/settingscatalogue.h"
 #include "base/textforms.h"
 
@@ -87,7 +88,8 @@ void AppSettings::write() const {
     Settings::writeBool(QStringLiteral("SaveAllOnExit"), saveAllOnExit);
     Settings::writeBool(QStringLiteral("MinimizeToTray"), minimizeToTray);
     Settings::writeBool(QStringLiteral("CheckIfDefault"), checkIfDefault);
-    Settings::writeText(QStringLiteral("Password"), password);
+    // Never as typed: an older unhashed password is hashed on its way to the file.
+    Settings::writeText(QStringLiteral("Password"), storedPasswordForm(password));
     Settings::writeText(QStringLiteral("Home1"), home1);
     Settings::writeText(QStringLiteral("Home2"), home2);
     Settings::writeText(QStringLiteral("Search"), search);

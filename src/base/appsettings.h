@@ -23,7 +23,7 @@ struct AppSettings {
     bool saveAllOnExit;
     bool checkIfDefault;
     bool minimizeToTray;
-    QString password;
+    QString password; // as stored: a hash (base/passwordhash.h), or empty for none
     QString home1;
     QString home2;
     QString search;

@@ -17,6 +17,8 @@ struct Entry {
 constexpr Entry kTable[] = {
     // Application
     {100, u"Kelvane"},
+    {101, u"A multiple-document web browser for the Linux desktop, built on Qt and Qt "
+          u"WebEngine by the Kelvane developers."},
     {102, u"Kelvane v1.50"},
     {103, u"Warning: ..."},
     {104, u"Version"},
@@ -229,6 +231,7 @@ constexpr Entry kTable[] = {
     {3019, u"Tray"},
     {3020, u"Temporary Files, Cookies and History will be deleted, Proceed?"},
     {3021, u"Error passwords do NOT match, please type a correct password"},
+    {3022, u"This desktop has no system tray, so minimizing keeps the window on the taskbar."},
     // Options dialog, user links
     {3200, u"Enabled"},
     {3201, u"Site &Name"},

@@ -10,6 +10,9 @@
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
 #include "base/singleinstance.h"
+#include "dialogs/aboutbox.h"
+#include "dialogs/defaultbrowsercheck.h"
+#include "dialogs/optionsdialog.h"
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
 #include "documents/tabbar.h"
@@ -21,6 +24,7 @@
 #include "frame/menus.h"
 #include "frame/saveddocuments.h"
 #include "frame/statusbar.h"
+#include "frame/trayicon.h"
 #include "frame/viewtoggles.h"
 #include "frame/windowplacement.h"
 #include "navigator/navigatorwindow.h"
@@ -76,7 +80,8 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
     , m_commands(new CommandSet(*m_documents, this))
     , m_placement(new WindowPlacement(this))
     , m_savedDocuments(new SavedDocuments(*m_documents, this))
-    , m_quickSearch(new QuickSearch(this)) {
+    , m_quickSearch(new QuickSearch(this))
+    , m_tray(new TrayIcon(this)) {
     buildWindow();
     createNavigator();
     connectMenus();
@@ -135,6 +140,7 @@ void MainWindow::buildWindow() {
         app.popUpEnabled = !app.popUpEnabled;
         m_statusBar->setPopupsAllowed(app.popUpEnabled);
     });
+    connect(m_statusBar, &StatusBar::optionsRequested, this, &MainWindow::showOptions);
     connect(m_statusBar, &StatusBar::killedPopupChosen, this, &MainWindow::openInNewDocument);
     connect(m_quickSearch, &QuickSearch::openInNewDocument, this, &MainWindow::openInNewDocument);
 
@@ -246,6 +252,8 @@ void MainWindow::connectMenus() {
                     doc ? doc->engine()->url() : QString(), this);
     });
     connect(m.organizeFavorites, &QAction::triggered, this, [this] { organizeFavorites(this); });
+    connect(m.options, &QAction::triggered, this, &MainWindow::showOptions);
+    connect(m.about, &QAction::triggered, this, [this] { AboutBox(this).exec(); });
     connect(m.navigator, &QAction::triggered, m_navigator, &NavigatorWindow::setVisible);
     connect(m.statusBar, &QAction::triggered, statusBar(), &QWidget::setVisible);
     connect(m.shrinkAllTabs, &QAction::triggered, docs, &DocumentArea::shrinkAllTabs);
@@ -305,7 +313,8 @@ void MainWindow::load(const QString& commandLine) {
     app.readUserLinks();
     m_sitesToolbar->setUserLinks(app.userLinks);
     app.readPopUp();
-    // The tray icon is added here when the tray option is on, once it exists.
+    if (app.minimizeToTray)
+        m_tray->add();
     trace("settings loaded");
 
     // The menus got their pictures when they were built.
@@ -314,7 +323,8 @@ void MainWindow::load(const QString& commandLine) {
     trace("1");
     trace("2");
     trace("3");
-    // The default-browser check runs here once it exists.
+    if (m_checksDefaultBrowser)
+        checkDefaultBrowser(this, QCoreApplication::applicationFilePath());
     trace("4");
 
     openFirstDocuments(commandLine);
@@ -377,6 +387,28 @@ void MainWindow::prepareForPages() {
     // made for it anyway. (Windows drawn off the screen have no native window to make again.)
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         (new QOpenGLWidget(this))->hide();
+}
+
+void MainWindow::showOptions() {
+    OptionsContext context;
+    if (const DocumentWindow* doc = activeDocument())
+        context.page = ActivePage{doc->engine()->url(), doc->engine()->title()};
+    context.sitesToolbarVisible = m_viewToggles->isVisible(2);
+    context.trayAvailable = m_tray->isAvailable();
+    context.cleanHistory = [this] { m_engines.cleanHistory(); };
+    AppSettings& app = appSettings();
+    const bool trayWasOn = app.minimizeToTray;
+    OptionsDialog(std::move(context), this).exec();
+
+    // After OK and Cancel alike.
+    if (app.minimizeToTray != trayWasOn) {
+        if (app.minimizeToTray)
+            m_tray->add();
+        else
+            m_tray->remove();
+    }
+    m_notesPane->applyLook(app);
+    m_sitesToolbar->setUserLinks(app.userLinks);
 }
 
 void MainWindow::openInNewDocument(const QString& address) {
@@ -521,11 +553,13 @@ void MainWindow::changeEvent(QEvent* event) {
         if (!m_settingTitle)
             QTimer::singleShot(0, this, &MainWindow::updateTitle);
         break;
+    case QEvent::WindowStateChange:
+        if (isMinimized() && !m_unloaded)
+            m_tray->windowMinimized();
+        break;
     default:
         break;
     }
-    // Minimizing into the tray belongs here once the tray icon exists: without one to come
-    // back from, the window must never hide.
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -586,10 +620,10 @@ void MainWindow::unload() {
     if (appSettings().cleanOnExit)
         Settings::writeInt16(QStringLiteral("QSearchSearchListCount"), 0);
 
-    // The Navigator closes for good; the tray and password windows follow here.
+    // The Navigator closes for good, then the password prompt and the tray icon.
     m_navigator->allowClose();
     m_navigator->close();
-    // The tray icon is removed here once it exists.
+    m_tray->unload();
     m_notesPane->saveNotes();
     saveBlockedSites(appSettings().blockedSites, blockedSitesPath());
 

@@ -26,6 +26,7 @@ class NavigatorWindow;
 class NotesPane;
 class QuickSearch;
 class StatusBar;
+class TrayIcon;
 class SavedDocuments;
 class SitesToolbar;
 class TabBar;
@@ -50,6 +51,11 @@ public:
     void openInNewDocument(const QString& address);
     // Enables the commands that need a document exactly while one is open.
     void updateDocumentCommands();
+    // Whether the load sequence checks that the browser is the desktop's default (off for
+    // windows that are not the user's browser, such as tests and screenshot runs).
+    void setChecksDefaultBrowser(bool on) { m_checksDefaultBrowser = on; }
+    // View > Options: the Options dialog, then its settings applied to the window.
+    void showOptions();
     // A second start handed over its command line.
     void handOverReceived(const QString& text, const QString& workingDirectory);
     // What the keyboard hook decided for a key.
@@ -72,6 +78,7 @@ public:
     StatusBar* statusBarPanels() const { return m_statusBar; }
     NotesPane* notesPane() const { return m_notesPane; }
     QuickSearch* quickSearch() const { return m_quickSearch; }
+    TrayIcon* trayIcon() const { return m_tray; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -111,6 +118,7 @@ private:
     WindowPlacement* m_placement;
     SavedDocuments* m_savedDocuments;
     QuickSearch* m_quickSearch;
+    TrayIcon* m_tray;
     StatusBar* m_statusBar = nullptr;
     NotesPane* m_notesPane = nullptr;
     BandContainer* m_bands = nullptr;
@@ -124,6 +132,7 @@ private:
     bool m_shownOnce = false;
     bool m_navigatorShownAtStart = false;
     bool m_settingTitle = false;
+    bool m_checksDefaultBrowser = false;
 };
 
 } // namespace kelvane

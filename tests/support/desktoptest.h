@@ -34,6 +34,8 @@ protected:
                                         .arg(QColor(kPageColours[i]).name())));
         }
         store(QStringLiteral("Home1"), url(QStringLiteral("/a")));
+        // No default-browser question on the way to the main window.
+        store(QStringLiteral("CheckIfDefault"), QStringLiteral("False"));
     }
     void SetUp() override { ASSERT_EQ(x.failure(), QString()) << "no desktop for the test"; }
     void TearDown() override { keepScreenshot(); }

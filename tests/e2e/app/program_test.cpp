@@ -89,6 +89,8 @@ protected:
         server.addPage(QStringLiteral("/b"), page(QStringLiteral("Page B")));
         // Keep the default home page off the network.
         store(QStringLiteral("Home1"), server.url(QStringLiteral("/a")));
+        // No default-browser question on the way to the main window.
+        store(QStringLiteral("CheckIfDefault"), QStringLiteral("False"));
     }
 
     // Starts the first instance on path and waits until it answers later starts.

@@ -1,4 +1,5 @@
 #include "base/appsettings.h"
+#include "base/passwordhash.h"
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
 
@@ -258,7 +259,8 @@ TEST_F(CatalogueTest, AppSettingsRoundTripThroughTheFile) {
     EXPECT_EQ(read.saveAllOnExit, written.saveAllOnExit);
     EXPECT_EQ(read.checkIfDefault, written.checkIfDefault);
     EXPECT_EQ(read.minimizeToTray, written.minimizeToTray);
-    EXPECT_EQ(read.password, written.password);
+    // The password goes to the file hashed, never as typed.
+    EXPECT_TRUE(passwordMatches(written.password, read.password));
     EXPECT_EQ(read.home1, written.home1);
     EXPECT_EQ(read.home2, written.home2);
     EXPECT_EQ(read.search, written.search);

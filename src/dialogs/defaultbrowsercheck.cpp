@@ -1,0 +1,51 @@
+#include "dialogs/defaultbrowsercheck.h"
+
+#include "base/appsettings.h"
+#include "base/defaultbrowser.h"
+#include "base/settingscatalogue.h"
+#include "base/stringtable.h"
+#include "platform/trace.h"
+#include "dialogs/associationquestion.h"
+
+#include <QFile>
+#include <QMessageBox>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kTitleId = 102;
+constexpr int kErrorId = 1505;
+
+void showErrors(QWidget* parent, const QStringList& files) {
+    for (qsizetype i = 0; i < files.size(); ++i)
+        QMessageBox::warning(parent, tableString(kTitleId), tableString(kErrorId));
+}
+
+} // namespace
+
+void associateFiles(QWidget* parent, const QString& programPath) {
+    QFile icon(QStringLiteral(":/icons/kelvane.svg"));
+    const QByteArray svg = icon.open(QIODevice::ReadOnly) ? icon.readAll() : QByteArray();
+    showErrors(parent, makeDefaultBrowser(programPath, svg));
+}
+
+void checkDefaultBrowser(QWidget* parent, const QString& programPath) {
+    const DefaultBrowserState state = defaultBrowserState(programPath);
+    showErrors(parent, state.unreadable);
+    if (state.isDefault)
+        return;
+    if (appSettings().checkIfDefault) {
+        AssociationQuestion question([&] { associateFiles(parent, programPath); }, parent);
+        question.exec();
+        return;
+    }
+    trace("5");
+    if (Settings::readBool(QStringLiteral("FileAssociationSetDefault"))) {
+        trace("6");
+        associateFiles(parent, programPath);
+        trace("7");
+    }
+}
+
+} // namespace kelvane

@@ -1,0 +1,100 @@
+#include "frame/trayicon.h"
+
+#include "base/appsettings.h"
+#include "base/singleinstance.h"
+#include "base/stringtable.h"
+#include "dialogs/passwordprompt.h"
+#include "ui/pictures.h"
+
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWidget>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kToolTipId = 102;
+
+} // namespace
+
+TrayIcon::TrayIcon(QWidget* window, std::function<bool()> available)
+    : QObject(window)
+    , m_window(window)
+    , m_available(std::move(available)) {}
+
+TrayIcon::~TrayIcon() = default;
+
+std::function<bool()> TrayIcon::defaultAvailability() {
+    return [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+}
+
+void TrayIcon::add() {
+    if (!m_icon) {
+        m_icon = new QSystemTrayIcon(picture(Picture::Logo), this);
+        m_icon->setToolTip(tableString(kToolTipId));
+        connect(m_icon, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    if (reason == QSystemTrayIcon::DoubleClick)
+                        doubleClicked();
+                });
+    }
+    m_icon->show();
+}
+
+void TrayIcon::remove() {
+    if (m_icon)
+        m_icon->hide();
+}
+
+bool TrayIcon::isAdded() const {
+    return m_icon && m_icon->isVisible();
+}
+
+void TrayIcon::windowMinimized() {
+    const AppSettings& app = appSettings();
+    if (!app.minimizeToTray || !isAvailable())
+        return;
+    // After the minimize has run its course; a window restored meanwhile stays.
+    QTimer::singleShot(0, m_window, [window = m_window] {
+        if (window->isMinimized())
+            window->hide();
+    });
+    if (!app.password.isEmpty())
+        releaseSingleInstance();
+}
+
+void TrayIcon::doubleClicked() {
+    const AppSettings& app = appSettings();
+    if (app.password.isEmpty() || !app.minimizeToTray) {
+        restoreWindow();
+        return;
+    }
+    if (!m_prompt)
+        m_prompt = new PasswordPrompt(m_window);
+    if (m_prompt->isVisible()) {
+        m_prompt->raise();
+        m_prompt->activateWindow();
+        return;
+    }
+    m_prompt->clearPassword();
+    if (m_prompt->exec() == QDialog::Accepted)
+        restoreWindow();
+}
+
+void TrayIcon::restoreWindow() {
+    m_window->showNormal();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void TrayIcon::unload() {
+    delete m_prompt;
+    if (m_icon) {
+        m_icon->hide();
+        delete m_icon;
+        m_icon = nullptr;
+    }
+}
+
+} // namespace kelvane

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "dialogs/passwordprompt.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QSystemTrayIcon;
+class QWidget;
+
+namespace kelvane {
+
+// The browser's icon in the system tray while "Minimize To Tray" is on. Minimizing the main
+// window then hides it; a double click on the icon brings it back, through the password prompt
+// when a password is set. Single and right clicks do nothing. Where the desktop has no tray,
+// minimizing never hides the window: nothing could bring it back.
+class TrayIcon : public QObject {
+    Q_OBJECT
+public:
+    // available tells whether the desktop has a tray (asked each time: trays come and go).
+    explicit TrayIcon(QWidget* window, std::function<bool()> available = defaultAvailability());
+    ~TrayIcon() override;
+
+    static std::function<bool()> defaultAvailability();
+    bool isAvailable() const { return m_available(); }
+
+    // Shows the icon, tool tip string 102; remove() takes it away.
+    void add();
+    void remove();
+    bool isAdded() const;
+    QSystemTrayIcon* icon() const { return m_icon; }
+
+    // The window was just minimized: with the option on and a tray to come back from, it hides;
+    // with a password set, this instance also lets go of the single-instance lock meanwhile.
+    void windowMinimized();
+    // The icon's double click.
+    void doubleClicked();
+    // Made on first use; null before.
+    PasswordPrompt* prompt() const { return m_prompt; }
+
+    // The main window unloads: the prompt goes, and the icon.
+    void unload();
+
+private:
+    void restoreWindow();
+
+    QWidget* m_window;
+    std::function<bool()> m_available;
+    QSystemTrayIcon* m_icon = nullptr;
+    QPointer<PasswordPrompt> m_prompt;
+};
+
+} // namespace kelvane

@@ -1,0 +1,204 @@
+// The tray icon, the password prompt behind it, and the Options command of the main window.
+#include "bars/sitestoolbar.h"
+#include "base/appsettings.h"
+#include "base/passwordhash.h"
+#include "base/settingsstore.h"
+#include "base/singleinstance.h"
+#include "base/stringtable.h"
+#include "dialogs/passwordprompt.h"
+#include "fakes/fakeengine.h"
+#include "frame/mainwindow.h"
+#include "frame/trayicon.h"
+#include "notes/notespane.h"
+#include "support/isolation.h"
+#include "support/modalanswers.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSystemTrayIcon>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace kelvane;
+using test::ModalAnswers;
+
+namespace {
+
+QString stored(const QString& key) {
+    QSettings ini(SettingsStore::filePath(), QSettings::IniFormat);
+    return ini.value(QStringLiteral("Settings/") + key).toString();
+}
+
+// Types text into the prompt or dialog's named box and presses its OK.
+ModalAnswers::Answer typeAndOk(const char* box, const QString& text) {
+    return [box, text](QWidget* dialog) {
+        QTest::keyClicks(dialog->findChild<QLineEdit*>(QLatin1String(box)), text);
+        dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+    };
+}
+
+class Tray : public ::testing::Test {
+protected:
+    Tray() {
+        appSettings() = AppSettings();
+        appSettings().minimizeToTray = true;
+        appSettings().password = hashPassword(QStringLiteral("Secret"));
+        window.show();
+        tray.add();
+        claimSingleInstance(lockName());
+    }
+    ~Tray() override { releaseSingleInstance(); }
+    void minimize() {
+        window.showMinimized();
+        tray.windowMinimized();
+        QApplication::processEvents();
+    }
+
+    test::IsolatedHome home;
+    QWidget window;
+    bool available = true;
+    TrayIcon tray{&window, [this] { return available; }};
+};
+
+TEST_F(Tray, PasswordGuardsTheWayBackFromTheTray) {
+    EXPECT_EQ(tray.icon()->toolTip(), tableString(102));
+    minimize();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(holdsSingleInstance()) << "a later start may run while the window is locked";
+
+    {
+        ModalAnswers none;
+        Q_EMIT tray.icon()->activated(QSystemTrayIcon::Trigger);
+        Q_EMIT tray.icon()->activated(QSystemTrayIcon::Context);
+        QTest::qWait(20);
+        EXPECT_TRUE(none.seen().isEmpty());
+    }
+    EXPECT_EQ(tray.prompt(), nullptr);
+
+    {
+        ModalAnswers answers({[](QWidget* prompt) {
+            typeAndOk("passwordEdit", QStringLiteral("secret"))(prompt);
+            auto* box = prompt->findChild<QLineEdit*>(QStringLiteral("passwordEdit"));
+            EXPECT_TRUE(prompt->isVisible()) << "any number of attempts";
+            EXPECT_EQ(box->selectedText(), QStringLiteral("secret"));
+            prompt->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+        }});
+        Q_EMIT tray.icon()->activated(QSystemTrayIcon::DoubleClick);
+        EXPECT_EQ(answers.seen(), (QStringList{tableString(3500), tableString(3505)}));
+    }
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(tray.isAdded());
+    EXPECT_FALSE(tray.prompt()->isVisible()) << "hidden, not gone";
+
+    ModalAnswers answers({[](QWidget* prompt) {
+        EXPECT_EQ(prompt->findChild<QLineEdit*>()->text(), QString()) << "asked again afresh";
+        typeAndOk("passwordEdit", QStringLiteral("Secret"))(prompt);
+    }});
+    tray.doubleClicked();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_TRUE(holdsSingleInstance());
+}
+
+TEST_F(Tray, WithoutPasswordADoubleClickRestoresAndWithoutTrayMinimizingNeverHides) {
+    appSettings().password.clear();
+    minimize();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(holdsSingleInstance());
+    window.showMaximized();
+    tray.doubleClicked();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.isMaximized()) << "back to its normal size";
+
+    available = false;
+    minimize();
+    EXPECT_TRUE(window.isVisible());
+}
+
+// The main window's Options command and what it applies after the dialog.
+class OptionsCommand : public ::testing::Test {
+protected:
+    void load() {
+        appSettings() = AppSettings();
+        window = std::make_unique<MainWindow>(engines, nullptr);
+        window->load({});
+        window->show();
+    }
+    void close() {
+        window->close();
+        window.reset();
+        SettingsStore::reset();
+    }
+    void options(ModalAnswers::Answer answer) {
+        ModalAnswers answers({std::move(answer)});
+        window->showOptions();
+    }
+    static ModalAnswers::Answer tick(const char* box, bool ok = true) {
+        return [box, ok](QWidget* dialog) {
+            dialog->findChild<QCheckBox*>(QLatin1String(box))->toggle();
+            dialog->findChild<QPushButton*>(ok ? "okButton" : "cancelButton")->click();
+        };
+    }
+
+    test::IsolatedHome home;
+    test::FakeEngineFactory engines;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(OptionsCommand, TrayIconFollowsOnlyAChangeAndCancelStillReappliesTheLook) {
+    load();
+    EXPECT_FALSE(window->trayIcon()->isAdded());
+    options(tick("minimizeToTrayBox"));
+    EXPECT_TRUE(window->trayIcon()->isAdded()) << "at once";
+    window->trayIcon()->icon()->hide();
+    options(tick("saveAllBox"));
+    EXPECT_FALSE(window->trayIcon()->isAdded()) << "unchanged: nothing added";
+
+    QPlainTextEdit* notes = window->notesPane()->notesBox();
+    const QFont look = notes->font();
+    notes->setFont(QFont(QStringLiteral("Courier"), 30));
+    window->sitesToolbar()->button(1)->setVisible(true);
+    options([](QWidget* dialog) {
+        for (auto* box : dialog->findChildren<QCheckBox*>())
+            box->toggle();
+        dialog->findChild<QLineEdit*>("home1Edit")->setText(QStringLiteral("http://changed/"));
+        dialog->findChild<QPushButton*>("cancelButton")->click();
+    });
+    EXPECT_EQ(notes->font(), look);
+    EXPECT_FALSE(window->sitesToolbar()->button(1)->isVisible());
+    const AppSettings& a = appSettings();
+    const AppSettings b;
+    EXPECT_EQ(std::tie(a.cleanOnExit, a.checkIfDefault, a.quickNotesEnabled, a.home1),
+              std::tie(b.cleanOnExit, b.checkIfDefault, b.quickNotesEnabled, b.home1));
+}
+
+TEST_F(OptionsCommand, SettingsFileNeverHoldsTheTypedPassword) {
+    load();
+    options([](QWidget* dialog) {
+        dialog->findChild<QCheckBox*>(QStringLiteral("minimizeToTrayBox"))->setChecked(true);
+        QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("confirmEdit")), "Typed1");
+        typeAndOk("passwordEdit", QStringLiteral("Typed1"))(dialog);
+    });
+    close();
+    QFile file(SettingsStore::filePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("Typed1"));
+    EXPECT_TRUE(passwordMatches(QStringLiteral("Typed1"), stored(QStringLiteral("Password"))));
+
+    // An older version's plain password still opens the window, and is hashed at the close.
+    QSettings(SettingsStore::filePath(), QSettings::IniFormat)
+        .setValue(QStringLiteral("Settings/Password"), QStringLiteral("OldPass"));
+    load();
+    window->showMinimized();
+    ModalAnswers answers({typeAndOk("passwordEdit", QStringLiteral("OldPass"))});
+    window->trayIcon()->doubleClicked();
+    EXPECT_TRUE(window->isVisible() && !window->isMinimized());
+    close();
+    EXPECT_TRUE(isHashedPassword(stored(QStringLiteral("Password"))));
+    EXPECT_TRUE(passwordMatches(QStringLiteral("OldPass"), stored(QStringLiteral("Password"))));
+}
+
+} // namespace
