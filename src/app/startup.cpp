@@ -10,7 +10,7 @@
 #include "base/singleinstance.h"
 #include "frame/mainwindow.h"
 #include "platform/engine/enginesetup.h"
-#include "platform/engine/webengine.h"
+#include "platform/engine/webenginefactory.h"
 #include "platform/trace.h"
 #include "platform/unixsignals.h"
 

@@ -113,6 +113,14 @@ DocumentWindow* DocumentArea::openWindowForRequest() {
     return doc;
 }
 
+void DocumentArea::switchTab(bool backwards) {
+    const int next = nextTabIndex(m_tabBar->count(), m_tabBar->currentIndex() + 1, backwards);
+    if (next > 0) {
+        m_tabBar->setCurrentIndex(next - 1);
+        tabClicked(next, Qt::LeftButton);
+    }
+}
+
 void DocumentArea::tabClicked(int tabIndex, Qt::MouseButton button) {
     DocumentWindow* doc = document(tabIndex);
     if (!doc || m_tabBar->isSelecting())

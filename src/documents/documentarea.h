@@ -40,6 +40,8 @@ public:
     void openInNewDocument(const QString& address);
 
     void tabClicked(int tabIndex, Qt::MouseButton button);
+    // Ctrl+Tab and Ctrl+Shift+Tab: the next (or previous) tab's document comes to the front.
+    void switchTab(bool backwards);
     void tabDoubleClicked(int tabIndex);
     void resetAllTabs();
     void shrinkAllTabs();

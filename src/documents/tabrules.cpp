@@ -67,4 +67,14 @@ std::optional<int> loadPercentOf(int progress, int progressMax) {
     return static_cast<int>(scaled / progressMax); // truncates toward zero
 }
 
+int nextTabIndex(int count, int current, bool backwards) {
+    if (count < 2)
+        return 0;
+    if (current < 1 || current > count)
+        current = 1;
+    if (backwards)
+        return current == 1 ? count : current - 1;
+    return current == count ? 1 : current + 1;
+}
+
 } // namespace kelvane

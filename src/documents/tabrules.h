@@ -33,4 +33,8 @@ int highlightEnd(int icon);
 // (progress above its maximum). A maximum of 0 ends the load and gives 0.
 std::optional<int> loadPercentOf(int progress, int progressMax);
 
+// Ctrl+Tab: the 1-based tab to select among count tabs, from the 1-based current one (0 when
+// none is selected, which counts as the first). 0 when fewer than two tabs exist.
+int nextTabIndex(int count, int current, bool backwards);
+
 } // namespace kelvane

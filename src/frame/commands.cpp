@@ -1,5 +1,6 @@
 #include "frame/commands.h"
 
+#include "bars/addresspanel.h"
 #include "base/appsettings.h"
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
@@ -9,11 +10,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -36,9 +39,10 @@ constexpr int kHistoryTitleWidth = 420;
 
 } // namespace
 
-CommandSet::CommandSet(DocumentArea& documents, QWidget* window)
+CommandSet::CommandSet(DocumentArea& documents, AddressPanel* addressPanel, QWidget* window)
     : QObject(window)
     , m_documents(documents)
+    , m_addressPanel(addressPanel)
     , m_window(window)
     , m_openFolder(QDir::homePath()) {}
 
@@ -86,6 +90,38 @@ void CommandSet::connectMenus(const MainMenus& m) {
     on(m.newMail, [this] { openInNewDocument(appSettings().mail); });
     on(m.newSearch, [this] { openInNewDocument(appSettings().search); });
     on(m.newNews, [this] { openInNewDocument(appSettings().news); });
+}
+
+void CommandSet::runKeyAction(HookAction action, bool shift) {
+    switch (action) {
+    case HookAction::FocusAddressBar:
+        if (!m_addressPanel)
+            break;
+        m_addressPanel->addressBox()->setFocus(Qt::ShortcutFocusReason);
+        // Also when it had the focus already: what the user types replaces the address.
+        m_addressPanel->addressBox()->lineEdit()->selectAll();
+        break;
+    case HookAction::Stop:
+        stop();
+        break;
+    case HookAction::SwitchTab:
+        m_documents.switchTab(shift);
+        break;
+    case HookAction::Home:
+        goHome();
+        break;
+    case HookAction::FileNew:
+        newHome1Document();
+        break;
+    case HookAction::FileOpen:
+        openFile();
+        break;
+    case HookAction::Search:
+        openSearch();
+        break;
+    case HookAction::None:
+        break;
+    }
 }
 
 // --- the active document ------------------------------------------------------------------

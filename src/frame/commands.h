@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frame/keyrules.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -13,6 +15,7 @@ class QWidget;
 
 namespace kelvane {
 
+class AddressPanel;
 class DocumentArea;
 class Engine;
 struct MainMenus;
@@ -25,8 +28,11 @@ class CommandSet : public QObject {
     Q_OBJECT
 public:
     // window is the parent of the dialogs and menus.
-    CommandSet(DocumentArea& documents, QWidget* window);
+    CommandSet(DocumentArea& documents, AddressPanel* addressPanel, QWidget* window);
     ~CommandSet() override;
+
+    // What the keyboard hook decided for a key.
+    void runKeyAction(HookAction action, bool shift);
 
     // Connects each menu item this set serves to its command.
     void connectMenus(const MainMenus& menus);
@@ -79,6 +85,7 @@ private:
     void postKeystroke(int key);
 
     DocumentArea& m_documents;
+    AddressPanel* m_addressPanel;
     QPointer<QWidget> m_window;
     std::unique_ptr<QPrinter> m_printer;
     QString m_openFolder;

@@ -62,14 +62,4 @@ int virtualKeyFromQt(int qtKey) {
     return 0;
 }
 
-int nextTabIndex(int count, int current, bool backwards) {
-    if (count < 2)
-        return 0;
-    if (current < 1 || current > count)
-        current = 1;
-    if (backwards)
-        return current == 1 ? count : current - 1;
-    return current == count ? 1 : current + 1;
-}
-
 } // namespace kelvane

@@ -37,8 +37,4 @@ HookDecision decideKey(int virtualKey, bool ctrl, bool shift, bool alt, bool rep
 // The virtual key code for a Qt key (Qt::Key_Backtab is Tab with Shift); 0 when unknown.
 int virtualKeyFromQt(int qtKey);
 
-// Ctrl+Tab: the 1-based tab to select among count tabs, from the 1-based current one (0 when
-// none is selected, which counts as the first). 0 when fewer than two tabs exist.
-int nextTabIndex(int count, int current, bool backwards);
-
 } // namespace kelvane

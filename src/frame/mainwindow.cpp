@@ -10,17 +10,15 @@
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
 #include "base/singleinstance.h"
-#include "dialogs/aboutbox.h"
 #include "dialogs/defaultbrowsercheck.h"
-#include "dialogs/optionsdialog.h"
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
 #include "documents/tabbar.h"
-#include "favorites/addfavoritedialog.h"
-#include "favorites/favoriteswindow.h"
-#include "favorites/organizefavoritesdialog.h"
 #include "frame/commands.h"
+#include "frame/featurewindows.h"
+#include "frame/frametitle.h"
 #include "frame/keyboardhook.h"
+#include "frame/mainbars.h"
 #include "frame/menus.h"
 #include "frame/saveddocuments.h"
 #include "frame/statusbar.h"
@@ -32,17 +30,13 @@
 #include "platform/engine/engine.h"
 #include "platform/nestedloops.h"
 #include "platform/trace.h"
-#include "platform/twips.h"
 #include "popups/blockedsites.h"
-#include "quicksearch/quicksearch.h"
 #include "ui/captions.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -56,10 +50,6 @@ namespace kelvane {
 
 namespace {
 
-// The visibility keys of bands 1 to 4.
-const char* const kBandVisibilityKeys[] = {"BrowseToolbarVisible", "SitesToolbarVisible",
-                                           "AddressBarVisible", "TabsBarVisible"};
-
 constexpr int kTitleId = 1120;
 // How soon a close that had to wait for a dialog's loop tries again.
 constexpr int kRetryCloseMs = 10;
@@ -71,17 +61,17 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
     , m_engines(engines)
     , m_handOver(handOver)
     , m_keyboardHook(new KeyboardHook(
-          [this](HookAction action, bool shift) { runHookAction(action, shift); }, this))
+          [this](HookAction action, bool shift) { m_commands->runKeyAction(action, shift); }, this))
     , m_mdi(new QMdiArea(this))
     , m_tabPanel(new QWidget(this))
     , m_addressPanel(new AddressPanel(this))
     , m_documents(new DocumentArea(m_mdi, engines, m_tabPanel))
     , m_menus(std::make_unique<MainMenus>(this))
-    , m_commands(new CommandSet(*m_documents, this))
+    , m_commands(new CommandSet(*m_documents, m_addressPanel, this))
     , m_placement(new WindowPlacement(this))
     , m_savedDocuments(new SavedDocuments(*m_documents, this))
-    , m_quickSearch(new QuickSearch(this))
-    , m_tray(new TrayIcon(this)) {
+    , m_tray(new TrayIcon(this))
+    , m_title(new FrameTitle(this, *m_documents)) {
     buildWindow();
     createNavigator();
     connectMenus();
@@ -112,14 +102,27 @@ void MainWindow::buildWindow() {
 
     // The bands run across the top of the client area, above the documents; the menu bar
     // stays the frame's own, so a maximized document puts its buttons there.
-    buildBands();
+    m_bars = new MainBars(this, m_addressPanel, tabBar(), m_tabPanel, *m_menus);
+    connect(m_bars->container(), &BandContainer::layoutChanged, this,
+            [this] { applyResizeRule(); });
+    connect(m_bars->sitesToolbar(), &SitesToolbar::linkClicked, this,
+            &MainWindow::openInNewDocument);
+    connect(m_bars->browseToolbar(), &BrowseToolbar::buttonClicked, m_commands,
+            &CommandSet::buttonClicked);
+    connect(m_bars->browseToolbar(), &BrowseToolbar::dropDownRequested, this,
+            [this](const QString& key, const QPoint& pos) {
+                if (key == QLatin1String("New"))
+                    m_menus->newPageMenu->popup(pos);
+                else
+                    m_commands->showHistoryMenu(key == QLatin1String("Back"), pos);
+            });
     // Below the bands, the notes pane at the left of the documents and the find bar under
     // them.
     auto* client = new QWidget(this);
     auto* clientLayout = new QVBoxLayout(client);
     clientLayout->setContentsMargins(0, 0, 0, 0);
     clientLayout->setSpacing(0);
-    clientLayout->addWidget(m_bands);
+    clientLayout->addWidget(m_bars->container());
     auto* middle = new QHBoxLayout;
     middle->setSpacing(0);
     m_notesPane = new NotesPane(client);
@@ -135,14 +138,12 @@ void MainWindow::buildWindow() {
 
     m_statusBar = new StatusBar(this);
     setStatusBar(m_statusBar);
-    connect(m_statusBar, &StatusBar::popupToggleRequested, this, [this] {
-        AppSettings& app = appSettings();
-        app.popUpEnabled = !app.popUpEnabled;
-        m_statusBar->setPopupsAllowed(app.popUpEnabled);
-    });
-    connect(m_statusBar, &StatusBar::optionsRequested, this, &MainWindow::showOptions);
     connect(m_statusBar, &StatusBar::killedPopupChosen, this, &MainWindow::openInNewDocument);
-    connect(m_quickSearch, &QuickSearch::openInNewDocument, this, &MainWindow::openInNewDocument);
+
+    m_features = new FeatureWindows(this, {*m_documents, m_engines, m_tray, m_notesPane,
+                                           m_bars->sitesToolbar(), m_bars->viewToggles()});
+    connect(m_features, &FeatureWindows::openInNewDocument, this, &MainWindow::openInNewDocument);
+    connect(m_statusBar, &StatusBar::optionsRequested, m_features, &FeatureWindows::showOptions);
 
     m_documents->setAddressEditingQuery([this] { return m_addressPanel->isAddressBeingEdited(); });
     connect(m_documents, &DocumentArea::countChanged, this, &MainWindow::updateDocumentCommands);
@@ -153,49 +154,12 @@ void MainWindow::buildWindow() {
     connect(m_documents, &DocumentArea::popupWasKilled, m_statusBar, &StatusBar::popupKilled);
     connect(m_documents, &DocumentArea::addressText, m_addressPanel, &AddressPanel::setPageAddress);
     connect(m_documents, &DocumentArea::addressOpened, m_addressPanel, &AddressPanel::addTyped);
-    connect(m_documents, &DocumentArea::activeDocumentChanged, this, &MainWindow::updateTitle);
-    connect(m_documents, &DocumentArea::countChanged, this, &MainWindow::updateTitle);
     connect(m_addressPanel, &AddressPanel::navigateRequested, this, &MainWindow::navigateTo);
     connect(m_addressPanel, &AddressPanel::openInNewRequested, this,
             &MainWindow::openInNewDocument);
     connect(
         m_documents, &DocumentArea::documentLoaded, this,
         [] { benchMark("first document loaded"); }, Qt::SingleShotConnection);
-}
-
-void MainWindow::buildBands() {
-    m_bands = new BandContainer(this);
-    m_browseToolbar = new BrowseToolbar(m_bands);
-    m_sitesToolbar = new SitesToolbar(m_bands);
-
-    // The tab bar sits in its own panel, within which the resize rule sizes it.
-    const int tabHeight = qMax(tabBar()->sizeHint().height(), fontMetrics().height() + 12);
-    m_tabPanel->setMinimumHeight(tabHeight);
-    tabBar()->setGeometry(2, 0, tabBar()->width(), tabHeight);
-
-    m_bands->addBand(QStringLiteral("Band1"), m_browseToolbar, 450, false);
-    m_bands->addBand(QStringLiteral("Band2"), m_sitesToolbar, 450, true);
-    m_bands->addBand(QStringLiteral("Band3"), m_addressPanel, 375, true);
-    m_bands->addBand(QStringLiteral("Band4"), m_tabPanel, 375, true);
-    m_viewToggles = new ViewToggles(m_bands, this);
-    m_viewToggles->bindMenus(*m_menus);
-
-    connect(m_bands, &BandContainer::contextMenuRequested, this,
-            [this](const QPoint& pos) { showBarsMenu(pos, false); });
-    connect(m_browseToolbar, &BrowseToolbar::contextMenuRequested, this,
-            [this](const QPoint& pos) { showBarsMenu(pos, true); });
-    connect(m_sitesToolbar, &SitesToolbar::contextMenuRequested, this,
-            [this](const QPoint& pos) { showBarsMenu(pos, false); });
-    connect(m_sitesToolbar, &SitesToolbar::linkClicked, this, &MainWindow::openInNewDocument);
-    connect(m_browseToolbar, &BrowseToolbar::buttonClicked, m_commands, &CommandSet::buttonClicked);
-    connect(m_browseToolbar, &BrowseToolbar::dropDownRequested, this,
-            [this](const QString& key, const QPoint& pos) {
-                if (key == QLatin1String("New"))
-                    m_menus->newPageMenu->popup(pos);
-                else
-                    m_commands->showHistoryMenu(key == QLatin1String("Back"), pos);
-            });
-    connect(m_bands, &BandContainer::layoutChanged, this, [this] { applyResizeRule(); });
 }
 
 void MainWindow::createNavigator() {
@@ -210,21 +174,6 @@ void MainWindow::createNavigator() {
         else
             m_navigator->stopLoadingAnimation();
     });
-}
-
-void MainWindow::showBarsMenu(const QPoint& globalPos, bool withCustomize) {
-    QMenu* popup = m_menus->barsMenu;
-    QAction* customize = m_browseToolbar->customizeAction();
-    QAction* separator = nullptr;
-    if (withCustomize) {
-        separator = popup->addSeparator();
-        popup->addAction(customize);
-    }
-    popup->exec(globalPos);
-    if (withCustomize) {
-        popup->removeAction(customize);
-        delete separator;
-    }
 }
 
 void MainWindow::navigateTo(const QString& text) {
@@ -244,16 +193,7 @@ void MainWindow::connectMenus() {
     connect(m.close, &QAction::triggered, docs, &DocumentArea::closeActiveDocument);
     connect(m.exit, &QAction::triggered, this, &QWidget::close);
     connect(m.find, &QAction::triggered, m_findBar, &FindBar::openBar);
-    connect(m.quickSearch, &QAction::triggered, m_quickSearch, &QuickSearch::open);
-    connect(m.favorites, &QAction::triggered, this, &MainWindow::showFavorites);
-    connect(m.addToFavorites, &QAction::triggered, this, [this] {
-        const DocumentWindow* doc = activeDocument();
-        addFavorite(doc ? doc->engine()->title() : QString(),
-                    doc ? doc->engine()->url() : QString(), this);
-    });
-    connect(m.organizeFavorites, &QAction::triggered, this, [this] { organizeFavorites(this); });
-    connect(m.options, &QAction::triggered, this, &MainWindow::showOptions);
-    connect(m.about, &QAction::triggered, this, [this] { AboutBox(this).exec(); });
+    m_features->connectMenus(m);
     connect(m.navigator, &QAction::triggered, m_navigator, &NavigatorWindow::setVisible);
     connect(m.statusBar, &QAction::triggered, statusBar(), &QWidget::setVisible);
     connect(m.shrinkAllTabs, &QAction::triggered, docs, &DocumentArea::shrinkAllTabs);
@@ -286,7 +226,7 @@ void MainWindow::load(const QString& commandLine) {
     // Captions from the string table; the title becomes string 1120.
     setProperty(kCaptionIdProperty, QString::number(kTitleId));
     applyCaptions(this);
-    m_title = windowTitle();
+    m_title->setBaseTitle(windowTitle());
     trace("strings loaded");
 
     // Hand-overs from later instances reach this window; then the keyboard hook.
@@ -311,7 +251,7 @@ void MainWindow::load(const QString& commandLine) {
     app.readQuickNotesLook();
     m_notesPane->applyLook(app);
     app.readUserLinks();
-    m_sitesToolbar->setUserLinks(app.userLinks);
+    m_bars->sitesToolbar()->setUserLinks(app.userLinks);
     app.readPopUp();
     if (app.minimizeToTray)
         m_tray->add();
@@ -346,12 +286,7 @@ void MainWindow::load(const QString& commandLine) {
 }
 
 void MainWindow::restoreBars() {
-    m_bands->loadLayout();
-    for (int bar = 1; bar <= 4; ++bar)
-        m_viewToggles->setVisible(bar,
-                                  Settings::readBool(QLatin1String(kBandVisibilityKeys[bar - 1])));
-    m_bands->updateVisibility();
-    m_addressPanel->loadHistory();
+    m_bars->restore();
     const bool statusVisible = Settings::readBool(QStringLiteral("StatusBarVisible"));
     statusBar()->setVisible(statusVisible);
     m_menus->statusBar->setChecked(statusVisible);
@@ -367,19 +302,6 @@ void MainWindow::openFirstDocuments(const QString& commandLine) {
         openInNewDocument(appSettings().home1);
 }
 
-void MainWindow::showFavorites() {
-    // One Favorites window at a time: a second request brings the open one forward.
-    if (FavoritesWindow* open = FavoritesWindow::openWindow()) {
-        open->raise();
-        open->activateWindow();
-        return;
-    }
-    FavoritesWindow window(QString(), this);
-    connect(&window, &FavoritesWindow::openInNewDocumentRequested, this,
-            &MainWindow::openInNewDocument);
-    window.exec();
-}
-
 void MainWindow::prepareForPages() {
     // Pages are drawn as textures. A native window made for them from the start is not made
     // again when the first page opens, which would lose its maximized state and leave the
@@ -387,28 +309,6 @@ void MainWindow::prepareForPages() {
     // made for it anyway. (Windows drawn off the screen have no native window to make again.)
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         (new QOpenGLWidget(this))->hide();
-}
-
-void MainWindow::showOptions() {
-    OptionsContext context;
-    if (const DocumentWindow* doc = activeDocument())
-        context.page = ActivePage{doc->engine()->url(), doc->engine()->title()};
-    context.sitesToolbarVisible = m_viewToggles->isVisible(2);
-    context.trayAvailable = m_tray->isAvailable();
-    context.cleanHistory = [this] { m_engines.cleanHistory(); };
-    AppSettings& app = appSettings();
-    const bool trayWasOn = app.minimizeToTray;
-    OptionsDialog(std::move(context), this).exec();
-
-    // After OK and Cancel alike.
-    if (app.minimizeToTray != trayWasOn) {
-        if (app.minimizeToTray)
-            m_tray->add();
-        else
-            m_tray->remove();
-    }
-    m_notesPane->applyLook(app);
-    m_sitesToolbar->setUserLinks(app.userLinks);
 }
 
 void MainWindow::openInNewDocument(const QString& address) {
@@ -419,7 +319,7 @@ void MainWindow::updateDocumentCommands() {
     const bool enabled = m_documents->count() > 0;
     for (QAction* action : m_menus->documentCommands())
         action->setEnabled(enabled);
-    m_browseToolbar->setDocumentButtonsEnabled(enabled);
+    m_bars->browseToolbar()->setDocumentButtonsEnabled(enabled);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -427,42 +327,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_mdi->viewport() && event->type() == QEvent::MouseMove)
         m_navigator->startShrink();
     return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::runHookAction(HookAction action, bool shift) {
-    switch (action) {
-    case HookAction::FocusAddressBar:
-        m_addressPanel->addressBox()->setFocus(Qt::ShortcutFocusReason);
-        // Also when it had the focus already: what the user types replaces the address.
-        m_addressPanel->addressBox()->lineEdit()->selectAll();
-        break;
-    case HookAction::Stop:
-        m_commands->stop();
-        break;
-    case HookAction::SwitchTab: {
-        TabBar* tabs = tabBar();
-        const int next = nextTabIndex(tabs->count(), tabs->currentIndex() + 1, shift);
-        if (next > 0) {
-            tabs->setCurrentIndex(next - 1);
-            m_documents->tabClicked(next, Qt::LeftButton);
-        }
-        break;
-    }
-    case HookAction::Home:
-        m_commands->goHome();
-        break;
-    case HookAction::FileNew:
-        m_commands->newHome1Document();
-        break;
-    case HookAction::FileOpen:
-        m_commands->openFile();
-        break;
-    case HookAction::Search:
-        m_commands->openSearch();
-        break;
-    case HookAction::None:
-        break;
-    }
 }
 
 void MainWindow::installHandOver() {
@@ -497,28 +361,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::applyResizeRule() {
-    const double dpi = logicalDpiX();
-    int tabBarWidth = 0;
-    m_addressPanel->applyResizeRule(pixelsToTwips(frameGeometry().width(), dpi),
-                                    pixelsToTwips(tabBar()->x(), dpi), &tabBarWidth);
-    tabBar()->resize(twipsToPixels(tabBarWidth, dpi), m_tabPanel->minimumHeight());
-}
-
-void MainWindow::updateTitle() {
-    if (m_title.isEmpty())
-        return;
-    // The multiple-document area adds the maximized document's title by itself, from whatever
-    // title the frame has then, so it doubles when documents change: the frame sets its own.
-    QString title = m_title;
-    const DocumentWindow* doc = activeDocument();
-    const auto* sub = doc ? qobject_cast<const QMdiSubWindow*>(doc->parentWidget()) : nullptr;
-    if (sub && sub->isMaximized() && !sub->windowTitle().isEmpty())
-        title += QStringLiteral(" - [") + sub->windowTitle() + QLatin1Char(']');
-    if (windowTitle() != title) {
-        m_settingTitle = true;
-        setWindowTitle(title);
-        m_settingTitle = false;
-    }
+    m_bars->applyResizeRule(frameGeometry().width());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -526,7 +369,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     // The first activation may never come on a platform without one (offscreen runs).
     if (!m_shownOnce) {
         m_shownOnce = true;
-        m_browseToolbar->restoreLayout();
+        m_bars->browseToolbar()->restoreLayout();
         // After the show has run its course, or the tool window is not mapped.
         QTimer::singleShot(0, m_navigator, [this] {
             // The main window keeps the activation, so the Navigator shrinks to its caption
@@ -546,12 +389,8 @@ void MainWindow::changeEvent(QEvent* event) {
         // The browse toolbar takes its stored layout each time the window becomes active.
         if (isActiveWindow() && !m_unloaded) {
             QCoreApplication::processEvents();
-            m_browseToolbar->restoreLayout();
+            m_bars->browseToolbar()->restoreLayout();
         }
-        break;
-    case QEvent::WindowTitleChange:
-        if (!m_settingTitle)
-            QTimer::singleShot(0, this, &MainWindow::updateTitle);
         break;
     case QEvent::WindowStateChange:
         if (isMinimized() && !m_unloaded)
@@ -605,18 +444,12 @@ void MainWindow::unload() {
     Settings::writeText(QStringLiteral("NavigatorVisible"),
                         m_navigator->isHidden() ? QStringLiteral("False") : QStringLiteral("True"));
 
-    // Band visibility, the band layout and the browse toolbar's layout.
-    for (int bar = 1; bar <= 4; ++bar)
-        Settings::writeBool(QLatin1String(kBandVisibilityKeys[bar - 1]),
-                            m_viewToggles->isVisible(bar));
-    m_bands->saveLayout();
-    m_browseToolbar->saveLayout();
-    m_addressPanel->saveHistory();
+    m_bars->save();
 
     Settings::writeBool(QStringLiteral("StatusBarVisible"), !statusBar()->isHidden());
     appSettings().write();
     // Before the clean-up below, which must have the last word on the stored queries.
-    m_quickSearch->saveAtExit();
+    m_features->saveAtExit();
     if (appSettings().cleanOnExit)
         Settings::writeInt16(QStringLiteral("QSearchSearchListCount"), 0);
 

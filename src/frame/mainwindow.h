@@ -1,7 +1,5 @@
 #pragma once
 
-#include "frame/keyrules.h"
-
 #include <QMainWindow>
 #include <QPointer>
 
@@ -13,24 +11,22 @@ class QMdiArea;
 namespace kelvane {
 
 class AddressPanel;
-class BandContainer;
-class BrowseToolbar;
 class CommandSet;
 class DocumentArea;
 class DocumentWindow;
 class EngineFactory;
+class FeatureWindows;
+class FrameTitle;
 class FindBar;
 class HandOverServer;
 class KeyboardHook;
+class MainBars;
 class NavigatorWindow;
 class NotesPane;
-class QuickSearch;
 class StatusBar;
 class TrayIcon;
 class SavedDocuments;
-class SitesToolbar;
 class TabBar;
-class ViewToggles;
 class WindowPlacement;
 struct MainMenus;
 
@@ -54,12 +50,8 @@ public:
     // Whether the load sequence checks that the browser is the desktop's default (off for
     // windows that are not the user's browser, such as tests and screenshot runs).
     void setChecksDefaultBrowser(bool on) { m_checksDefaultBrowser = on; }
-    // View > Options: the Options dialog, then its settings applied to the window.
-    void showOptions();
     // A second start handed over its command line.
     void handOverReceived(const QString& text, const QString& workingDirectory);
-    // What the keyboard hook decided for a key.
-    void runHookAction(HookAction action, bool shift);
 
     bool isUnloaded() const { return m_unloaded; }
     DocumentArea& documentArea() const { return *m_documents; }
@@ -67,17 +59,14 @@ public:
     const MainMenus& menus() const { return *m_menus; }
     QMdiArea* mdiArea() const { return m_mdi; }
     AddressPanel* addressPanel() const { return m_addressPanel; }
-    BandContainer* bands() const { return m_bands; }
-    BrowseToolbar* browseToolbar() const { return m_browseToolbar; }
-    SitesToolbar* sitesToolbar() const { return m_sitesToolbar; }
-    ViewToggles* viewToggles() const { return m_viewToggles; }
+    MainBars& bars() const { return *m_bars; }
+    FeatureWindows& featureWindows() const { return *m_features; }
     CommandSet& commands() const { return *m_commands; }
     FindBar* findBar() const { return m_findBar; }
     TabBar* tabBar() const;
     NavigatorWindow* navigator() const { return m_navigator; }
     StatusBar* statusBarPanels() const { return m_statusBar; }
     NotesPane* notesPane() const { return m_notesPane; }
-    QuickSearch* quickSearch() const { return m_quickSearch; }
     TrayIcon* trayIcon() const { return m_tray; }
 
 protected:
@@ -89,18 +78,13 @@ protected:
 
 private:
     void buildWindow();
-    void buildBands();
     void createNavigator();
     void connectMenus();
-    void showBarsMenu(const QPoint& globalPos, bool withCustomize);
     void navigateTo(const QString& text);
-    // View > Favorites: the modal Favorites window over the favorites folder.
-    void showFavorites();
     void restoreBars();
     void openFirstDocuments(const QString& commandLine);
     void prepareForPages();
     void applyResizeRule();
-    void updateTitle();
     void beforeClose();
     void unload();
     void installHandOver();
@@ -117,21 +101,17 @@ private:
     CommandSet* m_commands;
     WindowPlacement* m_placement;
     SavedDocuments* m_savedDocuments;
-    QuickSearch* m_quickSearch;
     TrayIcon* m_tray;
+    FrameTitle* m_title;
     StatusBar* m_statusBar = nullptr;
     NotesPane* m_notesPane = nullptr;
-    BandContainer* m_bands = nullptr;
-    BrowseToolbar* m_browseToolbar = nullptr;
-    SitesToolbar* m_sitesToolbar = nullptr;
-    ViewToggles* m_viewToggles = nullptr;
+    MainBars* m_bars = nullptr;
+    FeatureWindows* m_features = nullptr;
     FindBar* m_findBar = nullptr;
     NavigatorWindow* m_navigator = nullptr;
-    QString m_title;
     bool m_unloaded = false;
     bool m_shownOnce = false;
     bool m_navigatorShownAtStart = false;
-    bool m_settingTitle = false;
     bool m_checksDefaultBrowser = false;
 };
 

@@ -1,5 +1,6 @@
 #include "frame/statusbar.h"
 
+#include "base/appsettings.h"
 #include "base/stringtable.h"
 #include "ui/pictures.h"
 
@@ -271,7 +272,9 @@ bool StatusBar::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (watched == m_popupPanel) {
-            Q_EMIT popupToggleRequested();
+            AppSettings& app = appSettings();
+            app.popUpEnabled = !app.popUpEnabled;
+            setPopupsAllowed(app.popUpEnabled);
             return true;
         }
     } else if (event->type() == QEvent::ContextMenu && watched == m_popupPanel) {

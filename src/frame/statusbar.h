@@ -65,9 +65,7 @@ public:
 Q_SIGNALS:
     // Double click on the options picture.
     void optionsRequested();
-    // Double click on the popup picture: the user wants the blocker switched; the owner flips
-    // the setting and calls setPopupsAllowed().
-    void popupToggleRequested();
+    // (A double click on the popup picture switches the popup blocker.)
     // A killed popup was chosen from the right-click list: open address in a new document.
     void killedPopupChosen(const QString& address);
 

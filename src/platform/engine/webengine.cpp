@@ -1,21 +1,15 @@
 #include "platform/engine/webengine.h"
 
 #include "platform/engine/internetoptions.h"
+#include "platform/engine/pageoutput.h"
 #include "platform/engine/pageproperties.h"
 #include "platform/engine/webengineprofile.h"
 #include "platform/trace.h"
 
 #include <QDir>
-#include <QEventLoop>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
-#include <QPageSetupDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QWebEngineCertificateError>
 #include <QWebEngineFindTextResult>
@@ -69,26 +63,6 @@ private:
     QPointer<WebEngine> m_engine;
 };
 
-QWebEngineDownloadRequest::SavePageFormat formatForFile(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("mht") || suffix == QLatin1String("mhtml"))
-        return QWebEngineDownloadRequest::MimeHtmlSaveFormat;
-    return QWebEngineDownloadRequest::CompleteHtmlSaveFormat;
-}
-
-// A file name made of the page title, without characters that file systems refuse.
-QString suggestedFileName(const QString& title) {
-    QString name = title.simplified();
-    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
-    for (QChar& c : name) {
-        if (forbidden.contains(c) || c.unicode() < 0x20)
-            c = QLatin1Char('_');
-    }
-    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
-        name.prepend(QStringLiteral("page"));
-    return name.left(100) + QStringLiteral(".html");
-}
-
 } // namespace
 
 int WebEngine::zoomLevelForFactor(double factor) {
@@ -110,6 +84,7 @@ WebEngine::WebEngine(QWidget* parent)
     WebEngineProfile::registerPage(page);
     m_container->addWidget(m_view);
     m_container->setFocusProxy(m_view);
+    m_output = std::make_unique<PageOutput>(m_view);
 
     // Should the view go first (with its parent), its page raises nothing while it dies.
     connect(m_view, &QObject::destroyed, this, [this] {
@@ -331,91 +306,24 @@ void WebEngine::selectAll() {
         m_page->triggerAction(QWebEnginePage::SelectAll);
 }
 
-void WebEngine::saveAs(const QString& givenPath) {
-    if (!m_page)
-        return;
-    QString path = givenPath;
-    QWebEngineDownloadRequest::SavePageFormat format = formatForFile(path);
-    if (path.isEmpty()) {
-        const QString complete = tr("Web page, complete (*.htm *.html)");
-        const QString htmlOnly = tr("Web page, HTML only (*.htm *.html)");
-        const QString archive = tr("Web archive, single file (*.mht *.mhtml)");
-        QString selected = complete;
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-        if (folder.isEmpty() || !QDir(folder).exists())
-            folder = QDir::homePath();
-        const QPointer<WebEngine> self(this);
-        path = QFileDialog::getSaveFileName(
-            m_view, tr("Save As"), folder + QLatin1Char('/') + suggestedFileName(title()),
-            complete + QStringLiteral(";;") + htmlOnly + QStringLiteral(";;") + archive, &selected);
-        if (!self || path.isEmpty() || !m_page)
-            return;
-        if (selected == archive)
-            format = QWebEngineDownloadRequest::MimeHtmlSaveFormat;
-        else if (selected == htmlOnly)
-            format = QWebEngineDownloadRequest::SingleHtmlSaveFormat;
-        else
-            format = QWebEngineDownloadRequest::CompleteHtmlSaveFormat;
-    }
-    m_page->save(path, format);
+void WebEngine::saveAs(const QString& path) {
+    if (m_page)
+        m_output->saveAs(title(), path);
 }
 
-QPrinter* WebEngine::printer() {
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        // Sharp on paper, and the preview still paints in moments.
-        m_printer->setResolution(300);
-    }
-    return m_printer.get();
-}
-
-bool WebEngine::printDocument(QPrinter* target) {
-    if (!m_view || !m_page || !target || m_printing || isShowingCrashPage())
-        return false;
-    m_printing = true;
-    const QPointer<WebEngine> self(this);
-
-    // Printing in this engine is asynchronous; the caller expects it done on return.
-    QEventLoop loop;
-    bool finished = false;
-    bool result = false;
-    const auto finish = [&](bool ok) {
-        finished = true;
-        result = ok;
-        loop.quit();
-    };
-    connect(m_view, &QWebEngineView::printFinished, &loop, finish);
-    connect(m_view, &QObject::destroyed, &loop, [&] { finish(false); });
-    connect(m_page, &QWebEnginePage::renderProcessTerminated, &loop, [&] { finish(false); });
-    m_view->print(target);
-    if (!finished)
-        loop.exec();
-
-    if (self)
-        m_printing = false;
-    return result;
-}
-
-void WebEngine::print(QPrinter* target) {
-    printDocument(target ? target : printer());
+void WebEngine::print(QPrinter* printer) {
+    if (m_page && !isShowingCrashPage())
+        m_output->print(printer);
 }
 
 void WebEngine::printPreview() {
-    if (!m_page)
-        return;
-    const QPointer<QPrintPreviewDialog> dialog = new QPrintPreviewDialog(printer(), m_view);
-    connect(dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { printDocument(target); });
-    dialog->exec();
-    delete dialog.data();
+    if (m_page && !isShowingCrashPage())
+        m_output->printPreview();
 }
 
 void WebEngine::pageSetup() {
-    if (!m_page)
-        return;
-    const QPointer<QPageSetupDialog> dialog = new QPageSetupDialog(printer(), m_view);
-    dialog->exec();
-    delete dialog.data();
+    if (m_page)
+        m_output->pageSetup();
 }
 
 void WebEngine::showProperties() {
@@ -492,33 +400,6 @@ void WebEngine::tellEarlyState() {
     raiseSecureChanged();
     if (m_started && !m_loading)
         Q_EMIT progressChanged(0, 0);
-}
-
-// --- WebEngineFactory ---------------------------------------------------------------------
-
-WebEngineFactory::~WebEngineFactory() {
-    delete m_early.data();
-}
-
-void WebEngineFactory::startEarly(const QString& address) {
-    if (m_early || address.isEmpty())
-        return;
-    m_early = new WebEngine(nullptr);
-    m_early->startEarly(address);
-}
-
-Engine* WebEngineFactory::createEngine(QWidget* parent) {
-    if (WebEngine* early = m_early.data()) {
-        m_early.clear();
-        early->setParent(parent);
-        early->widget()->setParent(parent);
-        return early;
-    }
-    return new WebEngine(parent);
-}
-
-void WebEngineFactory::cleanHistory() {
-    WebEngineProfile::cleanHistory();
 }
 
 } // namespace kelvane

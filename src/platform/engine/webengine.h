@@ -15,6 +15,8 @@ class QPrinter;
 
 namespace kelvane {
 
+class PageOutput;
+
 // The engine of the program: a QWebEngineView on the shared profile, with the page's events
 // raised as the engine's events.
 class WebEngine : public Engine {
@@ -74,40 +76,20 @@ private:
     void raiseSecureChanged();
     void tellEarlyState();
     void reloadCrashedPage();
-    // Prints the page and waits until the engine has finished; false when printing failed.
-    bool printDocument(QPrinter* printer);
-    QPrinter* printer();
 
     QPointer<QStackedWidget> m_container;
     QPointer<QWebEngineView> m_view;
     QPointer<QWebEnginePage> m_page;
     QWidget* m_crashPanel = nullptr;
     QUrl m_crashedUrl;
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<PageOutput> m_output;
     bool m_silent = false;
     bool m_loading = false;
     bool m_certificateError = false;
-    bool m_printing = false;
     bool m_started = false;
     int m_progress = 0;
     bool m_early = false;
     QString m_earlyText;
-};
-
-class WebEngineFactory : public EngineFactory {
-public:
-    ~WebEngineFactory() override;
-
-    // Sets the engine going on the first page before the window is built, so that the engine's
-    // start and the page's load overlap with building it; the first engine handed out is this
-    // one.
-    void startEarly(const QString& address);
-
-    Engine* createEngine(QWidget* parent) override;
-    void cleanHistory() override;
-
-private:
-    QPointer<WebEngine> m_early;
 };
 
 } // namespace kelvane

@@ -1,0 +1,88 @@
+#include "frame/featurewindows.h"
+
+#include "bars/sitestoolbar.h"
+#include "base/appsettings.h"
+#include "dialogs/aboutbox.h"
+#include "dialogs/optionsdialog.h"
+#include "documents/documentarea.h"
+#include "documents/documentwindow.h"
+#include "favorites/addfavoritedialog.h"
+#include "favorites/favoriteswindow.h"
+#include "favorites/organizefavoritesdialog.h"
+#include "frame/menus.h"
+#include "frame/trayicon.h"
+#include "frame/viewtoggles.h"
+#include "notes/notespane.h"
+#include "platform/engine/engine.h"
+#include "quicksearch/quicksearch.h"
+
+#include <QAction>
+
+namespace kelvane {
+
+FeatureWindows::FeatureWindows(QWidget* window, const Parts& parts)
+    : QObject(window)
+    , m_window(window)
+    , m_parts(parts)
+    , m_quickSearch(new QuickSearch(window)) {
+    connect(m_quickSearch, &QuickSearch::openInNewDocument, this,
+            &FeatureWindows::openInNewDocument);
+}
+
+void FeatureWindows::connectMenus(const MainMenus& m) {
+    connect(m.quickSearch, &QAction::triggered, m_quickSearch, &QuickSearch::open);
+    connect(m.favorites, &QAction::triggered, this, &FeatureWindows::showFavorites);
+    connect(m.addToFavorites, &QAction::triggered, this, &FeatureWindows::addToFavorites);
+    connect(m.organizeFavorites, &QAction::triggered, this,
+            [this] { organizeFavorites(m_window); });
+    connect(m.options, &QAction::triggered, this, &FeatureWindows::showOptions);
+    connect(m.about, &QAction::triggered, this, [this] { AboutBox(m_window).exec(); });
+}
+
+void FeatureWindows::saveAtExit() {
+    m_quickSearch->saveAtExit();
+}
+
+void FeatureWindows::showFavorites() {
+    // One Favorites window at a time: a second request brings the open one forward.
+    if (FavoritesWindow* open = FavoritesWindow::openWindow()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    FavoritesWindow window(QString(), m_window);
+    connect(&window, &FavoritesWindow::openInNewDocumentRequested, this,
+            &FeatureWindows::openInNewDocument);
+    window.exec();
+}
+
+void FeatureWindows::addToFavorites() {
+    const DocumentWindow* doc = m_parts.documents.activeDocument();
+    addFavorite(doc ? doc->engine()->title() : QString(), doc ? doc->engine()->url() : QString(),
+                m_window);
+}
+
+void FeatureWindows::showOptions() {
+    OptionsContext context;
+    if (const DocumentWindow* doc = m_parts.documents.activeDocument())
+        context.page = ActivePage{doc->engine()->url(), doc->engine()->title()};
+    context.sitesToolbarVisible = m_parts.bars->isVisible(2);
+    context.trayAvailable = m_parts.tray->isAvailable();
+    EngineFactory& engines = m_parts.engines;
+    context.cleanHistory = [&engines] { engines.cleanHistory(); };
+    AppSettings& app = appSettings();
+    const bool trayWasOn = app.minimizeToTray;
+    OptionsDialog(std::move(context), m_window).exec();
+
+    // After OK and Cancel alike.
+    if (app.minimizeToTray != trayWasOn) {
+        if (app.minimizeToTray)
+            m_parts.tray->add();
+        else
+            m_parts.tray->remove();
+    }
+    m_parts.notes->applyLook(app);
+    m_parts.userLinks->setUserLinks(app.userLinks);
+}
+
+} // namespace kelvane

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace kelvane {
+
+class DocumentArea;
+class EngineFactory;
+class NotesPane;
+class QuickSearch;
+class SitesToolbar;
+class TrayIcon;
+class ViewToggles;
+struct MainMenus;
+
+// The windows the View and Help menus open beside the pages: Favorites with Add to Favorites
+// and Organize Favorites, Quick Search, Options and About. Options changes the settings in
+// place; afterwards the tray icon, the notes' look and the user links follow them.
+class FeatureWindows : public QObject {
+    Q_OBJECT
+public:
+    struct Parts {
+        DocumentArea& documents;
+        EngineFactory& engines;
+        TrayIcon* tray;
+        NotesPane* notes;
+        SitesToolbar* userLinks;
+        ViewToggles* bars;
+    };
+
+    FeatureWindows(QWidget* window, const Parts& parts);
+
+    // Connects the menu items that open these windows.
+    void connectMenus(const MainMenus& menus);
+
+    void showFavorites();
+    void addToFavorites();
+    void showOptions();
+    QuickSearch* quickSearch() const { return m_quickSearch; }
+    // At the close: Quick Search keeps its queries even when its window is only hidden.
+    void saveAtExit();
+
+Q_SIGNALS:
+    // A favorite, a search result: open it in a new document.
+    void openInNewDocument(const QString& address);
+
+private:
+    QWidget* m_window;
+    Parts m_parts;
+    QuickSearch* m_quickSearch;
+};
+
+} // namespace kelvane
