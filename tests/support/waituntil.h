@@ -10,8 +10,6 @@ namespace kelvane::test {
 // web engine's many small tasks run at full speed. The limit is a safety net, not a timing
 // assertion: give it plenty.
 template <typename Predicate> bool waitUntil(Predicate predicate, int timeoutMs = 20'000) {
-    if (predicate())
-        return true;
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
@@ -20,7 +18,8 @@ template <typename Predicate> bool waitUntil(Predicate predicate, int timeoutMs 
     });
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     poll.start(5);
-    loop.exec();
+    if (!predicate())
+        loop.exec();
     return predicate();
 }
 

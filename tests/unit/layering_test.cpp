@@ -1,7 +1,6 @@
 // Includes point down the layers only: the top composes, the bottom knows nothing above it, and
 // feature folders never reach into each other (the frame connects them).
 #include <QDirIterator>
-#include <QFile>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -16,8 +15,7 @@ const QStringList kLayers[] = {
     {"popups"},
     {"ui"},
     {"base"},
-    {"draw", "platform"},
-};
+    {"draw", "platform"}};
 
 int layerOf(const QString& folder) {
     for (int i = 0; i < int(std::size(kLayers)); ++i) {
@@ -32,45 +30,30 @@ TEST(Layering, IncludesPointDownOnly) {
     const QRegularExpression include(QStringLiteral(R"(^\s*#\s*include\s+"([a-z_]+)/)"));
     QStringList wrong;
     int files = 0;
-    QDirIterator it(src, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(src, {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString path = it.next();
-        const QString relative = path.mid(src.size() + 1);
-        const QString folder = relative.section(QLatin1Char('/'), 0, 0);
-        const int layer = layerOf(folder);
-        if (!relative.contains(QLatin1Char('/')))
+        const QString relative = it.next().mid(src.size() + 1);
+        const QString folder = relative.section('/', 0, 0);
+        if (!relative.contains('/'))
             continue; // main.cpp sits above every layer
         ++files;
-        if (layer < 0) {
-            wrong << relative + QStringLiteral(": folder '") + folder +
-                         QStringLiteral("' is in no layer");
-            continue;
-        }
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
-        int lineNumber = 0;
-        while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine());
-            ++lineNumber;
-            const auto match = include.match(line);
-            if (!match.hasMatch())
-                continue;
-            const QString target = match.captured(1);
+        const int layer = layerOf(folder);
+        if (layer < 0)
+            wrong << relative + ": folder '" + folder + "' is in no layer";
+        QFile file(it.filePath());
+        file.open(QIODevice::ReadOnly);
+        for (int line = 1; layer >= 0 && !file.atEnd(); ++line) {
+            const QString target = include.match(QString::fromUtf8(file.readLine())).captured(1);
             const int targetLayer = layerOf(target);
-            if (target == folder || targetLayer < 0)
-                continue; // own folder, or a Qt or system header
-            if (targetLayer <= layer)
+            if (target != folder && targetLayer >= 0 && targetLayer <= layer)
                 wrong << QStringLiteral("%1:%2: %3 -> %4 points %5")
                              .arg(relative)
-                             .arg(lineNumber)
-                             .arg(folder, target,
-                                  targetLayer == layer ? QStringLiteral("sideways")
-                                                       : QStringLiteral("up"));
+                             .arg(line)
+                             .arg(folder, target, targetLayer == layer ? "sideways" : "up");
         }
     }
     EXPECT_GT(files, 20) << "sources not found under " << qPrintable(src);
-    EXPECT_TRUE(wrong.isEmpty()) << qPrintable(wrong.join(QLatin1Char('\n')));
+    EXPECT_TRUE(wrong.isEmpty()) << qPrintable(wrong.join('\n'));
 }
 
 } // namespace
