@@ -30,12 +30,6 @@ QStringList FakeEngine::navigated() const {
     return texts;
 }
 
-bool FakeEngine::fireNavigation(const QString& url) {
-    NavigationRequest request{url, true, false};
-    Q_EMIT navigationRequested(&request);
-    return request.cancel;
-}
-
 NewWindowRequest FakeEngine::fireNewWindow(const QString& url, bool userInitiated) {
     NewWindowRequest request{url, userInitiated, nullptr, false};
     Q_EMIT newWindowRequested(&request);

@@ -2,6 +2,7 @@
 
 #include "platform/engine/engine.h"
 
+#include <QKeyEvent>
 #include <QList>
 #include <QPointer>
 #include <QStringList>
@@ -9,15 +10,17 @@
 
 namespace kelvane::test {
 
-// A scriptable engine for widget tests: logs every call as a short text ("navigate <text>",
-// "goBack", "reload bypassCache", "zoom 3", "find <text>", "print" ...), answers from state the
-// test sets, and raises each engine event on demand, synchronously, as the engine would.
+// A scriptable engine: logs every call as a short text ("navigate <text>", "reload bypassCache",
+// "zoom 3", "key <code>" for a key its page got...), answers from state the test sets, and
+// raises each engine event on demand, synchronously, as the engine would.
 class FakeEngine : public Engine {
     Q_OBJECT
 public:
     explicit FakeEngine(QWidget* parent = nullptr)
         : Engine(parent)
-        , m_widget(new QWidget(parent)) {}
+        , m_widget(new QWidget(parent)) {
+        m_widget->installEventFilter(this);
+    }
     ~FakeEngine() override { delete m_widget.data(); }
 
     QWidget* widget() override { return m_widget; }
@@ -59,15 +62,20 @@ public:
         m_forward = forward;
     }
 
-    // Events; each returns what the handler decided.
-    bool fireNavigation(const QString& url); // -> cancelled
+    // Events; a new-window request comes back as the handler left it.
     NewWindowRequest fireNewWindow(const QString& url, bool userInitiated = true);
     void fireProgress(int progress, int max) { Q_EMIT progressChanged(progress, max); }
     void fireTitle(const QString& title) { Q_EMIT titleChanged(m_title = title); }
     void fireStatusText(const QString& text) { Q_EMIT statusTextChanged(text); }
-    void fireCloseRequest() { Q_EMIT closeRequested(); }
     void fireSecure(bool secure) { Q_EMIT secureChanged(secure); }
     void fireFindResult(int active, int count) { Q_EMIT findResult(active, count); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress)
+            log(QStringLiteral("key %1").arg(static_cast<QKeyEvent*>(event)->key()));
+        return false;
+    }
 
 private:
     void log(const QString& call) { m_calls.append(call); }
@@ -75,10 +83,8 @@ private:
     QPointer<QWidget> m_widget;
     QStringList m_calls;
     int m_zoomLevel = kZoomLevelMedium;
-    QString m_url;
-    QString m_title;
-    QList<HistoryEntry> m_back;
-    QList<HistoryEntry> m_forward;
+    QString m_url, m_title;
+    QList<HistoryEntry> m_back, m_forward;
 };
 
 // Hands out fakes and counts what was asked of it.
@@ -93,8 +99,7 @@ public:
     int cleanHistoryCount() const { return m_cleanHistoryCount; }
 
 private:
-    int m_createdCount = 0;
-    int m_cleanHistoryCount = 0;
+    int m_createdCount = 0, m_cleanHistoryCount = 0;
 };
 
 } // namespace kelvane::test

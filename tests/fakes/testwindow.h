@@ -12,7 +12,6 @@
 #include "frame/menus.h"
 #include "navigator/navigatorwindow.h"
 #include "support/isolation.h"
-#include "support/printers.h"
 #include "support/waituntil.h"
 
 #include <QApplication>
@@ -20,7 +19,6 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace kelvane::test {
@@ -72,13 +70,11 @@ struct WindowTest : ::testing::Test {
     TestWindow frame;
 };
 
-// One tick of an active timer, without waiting for it.
+// One tick of an active timer, and a mouse move over a widget, sent at once.
 inline void tick(QTimer* timer) {
     QTimerEvent event(timer->timerId());
     QCoreApplication::sendEvent(timer, &event);
 }
-
-// Sends a mouse move over a widget.
 inline void moveMouse(QWidget* over) {
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
@@ -86,3 +82,8 @@ inline void moveMouse(QWidget* over) {
 }
 
 } // namespace kelvane::test
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}

@@ -1,7 +1,5 @@
 #include "support/httpserver.h"
 
-#include <QHostAddress>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrl>
 
@@ -48,40 +46,30 @@ void TestHttpServer::close() {
 }
 
 void TestHttpServer::onReadyRead(QTcpSocket* socket) {
-    // One request per connection: the head is read once it is complete, later bytes ignored.
-    if (socket->property("answered").toBool() || !socket->canReadLine())
+    // One request per connection, answered once its head is complete; a request that is not
+    // "METHOD /target HTTP/1.x" is dropped.
+    if (!socket->peek(65536).contains("\r\n\r\n"))
         return;
-    QByteArray head = socket->property("head").toByteArray() + socket->readAll();
-    socket->setProperty("head", head);
-    if (!head.contains("\r\n\r\n") && head.size() < 65536)
-        return;
-    socket->setProperty("answered", true);
-    const QList<QByteArray> line = head.left(head.indexOf("\r\n")).split(' ');
-    const bool get = line.value(0) == "GET" || line.value(0) == "HEAD";
+    const QList<QByteArray> line = socket->readLine().trimmed().split(' ');
+    socket->readAll();
+    disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
     const QString target = QString::fromLatin1(line.value(1));
-    if (line.size() != 3 || !get || !target.startsWith(QLatin1Char('/'))) {
-        socket->write("HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
-        socket->disconnectFromHost();
-        return;
-    }
+    if (line.size() != 3 || !target.startsWith('/'))
+        return socket->abort();
     m_log.append(target);
     const QString path = QUrl::fromPercentEncoding(pathOf(target).toLatin1());
-    const bool withBody = line[0] == "GET";
     // The socket is the timer's context: a closed connection cancels the answer.
-    QTimer::singleShot(m_pages.value(path).delayMs, socket,
-                       [this, socket, withBody, path] { respond(socket, withBody, path); });
-}
-
-void TestHttpServer::respond(QTcpSocket* socket, bool withBody, const QString& path) {
-    const auto it = m_pages.constFind(path);
-    const bool found = it != m_pages.constEnd();
-    const QByteArray body = found ? it->body : QByteArray("Not found");
-    socket->write((found ? "HTTP/1.1 200 OK\r\nContent-Type: " + it->contentType
-                         : QByteArray("HTTP/1.1 404 Not Found\r\nContent-Type: text/plain")) +
-                  "\r\nContent-Length: " + QByteArray::number(body.size()) +
-                  "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" +
-                  (withBody ? body : QByteArray()));
-    socket->disconnectFromHost();
+    QTimer::singleShot(m_pages.value(path).delayMs, socket, [=, this] {
+        const auto it = m_pages.constFind(path);
+        const bool found = it != m_pages.constEnd();
+        const QByteArray body = found ? it->body : QByteArray("Not found");
+        socket->write((found ? "HTTP/1.1 200 OK\r\nContent-Type: " + it->contentType
+                             : QByteArray("HTTP/1.1 404 Not Found\r\nContent-Type: text/plain")) +
+                      "\r\nContent-Length: " + QByteArray::number(body.size()) +
+                      "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" +
+                      (line[0] != "HEAD" ? body : QByteArray()));
+        socket->disconnectFromHost();
+    });
 }
 
 QString htmlPage(const QString& title, const QString& body) {

@@ -9,10 +9,9 @@ class QTcpSocket;
 
 namespace kelvane::test {
 
-// A small HTTP/1.1 server for tests: listens on 127.0.0.1 on a free port as soon as it is made
-// and answers GET and HEAD from pages added in advance, one request per connection. It stops
-// when destroyed, and by itself after two minutes without a request, so a stuck test never
-// leaves it listening.
+// A small HTTP/1.1 server for tests on 127.0.0.1 and a free port, answering GET and HEAD from
+// pages added in advance, one request per connection. It stops when destroyed, and by itself
+// after two minutes without a request, so a stuck test never leaves it listening.
 class TestHttpServer : public QObject {
     Q_OBJECT
 public:
@@ -22,6 +21,7 @@ public:
     quint16 port() const { return m_server->serverPort(); }
     // http://127.0.0.1:<port><path>; path starts with "/".
     QString url(const QString& path) const;
+
     void addPage(const QString& path, const QString& body,
                  const QString& contentType = QStringLiteral("text/html; charset=utf-8"));
     // Holds the answer for path back by ms milliseconds (keeps a page loading).
@@ -38,7 +38,6 @@ private:
         int delayMs = 0;
     };
     void onReadyRead(QTcpSocket* socket);
-    void respond(QTcpSocket* socket, bool withBody, const QString& path);
 
     QTcpServer* m_server;
     QHash<QString, Page> m_pages;

@@ -17,14 +17,14 @@ TEST(ScreenshotRun, WritesNothingOfTheUsers) {
     test::IsolatedHome home;
     test::TestHttpServer server;
     server.addPage("/home", test::htmlPage("Home"));
-    QSettings(SettingsStore::filePath(), QSettings::IniFormat)
-        .setValue("Settings/Home1", server.url("/home"));
-    for (const char* key : {"Settings/CleanOnExit", "Settings/SaveAllOnExit"})
-        QSettings(SettingsStore::filePath(), QSettings::IniFormat).setValue(key, "True");
+    QSettings user(SettingsStore::filePath(), QSettings::IniFormat);
+    user.setValue("Settings/Home1", server.url("/home"));
+    user.setValue("Settings/CleanOnExit", "True"); // the run must not clean the user's profile
+    user.sync();
     QDir().mkpath(home.dataHome() + "/Kelvane/engine");
     QFile cookies(home.dataHome() + "/Kelvane/engine/Cookies");
-    ASSERT_TRUE(cookies.open(QIODevice::WriteOnly) && cookies.write("the user's") > 0);
-    cookies.close();
+    ASSERT_TRUE(cookies.open(QIODevice::WriteOnly) && cookies.write("the user's") &&
+                cookies.flush());
     // Every file below the user's config and data folders, with a digest of its content.
     const auto userFiles = [&] {
         QMap<QString, QByteArray> files;

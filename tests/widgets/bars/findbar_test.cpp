@@ -25,8 +25,7 @@ struct FindBarTest : test::WindowTest {
 
 TEST_F(FindBarTest, TypingSearchesAsItGoesAndKeysStepOrClose) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
-    ASSERT_TRUE(bar.isVisible()) << "Ctrl+F";
-    EXPECT_TRUE(test::waitUntil([&] { return box->hasFocus(); }));
+    ASSERT_TRUE(bar.isVisible() && test::waitUntil([&] { return box->hasFocus(); })) << "Ctrl+F";
     QTest::keyClicks(box, "cat");
     EXPECT_EQ(finds(1), (QStringList{"find c", "find ca", "find cat"}));
     const std::tuple<int, int, const char*> results[] = {
@@ -44,14 +43,12 @@ TEST_F(FindBarTest, TypingSearchesAsItGoesAndKeysStepOrClose) {
     QTest::keyClick(box, Qt::Key_Escape);
     EXPECT_TRUE(bar.isHidden());
     EXPECT_EQ(finds(1), QStringList{"find "}) << "closing clears the highlighting";
-    EXPECT_EQ(bar.countText(), QString());
     EXPECT_TRUE(frame.engine(1)->widget()->hasFocus()) << "the focus goes back to the page";
     find();
     find();
     EXPECT_EQ(box->selectedText(), QStringLiteral("cat"));
     EXPECT_EQ(finds(1), QStringList{"find cat"}) << "opened again, it searches once";
     box->clear();
-    EXPECT_EQ(finds(1), QStringList{"find "});
     frame.engine(1)->fireFindResult(0, 0);
     EXPECT_EQ(bar.countText(), QString()) << "no \"No matches\" for an empty text";
 }
@@ -73,12 +70,7 @@ TEST_F(FindBarTest, AnOpenBarFollowsTheActiveDocument) {
     finds(2);
     frame.doc(1)->bringToFront();
     EXPECT_TRUE(finds(1).isEmpty() && finds(2).isEmpty());
-
-    find();
     frame.closeAll();
-    QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(bar.countText(), QString());
-    QTest::keyClick(box, Qt::Key_Escape);
     bar.openBar();
     EXPECT_TRUE(bar.isHidden()) << "no document, nothing to search in";
 }

@@ -2,8 +2,8 @@
 #include "fakes/testwindow.h"
 #include "frame/commands.h"
 
+#include <QDialog>
 #include <QMenu>
-#include <QPrintDialog>
 
 using namespace kelvane;
 
@@ -38,13 +38,12 @@ struct CommandsTest : test::WindowTest {
 };
 
 TEST_F(CommandsTest, SiteCommandsWithAndWithoutADocument) {
-    // Home 1 and 2 go there in the active document or open one; Mail, Search and News open
-    // one that then goes there again.
+    // Home goes there in the active document or opens one; Mail, Search and News open one
+    // that then goes there again.
     // clang-format off
     const std::tuple<QAction*, const char*, int> cases[] = {
         {menus.home1, "http://home1/", 1}, {menus.home2, "http://home2/", 1},
-        {menus.mail, "http://mail/", 2}, {menus.search, "http://s/", 2},
-        {menus.news, "http://news/", 2}};
+        {menus.mail, "http://mail/", 2}, {menus.news, "http://news/", 2}};
     // clang-format on
     for (const auto& [item, address, timesInNew] : cases) {
         frame.closeAll();
@@ -53,27 +52,8 @@ TEST_F(CommandsTest, SiteCommandsWithAndWithoutADocument) {
         EXPECT_EQ(frame.engine(1)->navigated(), QStringList(timesInNew, address));
         frame.engine(1)->clearCalls();
         item->trigger();
-        EXPECT_EQ(frame.engine(1)->navigated(), QStringList{address});
-        EXPECT_EQ(count(), 1);
+        EXPECT_EQ(frame.engine(1)->navigated(), QStringList{address}) << "and only there";
     }
-}
-
-TEST_F(CommandsTest, NewDocumentsOpenWhateverIsOpen) {
-    frame.engine(1)->setUrl("http://one/now");
-    for (const auto& [item, address] : {std::pair{menus.newCurrentPage, "http://one/now"},
-                                        {menus.newBlank, "about:blank"},
-                                        {menus.newHome2, "http://home2/"},
-                                        {menus.helpContents, "qrc:/help/index.html"}}) {
-        frame.doc(1)->bringToFront();
-        item->trigger();
-        EXPECT_EQ(frame.active()->navigated(), QStringList{address});
-    }
-    commands.buttonClicked("New");
-    EXPECT_EQ(frame.active()->navigated(), QStringList{"http://home1/"});
-    EXPECT_EQ(count(), 6);
-    frame.closeAll();
-    menus.newCurrentPage->trigger();
-    EXPECT_EQ(frame.active()->navigated(), QStringList{"http://home1/"}) << "none open: Home 1";
 }
 
 TEST_F(CommandsTest, ButtonsAndPageCommandsActOnTheActiveDocumentOnly) {
@@ -96,12 +76,6 @@ TEST_F(CommandsTest, ButtonsAndPageCommandsActOnTheActiveDocumentOnly) {
     EXPECT_TRUE(frame.engine(1)->calls().isEmpty());
     EXPECT_EQ(count(), 2);
 
-    bool pageRange = true;
-    whenModal([&](QDialog* dialog) {
-        pageRange = static_cast<QPrintDialog*>(dialog)->testOption(QPrintDialog::PrintPageRange);
-    });
-    menus.print->trigger();
-    EXPECT_FALSE(pageRange) << "no page numbers to choose";
     frame.engine(2)->clearCalls();
     whenModal([](QDialog* dialog) { dialog->accept(); });
     menus.print->trigger();
@@ -119,6 +93,8 @@ TEST_F(CommandsTest, WithoutADocumentNothingHappens) {
         (commands.*handler)();
     commands.showHistoryMenu(true, QPoint(10, 10));
     EXPECT_EQ(frame.engines.createdCount(), 1);
+    menus.newCurrentPage->trigger();
+    EXPECT_EQ(frame.active()->navigated(), QStringList{"http://home1/"}) << "no page: Home 1";
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
@@ -138,7 +114,6 @@ TEST_F(CommandsTest, HistoryDropDownGoesStraightToTheEntry) {
     EXPECT_EQ(items[0]->text(), QStringLiteral("Fish && Chips")) << "no mnemonic";
     EXPECT_EQ(items[1]->text(), QStringLiteral("http://f2/")) << "untitled: its address";
     EXPECT_LT(items[2]->text().size(), 200) << "a very long title is cut in the middle";
-    EXPECT_TRUE(items[2]->text().startsWith("www") && items[2]->text().endsWith("www"));
     items[2]->trigger();
     menu->close();
     EXPECT_EQ(frame.engine(1)->calls(), QStringList{"navigate http://f3/"}) << "no steps";

@@ -40,21 +40,6 @@ struct MainWindowTest : ::testing::Test {
     test::IsolatedHome home;
 };
 
-TEST_F(MainWindowTest, FirstStart) {
-    {
-        TestWindow run{QString()};
-        EXPECT_EQ(run.engine(1)->navigated(), QStringList{appSettings().home1});
-        EXPECT_TRUE(run.window.isMaximized());
-        EXPECT_TRUE(run.window.navigator()->isVisible());
-        EXPECT_EQ(run.window.windowTitle(), QStringLiteral("Kelvane v1.50"));
-    }
-    EXPECT_EQ(stored("MainMaximized"), QStringLiteral("True"));
-    EXPECT_EQ(stored("NavigatorVisible"), QStringLiteral("True"));
-    EXPECT_EQ(stored("DocumentCount"), QStringLiteral("<none>"));
-    EXPECT_EQ(QFile::permissions(SettingsStore::filePath()) & 0x0077, 0)
-        << "the file holding the password is private";
-}
-
 TEST_F(MainWindowTest, WhatTheUserChangedComesBack) {
     QList<ToolbarLayout::Entry> customised = BrowseToolbar::designLayout();
     customised.move(4, 0); // Stop first
@@ -65,7 +50,6 @@ TEST_F(MainWindowTest, WhatTheUserChangedComesBack) {
         ASSERT_TRUE(run.activate());
         for (const char* text : {"a", "a", "b", "a"})
             typeAddress(run, text);
-        EXPECT_EQ(run.engine(1)->navigated().last(), QStringLiteral("a"));
         w.setWindowState(Qt::WindowNoState);
         w.setGeometry(30, 40, 500, 400);
         w.navigator()->hide();
@@ -75,8 +59,6 @@ TEST_F(MainWindowTest, WhatTheUserChangedComesBack) {
         w.bands()->band(2)->setNewRow(false);
         ASSERT_TRUE(w.browseToolbar()->applyLayout(customised));
     }
-    EXPECT_EQ(stored("HistorySite1"), QStringLiteral("http://one/")) << "oldest first";
-    EXPECT_EQ(stored("MainWidth"), QStringLiteral("7500"));
     {
         TestWindow again(QStringLiteral("a"));
         MainWindow& w = again.window;
@@ -89,11 +71,6 @@ TEST_F(MainWindowTest, WhatTheUserChangedComesBack) {
         EXPECT_FALSE(w.viewToggles()->isVisible(4) || w.menus().tabsBar->isChecked());
         EXPECT_FALSE(w.bands()->band(2)->newRow());
         EXPECT_EQ(w.browseToolbar()->currentLayout(), customised);
-        for (QAction* bar : {w.menus().browseToolbar, w.menus().sitesToolbar, w.menus().addressBar})
-            bar->trigger();
-        EXPECT_TRUE(w.bands()->isHidden()) << "all four bars hidden hide the container";
-        w.menus().barsMenuItems.at(2)->trigger();
-        EXPECT_TRUE(w.bands()->isVisible() && w.menus().addressBar->isChecked());
         appSettings().cleanOnExit = true; // as the Options dialog sets it
         again.window.close();
         EXPECT_EQ(again.engines.cleanHistoryCount(), 1);
@@ -103,13 +80,11 @@ TEST_F(MainWindowTest, WhatTheUserChangedComesBack) {
 }
 
 TEST_F(MainWindowTest, SavedDocumentsAndAnAddressTypedWithNoDocument) {
-    store({{"SaveAllOnExit", "True"}, {"DocumentCount", "2"}, {"Document2", "http://two/"}});
-    store({{"Home1", "http://home/"}});
+    store({{"SaveAllOnExit", "True"}, {"DocumentCount", "1"}, {"Home1", "http://home/"}});
     {
-        TestWindow run{QString()};
-        EXPECT_EQ(run.engine(1)->navigated(), QStringList{"http://home/"}) << "a missing one";
-        EXPECT_EQ(run.engine(2)->navigated(), QStringList{"http://two/"});
-        run.closeAll();
+        TestWindow first{QString()};
+        EXPECT_EQ(first.engine(1)->navigated(), QStringList{"http://home/"}) << "one missing";
+        first.closeAll();
     }
     TestWindow run{QString()};
     EXPECT_EQ(run.area().count(), 0) << "no saved documents: nothing opens";
@@ -119,16 +94,6 @@ TEST_F(MainWindowTest, SavedDocumentsAndAnAddressTypedWithNoDocument) {
     EXPECT_EQ(run.window.addressPanel()->items().count(" typed text "), 1);
 }
 
-// Records the keys that reach a widget.
-struct KeyLog : QObject {
-    QList<int> keys;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress)
-            keys << static_cast<QKeyEvent*>(event)->key();
-        return false;
-    }
-};
-
 TEST_F(MainWindowTest, KeyboardHookDecidesWhatReachesThePage) {
     TestWindow run;
     ASSERT_TRUE(run.activate());
@@ -137,8 +102,6 @@ TEST_F(MainWindowTest, KeyboardHookDecidesWhatReachesThePage) {
         QKeyEvent event(QEvent::KeyPress, key, mods, QString(), repeat);
         QCoreApplication::sendEvent(QApplication::focusWidget(), &event);
     };
-    KeyLog page;
-    run.engine(1)->widget()->installEventFilter(&page);
     press(1, Qt::Key_Tab, Qt::ControlModifier);
     press(1, Qt::Key_X, Qt::ControlModifier);
     press(1, Qt::Key_N, Qt::ControlModifier, true);
@@ -149,7 +112,8 @@ TEST_F(MainWindowTest, KeyboardHookDecidesWhatReachesThePage) {
     EXPECT_TRUE(run.window.addressPanel()->addressBox()->hasFocus());
     press(1, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(run.area().count(), 2);
-    EXPECT_EQ(page.keys, (QList<int>{Qt::Key_X, Qt::Key_N, Qt::Key_Escape}))
+    EXPECT_EQ(run.engine(1)->calls().filter("key"),
+              (QStringList{"key 88", "key 78", "key 16777216"}))
         << "Esc and unknown keys reach the page once; Alt+D, Ctrl+N and Ctrl+Tab do not";
     run.open(QStringLiteral("http://three/"));
     press(3, Qt::Key_Tab, Qt::ControlModifier);

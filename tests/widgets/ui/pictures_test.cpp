@@ -11,7 +11,6 @@ TEST(Pictures, EveryPictureIsDrawnAndEachTabStateLooksItsOwn) {
         EXPECT_FALSE(builtInPicture(Picture(i)).isNull() || picture(Picture(i)).isNull()) << i;
     QList<QImage> seen;
     for (int state = 0; state < kTabPictureCount; ++state) {
-        EXPECT_EQ(tabPicture(state).pixmap(QSize(16, 16), 2.0).size(), QSize(32, 32)) << state;
         const QImage image = tabPicture(state).pixmap(16, 16).toImage();
         EXPECT_FALSE(image.isNull() || seen.contains(image)) << state;
         seen << image;
