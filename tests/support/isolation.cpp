@@ -11,14 +11,11 @@ IsolatedHome::IsolatedHome()
     : m_dir(QDir::tempPath() + QStringLiteral("/kelvane-test-XXXXXX")) {
     // The store keeps its files open: let the next read find this home's file.
     SettingsStore::reset();
-    const std::pair<const char*, QString> folders[] = {
-        {"HOME", home()},
-        {"XDG_CONFIG_HOME", configHome()},
-        {"XDG_DATA_HOME", dataHome()},
-        {"XDG_CACHE_HOME", root() + QStringLiteral("/cache")},
-        {"XDG_RUNTIME_DIR", runtimeDir()},
-    };
-    for (const auto& [var, folder] : folders) {
+    for (const auto& [var, folder] : {std::pair<const char*, QString>{"HOME", home()},
+                                      {"XDG_CONFIG_HOME", configHome()},
+                                      {"XDG_DATA_HOME", dataHome()},
+                                      {"XDG_CACHE_HOME", root() + "/cache"},
+                                      {"XDG_RUNTIME_DIR", runtimeDir()}}) {
         m_saved.append({var, qgetenv(var)});
         QDir().mkpath(folder);
         qputenv(var, QFile::encodeName(folder));

@@ -5,13 +5,10 @@
 
 namespace kelvane::test {
 
-// Runs a real event loop until predicate() holds or timeoutMs passes; returns predicate().
-// Unlike QTest::qWaitFor, which sleeps between passes, the loop wakes for every event, so the
-// web engine's many small tasks run at full speed. The limit is a safety net, not a timing
-// assertion: give it plenty.
+// Runs an event loop until predicate() holds or timeoutMs passes; returns predicate(). The loop
+// wakes for every event (QTest::qWaitFor sleeps between passes), so the web engine's many small
+// tasks run at full speed. The limit is a safety net, not a timing assertion.
 template <typename Predicate> bool waitUntil(Predicate predicate, int timeoutMs = 20'000) {
-    if (predicate())
-        return true;
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
@@ -20,7 +17,8 @@ template <typename Predicate> bool waitUntil(Predicate predicate, int timeoutMs 
     });
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     poll.start(5);
-    loop.exec();
+    if (!predicate())
+        loop.exec();
     return predicate();
 }
 

@@ -1,70 +1,44 @@
 #include "frame/keyrules.h"
 
-#include <Qt>
+#include <QString>
 #include <gtest/gtest.h>
 
 using namespace kelvane;
 
-namespace {
-
-struct KeyCase {
-    const char* name;
-    int key;
-    bool ctrl, shift, alt, repeated;
-    HookAction action;
-    bool passOn;
-};
-
-const KeyCase kCases[] = {
-    {"Alt+D focuses the address bar", VirtualKey::D, false, false, true, false, HookAction::FocusAddressBar,
-     false},
-    {"Ctrl+Alt+D still counts as Alt+D", VirtualKey::D, true, false, true, false,
-     HookAction::FocusAddressBar, false},
-    {"plain D is typed", VirtualKey::D, false, false, false, false, HookAction::None, true},
-    {"Esc stops and still reaches the control", VirtualKey::Escape, false, false, false, false,
-     HookAction::Stop, true},
-    {"held Esc stops once", VirtualKey::Escape, false, false, false, true, HookAction::None, true},
-    {"Ctrl+Tab switches", VirtualKey::Tab, true, false, false, false, HookAction::SwitchTab, false},
-    {"Ctrl+Shift+Tab switches", VirtualKey::Tab, true, true, false, false, HookAction::SwitchTab, false},
-    {"code 25 with Ctrl switches too", VirtualKey::Hanja, true, false, false, false, HookAction::SwitchTab,
-     false},
-    {"plain Tab moves focus", VirtualKey::Tab, false, false, false, false, HookAction::None, true},
-    {"Alt+Home goes home", VirtualKey::Home, false, false, true, false, HookAction::Home, false},
-    {"Home alone scrolls", VirtualKey::Home, false, false, false, false, HookAction::None, true},
-    {"Ctrl+N new", VirtualKey::N, true, false, false, false, HookAction::FileNew, false},
-    {"Ctrl+Shift+N is still new", VirtualKey::N, true, true, false, false, HookAction::FileNew, false},
-    {"held Ctrl+N opens one document", VirtualKey::N, true, false, false, true, HookAction::None, true},
-    {"Ctrl+O open", VirtualKey::O, true, false, false, false, HookAction::FileOpen, false},
-    {"Ctrl+S search", VirtualKey::S, true, false, false, false, HookAction::Search, false},
-    {"Alt+S is not search", VirtualKey::S, false, false, true, false, HookAction::None, true},
-    {"held Alt+D passes", VirtualKey::D, false, false, true, true, HookAction::None, true},
-    {"Ctrl+X passes to the control", 'X', true, false, false, false, HookAction::None, true},
-};
-
-} // namespace
-
 TEST(KeyRules, DecisionTable) {
-    for (const KeyCase& c : kCases) {
-        const HookDecision d = decideKey(c.key, c.ctrl, c.shift, c.alt, c.repeated);
-        EXPECT_EQ(d.action, c.action) << c.name;
-        EXPECT_EQ(d.passOn, c.passOn) << c.name;
+    using A = HookAction;
+    using K = VirtualKey;
+    // clang-format off
+    const struct {
+        int key;
+        const char* modifiers; // C(trl), S(hift), A(lt), R(epeated)
+        A action;
+        bool passOn;
+    } cases[] = {
+        {K::D, "A", A::FocusAddressBar, false}, {K::D, "CA", A::FocusAddressBar, false},
+        {K::D, "AR", A::None, true},            {K::D, "", A::None, true},
+        {K::Escape, "", A::Stop, true},         {K::Escape, "R", A::None, true},
+        {K::Hanja, "C", A::SwitchTab, false},   {K::Tab, "", A::None, true},
+        {K::Home, "A", A::Home, false},         {K::Home, "", A::None, true},
+        {K::N, "CS", A::FileNew, false},        {K::O, "C", A::FileOpen, false},
+        {K::S, "C", A::Search, false},          {K::S, "A", A::None, true},
+        {'X', "C", A::None, true}};
+    // clang-format on
+    for (const auto& c : cases) {
+        const QString m = QLatin1String(c.modifiers);
+        const HookDecision d =
+            decideKey(c.key, m.contains('C'), m.contains('S'), m.contains('A'), m.contains('R'));
+        EXPECT_EQ(d.action, c.action) << c.key << c.modifiers;
+        EXPECT_EQ(d.passOn, c.passOn) << c.key << c.modifiers;
     }
-}
-
-TEST(KeyRules, QtKeysMapToVirtualKeys) {
-    EXPECT_EQ(virtualKeyFromQt(Qt::Key_D), VirtualKey::D);
-    EXPECT_EQ(virtualKeyFromQt(Qt::Key_Backtab), VirtualKey::Tab); // Shift+Tab arrives as Backtab
-    EXPECT_EQ(virtualKeyFromQt(Qt::Key_Escape), VirtualKey::Escape);
-    EXPECT_EQ(virtualKeyFromQt(Qt::Key_Home), VirtualKey::Home);
+    EXPECT_EQ(virtualKeyFromQt(Qt::Key_Backtab), K::Tab) << "Shift+Tab arrives as Backtab";
     EXPECT_EQ(virtualKeyFromQt(Qt::Key_F5), 0);
 }
 
 TEST(KeyRules, NextTabWrapsAround) {
-    EXPECT_EQ(nextTabIndex(1, 1, false), 0) << "one tab: nothing happens";
-    EXPECT_EQ(nextTabIndex(0, 0, false), 0);
-    EXPECT_EQ(nextTabIndex(3, 3, false), 1) << "after the last comes the first";
-    EXPECT_EQ(nextTabIndex(3, 1, true), 3) << "before the first comes the last";
-    EXPECT_EQ(nextTabIndex(3, 2, false), 3);
-    EXPECT_EQ(nextTabIndex(3, 2, true), 1);
-    EXPECT_EQ(nextTabIndex(3, 0, false), 2) << "no selection counts as the first tab";
+    // count, current (0: none, read as the first), backwards, next (0: nothing happens)
+    const int cases[][4] = {{1, 1, 0, 0}, {0, 0, 0, 0}, {3, 3, 0, 1}, {3, 1, 1, 3},
+                            {3, 2, 0, 3}, {3, 2, 1, 1}, {3, 0, 0, 2}};
+    for (const auto& [count, current, backwards, next] : cases)
+        EXPECT_EQ(nextTabIndex(count, current, backwards), next) << count << current << backwards;
 }

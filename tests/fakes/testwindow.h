@@ -1,0 +1,89 @@
+#pragma once
+
+// What widget tests of the main window share: the window over fake engines, and the headers
+// nearly every such test needs.
+#include "bars/addresspanel.h"
+#include "base/appsettings.h"
+#include "documents/documentarea.h"
+#include "documents/documentwindow.h"
+#include "documents/tabbar.h"
+#include "fakes/fakeengine.h"
+#include "frame/mainwindow.h"
+#include "frame/menus.h"
+#include "navigator/navigatorwindow.h"
+#include "support/isolation.h"
+#include "support/waituntil.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace kelvane::test {
+
+// The main window loaded with a command line and shown. Pop-up menus that open while it lives
+// are closed and counted, so a menu opened by mistake fails a test instead of blocking it.
+struct TestWindow {
+    explicit TestWindow(const QString& commandLine = QStringLiteral("http://one/")) {
+        appSettings() = AppSettings();
+        window.load(commandLine);
+        window.show();
+        QObject::connect(&menuCloser, &QTimer::timeout, [this] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                ++menusShown;
+                popup->close();
+            }
+        });
+        menuCloser.start(20);
+    }
+    ~TestWindow() { window.close(); }
+
+    DocumentArea& area() { return window.documentArea(); }
+    DocumentSet& set() { return area().documents(); }
+    DocumentWindow* doc(int docIndex) { return area().document(docIndex); }
+    FakeEngine* engine(int docIndex) { return static_cast<FakeEngine*>(doc(docIndex)->engine()); }
+    FakeEngine* active() { return static_cast<FakeEngine*>(area().activeDocument()->engine()); }
+    void open(const QString& address) { window.openInNewDocument(address); }
+    void closeAll() {
+        while (area().count() > 0)
+            doc(1)->closeDocument();
+    }
+    // Makes the window the active one, as a click on it would.
+    bool activate() {
+        QApplication::setActiveWindow(&window);
+        const bool active = QTest::qWaitForWindowActive(&window);
+        QCoreApplication::processEvents();
+        return active;
+    }
+
+    FakeEngineFactory engines;
+    MainWindow window{engines, nullptr};
+    QTimer menuCloser;
+    int menusShown = 0;
+};
+
+// A test of one browser run in its own home.
+struct WindowTest : ::testing::Test {
+    IsolatedHome home;
+    TestWindow frame;
+};
+
+// One tick of an active timer, and a mouse move over a widget, sent at once.
+inline void tick(QTimer* timer) {
+    QTimerEvent event(timer->timerId());
+    QCoreApplication::sendEvent(timer, &event);
+}
+inline void moveMouse(QWidget* over) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(over, &move);
+}
+
+} // namespace kelvane::test
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}

@@ -1,0 +1,100 @@
+// A document window's row, tab, status and address as its engine reports, in the main window.
+#include "fakes/testwindow.h"
+#include "ui/pictures.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+using namespace kelvane;
+
+namespace {
+
+struct DocumentWindowTest : test::WindowTest {
+    // The tab of docIndex shows the picture of state.
+    bool shows(int docIndex, int state) {
+        return tabs->tabIcon(docIndex - 1).cacheKey() == tabPicture(state).cacheKey();
+    }
+    QTimer* flashTimer(int docIndex) {
+        return frame.doc(docIndex)->findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+
+    TabBar* tabs = frame.window.tabBar();
+    QSignalSpy percent{&frame.area(), &DocumentArea::progressPercent};
+};
+
+TEST_F(DocumentWindowTest, EachLoadStateShowsItsPicture) {
+    // clang-format off
+    const struct { int progress, max; const char* status; int picture; } steps[] = {
+        {0, 100, "0%", 0}, {24, 100, "24%", 0}, {25, 100, "25%", 2}, {50, 100, "50%", 4},
+        {99, 100, "99%", 6}, {100, 100, "100%", 6}, {20, 10, "100%", 6}, {-1, 10000, "100%", 6},
+        {0, 0, "Completed", 8}};
+    // clang-format on
+    frame.open("http://two/");
+    frame.area().tabDoubleClicked(2); // shrunk: the odd picture of each state
+    for (const auto& s : steps) {
+        for (int doc : {1, 2})
+            frame.engine(doc)->fireProgress(s.progress, s.max);
+        EXPECT_EQ(frame.set().status(1), QLatin1String(s.status)) << s.progress;
+        EXPECT_TRUE(shows(1, s.picture) && shows(2, s.picture + 1)) << s.progress;
+        EXPECT_EQ(frame.doc(2)->isLoading(), s.max != 0) << s.progress;
+    }
+    // Only the active document publishes its percentage: up to 100, then 0 at the end.
+    EXPECT_EQ(percent.at(percent.size() - 2).at(0).toInt(), 100);
+    EXPECT_EQ(percent.last().at(0).toInt(), 0);
+    EXPECT_FALSE(flashTimer(2)->isActive()) << "the active document does not flash";
+
+    // A background load flashes its tab for eight ticks, on the loaded picture at the end.
+    QList<int> seen;
+    while (flashTimer(1)->isActive() && seen.size() < 20) {
+        test::tick(flashTimer(1));
+        seen << frame.set().tabIcon(1);
+        EXPECT_TRUE(shows(1, seen.last()));
+    }
+    EXPECT_EQ(seen, (QList<int>{10, 8, 10, 8, 10, 8, 10, 8}));
+    frame.engine(1)->fireProgress(0, 0);
+    test::tick(flashTimer(1));
+    frame.doc(1)->bringToFront();
+    test::tick(flashTimer(1));
+    EXPECT_TRUE(shows(1, 8)) << "activation ends the flash at the next tick";
+    EXPECT_FALSE(flashTimer(1)->isActive());
+}
+
+TEST_F(DocumentWindowTest, OnlyTheActiveDocumentTalksToTheBars) {
+    QLabel* status = frame.window.statusBar()->findChild<QLabel*>();
+    frame.engine(1)->fireSecure(true);
+    frame.open("http://two/");
+    frame.engine(2)->fireStatusText("hovering two");
+    frame.engine(1)->fireStatusText("hovering one");
+    EXPECT_EQ(status->text(), QStringLiteral("hovering two"));
+    percent.clear();
+    frame.engine(1)->fireProgress(30, 100);
+    EXPECT_TRUE(percent.isEmpty()) << "a background load does not publish";
+    frame.engine(1)->setUrl("http://one/now");
+    frame.doc(1)->bringToFront();
+    EXPECT_EQ(status->text(), QString()) << "activation clears the status text";
+    EXPECT_EQ(percent.last().at(0).toInt(), 30);
+    EXPECT_EQ(frame.window.addressPanel()->addressBox()->currentText(), "http://one/now");
+}
+
+TEST_F(DocumentWindowTest, TitlesNearTheLimitAndTheAddressWhileTheUserTypes) {
+    const QString fifty(50, 'x');
+    frame.engine(1)->fireTitle(fifty);
+    EXPECT_EQ(tabs->tabText(0), fifty);
+    frame.engine(1)->fireTitle(fifty + 'y');
+    EXPECT_EQ(tabs->tabText(0), fifty + "...");
+    EXPECT_EQ(tabs->tabToolTip(0), fifty + 'y');
+    EXPECT_EQ(frame.set().rowText(1), fifty + 'y');
+
+    QComboBox* box = frame.window.addressPanel()->addressBox();
+    ASSERT_TRUE(frame.activate());
+    box->setFocus();
+    QTest::keyClicks(box, "typing");
+    frame.engine(1)->setUrl("http://one/loaded");
+    frame.engine(1)->fireProgress(0, 0);
+    EXPECT_EQ(box->currentText(), QStringLiteral("typing"));
+    frame.engine(1)->widget()->setFocus();
+    frame.engine(1)->fireProgress(0, 0);
+    EXPECT_EQ(box->currentText(), QStringLiteral("http://one/loaded"));
+}
+
+} // namespace

@@ -1,0 +1,107 @@
+// The Navigator of a main window over fake engines.
+#include "fakes/testwindow.h"
+
+#include <QItemSelectionModel>
+#include <QToolButton>
+#include <QTreeView>
+
+using namespace kelvane;
+
+namespace {
+
+struct NavigatorTest : test::WindowTest {
+    NavigatorTest() {
+        frame.open("http://two/");
+        frame.open("http://three/");
+    }
+    // Runs the resize timer by hand until it stops; the heights after each tick.
+    QList<int> ticksUntilStopped() {
+        QList<int> heights;
+        while (navigator->resizeTimer()->isActive() && heights.size() < 30) {
+            navigator->resizeTick();
+            heights << navigator->heightTwips();
+        }
+        return heights;
+    }
+
+    NavigatorWindow* navigator = frame.window.navigator();
+};
+
+TEST_F(NavigatorTest, ShrinksAndGrowsInStepsUnlessPinned) {
+    // clang-format off
+    const struct { int start; bool shrink; QList<int> heights; } cases[] = {
+        {4800, false, {5250, 5250}}, {5000, false, {5000}}, {600, true, {600}},
+        {5000, true, {4550, 4100, 3650, 3200, 2750, 2300, 1850, 1400, 950, 500, 500}},
+        {500, false, {950, 1400, 1850, 2300, 2750, 3200, 3650, 4100, 4550, 5000, 5000}}};
+    // clang-format on
+    for (const auto& c : cases) {
+        navigator->setHeightTwips(c.start);
+        c.shrink ? navigator->startShrink() : navigator->startGrow();
+        EXPECT_EQ(ticksUntilStopped(), c.heights) << c.start << " " << c.shrink;
+    }
+
+    QToolButton* pin = navigator->pinButton();
+    pin->click();
+    navigator->setHeightTwips(3000);
+    navigator->startShrink();
+    navigator->resizeTick();
+    EXPECT_EQ(navigator->heightTwips(), 3000) << "pinned, it keeps its height";
+    navigator->startGrow();
+    pin->click();
+    navigator->resizeTick();
+    EXPECT_EQ(navigator->heightTwips(), 3450) << "unpinned, it grows on";
+}
+
+TEST_F(NavigatorTest, TheMouseOverItGrowsIt) {
+    for (QWidget* target : {static_cast<QWidget*>(navigator), navigator->list()->viewport()}) {
+        navigator->startShrink();
+        test::moveMouse(target);
+        EXPECT_FALSE(navigator->isShrinking());
+        EXPECT_TRUE(navigator->resizeTimer()->isActive());
+    }
+    ASSERT_TRUE(frame.activate());
+    EXPECT_TRUE(navigator->isShrinking()) << "another window active, it shrinks";
+}
+
+TEST_F(NavigatorTest, LoadingDotsCountOnAndStopWhenAnyDocumentCompletes) {
+    frame.engine(1)->fireProgress(10, 100);
+    frame.engine(2)->fireProgress(20, 100);
+    for (const char* title : {"Navigator.", "Navigator..", "Navigator...", "Navigator....",
+                              "Navigator.....", "Navigator", "Navigator."}) {
+        navigator->loadingTick();
+        EXPECT_EQ(navigator->windowTitle(), QLatin1String(title));
+    }
+    frame.engine(1)->fireProgress(0, 0);
+    EXPECT_EQ(navigator->windowTitle(), QStringLiteral("Navigator")) << "though 2 still loads";
+    frame.engine(2)->fireProgress(50, 100);
+    EXPECT_TRUE(navigator->loadingTimer()->isActive());
+    navigator->loadingTick();
+    EXPECT_EQ(navigator->windowTitle(), QStringLiteral("Navigator..")) << "the count carries on";
+}
+
+TEST_F(NavigatorTest, ButtonsActOnTheSelectedRowAndCloseOnlyHides) {
+    for (int i = 1; i <= 3; ++i)
+        frame.engine(i)->clearCalls();
+    for (const char* key : {"Close", "Refresh", "Stop"}) // no row selected: nothing happens
+        navigator->toolbarButton(key)->trigger();
+    navigator->list()->selectionModel()->select(
+        frame.set().index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    navigator->toolbarButton("Refresh")->trigger();
+    navigator->toolbarButton("Stop")->trigger();
+    EXPECT_TRUE(frame.engine(1)->calls().isEmpty() && frame.engine(3)->calls().isEmpty());
+    EXPECT_EQ(frame.engine(2)->calls(), (QStringList{"reload", "stop"}));
+    navigator->rowClicked();
+    EXPECT_EQ(frame.area().activeDocument(), frame.doc(2));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(navigator)) << "the Navigator keeps the keyboard";
+    navigator->toolbarButton("Close")->trigger();
+    EXPECT_EQ(frame.set().rowText(2), QStringLiteral("http://three/"));
+    EXPECT_FALSE(navigator->close()) << "closing only hides it";
+    EXPECT_FALSE(navigator->isVisible() || frame.window.menus().navigator->isChecked());
+    navigator->show();
+    EXPECT_TRUE(frame.window.menus().navigator->isChecked());
+    EXPECT_EQ(navigator->list()->model()->rowCount(), 2) << "shown again, it lists every row";
+    navigator->allowClose();
+    EXPECT_TRUE(navigator->close()) << "once the main window allows it";
+}
+
+} // namespace
