@@ -11,7 +11,7 @@
 #include "documents/documentwindow.h"
 #include "frame/mainwindow.h"
 #include "platform/engine/enginesetup.h"
-#include "platform/engine/webengine.h"
+#include "platform/engine/webenginefactory.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -113,7 +113,7 @@ public:
         int n = 0;
         const DocumentArea& area = m_window.documentArea();
         for (int i = 1; i <= area.count(); ++i)
-            n += area.document(i)->hasFinishedLoading() && !area.document(i)->IsLoading;
+            n += area.document(i)->hasFinishedLoading() && !area.document(i)->isLoading();
         return n;
     }
     void closeAllButFirst() override {

@@ -4,8 +4,8 @@
 #include "base/defaultbrowser.h"
 #include "base/settingscatalogue.h"
 #include "base/stringtable.h"
-#include "platform/trace.h"
 #include "dialogs/associationquestion.h"
+#include "platform/trace.h"
 
 #include <QFile>
 #include <QMessageBox>

@@ -8,6 +8,7 @@
 #include "documents/documentwindow.h"
 #include "documents/tabbar.h"
 #include "fakes/fakeengine.h"
+#include "frame/mainbars.h"
 #include "frame/mainwindow.h"
 #include "frame/menus.h"
 #include "navigator/navigatorwindow.h"

@@ -7,6 +7,7 @@
 #include "frame/mainwindow.h"
 #include "navigator/navigatorwindow.h"
 #include "platform/engine/webengine.h"
+#include "platform/engine/webenginefactory.h"
 #include "support/httpserver.h"
 #include "support/isolation.h"
 #include "support/waituntil.h"

@@ -61,7 +61,7 @@ TEST(Catalogue, PreferencesAreWrittenBackAsRead) {
     // An older password stored as typed goes back hashed, and still matches.
     const QString password = written.filter(QRegularExpression("^Password=")).value(0).mid(9);
     EXPECT_NE(password, " p,w; ");
-    EXPECT_TRUE(passwordMatches(password, " p,w; "));
+    EXPECT_TRUE(passwordMatches(" p,w; ", password));
 }
 
 } // namespace

@@ -25,3 +25,11 @@ TEST(TabRules, LoadPercentOfProgressMaximumAndNoneForAReportPastItsMaximum) {
     for (const auto& [progress, max, percent] : loads)
         EXPECT_EQ(loadPercentOf(progress, max).value_or(-1), percent) << progress << "/" << max;
 }
+
+TEST(TabRules, NextTabWrapsAround) {
+    // count, current (0: none, read as the first), backwards, next (0: nothing happens)
+    const int cases[][4] = {{1, 1, 0, 0}, {0, 0, 0, 0}, {3, 3, 0, 1}, {3, 1, 1, 3},
+                            {3, 2, 0, 3}, {3, 2, 1, 1}, {3, 0, 0, 2}};
+    for (const auto& [count, current, backwards, next] : cases)
+        EXPECT_EQ(nextTabIndex(count, current, backwards), next) << count << current << backwards;
+}

@@ -34,11 +34,3 @@ TEST(KeyRules, DecisionTable) {
     EXPECT_EQ(virtualKeyFromQt(Qt::Key_Backtab), K::Tab) << "Shift+Tab arrives as Backtab";
     EXPECT_EQ(virtualKeyFromQt(Qt::Key_F5), 0);
 }
-
-TEST(KeyRules, NextTabWrapsAround) {
-    // count, current (0: none, read as the first), backwards, next (0: nothing happens)
-    const int cases[][4] = {{1, 1, 0, 0}, {0, 0, 0, 0}, {3, 3, 0, 1}, {3, 1, 1, 3},
-                            {3, 2, 0, 3}, {3, 2, 1, 1}, {3, 0, 0, 2}};
-    for (const auto& [count, current, backwards, next] : cases)
-        EXPECT_EQ(nextTabIndex(count, current, backwards), next) << count << current << backwards;
-}

@@ -20,7 +20,7 @@ struct DocumentAreaTest : test::WindowTest {
     }
 
     TabBar* tabs = frame.window.tabBar();
-    QSignalSpy barsMenu{frame.window.bands(), &BandContainer::contextMenuRequested};
+    QSignalSpy barsMenu{frame.window.bars().container(), &BandContainer::contextMenuRequested};
 };
 
 TEST_F(DocumentAreaTest, LeftClickActivatesOtherClicksCloseAndOpenNoMenu) {

@@ -56,8 +56,8 @@ TEST_F(MainWindowTest, WhatTheUserChangedComesBack) {
         w.menus().statusBar->trigger();
         w.menus().sitesToolbar->trigger();        // hidden at first
         w.menus().barsMenuItems.at(3)->trigger(); // the tabs bar, from the bars' menu
-        w.bands()->band(2)->setNewRow(false);
-        ASSERT_TRUE(w.browseToolbar()->applyLayout(customised));
+        w.bars().container()->band(2)->setNewRow(false);
+        ASSERT_TRUE(w.bars().browseToolbar()->applyLayout(customised));
     }
     {
         TestWindow again(QStringLiteral("a"));
@@ -67,10 +67,11 @@ TEST_F(MainWindowTest, WhatTheUserChangedComesBack) {
         EXPECT_EQ(w.geometry(), QRect(30, 40, 500, 400));
         EXPECT_FALSE(w.navigator()->isVisible() || w.menus().navigator->isChecked());
         EXPECT_FALSE(w.statusBar()->isVisible());
-        EXPECT_TRUE(w.viewToggles()->isVisible(2) && w.menus().barsMenuItems.at(1)->isChecked());
-        EXPECT_FALSE(w.viewToggles()->isVisible(4) || w.menus().tabsBar->isChecked());
-        EXPECT_FALSE(w.bands()->band(2)->newRow());
-        EXPECT_EQ(w.browseToolbar()->currentLayout(), customised);
+        EXPECT_TRUE(w.bars().viewToggles()->isVisible(2) &&
+                    w.menus().barsMenuItems.at(1)->isChecked());
+        EXPECT_FALSE(w.bars().viewToggles()->isVisible(4) || w.menus().tabsBar->isChecked());
+        EXPECT_FALSE(w.bars().container()->band(2)->newRow());
+        EXPECT_EQ(w.bars().browseToolbar()->currentLayout(), customised);
         appSettings().cleanOnExit = true; // as the Options dialog sets it
         again.window.close();
         EXPECT_EQ(again.engines.cleanHistoryCount(), 1);

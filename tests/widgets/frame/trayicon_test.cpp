@@ -7,6 +7,8 @@
 #include "base/stringtable.h"
 #include "dialogs/passwordprompt.h"
 #include "fakes/fakeengine.h"
+#include "frame/featurewindows.h"
+#include "frame/mainbars.h"
 #include "frame/mainwindow.h"
 #include "frame/trayicon.h"
 #include "notes/notespane.h"
@@ -134,7 +136,7 @@ protected:
     }
     void options(ModalAnswers::Answer answer) {
         ModalAnswers answers({std::move(answer)});
-        window->showOptions();
+        window->featureWindows().showOptions();
     }
     static ModalAnswers::Answer tick(const char* box, bool ok = true) {
         return [box, ok](QWidget* dialog) {
@@ -160,7 +162,7 @@ TEST_F(OptionsCommand, TrayIconFollowsOnlyAChangeAndCancelStillReappliesTheLook)
     QPlainTextEdit* notes = window->notesPane()->notesBox();
     const QFont look = notes->font();
     notes->setFont(QFont(QStringLiteral("Courier"), 30));
-    window->sitesToolbar()->button(1)->setVisible(true);
+    window->bars().sitesToolbar()->button(1)->setVisible(true);
     options([](QWidget* dialog) {
         for (auto* box : dialog->findChildren<QCheckBox*>())
             box->toggle();
@@ -168,7 +170,7 @@ TEST_F(OptionsCommand, TrayIconFollowsOnlyAChangeAndCancelStillReappliesTheLook)
         dialog->findChild<QPushButton*>("cancelButton")->click();
     });
     EXPECT_EQ(notes->font(), look);
-    EXPECT_FALSE(window->sitesToolbar()->button(1)->isVisible());
+    EXPECT_FALSE(window->bars().sitesToolbar()->button(1)->isVisible());
     const AppSettings& a = appSettings();
     const AppSettings b;
     EXPECT_EQ(std::tie(a.cleanOnExit, a.checkIfDefault, a.quickNotesEnabled, a.home1),
