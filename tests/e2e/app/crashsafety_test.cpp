@@ -1,9 +1,9 @@
 // What a user keeps when the browser is closed the hard way: a signal while a page shows a
 // script dialog, a kill -9 with "save all documents" on, a kill or a close with Quick Notes.
 #include "support/desktoptest.h"
+#include "support/secondstart.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -15,13 +15,6 @@ namespace {
 
 class CrashSafety : public test::DesktopTest {
 protected:
-    // A second start, which hands its address to the running browser and ends.
-    bool handOver(const QString& path) {
-        QProcess second;
-        second.start(QStringLiteral(KELVANE_BINARY), {url(path)});
-        return x.waitFor([&] { return second.state() == QProcess::NotRunning; }) &&
-               second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0;
-    }
     // kill -9: nothing of the program's own runs after it.
     void killProgram() {
         const QStringList pid = x.property(mainWindow(), QStringLiteral("_NET_WM_PID"));
@@ -83,7 +76,7 @@ TEST_F(CrashSafety, KilledSessionReopensItsDocuments) {
     store(QStringLiteral("SaveAllOnExit"), QStringLiteral("True"));
     ASSERT_TRUE(start({url(QStringLiteral("/a"))}, QStringLiteral("Page A")));
     for (const QString& page : {QStringLiteral("B"), QStringLiteral("C")}) {
-        ASSERT_TRUE(handOver(QLatin1Char('/') + page.toLower()));
+        ASSERT_EQ(test::handOverToRunning({url(QLatin1Char('/') + page.toLower())}), QString());
         ASSERT_TRUE(showsPage(QStringLiteral("Page ") + page));
     }
     // Written a few seconds after the documents changed, with no close.
@@ -125,8 +118,11 @@ TEST_F(CrashSafety, NotesSurviveKillsAndClosesByteForByte) {
     const QPoint show = showNotesButton();
     ASSERT_FALSE(show.isNull()) << "no show button at the left edge";
     x.click(show);
-    QTest::qWait(300);
-    x.click(inMainWindow(140, 380)); // into the notes box
+    // The white notes box comes over the red page beside the strip.
+    const QPoint inBox = inMainWindow(140, 380);
+    ASSERT_TRUE(
+        x.waitFor([&] { return qGray(x.grab(QRect(inBox, QSize(1, 1))).pixel(0, 0)) > 240; }));
+    x.click(inBox);
     x.keys(QStringLiteral("ctrl+End"));
     x.type(QStringLiteral("typed here"));
     const QByteArray typed = notes + "typed here\r\n";

@@ -3,9 +3,9 @@
 // server's log tells what was fetched; the document list the program stores a few seconds
 // after every change (with "save all documents" on) tells what stayed open.
 #include "support/desktoptest.h"
+#include "support/secondstart.h"
 
 #include <QFile>
-#include <QProcess>
 
 using namespace kelvane;
 
@@ -35,12 +35,6 @@ protected:
         store(QStringLiteral("SaveAllOnExit"), QStringLiteral("True"));
         placeMainWindow();
     }
-    bool handOver(const QString& path) {
-        QProcess second;
-        second.start(QStringLiteral(KELVANE_BINARY), {url(path)});
-        return x.waitFor([&] { return second.state() == QProcess::NotRunning; }) &&
-               second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0;
-    }
     QString blockedSitesPath() const {
         return home.dataHome() + QStringLiteral("/Kelvane/blacklist.kvn");
     }
@@ -59,13 +53,13 @@ TEST_F(PopupBlocker, KillsLoadingPagesPopupsAndWindowsSentToBlockedSites) {
     writeBlockedSites(sites);
 
     ASSERT_TRUE(start({url(QStringLiteral("/opener"))}, QStringLiteral("Opener")));
-    ASSERT_TRUE(handOver(QStringLiteral("/links")));
+    ASSERT_EQ(test::handOverToRunning({url(QStringLiteral("/links"))}), QString());
     ASSERT_TRUE(showsPage(QStringLiteral("Links ready")));
     x.click(inMainWindow(500, 400));
     ASSERT_TRUE(showsPage(QStringLiteral("Target ready")))
         << "a link clicked on a loaded page opens a new document";
     x.click(inMainWindow(500, 400)); // the new window this asks for goes again
-    ASSERT_TRUE(handOver(QStringLiteral("/a")));
+    ASSERT_EQ(test::handOverToRunning({url(QStringLiteral("/a"))}), QString());
     ASSERT_TRUE(showsPage(QStringLiteral("Page A")));
 
     // Opener, Links, Target and Page A: neither the popup nor the blocked window stayed.
