@@ -1,0 +1,88 @@
+// The popup blocker with the real engine: what pages ask for while they load is killed, what
+// the user clicks opens, and a new window sent to a blocked site goes again by itself. The
+// server's log tells what was fetched; the document list the program stores a few seconds
+// after every change (with "save all documents" on) tells what stayed open.
+#include "support/desktoptest.h"
+#include "support/secondstart.h"
+
+#include <QFile>
+
+using namespace kelvane;
+
+namespace {
+
+// A page that is one large link, retitled shortly after its load so the test knows the link
+// is clicked on a loaded page (a click on a loading one would rightly be killed).
+QString linkPage(const QString& title, const QString& target) {
+    return QStringLiteral("<title>%1</title><body style='margin:0' onload=\"setTimeout(() => "
+                          "document.title = '%1 ready', 300)\"><a target=_blank href='%2' "
+                          "style='display:block;height:100vh'>%2</a>")
+        .arg(title, target);
+}
+
+class PopupBlocker : public test::DesktopTest {
+protected:
+    PopupBlocker() {
+        // The popup is asked for while the page waits for its slow picture.
+        server.addPage(QStringLiteral("/opener"), QStringLiteral("<title>Opener</title><script>"
+                                                                 "window.open('/popup')</script>"
+                                                                 "<img src='/slow'>"));
+        server.setDelay(QStringLiteral("/slow"), 2000);
+        server.addPage(QStringLiteral("/links"),
+                       linkPage(QStringLiteral("Links"), QStringLiteral("/target")));
+        server.addPage(QStringLiteral("/target"),
+                       linkPage(QStringLiteral("Target"), QStringLiteral("/x/blocked-sITE/y")));
+        store(QStringLiteral("SaveAllOnExit"), QStringLiteral("True"));
+        placeMainWindow();
+    }
+    QString blockedSitesPath() const {
+        return home.dataHome() + QStringLiteral("/Kelvane/blacklist.kvn");
+    }
+    void writeBlockedSites(const QByteArray& bytes) {
+        QDir().mkpath(home.dataHome() + QStringLiteral("/Kelvane"));
+        QFile file(blockedSitesPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+};
+
+TEST_F(PopupBlocker, KillsLoadingPagesPopupsAndWindowsSentToBlockedSites) {
+    store(QStringLiteral("PopUpEnabled"), QStringLiteral("False"));
+    // The empty entry matches nothing; the other one matches in any letter case.
+    const QByteArray sites = "\r\nBLOCKED-Site\r\n";
+    writeBlockedSites(sites);
+
+    ASSERT_TRUE(start({url(QStringLiteral("/opener"))}, QStringLiteral("Opener")));
+    ASSERT_EQ(test::handOverToRunning({url(QStringLiteral("/links"))}), QString());
+    ASSERT_TRUE(showsPage(QStringLiteral("Links ready")));
+    x.click(inMainWindow(500, 400));
+    ASSERT_TRUE(showsPage(QStringLiteral("Target ready")))
+        << "a link clicked on a loaded page opens a new document";
+    x.click(inMainWindow(500, 400)); // the new window this asks for goes again
+    ASSERT_EQ(test::handOverToRunning({url(QStringLiteral("/a"))}), QString());
+    ASSERT_TRUE(showsPage(QStringLiteral("Page A")));
+
+    // Opener, Links, Target and Page A: neither the popup nor the blocked window stayed.
+    ASSERT_TRUE(x.waitFor([&] {
+        return stored(QStringLiteral("Document4")) == url(QStringLiteral("/a"));
+    })) << qPrintable(stored(QStringLiteral("Document4")));
+    EXPECT_EQ(stored(QStringLiteral("DocumentCount")), QStringLiteral("4"));
+    EXPECT_EQ(stored(QStringLiteral("Document1")), url(QStringLiteral("/opener")));
+    EXPECT_EQ(server.requestCount(QStringLiteral("/popup")), 0);
+    EXPECT_EQ(server.requestCount(QStringLiteral("/x/blocked-sITE/y")), 0);
+    ASSERT_TRUE(stop());
+
+    QFile file(blockedSitesPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), sites) << "written back as it was";
+}
+
+TEST_F(PopupBlocker, OffItLetsPopupsOpenWithoutConsultingTheBlockedSites) {
+    writeBlockedSites("popup\r\n");
+    ASSERT_TRUE(start({url(QStringLiteral("/opener"))}));
+    EXPECT_TRUE(x.waitFor([&] { return server.requestCount(QStringLiteral("/popup")) == 1; }));
+    ASSERT_TRUE(x.waitFor([&] { return stored(QStringLiteral("DocumentCount")) == u"2"; }));
+    ASSERT_TRUE(stop());
+}
+
+} // namespace
