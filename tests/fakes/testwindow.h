@@ -31,6 +31,7 @@ struct TestWindow {
         appSettings() = AppSettings();
         window.load(commandLine);
         window.show();
+        QCoreApplication::processEvents(); // the Navigator shows once its owner is shown
         QObject::connect(&menuCloser, &QTimer::timeout, [this] {
             if (QWidget* popup = QApplication::activePopupWidget()) {
                 ++menusShown;
