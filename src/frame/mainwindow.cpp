@@ -53,6 +53,8 @@ namespace {
 constexpr int kTitleId = 1120;
 // How soon a close that had to wait for a dialog's loop tries again.
 constexpr int kRetryCloseMs = 10;
+// The latest the Navigator shows at a start while its first page is still loading.
+constexpr int kNavigatorLatestMs = 1500;
 
 } // namespace
 
@@ -168,6 +170,9 @@ void MainWindow::createNavigator() {
     connect(m_navigator, &NavigatorWindow::newRequested, m_commands, &CommandSet::newHome1Document);
     connect(m_navigator, &NavigatorWindow::visibilityChanged, m_menus->navigator,
             &QAction::setChecked);
+    // Shown or hidden by the user before the start showed it: that stands.
+    connect(m_navigator, &NavigatorWindow::visibilityChanged, this,
+            [this] { m_navigatorShown = true; });
     connect(m_documents, &DocumentArea::loadingAnimation, m_navigator, [this](bool on) {
         if (on)
             m_navigator->startLoadingAnimation();
@@ -370,16 +375,29 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!m_shownOnce) {
         m_shownOnce = true;
         m_bars->browseToolbar()->restoreLayout();
-        // After the show has run its course, or the tool window is not mapped.
-        QTimer::singleShot(0, m_navigator, [this] {
-            // The main window keeps the activation, so the Navigator shrinks to its caption
-            // rather than cover the pages, as when any window takes the activation from it.
-            m_navigator->setAttribute(Qt::WA_ShowWithoutActivating);
-            m_navigator->setVisible(m_navigatorShownAtStart);
-            m_navigator->setAttribute(Qt::WA_ShowWithoutActivating, false);
-            m_navigator->startShrink();
-        });
+        // Once the first page is in (or a moment has passed): until then the page engine has
+        // the thread to itself. Later than the show in any case, or the tool window is not
+        // mapped.
+        if (m_documents->count() > 0 && m_documents->document(1)->isLoading()) {
+            connect(m_documents, &DocumentArea::documentLoaded, this,
+                    &MainWindow::showNavigatorAtStart, Qt::SingleShotConnection);
+            QTimer::singleShot(kNavigatorLatestMs, this, &MainWindow::showNavigatorAtStart);
+        } else {
+            QTimer::singleShot(0, this, &MainWindow::showNavigatorAtStart);
+        }
     }
+}
+
+void MainWindow::showNavigatorAtStart() {
+    if (m_navigatorShown || m_unloaded)
+        return;
+    m_navigatorShown = true;
+    // The main window keeps the activation, so the Navigator shrinks to its caption rather
+    // than cover the pages, as when any window takes the activation from it.
+    m_navigator->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_navigator->setVisible(m_navigatorShownAtStart);
+    m_navigator->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    m_navigator->startShrink();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -441,8 +459,11 @@ void MainWindow::unload() {
     if (!isMinimized())
         m_placement->saveGeometry(m_navigator);
     m_placement->saveMaximized();
+    // A close before the Navigator first showed keeps what was stored.
+    const bool navigatorVisible =
+        m_navigatorShown ? !m_navigator->isHidden() : m_navigatorShownAtStart;
     Settings::writeText(QStringLiteral("NavigatorVisible"),
-                        m_navigator->isHidden() ? QStringLiteral("False") : QStringLiteral("True"));
+                        navigatorVisible ? QStringLiteral("True") : QStringLiteral("False"));
 
     m_bars->save();
 

@@ -84,6 +84,7 @@ private:
     void restoreBars();
     void openFirstDocuments(const QString& commandLine);
     void prepareForPages();
+    void showNavigatorAtStart();
     void applyResizeRule();
     void beforeClose();
     void unload();
@@ -112,6 +113,7 @@ private:
     bool m_unloaded = false;
     bool m_shownOnce = false;
     bool m_navigatorShownAtStart = false;
+    bool m_navigatorShown = false;
     bool m_checksDefaultBrowser = false;
 };
 
