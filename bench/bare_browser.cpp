@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
 
     QMainWindow window;
     auto* view = new QWebEngineView(&window);
+    // As in the browser: once the engine and its profile stand.
     kelvane::benchMarkOnce("engine profile created");
     window.setCentralWidget(view);
     window.resize(1024, 768);

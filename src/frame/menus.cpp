@@ -16,6 +16,19 @@ class MenuBuilder {
 public:
     explicit MenuBuilder(QMenu* menu)
         : m_menu(menu) {}
+    // The pictures are looked up when the menu first opens: nobody sees them before, and the
+    // look-up would hold up the start.
+    ~MenuBuilder() {
+        if (m_pictures.isEmpty())
+            return;
+        QObject::connect(
+            m_menu, &QMenu::aboutToShow, m_menu,
+            [pictures = m_pictures] {
+                for (const auto& [action, which] : pictures)
+                    action->setIcon(kelvane::picture(which));
+            },
+            Qt::SingleShotConnection);
+    }
 
     QAction* item(const char* captionId, const char* shortcut = "") {
         QAction* action = m_menu->addAction(QLatin1String(captionId));
@@ -27,7 +40,7 @@ public:
     // pictures are part of the menus' look.
     QAction* item(const char* captionId, Picture picture, const char* shortcut = "") {
         QAction* action = item(captionId, shortcut);
-        action->setIcon(kelvane::picture(picture));
+        m_pictures.append({action, picture});
         action->setIconVisibleInMenu(true);
         return action;
     }
@@ -49,6 +62,7 @@ public:
 
 private:
     QMenu* m_menu;
+    QList<std::pair<QAction*, Picture>> m_pictures;
 };
 
 QMenu* topMenu(QMainWindow* window, const char* captionId) {
