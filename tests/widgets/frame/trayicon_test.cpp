@@ -1,27 +1,19 @@
 // The tray icon, the password prompt behind it, and the Options command of the main window.
 #include "bars/sitestoolbar.h"
-#include "base/appsettings.h"
 #include "base/passwordhash.h"
 #include "base/settingsstore.h"
 #include "base/singleinstance.h"
 #include "base/stringtable.h"
-#include "dialogs/passwordprompt.h"
-#include "fakes/fakeengine.h"
+#include "fakes/testwindow.h"
 #include "frame/featurewindows.h"
-#include "frame/mainbars.h"
-#include "frame/mainwindow.h"
 #include "frame/trayicon.h"
 #include "notes/notespane.h"
-#include "support/isolation.h"
 #include "support/modalanswers.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSystemTrayIcon>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace kelvane;
 using test::ModalAnswers;
@@ -108,31 +100,16 @@ TEST_F(Tray, WithoutPasswordADoubleClickRestoresAndWithoutTrayMinimizingNeverHid
 }
 
 // The main window's Options command and what it applies after the dialog.
-class OptionsCommand : public ::testing::Test {
-protected:
-    void load() {
-        appSettings() = AppSettings();
-        window = std::make_unique<MainWindow>(engines, nullptr);
-        window->load({});
-        window->show();
-    }
-    void close() {
-        window->close();
-        window.reset();
-        SettingsStore::reset();
-    }
+struct OptionsCommand : test::WindowTest {
     void options(ModalAnswers::Answer answer) {
         ModalAnswers answers({std::move(answer)});
         window->featureWindows().showOptions();
     }
 
-    test::IsolatedHome home;
-    test::FakeEngineFactory engines;
-    std::unique_ptr<MainWindow> window;
+    MainWindow* window = &frame.window;
 };
 
 TEST_F(OptionsCommand, TrayIconFollowsOnlyAChangeAndCancelStillReappliesTheLook) {
-    load();
     const auto tick = [](const char* box) {
         return [box](QWidget* dialog) {
             dialog->findChild<QCheckBox*>(box)->toggle();
@@ -165,13 +142,13 @@ TEST_F(OptionsCommand, TrayIconFollowsOnlyAChangeAndCancelStillReappliesTheLook)
 }
 
 TEST_F(OptionsCommand, SettingsFileNeverHoldsTheTypedPassword) {
-    load();
     options([](QWidget* dialog) {
         dialog->findChild<QCheckBox*>("minimizeToTrayBox")->setChecked(true);
         QTest::keyClicks(dialog->findChild<QLineEdit*>("confirmEdit"), "Typed1");
         typeAndOk("Typed1")(dialog);
     });
-    close();
+    window->close();
+    SettingsStore::reset();
     QFile file(SettingsStore::filePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_FALSE(file.readAll().contains("Typed1"));
