@@ -137,7 +137,7 @@ TEST_F(SettingsStoreTest, DamagedFilesAreKeptAsACopy) {
         "[Settings]\nHome1=kept\nNews=caf\xe9\n", // invalid UTF-8 only
     };
     for (const QByteArray& damaged : cases) {
-        SCOPED_TRACE(damaged.constData());
+        SCOPED_TRACE(damaged.toPercentEncoding().left(60).constData());
         test::IsolatedHome fresh;
         writeRaw(file(), damaged);
         testing::internal::CaptureStderr();
