@@ -84,8 +84,3 @@ inline void moveMouse(QWidget* over) {
 }
 
 } // namespace kelvane::test
-
-// Readable texts in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}

@@ -6,15 +6,9 @@
 
 #include <QColor>
 #include <QDir>
-#include <QSettings>
 #include <gtest/gtest.h>
 
 #include <iostream>
-
-// Texts in test messages read as text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace kelvane::test {
 
@@ -27,15 +21,14 @@ protected:
 
     DesktopTest() {
         for (int i = 0; i < 3; ++i) {
-            const QString letter = QStringLiteral("ABC").mid(i, 1);
-            server.addPage(QLatin1Char('/') + letter.toLower(),
-                           htmlPage(QStringLiteral("Page ") + letter,
-                                    QStringLiteral("<style>body{background:%1}</style>")
-                                        .arg(QColor(kPageColours[i]).name())));
+            const QString letter = QString("ABC").mid(i, 1);
+            server.addPage(
+                '/' + letter.toLower(),
+                htmlPage("Page " + letter, QStringLiteral("<style>body{background:%1}</style>")
+                                               .arg(QColor(kPageColours[i]).name())));
         }
-        store(QStringLiteral("Home1"), url(QStringLiteral("/a")));
-        // No default-browser question on the way to the main window.
-        store(QStringLiteral("CheckIfDefault"), QStringLiteral("False"));
+        store("Home1", url("/a"));
+        store("CheckIfDefault", "False"); // no question on the way to the main window
     }
     void SetUp() override { ASSERT_EQ(x.failure(), QString()) << "no desktop for the test"; }
     void TearDown() override { keepScreenshot(); }
@@ -50,54 +43,48 @@ protected:
         std::cout << "screenshot: " << qPrintable(shot) << std::endl;
     }
 
-    static QString settingsFile() {
-        return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Kelvane/Kelvane.ini");
-    }
-    static QString stored(const QString& key) {
-        return QSettings(settingsFile(), QSettings::IniFormat)
-            .value(QStringLiteral("Settings/") + key)
-            .toString();
-    }
-    static void store(const QString& key, const QString& value) {
-        QSettings(settingsFile(), QSettings::IniFormat)
-            .setValue(QStringLiteral("Settings/") + key, value);
-    }
+    static QString stored(const QString& key) { return IsolatedHome::stored(key); }
+    static void store(const QString& key, const QString& value) { IsolatedHome::store(key, value); }
     QString url(const QString& path) const { return server.url(path); }
 
     // Saved documents for the next start; the last one opens last and is active.
     void saveDocuments(const QStringList& paths) {
-        store(QStringLiteral("SaveAllOnExit"), QStringLiteral("True"));
-        store(QStringLiteral("DocumentCount"), QString::number(paths.size()));
+        store("SaveAllOnExit", "True");
+        store("DocumentCount", QString::number(paths.size()));
         for (int i = 0; i < paths.size(); ++i)
             store(QStringLiteral("Document%1").arg(i + 1), url(paths[i]));
     }
     // A normal 800 x 600 main window at (100, 100): places inside it are then known.
     void placeMainWindow() {
-        store(QStringLiteral("MainMaximized"), QStringLiteral("False"));
-        for (const char* key : {"MainLeft", "MainTop"})
-            store(QLatin1String(key), QStringLiteral("1500"));
-        store(QStringLiteral("MainWidth"), QStringLiteral("12000"));
-        store(QStringLiteral("MainHeight"), QStringLiteral("9000"));
+        for (const auto& [key, value] : {std::pair{"MainMaximized", "False"},
+                                         {"MainLeft", "1500"},
+                                         {"MainTop", "1500"},
+                                         {"MainWidth", "12000"},
+                                         {"MainHeight", "9000"}})
+            store(key, value);
     }
 
     // Starts the program and waits for its main window (titled for activePage when given).
     bool start(const QStringList& arguments = {}, const QString& activePage = {}) {
-        x.startProgram(QStringLiteral(KELVANE_BINARY), arguments);
+        x.startProgram(KELVANE_BINARY, arguments);
         if (!x.waitFor([&] { return mainWindow() != 0 && navigator() != 0; }))
             return false;
         x.activate(mainWindow()); // as a user's first look finds it
-        // The Navigator shrinks to its caption once it is on the screen; tests that click
-        // beside it wait for that.
+        navigatorSettled(3000);
+        return activePage.isEmpty() || showsPage(activePage);
+    }
+    // The Navigator shrinks to its caption once the main window is active; tests that click
+    // beside it or store its size wait for that.
+    bool navigatorSettled(int ms) const {
         QRect last;
-        x.waitFor(
+        return x.waitFor(
             [&] {
                 const QRect now = x.geometry(navigator());
                 const bool settled = now == last && now.height() <= 60;
                 last = now;
                 return settled;
             },
-            3000);
-        return activePage.isEmpty() || showsPage(activePage);
+            ms);
     }
     bool stop() {
         keepScreenshot();
@@ -107,12 +94,12 @@ protected:
         return clean;
     }
 
-    XWindow mainWindow() const { return x.findWindow(QStringLiteral("^Kelvane v1\\.50")); }
-    XWindow navigator() const { return x.findWindow(QStringLiteral("^Navigator")); }
+    XWindow mainWindow() const { return x.findWindow("^Kelvane v1\\.50"); }
+    XWindow navigator() const { return x.findWindow("^Navigator"); }
     QString title() const { return x.title(mainWindow()); }
     // Waits until the main window's title names the page as the active one.
     bool showsPage(const QString& page, int ms = XSession::kWaitMs) const {
-        return x.waitFor([&] { return title().endsWith(QLatin1Char('[') + page + u']'); }, ms);
+        return x.waitFor([&] { return title().endsWith('[' + page + ']'); }, ms);
     }
     // A point inside the main window, from its client area's top left corner.
     QPoint inMainWindow(int dx, int dy) const {

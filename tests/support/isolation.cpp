@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 
 namespace kelvane::test {
 
@@ -32,6 +33,16 @@ IsolatedHome::~IsolatedHome() {
         else
             qputenv(var.constData(), value);
     }
+}
+
+QString IsolatedHome::stored(const QString& key) {
+    return QSettings(SettingsStore::filePath(), QSettings::IniFormat)
+        .value("Settings/" + key)
+        .toString();
+}
+
+void IsolatedHome::store(const QString& key, const QString& value) {
+    QSettings(SettingsStore::filePath(), QSettings::IniFormat).setValue("Settings/" + key, value);
 }
 
 } // namespace kelvane::test

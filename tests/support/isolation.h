@@ -3,6 +3,13 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <ostream>
+
+// Texts in test messages and failures read as text.
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << '"' << text.toStdString() << '"';
+}
+
 namespace kelvane::test {
 
 // Points HOME and the XDG folders (config, data, cache, runtime) at fresh temporary folders
@@ -20,6 +27,11 @@ public:
     QString dataHome() const { return root() + QStringLiteral("/data"); }
     QString runtimeDir() const { return root() + QStringLiteral("/runtime"); }
     QString home() const { return root() + QStringLiteral("/home"); }
+
+    // A value of the settings file's "Settings" section as another process sees it, read and
+    // written behind the program's back.
+    static QString stored(const QString& key);
+    static void store(const QString& key, const QString& value);
 
 private:
     QTemporaryDir m_dir;

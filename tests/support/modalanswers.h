@@ -8,12 +8,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <ostream>
-
-// Texts in test messages read as text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace kelvane::test {
 

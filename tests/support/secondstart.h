@@ -9,8 +9,9 @@ namespace kelvane::test {
 
 // A second start of the browser binary, which hands its command line to the running browser
 // and ends. Empty when it did so; otherwise what went wrong, for the failure message.
-inline QString handOverToRunning(const QStringList& arguments) {
+inline QString handOverToRunning(const QStringList& arguments, const QString& folder = {}) {
     QProcess second;
+    second.setWorkingDirectory(folder);
     second.start(QStringLiteral(KELVANE_BINARY), arguments);
     if (!waitUntil([&] { return second.state() == QProcess::NotRunning; }, 30'000))
         return QStringLiteral("still running");

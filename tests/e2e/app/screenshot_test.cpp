@@ -1,26 +1,23 @@
-// A --screenshot run of the real program looks like the user's browser and changes nothing of
-// the user's: not the settings, not the engine profile, no other file.
-#include "base/settingsstore.h"
+// A --screenshot run of the real program, without a display: it shows the user's home page and
+// changes nothing of the user's: not the settings, not the engine profile, no other file.
 #include "support/httpserver.h"
 #include "support/isolation.h"
 #include "support/waituntil.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
+#include <QImage>
 #include <QProcess>
-#include <QSettings>
 #include <gtest/gtest.h>
 
 using namespace kelvane;
 
-TEST(ScreenshotRun, WritesNothingOfTheUsers) {
+TEST(ScreenshotRun, ShowsTheHomePageAndWritesNothingOfTheUsers) {
     test::IsolatedHome home;
     test::TestHttpServer server;
-    server.addPage("/home", test::htmlPage("Home"));
-    QSettings user(SettingsStore::filePath(), QSettings::IniFormat);
-    user.setValue("Settings/Home1", server.url("/home"));
-    user.setValue("Settings/CleanOnExit", "True"); // the run must not clean the user's profile
-    user.sync();
+    server.addPage("/home", test::htmlPage("Home", "<style>body{background:#ff00ff}</style>"));
+    home.store("Home1", server.url("/home"));
+    home.store("CleanOnExit", "True"); // the run must not clean the user's profile
     QDir().mkpath(home.dataHome() + "/Kelvane/engine");
     QFile cookies(home.dataHome() + "/Kelvane/engine/Cookies");
     ASSERT_TRUE(cookies.open(QIODevice::WriteOnly) && cookies.write("the user's") &&
@@ -42,11 +39,22 @@ TEST(ScreenshotRun, WritesNothingOfTheUsers) {
     const QMap<QString, QByteArray> before = userFiles();
     ASSERT_EQ(before.size(), 2);
 
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(var);
     QProcess run;
+    run.setProcessEnvironment(env);
     run.start(KELVANE_BINARY, {"--screenshot", home.root() + "/shot.png"});
     ASSERT_TRUE(test::waitUntil([&] { return run.state() == QProcess::NotRunning; }, 60'000));
     EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
-    EXPECT_GE(server.requestCount("/home"), 1) << "the user's Home 1 opens";
-    EXPECT_TRUE(QFile::exists(home.root() + "/shot.png"));
     EXPECT_EQ(userFiles(), before);
+
+    const QImage image(home.root() + "/shot.png");
+    ASSERT_FALSE(image.isNull());
+    int pink = 0;
+    for (int y = 0; y < image.height(); y += 4) {
+        for (int x = 0; x < image.width(); x += 4)
+            pink += image.pixel(x, y) == qRgb(255, 0, 255);
+    }
+    EXPECT_GT(pink, image.width() * image.height() / 16 / 4) << "the page fills the window";
 }

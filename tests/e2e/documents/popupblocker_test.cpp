@@ -24,52 +24,44 @@ class PopupBlocker : public test::DesktopTest {
 protected:
     PopupBlocker() {
         // The popup is asked for while the page waits for its slow picture.
-        server.addPage(QStringLiteral("/opener"), QStringLiteral("<title>Opener</title><script>"
-                                                                 "window.open('/popup')</script>"
-                                                                 "<img src='/slow'>"));
-        server.setDelay(QStringLiteral("/slow"), 2000);
-        server.addPage(QStringLiteral("/links"),
-                       linkPage(QStringLiteral("Links"), QStringLiteral("/target")));
-        server.addPage(QStringLiteral("/target"),
-                       linkPage(QStringLiteral("Target"), QStringLiteral("/x/blocked-sITE/y")));
-        store(QStringLiteral("SaveAllOnExit"), QStringLiteral("True"));
+        server.addPage(
+            "/opener",
+            "<title>Opener</title><script>window.open('/popup')</script><img src='/slow'>");
+        server.setDelay("/slow", 2000);
+        server.addPage("/links", linkPage("Links", "/target"));
+        server.addPage("/target", linkPage("Target", "/x/blocked-sITE/y"));
+        store("SaveAllOnExit", "True");
         placeMainWindow();
     }
-    QString blockedSitesPath() const {
-        return home.dataHome() + QStringLiteral("/Kelvane/blacklist.kvn");
-    }
+    QString blockedSitesPath() const { return home.dataHome() + "/Kelvane/blacklist.kvn"; }
     void writeBlockedSites(const QByteArray& bytes) {
-        QDir().mkpath(home.dataHome() + QStringLiteral("/Kelvane"));
+        QDir().mkpath(home.dataHome() + "/Kelvane");
         QFile file(blockedSitesPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
 };
 
 TEST_F(PopupBlocker, KillsLoadingPagesPopupsAndWindowsSentToBlockedSites) {
-    store(QStringLiteral("PopUpEnabled"), QStringLiteral("False"));
+    store("PopUpEnabled", "False");
     // The empty entry matches nothing; the other one matches in any letter case.
     const QByteArray sites = "\r\nBLOCKED-Site\r\n";
     writeBlockedSites(sites);
 
-    ASSERT_TRUE(start({url(QStringLiteral("/opener"))}, QStringLiteral("Opener")));
-    ASSERT_EQ(test::handOverToRunning({url(QStringLiteral("/links"))}), QString());
-    ASSERT_TRUE(showsPage(QStringLiteral("Links ready")));
+    ASSERT_TRUE(start({url("/opener")}, "Opener"));
+    ASSERT_EQ(test::handOverToRunning({url("/links")}), "");
+    ASSERT_TRUE(showsPage("Links ready"));
     x.click(inMainWindow(500, 400));
-    ASSERT_TRUE(showsPage(QStringLiteral("Target ready")))
-        << "a link clicked on a loaded page opens a new document";
+    ASSERT_TRUE(showsPage("Target ready")) << "a link clicked on a loaded page opens a document";
     x.click(inMainWindow(500, 400)); // the new window this asks for goes again
-    ASSERT_EQ(test::handOverToRunning({url(QStringLiteral("/a"))}), QString());
-    ASSERT_TRUE(showsPage(QStringLiteral("Page A")));
+    ASSERT_EQ(test::handOverToRunning({url("/a")}), "");
+    ASSERT_TRUE(showsPage("Page A"));
 
     // Opener, Links, Target and Page A: neither the popup nor the blocked window stayed.
-    ASSERT_TRUE(x.waitFor([&] {
-        return stored(QStringLiteral("Document4")) == url(QStringLiteral("/a"));
-    })) << qPrintable(stored(QStringLiteral("Document4")));
-    EXPECT_EQ(stored(QStringLiteral("DocumentCount")), QStringLiteral("4"));
-    EXPECT_EQ(stored(QStringLiteral("Document1")), url(QStringLiteral("/opener")));
-    EXPECT_EQ(server.requestCount(QStringLiteral("/popup")), 0);
-    EXPECT_EQ(server.requestCount(QStringLiteral("/x/blocked-sITE/y")), 0);
+    ASSERT_TRUE(x.waitFor([&] { return stored("Document4") == url("/a"); })) << stored("Document4");
+    EXPECT_EQ(stored("DocumentCount"), "4");
+    EXPECT_EQ(stored("Document1"), url("/opener"));
+    EXPECT_EQ(server.requestCount("/popup"), 0);
+    EXPECT_EQ(server.requestCount("/x/blocked-sITE/y"), 0);
     ASSERT_TRUE(stop());
 
     QFile file(blockedSitesPath());
@@ -79,9 +71,9 @@ TEST_F(PopupBlocker, KillsLoadingPagesPopupsAndWindowsSentToBlockedSites) {
 
 TEST_F(PopupBlocker, OffItLetsPopupsOpenWithoutConsultingTheBlockedSites) {
     writeBlockedSites("popup\r\n");
-    ASSERT_TRUE(start({url(QStringLiteral("/opener"))}));
-    EXPECT_TRUE(x.waitFor([&] { return server.requestCount(QStringLiteral("/popup")) == 1; }));
-    ASSERT_TRUE(x.waitFor([&] { return stored(QStringLiteral("DocumentCount")) == u"2"; }));
+    ASSERT_TRUE(start({url("/opener")}));
+    EXPECT_TRUE(x.waitFor([&] { return server.requestCount("/popup") == 1; }));
+    ASSERT_TRUE(x.waitFor([&] { return stored("DocumentCount") == "2"; }));
     ASSERT_TRUE(stop());
 }
 

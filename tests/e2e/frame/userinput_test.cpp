@@ -14,31 +14,31 @@ using UserInput = test::DesktopTest;
 } // namespace
 
 TEST_F(UserInput, AltDSelectsTheWholeAddressAlsoWhenTheBoxHasTheFocus) {
-    ASSERT_TRUE(start({}, QStringLiteral("Page A")));
-    for (const QString& page : {QStringLiteral("B"), QStringLiteral("C")}) {
-        x.keys(QStringLiteral("alt+d"));
-        x.type(url(QLatin1Char('/') + page.toLower()));
-        x.keys(QStringLiteral("Return"));
-        EXPECT_TRUE(showsPage(QStringLiteral("Page ") + page, 10'000)) << qPrintable(title());
+    ASSERT_TRUE(start({}, "Page A"));
+    for (const QString page : {"B", "C"}) {
+        x.keys("alt+d");
+        x.type(url('/' + page.toLower()));
+        x.keys("Return");
+        EXPECT_TRUE(showsPage("Page " + page, 10'000)) << title();
     }
     ASSERT_TRUE(stop());
 }
 
 TEST_F(UserInput, NewsShortcutWorksWhileThePageHasTheFocus) {
-    server.addPage(QStringLiteral("/news"), test::htmlPage(QStringLiteral("News")));
-    store(QStringLiteral("News"), url(QStringLiteral("/news")));
+    server.addPage("/news", test::htmlPage("News"));
+    store("News", url("/news"));
     placeMainWindow();
-    ASSERT_TRUE(start({}, QStringLiteral("Page A")));
+    ASSERT_TRUE(start({}, "Page A"));
     x.click(inMainWindow(400, 400)); // into the page
     QTest::qWait(300);
-    x.keys(QStringLiteral("ctrl+w"));
-    EXPECT_TRUE(x.waitFor([&] { return server.requestCount(QStringLiteral("/news")) > 0; }, 5000));
+    x.keys("ctrl+w");
+    EXPECT_TRUE(x.waitFor([&] { return server.requestCount("/news") > 0; }, 5000));
     ASSERT_TRUE(stop());
 }
 
 TEST_F(UserInput, MouseOverTheShrunkNavigatorGrowsIt) {
     placeMainWindow(); // right of the Navigator's left end, which stays uncovered
-    ASSERT_TRUE(start({}, QStringLiteral("Page A")));
+    ASSERT_TRUE(start({}, "Page A"));
     ASSERT_TRUE(x.waitFor([&] { return x.geometry(navigator()).height() <= 60; }, 5000))
         << "it shrinks once the main window is active";
     const QRect shrunk = x.geometry(navigator());
@@ -50,7 +50,7 @@ TEST_F(UserInput, MouseOverTheShrunkNavigatorGrowsIt) {
 
 TEST_F(UserInput, ToolbarButtonLosesItsHighlightOnceItsMenuWasUsed) {
     placeMainWindow();
-    ASSERT_TRUE(start({}, QStringLiteral("Page A")));
+    ASSERT_TRUE(start({}, "Page A"));
     const QRect newButton(inMainWindow(4, 20), QSize(70, 60));
     const QImage normal = x.grab(newButton);
     x.click(inMainWindow(62, 46)); // the New button's drop-down arrow

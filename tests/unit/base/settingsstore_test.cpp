@@ -12,13 +12,7 @@ using namespace kelvane;
 
 namespace {
 
-const QString kApp = QStringLiteral("Kelvane");
-const QString kSection = QStringLiteral("Settings");
-
 constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
-constexpr QFile::Permissions kOthersAccess = QFile::ReadGroup | QFile::WriteGroup |
-                                             QFile::ExeGroup | QFile::ReadOther |
-                                             QFile::WriteOther | QFile::ExeOther;
 
 QByteArray readAll(const QString& path) {
     QFile file(path);
@@ -32,10 +26,9 @@ void writeRaw(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
+// Only the owner, group and other bits; Qt adds "user" bits that mirror the owner's.
 QFile::Permissions modeBits(const QString& path) {
-    // Only the owner/group/other bits; Qt adds "user" bits that mirror the owner's.
-    return QFileInfo(path).permissions() &
-           (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | kOthersAccess);
+    return QFileInfo(path).permissions() & QFile::Permissions(QFlag(0x7077));
 }
 
 int messageLines(const std::string& captured) {
@@ -52,11 +45,11 @@ protected:
     test::IsolatedHome home;
     QString file() const { return SettingsStore::filePath(); }
     QString folder() const { return QFileInfo(file()).absolutePath(); }
-    static QString get(const QString& key, const QString& def = QStringLiteral("<default>")) {
-        return readSetting(kApp, kSection, key, def);
+    static QString get(const QString& key, const QString& def = "<default>") {
+        return readSetting(kAppName, kSettingsSection, key, def);
     }
     static void put(const QString& key, const QString& value) {
-        writeSetting(kApp, kSection, key, value);
+        writeSetting(kAppName, kSettingsSection, key, value);
     }
     // Writes the file and forgets it, so the next read comes from the disk.
     static void flush() {
@@ -65,153 +58,104 @@ protected:
     }
 };
 
-TEST_F(SettingsStoreTest, AwkwardTextsComeBackExactly) {
+TEST_F(SettingsStoreTest, TextsComeBackExactlyAndAreKeptApart) {
     QString longText;
     for (int i = 0; i < 10000; ++i)
         longText += QChar(u"a,;\"\\ =@[é\t"[i % 11]);
-    const struct {
-        const char* name;
-        QString text;
-    } cases[] = {
-        {"comma", QStringLiteral("a,b")},
-        {"URL with comma", QStringLiteral("https://example.com/?q=a,b&r=1")},
-        {"leading semicolon", QStringLiteral(";comment?")},
-        {"hash", QStringLiteral("#not a comment")},
-        {"quoted whole", QStringLiteral("\"quoted\"")},
-        {"backslashes", QStringLiteral("C:\\Users\\me\\x41\\")},
-        {"leading and trailing blanks", QStringLiteral("  padded  ")},
-        {"looks like a variant", QStringLiteral("@Variant(abc)")},
-        {"leading equals", QStringLiteral("=x=y")},
-        {"leading bracket", QStringLiteral("[Section]")},
-        {"non-ASCII", QStringLiteral("Grüße, 日本語 ✓ 😀")},
-        {"newline", QStringLiteral("line one\nline two\r\n")},
-        {"control character", QStringLiteral("a\x01"
-                                             "b")},
-        {"empty", QStringLiteral("")},
-        {"10000 characters", longText},
-    };
-    int n = 0;
-    for (const auto& c : cases)
-        put(QStringLiteral("Text%1").arg(++n), c.text);
+    const QString texts[] = {"https://example.com/?q=a,b&r=1",
+                             ";comment? #not",
+                             "\"quoted\"",
+                             "C:\\Users\\x41\\",
+                             "  padded  ",
+                             "@Variant(abc)",
+                             "=x=y",
+                             "[Section]",
+                             "Grüße, 日本語 😀",
+                             "line\nline two\r\n",
+                             "a\x01",
+                             "",
+                             longText};
+    for (int i = 0; i < int(std::size(texts)); ++i)
+        put(QString("Text%1").arg(i), "first");
+    EXPECT_EQ(get("Text0"), "first") << "visible before the file is written";
+    for (int i = 0; i < int(std::size(texts)); ++i)
+        put(QString("Text%1").arg(i), texts[i]);
+    put("Null", QString());
+    writeSetting(kAppName, "ViewSettings", "Text0", "view");
+    writeSetting("Other", kSettingsSection, "Text0", "other");
     flush();
-    ASSERT_TRUE(QFileInfo::exists(file()));
-
-    n = 0;
-    for (const auto& c : cases) {
-        const QString back = get(QStringLiteral("Text%1").arg(++n));
-        EXPECT_EQ(back, c.text) << c.name;
-        EXPECT_FALSE(back.isNull()) << c.name;
+    for (int i = 0; i < int(std::size(texts)); ++i) {
+        EXPECT_EQ(get(QString("Text%1").arg(i)), texts[i]) << i;
+        EXPECT_FALSE(get(QString("Text%1").arg(i)).isNull()) << i;
     }
-}
-
-TEST_F(SettingsStoreTest, MissingKeyGivesDefaultButEmptyTextIsStored) {
-    EXPECT_EQ(get(QStringLiteral("Absent"), QStringLiteral("fallback")),
-              QStringLiteral("fallback"));
-    put(QStringLiteral("Empty"), QString());
-    flush();
-    EXPECT_EQ(get(QStringLiteral("Empty"), QStringLiteral("fallback")), QString(""));
-    EXPECT_EQ(get(QStringLiteral("Absent"), QStringLiteral("fallback")),
-              QStringLiteral("fallback"));
+    EXPECT_EQ(get("Absent", "fallback"), "fallback");
+    EXPECT_EQ(get("Null", "fallback"), "");
+    EXPECT_EQ(readSetting(kAppName, "ViewSettings", "Text0", {}), "view");
+    EXPECT_EQ(readSetting("Other", kSettingsSection, "Text0", {}), "other");
 }
 
 TEST_F(SettingsStoreTest, ReadingAloneCreatesNothing) {
-    get(QStringLiteral("Home1"));
+    get("Home1");
     SettingsStore::reset();
     EXPECT_FALSE(QFileInfo::exists(folder()));
 }
 
-TEST_F(SettingsStoreTest, ValueIsReplacedAndVisibleBeforeSync) {
-    put(QStringLiteral("Home1"), QStringLiteral("one"));
-    put(QStringLiteral("Home1"), QStringLiteral("two"));
-    EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("two"));
-    flush();
-    EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("two"));
-}
-
-TEST_F(SettingsStoreTest, SectionsAndApplicationsAreSeparate) {
-    put(QStringLiteral("Key"), QStringLiteral("settings"));
-    writeSetting(kApp, QStringLiteral("ViewSettings"), QStringLiteral("Key"),
-                 QStringLiteral("view"));
-    writeSetting(QStringLiteral("Other"), kSection, QStringLiteral("Key"), QStringLiteral("other"));
-    flush();
-    EXPECT_EQ(get(QStringLiteral("Key")), QStringLiteral("settings"));
-    EXPECT_EQ(readSetting(kApp, QStringLiteral("ViewSettings"), QStringLiteral("Key"), {}),
-              QStringLiteral("view"));
-    EXPECT_EQ(readSetting(QStringLiteral("Other"), kSection, QStringLiteral("Key"), {}),
-              QStringLiteral("other"));
-    EXPECT_TRUE(QFileInfo::exists(SettingsStore::filePath(QStringLiteral("Other"))));
-}
-
-TEST_F(SettingsStoreTest, FileIsPrivateAndStaysPrivateAfterRewrites) {
-    put(QStringLiteral("Password"), QStringLiteral("secret"));
+TEST_F(SettingsStoreTest, FileIsMadeAndKeptPrivate) {
+    put("Password", "secret");
+    EXPECT_EQ(modeBits(file()), kOwnerOnly) << "from its creation";
     SettingsStore::sync();
     EXPECT_EQ(modeBits(folder()), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(modeBits(file()), kOwnerOnly);
 
-    // QSettings replaces the file through a new file on every write.
+    // One open to others (an older version's, say) is made private at the next write.
     flush();
-    put(QStringLiteral("Home1"), QStringLiteral("x"));
-    SettingsStore::sync();
-    EXPECT_EQ(modeBits(file()), kOwnerOnly);
-}
-
-TEST_F(SettingsStoreTest, FileOpenToOthersIsMadePrivateAtTheNextWrite) {
-    writeRaw(file(), "[Settings]\nHome1=kept\n");
     QFile::setPermissions(file(), kOwnerOnly | QFile::ReadGroup | QFile::ReadOther);
-    put(QStringLiteral("Password"), QStringLiteral("secret"));
+    put("Home1", "x");
     SettingsStore::sync();
     EXPECT_EQ(modeBits(file()), kOwnerOnly);
     flush();
-    EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("kept"));
+    EXPECT_EQ(get("Password"), "secret");
 }
 
 TEST_F(SettingsStoreTest, HandEditedValuesReadAsTheirText) {
-    writeRaw(file(), "[Settings]\n"
-                     "Unquoted=https://example.com/?q=a,b\n"
-                     "Quoted=\"a,b\"\n"
-                     "Plain=  spaced  \n"
-                     "Empty=\n");
-    EXPECT_EQ(get(QStringLiteral("Unquoted")), QStringLiteral("https://example.com/?q=a,b"));
-    EXPECT_EQ(get(QStringLiteral("Quoted")), QStringLiteral("a,b"));
-    EXPECT_EQ(get(QStringLiteral("Plain")), QStringLiteral("spaced"));
-    EXPECT_EQ(get(QStringLiteral("Empty")), QString(""));
+    writeRaw(file(), "[Settings]\nUnquoted=https://example.com/?q=a,b\nQuoted=\"a,b\"\n"
+                     "Plain=  spaced  \nEmpty=\n");
+    EXPECT_EQ(get("Unquoted"), "https://example.com/?q=a,b");
+    EXPECT_EQ(get("Quoted"), "a,b");
+    EXPECT_EQ(get("Plain"), "spaced");
+    EXPECT_EQ(get("Empty"), "");
 }
 
 // A damaged file: what can be read is kept, the original is copied aside before anything is
 // written back, and the user is told once.
 TEST_F(SettingsStoreTest, DamagedFilesAreKeptAsACopy) {
-    const struct {
-        const char* name;
-        QByteArray content;
-    } cases[] = {
-        {"garbage lines", "[Settings]\nHome1=kept\nthis line has no equals sign\n[Broken\n"},
-        {"binary", QByteArray("\x7f"
-                              "ELF\x02\x01\x01\0\0\0\xff\xfe\x80\n[Settings]\nHome1=kept\n\0\x03",
-                              38)},
-        {"invalid UTF-8 only", "[Settings]\nHome1=kept\nNews=caf\xe9\n"},
+    const QByteArray cases[] = {
+        "[Settings]\nHome1=kept\nthis line has no equals sign\n[Broken\n",
+        QByteArray("\x7f"
+                   "ELF\x02\x01\x01\0\0\0\xff\xfe\x80\n[Settings]\nHome1=kept\n\0\x03",
+                   38),
+        "[Settings]\nHome1=kept\nNews=caf\xe9\n", // invalid UTF-8 only
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const QByteArray& damaged : cases) {
+        SCOPED_TRACE(damaged.toPercentEncoding().left(60).constData());
         test::IsolatedHome fresh;
-        writeRaw(file(), c.content);
-
+        writeRaw(file(), damaged);
         testing::internal::CaptureStderr();
-        EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("kept"));
-        put(QStringLiteral("Search"), QStringLiteral("new"));
+        EXPECT_EQ(get("Home1"), "kept");
+        put("Search", "new");
         SettingsStore::sync();
-        get(QStringLiteral("Search"));
+        get("Search");
         const std::string err = testing::internal::GetCapturedStderr();
         EXPECT_EQ(messageLines(err), 1) << err;
         EXPECT_NE(err.find("Kelvane.ini.bad"), std::string::npos) << err;
-
-        EXPECT_EQ(readAll(file() + QStringLiteral(".bad")), c.content);
-        EXPECT_EQ(modeBits(file() + QStringLiteral(".bad")), kOwnerOnly);
+        EXPECT_EQ(readAll(file() + ".bad"), damaged);
+        EXPECT_EQ(modeBits(file() + ".bad"), kOwnerOnly);
 
         // The rewritten file is sound: reopening it says nothing and keeps both values.
         SettingsStore::reset();
         testing::internal::CaptureStderr();
-        EXPECT_EQ(get(QStringLiteral("Search")), QStringLiteral("new"));
-        EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("kept"));
+        EXPECT_EQ(get("Search"), "new");
+        EXPECT_EQ(get("Home1"), "kept");
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     }
 }
@@ -223,58 +167,43 @@ TEST_F(SettingsStoreTest, LargeDamagedFileIsRepairedAndKeptOnce) {
     QRandomGenerator random(1);
     for (char& byte : large)
         byte = char(random.generate());
-    writeRaw(file() + QStringLiteral(".bad"), "earlier");
+    writeRaw(file() + ".bad", "earlier");
     for (const QByteArray& damaged : {large, large, large.left(200 * 1024)}) {
         writeRaw(file(), damaged);
         testing::internal::CaptureStderr();
-        get(QStringLiteral("Home1"));
-        put(QStringLiteral("Home1"), QStringLiteral("saved"));
+        get("Home1");
+        put("Home1", "saved");
         flush();
         testing::internal::GetCapturedStderr();
-        EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("saved"));
+        EXPECT_EQ(get("Home1"), "saved");
         SettingsStore::reset();
     }
-    EXPECT_EQ(readAll(file() + QStringLiteral(".bad")), QByteArray("earlier"));
-    EXPECT_EQ(readAll(file() + QStringLiteral(".bad.1")), large);
-    EXPECT_EQ(readAll(file() + QStringLiteral(".bad.2")), large.left(200 * 1024));
-    EXPECT_FALSE(QFileInfo::exists(file() + QStringLiteral(".bad.3")));
+    EXPECT_EQ(readAll(file() + ".bad"), "earlier");
+    EXPECT_EQ(readAll(file() + ".bad.1"), large);
+    EXPECT_EQ(readAll(file() + ".bad.2"), large.left(200 * 1024));
+    EXPECT_FALSE(QFileInfo::exists(file() + ".bad.3"));
 }
 
-// Kelvane.ini is a folder: it can be neither read nor replaced. Tests may run as root, for
-// whom file modes do not stop anything, so a folder stands for the unreadable file.
-TEST_F(SettingsStoreTest, UnreadableFileIsLeftAlone) {
-    ASSERT_TRUE(QDir().mkpath(file()));
-    writeRaw(file() + QStringLiteral("/inside"), "user data");
-
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(get(QStringLiteral("Home1"), QStringLiteral("def")), QStringLiteral("def"));
-    put(QStringLiteral("Home1"), QStringLiteral("typed"));
-    EXPECT_EQ(get(QStringLiteral("Home1"), QStringLiteral("def")), QStringLiteral("typed"));
-    put(QStringLiteral("Home2"), QStringLiteral("typed"));
-    SettingsStore::sync();
-    SettingsStore::reset();
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(messageLines(err), 1) << err;
-
-    EXPECT_TRUE(QFileInfo(file()).isDir());
-    EXPECT_EQ(readAll(file() + QStringLiteral("/inside")), QByteArray("user data"));
-}
-
-// The folder cannot be made (a plain file is in its place): writes fail without harm.
-TEST_F(SettingsStoreTest, UnwritableFolderIsReportedOnce) {
-    writeRaw(folder(), "not a folder");
-
-    testing::internal::CaptureStderr();
-    put(QStringLiteral("Home1"), QStringLiteral("typed"));
-    put(QStringLiteral("Home2"), QStringLiteral("typed"));
-    SettingsStore::sync();
-    EXPECT_EQ(get(QStringLiteral("Home1")), QStringLiteral("typed")); // kept for the session
-    put(QStringLiteral("News"), QStringLiteral("typed"));
-    SettingsStore::sync();
-    SettingsStore::reset();
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(messageLines(err), 1) << err;
-    EXPECT_EQ(readAll(folder()), QByteArray("not a folder"));
+// Kelvane.ini is a folder, so it can be neither read nor replaced (file modes stop nothing for
+// root); or its folder cannot be made. Values live on for the session; the user is told once.
+TEST_F(SettingsStoreTest, UnreadableOrUnwritableFileIsLeftAlone) {
+    for (const bool folderIsAFile : {false, true}) {
+        SCOPED_TRACE(folderIsAFile);
+        test::IsolatedHome fresh;
+        const QString blocker = folderIsAFile ? folder() : file() + "/inside";
+        writeRaw(blocker, "user data");
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(get("Home1", "def"), "def");
+        put("Home1", "typed");
+        put("Home2", "typed");
+        SettingsStore::sync();
+        EXPECT_EQ(get("Home1", "def"), "typed");
+        put("News", "typed");
+        SettingsStore::reset();
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(messageLines(err), 1) << err;
+        EXPECT_EQ(readAll(blocker), "user data");
+    }
 }
 
 } // namespace

@@ -5,14 +5,12 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -25,22 +23,19 @@
 #include <unistd.h>
 
 #include <cstring>
-#include <ctime>
 #include <future>
-#include <memory>
-#include <vector>
 
-using kelvane::HandOverServer;
+using namespace kelvane;
 using namespace std::chrono_literals;
 
 namespace {
 
 constexpr int kWaitMs = 15000;
 
-std::future<bool> sendInBackground(const QString& text, const QString& directory,
+std::future<bool> sendInBackground(const QString& text, const QString& directory = "/",
                                    int timeoutMs = 5000) {
     return std::async(std::launch::async,
-                      [=] { return kelvane::sendCommandLine(text, directory, timeoutMs); });
+                      [=] { return sendCommandLine(text, directory, timeoutMs); });
 }
 
 bool isReady(const std::future<bool>& pending) {
@@ -48,10 +43,8 @@ bool isReady(const std::future<bool>& pending) {
 }
 
 // Runs this thread's event loop, where the server lives, until the sender has its answer.
-bool answer(std::future<bool>& pending) {
-    if (!QTest::qWaitFor([&] { return isReady(pending); }, kWaitMs))
-        return false; // cannot happen: the sender gives up by its own timeout
-    return pending.get();
+bool answer(std::future<bool>&& pending) {
+    return QTest::qWaitFor([&] { return isReady(pending); }, kWaitMs) && pending.get();
 }
 
 sockaddr_un socketAddress(const QString& path) {
@@ -74,7 +67,6 @@ bool leaveStaleSocket(const QString& path) {
     return bound;
 }
 
-// The id of a process that has certainly ended.
 qint64 deadPid() {
     const pid_t child = ::fork();
     if (child == 0)
@@ -83,43 +75,38 @@ qint64 deadPid() {
     return child;
 }
 
-// ---------------------------------------------------------------------------------------------
-// The lock
-
 class SingleInstanceTest : public ::testing::Test {
 protected:
-    void TearDown() override { kelvane::releaseSingleInstance(); }
-    QString lockPath() const { return m_home.runtimeDir() + "/" + kelvane::lockName(); }
+    void TearDown() override { releaseSingleInstance(); }
+    QString lockPath() const { return m_home.runtimeDir() + "/" + lockName(); }
 
-    kelvane::test::IsolatedHome m_home;
+    test::IsolatedHome m_home;
 };
 
 TEST_F(SingleInstanceTest, OneHolderAtATime) {
-    ASSERT_TRUE(kelvane::claimSingleInstance(kelvane::lockName()));
-    EXPECT_TRUE(kelvane::holdsSingleInstance());
-    EXPECT_TRUE(QFile::exists(lockPath()));
-    EXPECT_TRUE(kelvane::claimSingleInstance(kelvane::lockName())); // still ours
-
+    ASSERT_TRUE(claimSingleInstance(lockName()));
+    EXPECT_TRUE(holdsSingleInstance() && QFile::exists(lockPath()));
+    EXPECT_TRUE(claimSingleInstance(lockName())) << "still ours";
     QLockFile other(lockPath());
     EXPECT_FALSE(other.tryLock(0));
-    EXPECT_EQ(other.error(), QLockFile::LockFailedError);
+    releaseSingleInstance();
+    EXPECT_FALSE(holdsSingleInstance() || QFile::exists(lockPath()));
 
-    kelvane::releaseSingleInstance();
-    EXPECT_FALSE(kelvane::holdsSingleInstance());
-    EXPECT_FALSE(QFile::exists(lockPath()));
-    kelvane::releaseSingleInstance(); // nothing held: nothing happens
-
-    // Another holder (a second QLockFile counts as one) makes this a later instance, and its
-    // lock is not taken over even when no hand-over was answered.
+    // Another holder makes this a later instance; its lock is not taken over even when no
+    // hand-over was answered.
     ASSERT_TRUE(other.tryLock(0));
-    EXPECT_FALSE(kelvane::claimSingleInstance(kelvane::lockName()));
+    EXPECT_FALSE(claimSingleInstance(lockName()));
     qint64 holder = 0;
-    EXPECT_FALSE(kelvane::takeOverSingleInstance(kelvane::lockName(), &holder));
+    EXPECT_FALSE(takeOverSingleInstance(lockName(), &holder));
     EXPECT_EQ(holder, QCoreApplication::applicationPid());
-    EXPECT_FALSE(kelvane::holdsSingleInstance());
+    EXPECT_FALSE(holdsSingleInstance());
     other.unlock();
-    EXPECT_TRUE(kelvane::claimSingleInstance(kelvane::lockName()));
-    EXPECT_TRUE(kelvane::holdsSingleInstance());
+    EXPECT_TRUE(claimSingleInstance(lockName()));
+    releaseSingleInstance();
+
+    // Any failure other than a holder counts as first, holding nothing.
+    EXPECT_TRUE(claimSingleInstance("no-such-folder/" + lockName()));
+    EXPECT_FALSE(holdsSingleInstance());
 }
 
 // A lock file nobody holds is stale whatever it says; one only just made is taken over only
@@ -156,98 +143,82 @@ TEST_F(SingleInstanceTest, LockNobodyHoldsIsTakenOver) {
             file.flush(); // before the time is set, or the write would set it again
             ASSERT_TRUE(file.setFileTime(c.modified, QFileDevice::FileModificationTime));
         }
-        EXPECT_EQ(kelvane::claimSingleInstance(kelvane::lockName()), c.claimed);
-        EXPECT_TRUE(kelvane::takeOverSingleInstance(kelvane::lockName()));
-        EXPECT_TRUE(kelvane::holdsSingleInstance());
-        kelvane::releaseSingleInstance();
+        EXPECT_EQ(claimSingleInstance(lockName()), c.claimed);
+        EXPECT_TRUE(takeOverSingleInstance(lockName()));
+        EXPECT_TRUE(holdsSingleInstance());
+        releaseSingleInstance();
         QFile::remove(lockPath());
     }
 }
 
-TEST_F(SingleInstanceTest, FailureOtherThanAHolderCountsAsFirst) {
-    EXPECT_TRUE(kelvane::claimSingleInstance("no-such-folder/" + kelvane::lockName()));
-    EXPECT_FALSE(kelvane::holdsSingleInstance());
-}
-
-// ---------------------------------------------------------------------------------------------
-// The hand-over
-
 class HandOverServerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    HandOverServerTest() {
         QObject::connect(&m_server, &HandOverServer::commandLineReceived,
                          [this](const QString& text, const QString& directory) {
-                             m_received.append({text, directory});
+                             m_received.append(text);
+                             m_directory = directory;
                          });
     }
-
-    QStringList receivedTexts() const {
-        QStringList texts;
-        for (const auto& message : m_received)
-            texts.append(message.first);
-        return texts;
-    }
-
     // A raw peer, for the misbehaviour no honest sender shows.
     std::unique_ptr<QLocalSocket> connectPeer() {
         auto peer = std::make_unique<QLocalSocket>();
-        peer->connectToServer(kelvane::handOverSocketPath());
+        peer->connectToServer(handOverSocketPath());
         EXPECT_TRUE(peer->waitForConnected(kWaitMs));
         return peer;
     }
-
     bool waitForActive(int count) {
         return QTest::qWaitFor([&] { return m_server.activeConnections() == count; }, kWaitMs);
     }
 
-    kelvane::test::IsolatedHome m_home;
+    test::IsolatedHome m_home;
     HandOverServer m_server;
-    QList<QPair<QString, QString>> m_received;
+    QStringList m_received;
+    QString m_directory;
 };
 
 TEST_F(HandOverServerTest, DeliversTextUnchangedBeforeAnswering) {
     ASSERT_TRUE(m_server.startListening());
-    EXPECT_TRUE(m_server.isListening());
     EXPECT_TRUE(m_server.startListening()); // already marked
 
     std::future<bool> pending;
     bool senderWaited = true;
     QObject::connect(&m_server, &HandOverServer::commandLineReceived, [&] {
-        // Even while the receiver lets the event loop run, the sender has no answer yet.
-        QTest::qWait(20);
-        if (isReady(pending))
-            senderWaited = false;
+        QTest::qWait(20); // the receiver lets the event loop run; the sender still waits
+        senderWaited = senderWaited && !isReady(pending);
     });
-
     const QString directory = QStringLiteral("/home/u/dir with blanks/ä");
-    const QString texts[] = {"", QStringLiteral("日本語 \U0001F600 ünï"), QString(100000, u'z')};
-    for (const QString& text : texts) {
-        SCOPED_TRACE(text.left(30).toStdString());
+    // The long text arrives in several reads.
+    for (const QString& text :
+         {QString(), QStringLiteral("日本語 \U0001F600"), QString(100000, 'z')}) {
         m_received.clear();
         pending = sendInBackground(text, directory);
-        EXPECT_TRUE(answer(pending));
-        ASSERT_EQ(m_received.size(), 1);
-        EXPECT_EQ(m_received[0].first, text);
-        EXPECT_EQ(m_received[0].second, directory);
+        EXPECT_TRUE(answer(std::move(pending)));
+        EXPECT_EQ(m_received, QStringList{text});
+        EXPECT_EQ(m_directory, directory);
     }
     EXPECT_TRUE(senderWaited);
 }
 
-TEST_F(HandOverServerTest, WithoutAListenerTheSenderGivesUp) {
-    ASSERT_TRUE(leaveStaleSocket(kelvane::handOverSocketPath()));
-    EXPECT_FALSE(kelvane::sendCommandLine("x", "/", 300));
-
+TEST_F(HandOverServerTest, SocketLeftByAKilledInstanceIsReplacedAndGoesAtTheStop) {
+    const QString path = handOverSocketPath();
+    ASSERT_TRUE(leaveStaleSocket(path));
+    EXPECT_FALSE(sendCommandLine("x", "/", 300)) << "nobody listens";
     ASSERT_TRUE(m_server.startListening());
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 077, 0u) << "the socket is for its user only";
+    EXPECT_TRUE(answer(sendInBackground("after a crash")));
+
     m_server.stopListening();
-    EXPECT_FALSE(m_server.isListening());
-    EXPECT_FALSE(QFile::exists(kelvane::handOverSocketPath()));
-    EXPECT_FALSE(kelvane::sendCommandLine("x", "/", 300));
-    EXPECT_TRUE(m_received.isEmpty());
+    EXPECT_FALSE(m_server.isListening() || QFile::exists(path));
+    EXPECT_FALSE(sendCommandLine("x", "/", 300));
+    EXPECT_EQ(m_received, QStringList{"after a crash"});
 }
 
 // The socket's place is taken: the instance says so once and runs on; a sender waits for it.
 TEST_F(HandOverServerTest, ListenFailureIsToldOnceAndSendersWaitForTheInstance) {
-    const QString path = kelvane::handOverSocketPath();
+    const QString path = handOverSocketPath();
     ASSERT_TRUE(QDir().mkdir(path));
     testing::internal::CaptureStderr();
     EXPECT_FALSE(m_server.startListening());
@@ -256,20 +227,20 @@ TEST_F(HandOverServerTest, ListenFailureIsToldOnceAndSendersWaitForTheInstance) 
     EXPECT_NE(err.find("kelvane: cannot listen"), std::string::npos);
     EXPECT_EQ(err.find("kelvane:"), err.rfind("kelvane:")) << err;
 
-    auto pending = sendInBackground("waited", "/");
+    auto pending = sendInBackground("waited");
     QTest::qWait(500);
     ASSERT_TRUE(QDir().rmdir(path));
     ASSERT_TRUE(m_server.startListening());
-    EXPECT_TRUE(answer(pending));
-    EXPECT_EQ(receivedTexts(), QStringList{"waited"});
+    EXPECT_TRUE(answer(std::move(pending)));
+    EXPECT_EQ(m_received, QStringList{"waited"});
 }
 
 // The runtime folder's clean-up removes files unused for six hours.
 TEST_F(HandOverServerTest, RuntimeFilesAreKeptFreshAndPutBack) {
-    ASSERT_TRUE(kelvane::claimSingleInstance(kelvane::lockName()));
+    ASSERT_TRUE(claimSingleInstance(lockName()));
     ASSERT_TRUE(m_server.startListening());
-    const QString lock = m_home.runtimeDir() + "/" + kelvane::lockName();
-    const QString socket = kelvane::handOverSocketPath();
+    const QString lock = m_home.runtimeDir() + "/" + lockName();
+    const QString socket = handOverSocketPath();
     const time_t now = ::time(nullptr);
     const timespec aged[2] = {{now - 7 * 3600, 0}, {now - 7 * 3600, 0}};
     const auto accessed = [](const QString& path) {
@@ -288,27 +259,12 @@ TEST_F(HandOverServerTest, RuntimeFilesAreKeptFreshAndPutBack) {
 
     ASSERT_TRUE(QFile::remove(lock) && QFile::remove(socket));
     EXPECT_TRUE(QTest::qWaitFor([&] { return accessed(lock) && accessed(socket); }, kWaitMs));
-    kelvane::releaseSingleInstance();
-}
-
-TEST_F(HandOverServerTest, SocketLeftByAKilledInstanceIsReplaced) {
-    const QString path = kelvane::handOverSocketPath();
-    ASSERT_TRUE(leaveStaleSocket(path));
-    ASSERT_TRUE(m_server.startListening());
-
-    struct stat info {};
-    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
-    EXPECT_TRUE(S_ISSOCK(info.st_mode));
-    EXPECT_EQ(info.st_mode & 077, 0u) << "the socket is for its user only";
-
-    auto pending = sendInBackground("after a crash", "/");
-    EXPECT_TRUE(answer(pending));
-    EXPECT_EQ(receivedTexts(), QStringList{"after a crash"});
+    releaseSingleInstance();
 }
 
 TEST_F(HandOverServerTest, BadPeersAreDroppedSilently) {
     ASSERT_TRUE(m_server.startListening());
-    const QByteArray frame = kelvane::encodeHandOver({"never", "/"});
+    const QByteArray frame = encodeHandOver({"never", "/"});
     const struct {
         const char* name;
         QByteArray bytes;
@@ -331,12 +287,9 @@ TEST_F(HandOverServerTest, BadPeersAreDroppedSilently) {
             EXPECT_TRUE(peer->readAll().isEmpty()) << "no acknowledgement";
         }
         EXPECT_TRUE(waitForActive(0));
-
-        // The running instance stays responsive.
-        auto pending = sendInBackground("good", "/");
-        EXPECT_TRUE(answer(pending));
+        EXPECT_TRUE(answer(sendInBackground("good"))) << "the instance stays responsive";
     }
-    EXPECT_EQ(receivedTexts(), QStringList(std::size(peers), "good"));
+    EXPECT_EQ(m_received, QStringList(std::size(peers), "good"));
 }
 
 TEST_F(HandOverServerTest, StalledPeersAreBoundedAndTimedOut) {
@@ -345,10 +298,7 @@ TEST_F(HandOverServerTest, StalledPeersAreBoundedAndTimedOut) {
     for (int i = 0; i + 1 < HandOverServer::kMaxConnections; ++i)
         stalled.push_back(connectPeer());
     ASSERT_TRUE(waitForActive(HandOverServer::kMaxConnections - 1));
-
-    // Silent peers in every place but one: a good client still gets through.
-    auto pending = sendInBackground("through", "/");
-    EXPECT_TRUE(answer(pending));
+    EXPECT_TRUE(answer(sendInBackground("through"))) << "one place left";
     ASSERT_TRUE(waitForActive(HandOverServer::kMaxConnections - 1));
 
     // With every place taken, the next peer is turned away at once; a sender tries again.
@@ -368,27 +318,24 @@ TEST_F(HandOverServerTest, StalledPeersAreBoundedAndTimedOut) {
             });
         },
         kWaitMs));
-    EXPECT_TRUE(answer(patient));
+    EXPECT_TRUE(answer(std::move(patient)));
     EXPECT_TRUE(waitForActive(0));
-    pending = sendInBackground("after", "/");
-    EXPECT_TRUE(answer(pending));
-    EXPECT_EQ(receivedTexts(), (QStringList{"through", "patient", "after"}));
+    EXPECT_EQ(m_received, (QStringList{"through", "patient"}));
 }
 
 TEST_F(HandOverServerTest, ReceiverMayUnmarkWhileHandlingAMessage) {
     ASSERT_TRUE(m_server.startListening());
     QObject::connect(&m_server, &HandOverServer::commandLineReceived, &m_server,
                      [this] { m_server.stopListening(); });
-    auto pending = sendInBackground("last", "/");
-    EXPECT_TRUE(answer(pending));
+    EXPECT_TRUE(answer(sendInBackground("last")));
     EXPECT_FALSE(m_server.isListening());
-    EXPECT_FALSE(kelvane::sendCommandLine("late", "/", 300));
-    EXPECT_EQ(receivedTexts(), QStringList{"last"});
+    EXPECT_FALSE(sendCommandLine("late", "/", 300));
+    EXPECT_EQ(m_received, QStringList{"last"});
 }
 
+// An instance that let go of the lock (hidden behind a password) and a newer full instance
+// both mark; the older one quitting must not take the newer one's socket along.
 TEST_F(HandOverServerTest, NewerInstanceKeepsItsMarkWhenTheOlderLeaves) {
-    // An instance that let go of the lock (hidden behind a password) and a newer full instance
-    // both mark; the older one quitting must not take the newer one's socket along.
     HandOverServer newer;
     QStringList newerReceived;
     QObject::connect(&newer, &HandOverServer::commandLineReceived,
@@ -396,9 +343,7 @@ TEST_F(HandOverServerTest, NewerInstanceKeepsItsMarkWhenTheOlderLeaves) {
     ASSERT_TRUE(m_server.startListening());
     ASSERT_TRUE(newer.startListening());
     m_server.stopListening();
-
-    auto pending = sendInBackground("to the newer", "/");
-    EXPECT_TRUE(answer(pending));
+    EXPECT_TRUE(answer(sendInBackground("to the newer")));
     EXPECT_EQ(newerReceived, QStringList{"to the newer"});
     EXPECT_TRUE(m_received.isEmpty());
 }
@@ -407,14 +352,13 @@ TEST_F(HandOverServerTest, PeerOfAnotherUserIsDropped) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "acting as another user needs root";
     ASSERT_TRUE(m_server.startListening());
-    // Open the folders and the socket to everyone, so that only the check of the peer's
-    // credentials stands in the way.
-    const QString path = kelvane::handOverSocketPath();
+    // Folders and socket open to everyone: only the check of the peer's credentials remains.
+    const QString path = handOverSocketPath();
     for (const QString& folder : {m_home.root(), m_home.runtimeDir()})
         ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0755), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0777), 0);
 
-    const QByteArray frame = kelvane::encodeHandOver({"from a stranger", "/"});
+    const QByteArray frame = encodeHandOver({"from a stranger", "/"});
     const sockaddr_un address = socketAddress(path);
     const pid_t child = ::fork();
     if (child == 0) {
@@ -437,14 +381,8 @@ TEST_F(HandOverServerTest, PeerOfAnotherUserIsDropped) {
     int status = -1;
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return ::waitpid(child, &status, WNOHANG) == child; }, kWaitMs * 2));
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_TRUE(m_received.isEmpty());
-
-    ASSERT_EQ(::chmod(QFile::encodeName(m_home.runtimeDir()).constData(), 0700), 0);
-    auto pending = sendInBackground("own user", "/");
-    EXPECT_TRUE(answer(pending));
-    EXPECT_EQ(receivedTexts(), QStringList{"own user"});
 }
 
 } // namespace

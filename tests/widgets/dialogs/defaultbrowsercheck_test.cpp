@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -22,23 +21,27 @@ using test::ModalAnswers;
 
 namespace {
 
-const QString kProgram = QStringLiteral("/opt/kelvane/bin/kelvane");
+const QString kProgram = "/opt/kelvane/bin/kelvane";
 
-// Ticks "Don't ask" when asked to, then answers with a key or a button.
+// Ticks "Don't ask" when asked to, then answers with a key ("y", "n"), "close" or a button.
 ModalAnswers::Answer answer(bool dontAsk, const char* how) {
     return [dontAsk, how](QWidget* question) {
         auto* box = question->findChild<QCheckBox*>();
         if (!box)
             return ADD_FAILURE() << "not the question: " << qPrintable(question->windowTitle());
         box->setChecked(dontAsk);
-        const QByteArray what(how);
-        if (what == "y" || what == "n")
-            QTest::keyClick(question->focusWidget() ? question->focusWidget() : question, what[0]);
-        else if (what == "close")
+        if (qstrlen(how) == 1)
+            QTest::keyClick(question->focusWidget() ? question->focusWidget() : question, how[0]);
+        else if (qstrcmp(how, "close") == 0)
             question->close();
         else
-            question->findChild<QPushButton*>(QLatin1String(how))->click();
+            question->findChild<QPushButton*>(how)->click();
     };
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 class DefaultBrowserCheck : public ::testing::Test {
@@ -47,7 +50,7 @@ protected:
         appSettings() = AppSettings();
         restart();
     }
-    // One start's check: the settings as the last exit left them. Returns what showed.
+    // One start's check, with the settings as the last exit left them. Returns what showed.
     QStringList start(QList<ModalAnswers::Answer> answers = {}) {
         ModalAnswers modal(std::move(answers));
         checkDefaultBrowser(nullptr, kProgram);
@@ -61,10 +64,7 @@ protected:
         appSettings() = AppSettings();
         appSettings().readGeneral();
     }
-    static bool registered() {
-        return QFile::exists(userApplicationsFolder() + "/kelvane.desktop");
-    }
-    static QString stored(const char* key) { return Settings::readText(QLatin1String(key)); }
+    static QString entry() { return userApplicationsFolder() + "/kelvane.desktop"; }
 
     test::IsolatedHome home;
     const QString question = tableString(1500);
@@ -73,19 +73,17 @@ protected:
 TEST_F(DefaultBrowserCheck, YesRegistersAndTheNextStartDoesNotAsk) {
     EXPECT_EQ(start({answer(false, "yesButton")}), QStringList{question});
     EXPECT_TRUE(defaultBrowserState(kProgram).isDefault);
-    EXPECT_FALSE(defaultBrowserState(QStringLiteral("/elsewhere/kelvane")).isDefault);
-    QFile entry(userApplicationsFolder() + "/kelvane.desktop");
-    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(entry.readAll().contains("\nMimeType=text/html;application/x-mswinurl;"
-                                         "x-scheme-handler/http;x-scheme-handler/https;"
-                                         "x-scheme-handler/ftp;\n"));
-    if (!QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty()) {
+    EXPECT_FALSE(defaultBrowserState("/elsewhere/kelvane").isDefault);
+    EXPECT_TRUE(readAll(entry()).contains("\nMimeType=text/html;application/x-mswinurl;"
+                                          "x-scheme-handler/http;x-scheme-handler/https;"
+                                          "x-scheme-handler/ftp;\n"));
+    if (!QStandardPaths::findExecutable("xdg-mime").isEmpty()) {
         QProcess query;
-        query.start(QStringLiteral("xdg-mime"), {"query", "default", "text/html"});
+        query.start("xdg-mime", {"query", "default", "text/html"});
         ASSERT_TRUE(query.waitForFinished(10000));
         EXPECT_EQ(query.readAllStandardOutput().trimmed(), "kelvane.desktop");
     }
-    EXPECT_EQ(stored("FileAssociationSetDefault"), QStringLiteral("True"));
+    EXPECT_EQ(Settings::readText("FileAssociationSetDefault"), "True");
     EXPECT_TRUE(appSettings().checkIfDefault);
     EXPECT_EQ(start(), QStringList());
 }
@@ -95,9 +93,9 @@ TEST_F(DefaultBrowserCheck, DontAskAndNoNeverAsksNorRegisters) {
         SCOPED_TRACE(how);
         EXPECT_EQ(start({answer(true, how)}), QStringList{question});
         EXPECT_FALSE(appSettings().checkIfDefault);
-        EXPECT_EQ(stored("FileAssociationSetDefault"), QStringLiteral("False"));
+        EXPECT_EQ(Settings::readText("FileAssociationSetDefault"), "False");
         EXPECT_EQ(start(), QStringList());
-        EXPECT_FALSE(registered());
+        EXPECT_FALSE(QFile::exists(entry()));
         appSettings().checkIfDefault = true;
         restart();
     }
@@ -105,7 +103,7 @@ TEST_F(DefaultBrowserCheck, DontAskAndNoNeverAsksNorRegisters) {
 
 TEST_F(DefaultBrowserCheck, DontAskAndYesRegistersAgainSilentlyWhenAnotherProgramTookPages) {
     EXPECT_EQ(start({answer(true, "y")}), QStringList{question});
-    EXPECT_TRUE(registered());
+    EXPECT_TRUE(QFile::exists(entry()));
     QFile list(mimeappsListPath());
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
     list.write("[Default Applications]\ntext/html=other.desktop;\n# mine\n");
@@ -113,8 +111,7 @@ TEST_F(DefaultBrowserCheck, DontAskAndYesRegistersAgainSilentlyWhenAnotherProgra
     EXPECT_FALSE(defaultBrowserState(kProgram).isDefault);
     EXPECT_EQ(start(), QStringList()) << "no question, no message";
     EXPECT_TRUE(defaultBrowserState(kProgram).isDefault);
-    list.open(QIODevice::ReadOnly);
-    EXPECT_TRUE(list.readAll().endsWith("text/html=kelvane.desktop;\n# mine\n"));
+    EXPECT_TRUE(readAll(mimeappsListPath()).endsWith("text/html=kelvane.desktop;\n# mine\n"));
 }
 
 TEST_F(DefaultBrowserCheck, OnlyAFileThatCannotBeReadOrWrittenShowsTheErrorBox) {

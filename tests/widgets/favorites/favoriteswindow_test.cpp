@@ -1,140 +1,126 @@
 #include "base/shortcutfile.h"
 #include "favorites/favoritesstore.h"
 #include "favorites/favoriteswindow.h"
-#include "platform/paths.h"
 #include "support/waituntil.h"
 
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include <memory>
-
 using namespace kelvane;
 
 namespace {
 
-// Root: Space (an address with %20), Other. One/Same/Deep and Two/Same: same-named folders.
+// Root: Other, Space (an address with %20). One/Same/Deep and Two/Same/Far: same-named folders.
 QString makeFavorites() {
-    QDir(favoritesFolder()).removeRecursively();
     const QString root = favoritesFolder();
     for (const auto& [file, address] : {std::pair{"Space.url", "http://x/a%20b"},
                                         {"Other.URL", "http://o/"},
                                         {"One/Same/Deep.url", "http://deep/"},
                                         {"Two/Same/Far.url", "http://far/"}}) {
-        const QString path = root + u'/' + QString::fromUtf8(file);
-        QDir().mkpath(path.section(u'/', 0, -2));
-        EXPECT_TRUE(writeShortcutUrl(path, QString::fromUtf8(address)));
+        const QString path = root + '/' + file;
+        QDir().mkpath(path.section('/', 0, -2));
+        EXPECT_TRUE(writeShortcutUrl(path, address));
     }
     return root;
 }
 
-std::unique_ptr<FavoritesWindow> openScanned(const QString& start = {}) {
-    auto window = std::make_unique<FavoritesWindow>(start);
-    bool finished = false;
-    QObject::connect(window.get(), &FavoritesWindow::scanFinished, [&] { finished = true; });
-    window->show();
-    EXPECT_TRUE(test::waitUntil([&] { return finished; }));
-    return window;
-}
-
-QStringList shownEntries(const FavoritesWindow& window) {
-    QStringList rows;
-    for (int i = 0; i < window.favoritesList()->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = window.favoritesList()->topLevelItem(i);
-        rows << item->text(0) + u'|' + item->text(1);
+class FavoritesWindowTest : public ::testing::Test {
+protected:
+    FavoritesWindowTest() { root = makeFavorites(); }
+    // Opens the window and waits for its scan of the folder.
+    FavoritesWindow& open(const QString& start = {}) {
+        window = std::make_unique<FavoritesWindow>(start);
+        bool finished = false;
+        QObject::connect(window.get(), &FavoritesWindow::scanFinished, [&] { finished = true; });
+        QObject::connect(window.get(), &FavoritesWindow::openInNewDocumentRequested,
+                         [this](const QString& address) { opened << address; });
+        window->show();
+        EXPECT_TRUE(test::waitUntil([&] { return finished; }));
+        return *window;
     }
-    return rows;
-}
+    QStringList entries() const {
+        QStringList rows;
+        for (int i = 0; i < window->favoritesList()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = window->favoritesList()->topLevelItem(i);
+            rows << item->text(0) + '|' + item->text(1);
+        }
+        return rows;
+    }
+    QPoint cell(int row, int column) const {
+        QTreeWidget* list = window->favoritesList();
+        return list->visualRect(list->model()->index(row, column)).center();
+    }
+    void press(int row, int column) {
+        QTest::mouseClick(window->favoritesList()->viewport(), Qt::LeftButton, {},
+                          cell(row, column));
+    }
+    bool buttonsEnabled() const {
+        return window->loadButton()->isEnabled() || window->clipboardButton()->isEnabled();
+    }
 
-QPoint cell(const FavoritesWindow& window, int row, int column) {
-    QTreeWidget* list = window.favoritesList();
-    return list->visualRect(list->model()->index(row, column)).center();
-}
+    QString root;
+    std::unique_ptr<FavoritesWindow> window;
+    QStringList opened;
+};
 
-void press(const FavoritesWindow& window, int row, int column) {
-    QTest::mouseClick(window.favoritesList()->viewport(), Qt::LeftButton, {},
-                      cell(window, row, column));
-}
-
-} // namespace
-
-TEST(FavoritesWindow, OpensOnTheStartNode) {
-    const QString root = makeFavorites();
-    struct {
-        QString start;
-        QString node;
+TEST_F(FavoritesWindowTest, OpensOnTheStartNode) {
+    const QStringList atRoot = {"Other|http://o/", "Space|http://x/a b"};
+    const struct {
+        QString start, node;
         QStringList entries;
     } cases[] = {
-        {QString(), root + u'/', {"Other|http://o/", "Space|http://x/a b"}},
-        {root.toUpper() + QStringLiteral("/TWO/SAME"),
-         root + QStringLiteral("/Two/Same"),
-         {"Far|http://far/"}},
-        {QStringLiteral("http://not.a.folder/"),
-         root + u'/',
-         {"Other|http://o/", "Space|http://x/a b"}},
+        {QString(), root + '/', atRoot},
+        {root.toUpper() + "/TWO/SAME", root + "/Two/Same", {"Far|http://far/"}},
+        {"http://not.a.folder/", root + '/', atRoot},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.start.toStdString());
-        const auto window = openScanned(c.start);
+        open(c.start);
         const QTreeWidgetItem* node = window->folderTree()->currentItem();
-        EXPECT_EQ(node ? node->data(0, Qt::UserRole).toString() : QString(), c.node);
-        EXPECT_TRUE(node && node->isExpanded());
-        EXPECT_EQ(shownEntries(*window), c.entries);
-        EXPECT_FALSE(window->loadButton()->isEnabled() || window->clipboardButton()->isEnabled());
+        ASSERT_TRUE(node && node->isExpanded());
+        EXPECT_EQ(node->data(0, Qt::UserRole).toString(), c.node);
+        EXPECT_EQ(entries(), c.entries);
+        EXPECT_FALSE(buttonsEnabled());
     }
-    EXPECT_TRUE(QFile::exists(dataFolder() + QStringLiteral("/widgets_favoriteswindow_test.ini")));
 }
 
-TEST(FavoritesWindow, CopiesAndLoads) {
-    makeFavorites();
-    const auto window = openScanned();
-
-    press(*window, 1, 0); // the name of Space: its address as stored
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("http://x/a%20b"));
+TEST_F(FavoritesWindowTest, CopiesAndLoads) {
+    open();
+    press(1, 0); // the name of Space: its address as stored
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "http://x/a%20b");
     EXPECT_TRUE(window->loadButton()->isEnabled());
-    press(*window, 0, 1); // the address of Other: its own
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("http://o/"));
-
-    press(*window, 1, 0);
+    press(0, 1); // the address of Other: its own
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "http://o/");
+    press(1, 0);
     window->clipboardButton()->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("http://x/a b"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "http://x/a b");
 
     // A folder disables both buttons until an entry is chosen again.
     window->folderTree()->setCurrentItem(window->folderTree()->topLevelItem(0)->child(0));
-    EXPECT_FALSE(window->loadButton()->isEnabled() || window->clipboardButton()->isEnabled());
+    EXPECT_FALSE(buttonsEnabled());
     window->folderTree()->setCurrentItem(window->folderTree()->topLevelItem(0));
-    press(*window, 1, 0);
-
-    QStringList opened;
-    QObject::connect(window.get(), &FavoritesWindow::openInNewDocumentRequested,
-                     [&](const QString& address) { opened << address; });
+    press(1, 0);
     QTest::keyClick(window.get(), Qt::Key_Return);
-    EXPECT_EQ(opened, QStringList{QStringLiteral("http://x/a b")});
+    EXPECT_EQ(opened, QStringList{"http://x/a b"});
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST(FavoritesWindow, DoubleClickLoadsAndThePositionSurvives) {
-    makeFavorites();
-    auto window = openScanned();
-    window->move(123, 77);
-    QStringList opened;
-    QObject::connect(window.get(), &FavoritesWindow::openInNewDocumentRequested,
-                     [&](const QString& address) { opened << address; });
-    QTest::mouseDClick(window->favoritesList()->viewport(), Qt::LeftButton, {},
-                       cell(*window, 0, 0));
+TEST_F(FavoritesWindowTest, DoubleClickLoadsAndThePositionSurvives) {
+    open().move(123, 77);
+    QTest::mouseDClick(window->favoritesList()->viewport(), Qt::LeftButton, {}, cell(0, 0));
     EXPECT_TRUE(test::waitUntil([&] { return !opened.isEmpty(); }));
-    EXPECT_EQ(opened, QStringList{QStringLiteral("http://o/")});
+    EXPECT_EQ(opened, QStringList{"http://o/"});
 
-    window = openScanned();
-    EXPECT_EQ(window->pos(), QPoint(123, 77));
+    EXPECT_EQ(open().pos(), QPoint(123, 77));
     window->move(40, 50);
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(openScanned()->pos(), QPoint(40, 50));
+    EXPECT_EQ(open().pos(), QPoint(40, 50));
 }
+
+} // namespace

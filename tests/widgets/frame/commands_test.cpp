@@ -1,6 +1,7 @@
 // The browsing commands through the main window's menus and buttons, with fake engines.
 #include "fakes/testwindow.h"
 #include "frame/commands.h"
+#include "support/modalanswers.h"
 
 #include <QDialog>
 #include <QMenu>
@@ -8,17 +9,6 @@
 using namespace kelvane;
 
 namespace {
-
-// Runs `drive` on the modal dialog the next call opens, then rejects it if still open.
-void whenModal(std::function<void(QDialog*)> drive) {
-    QTimer::singleShot(0, [drive] {
-        test::waitUntil([] { return QApplication::activeModalWidget() != nullptr; });
-        auto* dialog = static_cast<QDialog*>(QApplication::activeModalWidget());
-        drive(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
 
 struct CommandsTest : test::WindowTest {
     CommandsTest() {
@@ -57,7 +47,7 @@ TEST_F(CommandsTest, SiteCommandsWithAndWithoutADocument) {
 }
 
 TEST_F(CommandsTest, ButtonsAndPageCommandsActOnTheActiveDocumentOnly) {
-    frame.open(QStringLiteral("http://two/"));
+    frame.open("http://two/");
     frame.engine(2)->clearCalls();
     for (const char* key :
          {"Back", "Forward", "Refresh", "Stop", "Home", "", "Link", "Custom1", "Separator", "back"})
@@ -77,9 +67,12 @@ TEST_F(CommandsTest, ButtonsAndPageCommandsActOnTheActiveDocumentOnly) {
     EXPECT_EQ(count(), 2);
 
     frame.engine(2)->clearCalls();
-    whenModal([](QDialog* dialog) { dialog->accept(); });
-    menus.print->trigger();
-    whenModal([](QDialog*) {}); // cancelled
+    {
+        test::ModalAnswers accept(
+            {[](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); }});
+        menus.print->trigger();
+    }
+    test::ModalAnswers cancel;
     menus.print->trigger();
     EXPECT_EQ(frame.engine(2)->calls(), QStringList{"print"});
 }
@@ -111,8 +104,8 @@ TEST_F(CommandsTest, HistoryDropDownGoesStraightToTheEntry) {
     ASSERT_NE(menu, nullptr);
     const QList<QAction*> items = menu->actions();
     ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->text(), QStringLiteral("Fish && Chips")) << "no mnemonic";
-    EXPECT_EQ(items[1]->text(), QStringLiteral("http://f2/")) << "untitled: its address";
+    EXPECT_EQ(items[0]->text(), "Fish && Chips") << "no mnemonic";
+    EXPECT_EQ(items[1]->text(), "http://f2/") << "untitled: its address";
     EXPECT_LT(items[2]->text().size(), 200) << "a very long title is cut in the middle";
     items[2]->trigger();
     menu->close();

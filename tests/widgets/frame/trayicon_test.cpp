@@ -1,44 +1,30 @@
 // The tray icon, the password prompt behind it, and the Options command of the main window.
 #include "bars/sitestoolbar.h"
-#include "base/appsettings.h"
 #include "base/passwordhash.h"
 #include "base/settingsstore.h"
 #include "base/singleinstance.h"
 #include "base/stringtable.h"
-#include "dialogs/passwordprompt.h"
-#include "fakes/fakeengine.h"
+#include "fakes/testwindow.h"
 #include "frame/featurewindows.h"
-#include "frame/mainbars.h"
-#include "frame/mainwindow.h"
 #include "frame/trayicon.h"
 #include "notes/notespane.h"
-#include "support/isolation.h"
 #include "support/modalanswers.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSystemTrayIcon>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace kelvane;
 using test::ModalAnswers;
 
 namespace {
 
-QString stored(const QString& key) {
-    QSettings ini(SettingsStore::filePath(), QSettings::IniFormat);
-    return ini.value(QStringLiteral("Settings/") + key).toString();
-}
-
-// Types text into the prompt or dialog's named box and presses its OK.
-ModalAnswers::Answer typeAndOk(const char* box, const QString& text) {
-    return [box, text](QWidget* dialog) {
-        QTest::keyClicks(dialog->findChild<QLineEdit*>(QLatin1String(box)), text);
-        dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+// Types text into the prompt or dialog's password box and presses its OK.
+ModalAnswers::Answer typeAndOk(const QString& password) {
+    return [password](QWidget* dialog) {
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("passwordEdit"), password);
+        dialog->findChild<QPushButton*>("okButton")->click();
     };
 }
 
@@ -47,7 +33,7 @@ protected:
     Tray() {
         appSettings() = AppSettings();
         appSettings().minimizeToTray = true;
-        appSettings().password = hashPassword(QStringLiteral("Secret"));
+        appSettings().password = hashPassword("Secret");
         window.show();
         tray.add();
         claimSingleInstance(lockName());
@@ -70,7 +56,6 @@ TEST_F(Tray, PasswordGuardsTheWayBackFromTheTray) {
     minimize();
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(holdsSingleInstance()) << "a later start may run while the window is locked";
-
     {
         ModalAnswers none;
         Q_EMIT tray.icon()->activated(QSystemTrayIcon::Trigger);
@@ -78,30 +63,25 @@ TEST_F(Tray, PasswordGuardsTheWayBackFromTheTray) {
         QTest::qWait(20);
         EXPECT_TRUE(none.seen().isEmpty());
     }
-    EXPECT_EQ(tray.prompt(), nullptr);
-
     {
         ModalAnswers answers({[](QWidget* prompt) {
-            typeAndOk("passwordEdit", QStringLiteral("secret"))(prompt);
-            auto* box = prompt->findChild<QLineEdit*>(QStringLiteral("passwordEdit"));
-            EXPECT_TRUE(prompt->isVisible()) << "any number of attempts";
-            EXPECT_EQ(box->selectedText(), QStringLiteral("secret"));
-            prompt->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+            typeAndOk("secret")(prompt); // wrong, and any number of attempts
+            EXPECT_TRUE(prompt->isVisible());
+            EXPECT_EQ(prompt->findChild<QLineEdit*>()->selectedText(), "secret");
+            prompt->findChild<QPushButton*>("cancelButton")->click();
         }});
         Q_EMIT tray.icon()->activated(QSystemTrayIcon::DoubleClick);
         EXPECT_EQ(answers.seen(), (QStringList{tableString(3500), tableString(3505)}));
     }
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(tray.isAdded());
-    EXPECT_FALSE(tray.prompt()->isVisible()) << "hidden, not gone";
 
     ModalAnswers answers({[](QWidget* prompt) {
-        EXPECT_EQ(prompt->findChild<QLineEdit*>()->text(), QString()) << "asked again afresh";
-        typeAndOk("passwordEdit", QStringLiteral("Secret"))(prompt);
+        EXPECT_EQ(prompt->findChild<QLineEdit*>()->text(), "") << "asked again afresh";
+        typeAndOk("Secret")(prompt);
     }});
     tray.doubleClicked();
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(window.isMinimized());
+    EXPECT_TRUE(window.isVisible() && !window.isMinimized());
     EXPECT_TRUE(holdsSingleInstance());
 }
 
@@ -112,8 +92,7 @@ TEST_F(Tray, WithoutPasswordADoubleClickRestoresAndWithoutTrayMinimizingNeverHid
     EXPECT_TRUE(holdsSingleInstance());
     window.showMaximized();
     tray.doubleClicked();
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(window.isMaximized()) << "back to its normal size";
+    EXPECT_TRUE(window.isVisible() && !window.isMaximized()) << "back to its normal size";
 
     available = false;
     minimize();
@@ -121,37 +100,22 @@ TEST_F(Tray, WithoutPasswordADoubleClickRestoresAndWithoutTrayMinimizingNeverHid
 }
 
 // The main window's Options command and what it applies after the dialog.
-class OptionsCommand : public ::testing::Test {
-protected:
-    void load() {
-        appSettings() = AppSettings();
-        window = std::make_unique<MainWindow>(engines, nullptr);
-        window->load({});
-        window->show();
-    }
-    void close() {
-        window->close();
-        window.reset();
-        SettingsStore::reset();
-    }
+struct OptionsCommand : test::WindowTest {
     void options(ModalAnswers::Answer answer) {
         ModalAnswers answers({std::move(answer)});
         window->featureWindows().showOptions();
     }
-    static ModalAnswers::Answer tick(const char* box, bool ok = true) {
-        return [box, ok](QWidget* dialog) {
-            dialog->findChild<QCheckBox*>(QLatin1String(box))->toggle();
-            dialog->findChild<QPushButton*>(ok ? "okButton" : "cancelButton")->click();
-        };
-    }
 
-    test::IsolatedHome home;
-    test::FakeEngineFactory engines;
-    std::unique_ptr<MainWindow> window;
+    MainWindow* window = &frame.window;
 };
 
 TEST_F(OptionsCommand, TrayIconFollowsOnlyAChangeAndCancelStillReappliesTheLook) {
-    load();
+    const auto tick = [](const char* box) {
+        return [box](QWidget* dialog) {
+            dialog->findChild<QCheckBox*>(box)->toggle();
+            dialog->findChild<QPushButton*>("okButton")->click();
+        };
+    };
     EXPECT_FALSE(window->trayIcon()->isAdded());
     options(tick("minimizeToTrayBox"));
     EXPECT_TRUE(window->trayIcon()->isAdded()) << "at once";
@@ -161,12 +125,12 @@ TEST_F(OptionsCommand, TrayIconFollowsOnlyAChangeAndCancelStillReappliesTheLook)
 
     QPlainTextEdit* notes = window->notesPane()->notesBox();
     const QFont look = notes->font();
-    notes->setFont(QFont(QStringLiteral("Courier"), 30));
+    notes->setFont(QFont("Courier", 30));
     window->bars().sitesToolbar()->button(1)->setVisible(true);
     options([](QWidget* dialog) {
         for (auto* box : dialog->findChildren<QCheckBox*>())
             box->toggle();
-        dialog->findChild<QLineEdit*>("home1Edit")->setText(QStringLiteral("http://changed/"));
+        dialog->findChild<QLineEdit*>("home1Edit")->setText("http://changed/");
         dialog->findChild<QPushButton*>("cancelButton")->click();
     });
     EXPECT_EQ(notes->font(), look);
@@ -178,29 +142,17 @@ TEST_F(OptionsCommand, TrayIconFollowsOnlyAChangeAndCancelStillReappliesTheLook)
 }
 
 TEST_F(OptionsCommand, SettingsFileNeverHoldsTheTypedPassword) {
-    load();
     options([](QWidget* dialog) {
-        dialog->findChild<QCheckBox*>(QStringLiteral("minimizeToTrayBox"))->setChecked(true);
-        QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("confirmEdit")), "Typed1");
-        typeAndOk("passwordEdit", QStringLiteral("Typed1"))(dialog);
+        dialog->findChild<QCheckBox*>("minimizeToTrayBox")->setChecked(true);
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("confirmEdit"), "Typed1");
+        typeAndOk("Typed1")(dialog);
     });
-    close();
+    window->close();
+    SettingsStore::reset();
     QFile file(SettingsStore::filePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_FALSE(file.readAll().contains("Typed1"));
-    EXPECT_TRUE(passwordMatches(QStringLiteral("Typed1"), stored(QStringLiteral("Password"))));
-
-    // An older version's plain password still opens the window, and is hashed at the close.
-    QSettings(SettingsStore::filePath(), QSettings::IniFormat)
-        .setValue(QStringLiteral("Settings/Password"), QStringLiteral("OldPass"));
-    load();
-    window->showMinimized();
-    ModalAnswers answers({typeAndOk("passwordEdit", QStringLiteral("OldPass"))});
-    window->trayIcon()->doubleClicked();
-    EXPECT_TRUE(window->isVisible() && !window->isMinimized());
-    close();
-    EXPECT_TRUE(isHashedPassword(stored(QStringLiteral("Password"))));
-    EXPECT_TRUE(passwordMatches(QStringLiteral("OldPass"), stored(QStringLiteral("Password"))));
+    EXPECT_TRUE(passwordMatches("Typed1", home.stored("Password")));
 }
 
 } // namespace
