@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace kelvane::test {
@@ -43,6 +44,17 @@ QString IsolatedHome::stored(const QString& key) {
 
 void IsolatedHome::store(const QString& key, const QString& value) {
     QSettings(SettingsStore::filePath(), QSettings::IniFormat).setValue("Settings/" + key, value);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
 }
 
 } // namespace kelvane::test

@@ -38,4 +38,8 @@ private:
     QList<QPair<QByteArray, QByteArray>> m_saved;
 };
 
+// A file's bytes, empty when it cannot be read; and a file written whole, its folder made.
+QByteArray readFile(const QString& path);
+bool writeFile(const QString& path, const QByteArray& bytes);
+
 } // namespace kelvane::test

@@ -22,10 +22,8 @@ protected:
         ::kill(pid_t(pid.first().toInt()), SIGKILL);
         ASSERT_TRUE(x.waitFor([&] { return !x.isProgramRunning(); }));
     }
-    QByteArray notesFile() const {
-        QFile file(home.dataHome() + "/Kelvane/notes.kvn");
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-    }
+    QByteArray notesFile() const { return test::readFile(notesPath()); }
+    QString notesPath() const { return home.dataHome() + "/Kelvane/notes.kvn"; }
     // The shrunk notes pane leaves only its show button, a small dark arrow at the left edge
     // of the main window: the middle of the dark pixels in that column, below the bars.
     QPoint showNotesButton() const {
@@ -91,10 +89,7 @@ TEST_F(CrashSafety, KilledSessionReopensItsDocuments) {
 TEST_F(CrashSafety, NotesSurviveKillsAndClosesByteForByte) {
     const QByteArray notes = "Milk, eggs\r\n\r\n\xC3\x9C"
                              "bermorgen: 5 \xE2\x82\xAC\r\nlast\r\n";
-    QDir().mkpath(home.dataHome() + "/Kelvane");
-    QFile file(home.dataHome() + "/Kelvane/notes.kvn");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(notes));
-    file.close();
+    ASSERT_TRUE(test::writeFile(notesPath(), notes));
     placeMainWindow();
     for (const bool kill : {true, false, false}) {
         ASSERT_TRUE(start({}, "Page A"));

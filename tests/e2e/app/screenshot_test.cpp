@@ -18,20 +18,16 @@ TEST(ScreenshotRun, ShowsTheHomePageAndWritesNothingOfTheUsers) {
     server.addPage("/home", test::htmlPage("Home", "<style>body{background:#ff00ff}</style>"));
     home.store("Home1", server.url("/home"));
     home.store("CleanOnExit", "True"); // the run must not clean the user's profile
-    QDir().mkpath(home.dataHome() + "/Kelvane/engine");
-    QFile cookies(home.dataHome() + "/Kelvane/engine/Cookies");
-    ASSERT_TRUE(cookies.open(QIODevice::WriteOnly) && cookies.write("the user's") &&
-                cookies.flush());
+    ASSERT_TRUE(test::writeFile(home.dataHome() + "/Kelvane/engine/Cookies", "the user's"));
     // Every file below the user's config and data folders, with a digest of its content.
     const auto userFiles = [&] {
         QMap<QString, QByteArray> files;
         for (const QString& root : {home.configHome(), home.dataHome()}) {
             for (QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
                  it.hasNext();) {
-                QFile file(it.next());
-                file.open(QIODevice::ReadOnly);
-                files[file.fileName()] =
-                    QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1);
+                const QString path = it.next();
+                files[path] =
+                    QCryptographicHash::hash(test::readFile(path), QCryptographicHash::Sha1);
             }
         }
         return files;

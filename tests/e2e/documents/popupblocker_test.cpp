@@ -35,9 +35,7 @@ protected:
     }
     QString blockedSitesPath() const { return home.dataHome() + "/Kelvane/blacklist.kvn"; }
     void writeBlockedSites(const QByteArray& bytes) {
-        QDir().mkpath(home.dataHome() + "/Kelvane");
-        QFile file(blockedSitesPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        ASSERT_TRUE(test::writeFile(blockedSitesPath(), bytes));
     }
 };
 
@@ -64,9 +62,7 @@ TEST_F(PopupBlocker, KillsLoadingPagesPopupsAndWindowsSentToBlockedSites) {
     EXPECT_EQ(server.requestCount("/x/blocked-sITE/y"), 0);
     ASSERT_TRUE(stop());
 
-    QFile file(blockedSitesPath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), sites) << "written back as it was";
+    EXPECT_EQ(test::readFile(blockedSitesPath()), sites) << "written back as it was";
 }
 
 TEST_F(PopupBlocker, OffItLetsPopupsOpenWithoutConsultingTheBlockedSites) {

@@ -108,10 +108,9 @@ TEST_F(WebEngineTest, OptionsReachThePagesAndSurviveADamagedFile) {
     WebEngineProfile::setOptions({});
     ASSERT_TRUE(browser.load(url("/s")));
     EXPECT_EQ(engine.title(), QStringLiteral("runc=1"));
-    QFile file(WebEngineProfile::optionsFile());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[General]\nJavaScript=maybe\nCookies=-1\n\x01\xff garbage = = =\n[");
-    file.close();
+    ASSERT_TRUE(
+        test::writeFile(WebEngineProfile::optionsFile(),
+                        "[General]\nJavaScript=maybe\nCookies=-1\n\x01\xff garbage = = =\n["));
     EXPECT_EQ(WebEngineProfile::options(), EngineOptions{}) << "damaged values keep defaults";
 }
 

@@ -20,15 +20,6 @@ struct MapStore {
     }
 };
 
-TEST(TypedHistory, GoesOnTopOnlyWhenTheTopItemDiffers) {
-    QStringList items;
-    for (const char* url : {"a", "a", "b", "a", "A", "A "}) {
-        if (TypedHistory::goesOnTop(items, url))
-            items.prepend(url);
-    }
-    EXPECT_EQ(items, (QStringList{"A ", "A", "a", "b", "a"})) << "exact, older duplicates stay";
-}
-
 TEST(TypedHistory, SavesOldestFirstWithoutEmptyItemsAndTheCountLast) {
     MapStore map;
     TypedHistory::save({"x", "y", "z", "w"}, map.store());

@@ -2,7 +2,6 @@
 
 #include "support/isolation.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -13,18 +12,6 @@ using namespace kelvane;
 namespace {
 
 constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeRaw(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 // Only the owner, group and other bits; Qt adds "user" bits that mirror the owner's.
 QFile::Permissions modeBits(const QString& path) {
@@ -94,12 +81,6 @@ TEST_F(SettingsStoreTest, TextsComeBackExactlyAndAreKeptApart) {
     EXPECT_EQ(readSetting("Other", kSettingsSection, "Text0", {}), "other");
 }
 
-TEST_F(SettingsStoreTest, ReadingAloneCreatesNothing) {
-    get("Home1");
-    SettingsStore::reset();
-    EXPECT_FALSE(QFileInfo::exists(folder()));
-}
-
 TEST_F(SettingsStoreTest, FileIsMadeAndKeptPrivate) {
     put("Password", "secret");
     EXPECT_EQ(modeBits(file()), kOwnerOnly) << "from its creation";
@@ -117,15 +98,6 @@ TEST_F(SettingsStoreTest, FileIsMadeAndKeptPrivate) {
     EXPECT_EQ(get("Password"), "secret");
 }
 
-TEST_F(SettingsStoreTest, HandEditedValuesReadAsTheirText) {
-    writeRaw(file(), "[Settings]\nUnquoted=https://example.com/?q=a,b\nQuoted=\"a,b\"\n"
-                     "Plain=  spaced  \nEmpty=\n");
-    EXPECT_EQ(get("Unquoted"), "https://example.com/?q=a,b");
-    EXPECT_EQ(get("Quoted"), "a,b");
-    EXPECT_EQ(get("Plain"), "spaced");
-    EXPECT_EQ(get("Empty"), "");
-}
-
 // A damaged file: what can be read is kept, the original is copied aside before anything is
 // written back, and the user is told once.
 TEST_F(SettingsStoreTest, DamagedFilesAreKeptAsACopy) {
@@ -139,7 +111,7 @@ TEST_F(SettingsStoreTest, DamagedFilesAreKeptAsACopy) {
     for (const QByteArray& damaged : cases) {
         SCOPED_TRACE(damaged.toPercentEncoding().left(60).constData());
         test::IsolatedHome fresh;
-        writeRaw(file(), damaged);
+        ASSERT_TRUE(test::writeFile(file(), damaged));
         testing::internal::CaptureStderr();
         EXPECT_EQ(get("Home1"), "kept");
         put("Search", "new");
@@ -148,7 +120,7 @@ TEST_F(SettingsStoreTest, DamagedFilesAreKeptAsACopy) {
         const std::string err = testing::internal::GetCapturedStderr();
         EXPECT_EQ(messageLines(err), 1) << err;
         EXPECT_NE(err.find("Kelvane.ini.bad"), std::string::npos) << err;
-        EXPECT_EQ(readAll(file() + ".bad"), damaged);
+        EXPECT_EQ(test::readFile(file() + ".bad"), damaged);
         EXPECT_EQ(modeBits(file() + ".bad"), kOwnerOnly);
 
         // The rewritten file is sound: reopening it says nothing and keeps both values.
@@ -167,9 +139,9 @@ TEST_F(SettingsStoreTest, LargeDamagedFileIsRepairedAndKeptOnce) {
     QRandomGenerator random(1);
     for (char& byte : large)
         byte = char(random.generate());
-    writeRaw(file() + ".bad", "earlier");
+    ASSERT_TRUE(test::writeFile(file() + ".bad", "earlier"));
     for (const QByteArray& damaged : {large, large, large.left(200 * 1024)}) {
-        writeRaw(file(), damaged);
+        ASSERT_TRUE(test::writeFile(file(), damaged));
         testing::internal::CaptureStderr();
         get("Home1");
         put("Home1", "saved");
@@ -178,9 +150,9 @@ TEST_F(SettingsStoreTest, LargeDamagedFileIsRepairedAndKeptOnce) {
         EXPECT_EQ(get("Home1"), "saved");
         SettingsStore::reset();
     }
-    EXPECT_EQ(readAll(file() + ".bad"), "earlier");
-    EXPECT_EQ(readAll(file() + ".bad.1"), large);
-    EXPECT_EQ(readAll(file() + ".bad.2"), large.left(200 * 1024));
+    EXPECT_EQ(test::readFile(file() + ".bad"), "earlier");
+    EXPECT_EQ(test::readFile(file() + ".bad.1"), large);
+    EXPECT_EQ(test::readFile(file() + ".bad.2"), large.left(200 * 1024));
     EXPECT_FALSE(QFileInfo::exists(file() + ".bad.3"));
 }
 
@@ -191,7 +163,7 @@ TEST_F(SettingsStoreTest, UnreadableOrUnwritableFileIsLeftAlone) {
         SCOPED_TRACE(folderIsAFile);
         test::IsolatedHome fresh;
         const QString blocker = folderIsAFile ? folder() : file() + "/inside";
-        writeRaw(blocker, "user data");
+        ASSERT_TRUE(test::writeFile(blocker, "user data"));
         testing::internal::CaptureStderr();
         EXPECT_EQ(get("Home1", "def"), "def");
         put("Home1", "typed");
@@ -202,7 +174,7 @@ TEST_F(SettingsStoreTest, UnreadableOrUnwritableFileIsLeftAlone) {
         SettingsStore::reset();
         const std::string err = testing::internal::GetCapturedStderr();
         EXPECT_EQ(messageLines(err), 1) << err;
-        EXPECT_EQ(readAll(blocker), "user data");
+        EXPECT_EQ(test::readFile(blocker), "user data");
     }
 }
 

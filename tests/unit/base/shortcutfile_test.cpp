@@ -1,6 +1,6 @@
 #include "base/shortcutfile.h"
+#include "support/isolation.h"
 
-#include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -10,16 +10,8 @@ using namespace kelvane;
 namespace {
 
 QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-    return path;
-}
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    test::writeFile(dir.filePath(name), bytes);
+    return dir.filePath(name);
 }
 
 QByteArray utf16(const char* text) {
@@ -109,14 +101,15 @@ TEST(ShortcutFile, WritesTheAddressKeepingOtherLines) {
         if (!c.before.isNull())
             write(dir, QString(c.name) + ".url", c.before);
         ASSERT_TRUE(writeShortcutUrl(path, address)) << c.name;
-        EXPECT_EQ(contents(path), c.after) << c.name;
+        EXPECT_EQ(test::readFile(path), c.after) << c.name;
         EXPECT_EQ(readShortcutUrl(path), address) << c.name;
     }
 
     // A UTF-16 shortcut stays UTF-16; an address with line ends cannot add lines.
     const QString wide = write(dir, "wide.url", utf16("[InternetShortcut]\r\nURL=x\r\n"));
     ASSERT_TRUE(writeShortcutUrl(wide, "http://x/\r\n[y]\r\nURL=http://evil/"));
-    EXPECT_EQ(contents(wide), utf16("[InternetShortcut]\r\nURL=http://x/[y]URL=http://evil/\r\n"));
+    EXPECT_EQ(test::readFile(wide),
+              utf16("[InternetShortcut]\r\nURL=http://x/[y]URL=http://evil/\r\n"));
     EXPECT_FALSE(writeShortcutUrl(dir.filePath("no/such/folder.url"), address));
 
     const QString text = QString::fromUtf8("caf\xC3\xA9 1+1 \xE2\x82\xAC\xF0\x9D\x84\x9E-x");

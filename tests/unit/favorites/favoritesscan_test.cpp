@@ -1,8 +1,7 @@
 #include "favorites/favoritesscan.h"
+#include "support/isolation.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -11,12 +10,8 @@ using namespace kelvane;
 namespace {
 
 void make(const QString& root, const QString& relative, const QByteArray& address) {
-    const QString path = QDir(root).filePath(relative);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    if (!address.isEmpty())
-        file.write("[InternetShortcut]\r\nURL=" + address + "\r\n");
+    const QByteArray bytes = "[InternetShortcut]\r\nURL=" + address + "\r\n";
+    ASSERT_TRUE(test::writeFile(root + u'/' + relative, address.isEmpty() ? "" : bytes));
 }
 
 } // namespace
@@ -54,9 +49,7 @@ TEST(FavoritesScan, ListsShortcutsUnderTheKeysOfTheirFolders) {
 
     const QString cache = dir.filePath(QStringLiteral("cache.ini"));
     ASSERT_TRUE(scan.writeCache(cache));
-    QFile file(cache);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = test::readFile(cache).split('\n');
     ASSERT_EQ(lines.size(), 1 + 6 + 6 + 1);
     EXPECT_EQ(lines.at(0), "6\r");
     EXPECT_EQ(lines.at(1), "\"first\",\"" + r.toUtf8() + "\",\"Favorites\"\r");

@@ -1,4 +1,5 @@
 #include "favorites/favoritesstore.h"
+#include "support/isolation.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -27,11 +28,7 @@ QMap<QString, QByteArray> snapshot(const QString& root) {
 }
 
 void make(const QString& root, const QString& relative, const QByteArray& contents = "x") {
-    const QString path = QDir(root).filePath(relative);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(contents);
+    ASSERT_TRUE(test::writeFile(QDir(root).filePath(relative), contents));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "popups/blockedsites.h"
 #include "popups/popuprules.h"
+#include "support/isolation.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +10,6 @@
 using namespace kelvane;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
-}
 
 TEST(BlockedSites, MatchIsCaseInsensitiveSubstringFirstInOrderAndNeverEmpty) {
     const QStringList entries = {"", "ad", "AdServer", "popup"};
@@ -48,21 +44,18 @@ TEST(BlockedSites, FileKeepsEveryLineAndIsWrittenBackByteForByte) {
     QTemporaryDir dir;
     const QString path = dir.filePath("blacklist.kvn");
     for (const Case& c : cases) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.bytes);
-        file.close();
+        ASSERT_TRUE(test::writeFile(path, c.bytes));
         EXPECT_EQ(loadBlockedSites(path), c.entries) << c.bytes.toStdString();
     }
     const QByteArray threeLines = cases[0].bytes;
     ASSERT_TRUE(saveBlockedSites(cases[0].entries, path));
-    EXPECT_EQ(readAll(path), threeLines);
+    EXPECT_EQ(test::readFile(path), threeLines);
 
     // No file: no entries, and at exit an empty file (its folder made on the way).
     const QString absent = dir.filePath("Kelvane/blacklist.kvn");
     EXPECT_TRUE(loadBlockedSites(absent).isEmpty());
     ASSERT_TRUE(saveBlockedSites({}, absent));
-    EXPECT_EQ(readAll(absent), QByteArray());
+    EXPECT_TRUE(QFile::exists(absent) && test::readFile(absent).isEmpty());
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "bars/addresspanel.h"
 
-#include "base/settingsstore.h"
 #include "fakes/testwindow.h"
 #include "ui/captions.h"
 
@@ -91,21 +90,6 @@ TEST_F(AddressPanelTest, EditingFollowsTheFocusOfItsWindow) {
     panel->addTyped("elsewhere"); // into an empty list
     EXPECT_EQ(box->currentText(), "being typed") << "list changes leave the typed text alone";
     EXPECT_TRUE(navigated.isEmpty());
-}
-
-TEST_F(AddressPanelTest, AVeryLongAddressSurvivesEnterAndARestart) {
-    const QString longAddress = "http://long.example/?" + QString(20000, 'q');
-    panel->setPageAddress(longAddress);
-    EXPECT_EQ(box->lineEdit()->cursorPosition(), 0) << "the start of an address says most";
-    QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(opened(), QStringList{longAddress});
-    for (const char* text : {"C", "", "A"})
-        panel->addTyped(text);
-    panel->saveHistory();
-    SettingsStore::reset();
-    AddressPanel next;
-    next.loadHistory();
-    EXPECT_EQ(next.items(), (QStringList{"A", "C", longAddress})) << "no empty items";
 }
 
 } // namespace

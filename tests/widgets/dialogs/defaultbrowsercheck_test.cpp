@@ -39,11 +39,6 @@ ModalAnswers::Answer answer(bool dontAsk, const char* how) {
     };
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class DefaultBrowserCheck : public ::testing::Test {
 protected:
     DefaultBrowserCheck() {
@@ -74,9 +69,9 @@ TEST_F(DefaultBrowserCheck, YesRegistersAndTheNextStartDoesNotAsk) {
     EXPECT_EQ(start({answer(false, "yesButton")}), QStringList{question});
     EXPECT_TRUE(defaultBrowserState(kProgram).isDefault);
     EXPECT_FALSE(defaultBrowserState("/elsewhere/kelvane").isDefault);
-    EXPECT_TRUE(readAll(entry()).contains("\nMimeType=text/html;application/x-mswinurl;"
-                                          "x-scheme-handler/http;x-scheme-handler/https;"
-                                          "x-scheme-handler/ftp;\n"));
+    EXPECT_TRUE(test::readFile(entry()).contains("\nMimeType=text/html;application/x-mswinurl;"
+                                                 "x-scheme-handler/http;x-scheme-handler/https;"
+                                                 "x-scheme-handler/ftp;\n"));
     if (!QStandardPaths::findExecutable("xdg-mime").isEmpty()) {
         QProcess query;
         query.start("xdg-mime", {"query", "default", "text/html"});
@@ -104,14 +99,13 @@ TEST_F(DefaultBrowserCheck, DontAskAndNoNeverAsksNorRegisters) {
 TEST_F(DefaultBrowserCheck, DontAskAndYesRegistersAgainSilentlyWhenAnotherProgramTookPages) {
     EXPECT_EQ(start({answer(true, "y")}), QStringList{question});
     EXPECT_TRUE(QFile::exists(entry()));
-    QFile list(mimeappsListPath());
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write("[Default Applications]\ntext/html=other.desktop;\n# mine\n");
-    list.close();
+    ASSERT_TRUE(test::writeFile(mimeappsListPath(),
+                                "[Default Applications]\ntext/html=other.desktop;\n# mine\n"));
     EXPECT_FALSE(defaultBrowserState(kProgram).isDefault);
     EXPECT_EQ(start(), QStringList()) << "no question, no message";
     EXPECT_TRUE(defaultBrowserState(kProgram).isDefault);
-    EXPECT_TRUE(readAll(mimeappsListPath()).endsWith("text/html=kelvane.desktop;\n# mine\n"));
+    EXPECT_TRUE(
+        test::readFile(mimeappsListPath()).endsWith("text/html=kelvane.desktop;\n# mine\n"));
 }
 
 TEST_F(DefaultBrowserCheck, OnlyAFileThatCannotBeReadOrWrittenShowsTheErrorBox) {

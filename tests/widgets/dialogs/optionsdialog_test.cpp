@@ -1,8 +1,7 @@
-// The Options dialog on its own, and the About box.
+// The Options dialog on its own.
 #include "base/appsettings.h"
 #include "base/passwordhash.h"
 #include "base/stringtable.h"
-#include "dialogs/aboutbox.h"
 #include "dialogs/optionsdialog.h"
 #include "support/isolation.h"
 #include "support/modalanswers.h"
@@ -139,7 +138,7 @@ TEST_F(Options, BlockedSiteRemovedAndAddedGoesBackAtTheEnd) {
     EXPECT_EQ(appSettings().blockedSites, (QStringList{"pop.test", "ads.test"}));
 }
 
-TEST_F(Options, FontSizeRoundsHalfToEvenAndCancelledDialogsKeepTheLook) {
+TEST_F(Options, FontSizeRoundsHalfToEven) {
     for (const auto& [chosen, committed] : {std::pair{10.5, 10}, {11.5, 12}, {9.4, 9}}) {
         open();
         QFont font("DejaVu Sans");
@@ -153,14 +152,6 @@ TEST_F(Options, FontSizeRoundsHalfToEvenAndCancelledDialogsKeepTheLook) {
         EXPECT_TRUE(appSettings().quickNotesItalic);
         EXPECT_EQ(appSettings().quickNotesColor, 0x332211) << "0x00BBGGRR";
     }
-    open(); // cancelled colour and font dialogs keep what was there
-    ModalAnswers cancel;
-    click("colorButton");
-    click("fontButton");
-    dialog->accept();
-    EXPECT_EQ(cancel.seen().size(), 2);
-    EXPECT_EQ(std::pair(appSettings().quickNotesColor, appSettings().quickNotesSize),
-              std::pair(0x332211, qint16(9)));
 }
 
 TEST_F(Options, CleanNowAsksFirstAndUserLinksTabWarnsWhileTheSitesToolbarIsHidden) {
@@ -178,17 +169,6 @@ TEST_F(Options, CleanNowAsksFirstAndUserLinksTabWarnsWhileTheSitesToolbarIsHidde
     for (const int tab : {3, 0, 3})
         child<QTabWidget>("tabs")->setCurrentIndex(tab);
     EXPECT_EQ(answers.seen(), QStringList(2, tableString(3203)));
-}
-
-TEST(AboutBox, CentredOkAndEnterOrEscClose) {
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        AboutBox about;
-        about.show();
-        auto* ok = about.findChild<QPushButton*>("okButton");
-        EXPECT_LE(std::abs(ok->x() * 2 + ok->width() - about.width()), 1);
-        QTest::keyClick(&about, key);
-        EXPECT_FALSE(about.isVisible()) << key;
-    }
 }
 
 } // namespace

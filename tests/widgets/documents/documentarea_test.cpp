@@ -33,13 +33,6 @@ TEST_F(DocumentAreaTest, LeftClickActivatesOtherClicksCloseAndOpenNoMenu) {
     EXPECT_EQ(barsMenu.count() + frame.menusShown, 0);
 }
 
-// The release of a right click that closed the last tab must not reach the bars' menu.
-TEST_F(DocumentAreaTest, RightClickOnTheLastTabOpensNoMenu) {
-    click(3, Qt::RightButton);
-    EXPECT_EQ(frame.set().count(), 2);
-    EXPECT_EQ(barsMenu.count() + frame.menusShown, 0);
-}
-
 TEST_F(DocumentAreaTest, ShrinkCommandsAndReset) {
     frame.area().shrinkAllTabsButActive();
     EXPECT_EQ(tabs->tabText(0), QStringLiteral("Tit"));

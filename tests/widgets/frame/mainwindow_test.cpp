@@ -157,12 +157,4 @@ TEST_F(MainWindowTest, PlacementIsWrittenBackAsReadAndMinimizedIsNotMaximized) {
     }
 }
 
-TEST_F(MainWindowTest, MouseOverTheDocumentsShrinksTheNavigator) {
-    TestWindow run;
-    run.window.navigator()->startGrow();
-    test::moveMouse(run.window.mdiArea()->viewport());
-    EXPECT_TRUE(run.window.navigator()->isShrinking());
-    EXPECT_TRUE(run.window.navigator()->resizeTimer()->isActive());
-}
-
 } // namespace

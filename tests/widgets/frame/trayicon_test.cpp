@@ -1,7 +1,6 @@
 // The tray icon, the password prompt behind it, and the Options command of the main window.
 #include "bars/sitestoolbar.h"
 #include "base/passwordhash.h"
-#include "base/settingsstore.h"
 #include "base/singleinstance.h"
 #include "base/stringtable.h"
 #include "fakes/testwindow.h"
@@ -139,20 +138,6 @@ TEST_F(OptionsCommand, TrayIconFollowsOnlyAChangeAndCancelStillReappliesTheLook)
     const AppSettings b;
     EXPECT_EQ(std::tie(a.cleanOnExit, a.checkIfDefault, a.quickNotesEnabled, a.home1),
               std::tie(b.cleanOnExit, b.checkIfDefault, b.quickNotesEnabled, b.home1));
-}
-
-TEST_F(OptionsCommand, SettingsFileNeverHoldsTheTypedPassword) {
-    options([](QWidget* dialog) {
-        dialog->findChild<QCheckBox*>("minimizeToTrayBox")->setChecked(true);
-        QTest::keyClicks(dialog->findChild<QLineEdit*>("confirmEdit"), "Typed1");
-        typeAndOk("Typed1")(dialog);
-    });
-    window->close();
-    SettingsStore::reset();
-    QFile file(SettingsStore::filePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_FALSE(file.readAll().contains("Typed1"));
-    EXPECT_TRUE(passwordMatches("Typed1", home.stored("Password")));
 }
 
 } // namespace

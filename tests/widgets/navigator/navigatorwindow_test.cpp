@@ -52,17 +52,6 @@ TEST_F(NavigatorTest, ShrinksAndGrowsInStepsUnlessPinned) {
     EXPECT_EQ(navigator->heightTwips(), 3450) << "unpinned, it grows on";
 }
 
-TEST_F(NavigatorTest, TheMouseOverItGrowsIt) {
-    for (QWidget* target : {static_cast<QWidget*>(navigator), navigator->list()->viewport()}) {
-        navigator->startShrink();
-        test::moveMouse(target);
-        EXPECT_FALSE(navigator->isShrinking());
-        EXPECT_TRUE(navigator->resizeTimer()->isActive());
-    }
-    ASSERT_TRUE(frame.activate());
-    EXPECT_TRUE(navigator->isShrinking()) << "another window active, it shrinks";
-}
-
 TEST_F(NavigatorTest, LoadingDotsCountOnAndStopWhenAnyDocumentCompletes) {
     frame.engine(1)->fireProgress(10, 100);
     frame.engine(2)->fireProgress(20, 100);
