@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,11 +28,6 @@ constexpr int kOkId = 2014;
 constexpr int kCancelId = 2015;
 constexpr int kReplaceQuestionId = 2016;
 constexpr int kNotSavedId = 2017;
-constexpr int kNewFolderNameId = 2028;
-constexpr int kFolderNamePromptId = 2029;
-constexpr int kExistsId = 2033;
-constexpr int kBadNameId = 2034;
-constexpr int kFailedId = 2035;
 
 QString captionId(int id) {
     return QString::number(id);
@@ -56,7 +50,8 @@ AddFavoriteDialog::AddFavoriteDialog(const QString& title, const QString& favori
     auto* newFolder = new QPushButton(this);
     newFolder->setProperty(kCaptionIdProperty, captionId(kNewFolderId));
     newFolder->setAutoDefault(false);
-    connect(newFolder, &QPushButton::clicked, this, &AddFavoriteDialog::createFolder);
+    connect(newFolder, &QPushButton::clicked, m_folders,
+            &FavoritesFolderTree::createFolderInCurrent);
 
     auto* buttons = new QDialogButtonBox(this);
     m_okButton = buttons->addButton(QDialogButtonBox::Ok);
@@ -83,26 +78,6 @@ AddFavoriteDialog::AddFavoriteDialog(const QString& title, const QString& favori
     resize(420, 360);
     m_name->selectAll();
     m_name->setFocus();
-}
-
-void AddFavoriteDialog::createFolder() {
-    bool confirmed = false;
-    const QString name =
-        QInputDialog::getText(this, tableString(kProductNameId), tableString(kFolderNamePromptId),
-                              QLineEdit::Normal, tableString(kNewFolderNameId), &confirmed);
-    if (!confirmed)
-        return;
-    StoreError error = StoreError::None;
-    const QString made = createFavoritesFolder(m_folders->currentFolder(), name, &error);
-    if (made.isEmpty()) {
-        const int message = error == StoreError::Exists    ? kExistsId
-                            : error == StoreError::BadName ? kBadNameId
-                                                           : kFailedId;
-        QMessageBox::warning(this, tableString(kProductNameId), tableString(message).arg(name));
-        return;
-    }
-    m_folders->reload();
-    m_folders->selectPath(made);
 }
 
 void AddFavoriteDialog::accept() {

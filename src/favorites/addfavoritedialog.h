@@ -26,7 +26,6 @@ public:
     FavoritesFolderTree* folderTree() const { return m_folders; }
 
     // New Folder: asks for a name and makes the folder in the chosen one.
-    void createFolder();
     void accept() override;
 
 private:

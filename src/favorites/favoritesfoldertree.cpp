@@ -1,18 +1,25 @@
 #include "favorites/favoritesfoldertree.h"
 
 #include "base/stringtable.h"
-#include "favorites/favoritesstore.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QStyle>
 
 namespace kelvane {
 
 namespace {
 
+constexpr int kProductNameId = 100;
 constexpr int kRootTextId = 2006;
+constexpr int kNewFolderNameId = 2028;
+constexpr int kFolderNamePromptId = 2029;
+constexpr int kExistsId = 2033;
+constexpr int kBadNameId = 2034;
+constexpr int kFailedId = 2035;
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kFolderRole = Qt::UserRole + 1;
 // Deeper than any real favorites tree; stops a folder that holds itself through a link.
@@ -121,6 +128,28 @@ bool FavoritesFolderTree::selectPath(const QString& path) {
     setCurrentItem(item);
     scrollToItem(item);
     return true;
+}
+
+void FavoritesFolderTree::createFolderInCurrent() {
+    bool confirmed = false;
+    const QString name =
+        QInputDialog::getText(this, tableString(kProductNameId), tableString(kFolderNamePromptId),
+                              QLineEdit::Normal, tableString(kNewFolderNameId), &confirmed);
+    if (!confirmed)
+        return;
+    StoreError error = StoreError::None;
+    const QString made = createFavoritesFolder(currentFolder(), name, &error);
+    if (made.isEmpty())
+        return showStoreError(this, error, name);
+    reload();
+    selectPath(made);
+}
+
+void showStoreError(QWidget* parent, StoreError error, const QString& name) {
+    const int message = error == StoreError::Exists    ? kExistsId
+                        : error == StoreError::BadName ? kBadNameId
+                                                       : kFailedId;
+    QMessageBox::warning(parent, tableString(kProductNameId), tableString(message).arg(name));
 }
 
 } // namespace kelvane

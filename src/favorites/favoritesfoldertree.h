@@ -1,5 +1,7 @@
 #pragma once
 
+#include "favorites/favoritesstore.h"
+
 #include <QIcon>
 #include <QSet>
 #include <QTreeWidget>
@@ -28,6 +30,9 @@ public:
     QString currentFolder() const;
     // Makes the item of path current (opening the folders above it); false when not shown.
     bool selectPath(const QString& path);
+    // Asks for a name and makes that folder in the current one, which it then makes current;
+    // tells the user when it cannot.
+    void createFolderInCurrent();
 
 private:
     void addChildren(QTreeWidgetItem* parent, const QString& folder, int depth);
@@ -37,5 +42,8 @@ private:
     QIcon m_folderIcon;
     QIcon m_shortcutIcon;
 };
+
+// Tells the user, over parent, why the change to the favorite or folder name failed.
+void showStoreError(QWidget* parent, StoreError error, const QString& name);
 
 } // namespace kelvane

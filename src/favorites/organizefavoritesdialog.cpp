@@ -28,14 +28,9 @@ constexpr int kDeleteId = 2024;
 constexpr int kCloseId = 2025;
 constexpr int kDeleteQuestionId = 2026;
 constexpr int kDeleteFolderQuestionId = 2027;
-constexpr int kNewFolderNameId = 2028;
-constexpr int kFolderNamePromptId = 2029;
 constexpr int kNewNamePromptId = 2030;
 constexpr int kChooseFolderTitleId = 2031;
 constexpr int kChooseFolderPromptId = 2032;
-constexpr int kExistsId = 2033;
-constexpr int kBadNameId = 2034;
-constexpr int kFailedId = 2035;
 
 QPushButton* makeButton(int captionId, QWidget* parent) {
     auto* button = new QPushButton(parent);
@@ -56,7 +51,8 @@ OrganizeFavoritesDialog::OrganizeFavoritesDialog(const QString& favoritesRoot, Q
     setProperty(kCaptionIdProperty, QString::number(kTitleId));
     auto* createButton = makeButton(kCreateFolderId, this);
     auto* closeButton = makeButton(kCloseId, this);
-    connect(createButton, &QPushButton::clicked, this, &OrganizeFavoritesDialog::createFolder);
+    connect(createButton, &QPushButton::clicked, m_tree,
+            &FavoritesFolderTree::createFolderInCurrent);
     connect(m_renameButton, &QPushButton::clicked, this, &OrganizeFavoritesDialog::renameCurrent);
     connect(m_moveButton, &QPushButton::clicked, this, &OrganizeFavoritesDialog::moveCurrent);
     connect(m_deleteButton, &QPushButton::clicked, this, &OrganizeFavoritesDialog::deleteCurrent);
@@ -85,28 +81,6 @@ void OrganizeFavoritesDialog::updateButtons() {
     m_deleteButton->setEnabled(movable);
 }
 
-void OrganizeFavoritesDialog::reportFailure(StoreError error, const QString& name) {
-    const int message = error == StoreError::Exists    ? kExistsId
-                        : error == StoreError::BadName ? kBadNameId
-                                                       : kFailedId;
-    QMessageBox::warning(this, tableString(kProductNameId), tableString(message).arg(name));
-}
-
-void OrganizeFavoritesDialog::createFolder() {
-    bool confirmed = false;
-    const QString name =
-        QInputDialog::getText(this, tableString(kProductNameId), tableString(kFolderNamePromptId),
-                              QLineEdit::Normal, tableString(kNewFolderNameId), &confirmed);
-    if (!confirmed)
-        return;
-    StoreError error = StoreError::None;
-    const QString made = createFavoritesFolder(m_tree->currentFolder(), name, &error);
-    if (made.isEmpty())
-        return reportFailure(error, name);
-    m_tree->reload();
-    m_tree->selectPath(made);
-}
-
 void OrganizeFavoritesDialog::renameCurrent() {
     if (m_tree->currentIsRoot())
         return;
@@ -120,7 +94,7 @@ void OrganizeFavoritesDialog::renameCurrent() {
     StoreError error = StoreError::None;
     const QString renamed = renameFavorite(path, name, &error);
     if (renamed.isEmpty())
-        return reportFailure(error, name);
+        return showStoreError(this, error, name);
     m_tree->reload();
     m_tree->selectPath(renamed);
 }
@@ -158,7 +132,7 @@ void OrganizeFavoritesDialog::moveCurrent() {
     StoreError error = StoreError::None;
     const QString moved = moveFavorite(path, folder, &error);
     if (moved.isEmpty())
-        return reportFailure(error, m_tree->currentItem()->text(0));
+        return showStoreError(this, error, m_tree->currentItem()->text(0));
     m_tree->reload();
     m_tree->selectPath(moved);
 }
@@ -174,7 +148,7 @@ void OrganizeFavoritesDialog::deleteCurrent() {
         return;
     const QString folder = QFileInfo(path).path();
     if (!removeFavorite(path))
-        reportFailure(StoreError::Failed, name);
+        showStoreError(this, StoreError::Failed, name);
     m_tree->reload();
     m_tree->selectPath(folder);
 }

@@ -21,7 +21,6 @@ public:
     FavoritesFolderTree* tree() const { return m_tree; }
 
     // The commands, on the current item of the tree.
-    void createFolder();
     void renameCurrent();
     void moveCurrent();
     void deleteCurrent();
@@ -30,7 +29,6 @@ private:
     void updateButtons();
     // The folder to move into, chosen in a tree of folders; empty when cancelled.
     QString chooseFolder();
-    void reportFailure(StoreError error, const QString& name);
 
     FavoritesFolderTree* m_tree;
     QPushButton* m_renameButton;
