@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineCertificateError>
 #include <QWebEngineFindTextResult>
@@ -154,12 +155,13 @@ void WebEngine::navigate(const QString& text) {
     if (!m_page)
         return;
     if (m_early) {
-        m_early = false;
-        // The page the program started early is the one asked for: it carries on.
+        // The page the program started early is the one asked for: it carries on. Its news
+        // comes from the event loop, as any page's does, once the caller has set itself up.
         if (text == m_earlyText) {
-            tellEarlyState();
+            QTimer::singleShot(0, this, &WebEngine::tellEarlyState);
             return;
         }
+        m_early = false;
         m_page->triggerAction(QWebEnginePage::Stop);
         blockSignals(false);
     }
@@ -384,6 +386,9 @@ void WebEngine::startEarly(const QString& text) {
 }
 
 void WebEngine::tellEarlyState() {
+    if (!m_early) // another page was asked for meanwhile
+        return;
+    m_early = false;
     blockSignals(false);
     NavigationRequest request{url(), true, false};
     Q_EMIT navigationRequested(&request);

@@ -2,6 +2,8 @@
 // maximizing, stored geometry, ownership and stacking, minimizing, pop-up menus.
 #include "support/desktoptest.h"
 
+#include <QTest>
+
 using namespace kelvane;
 using test::XWindow;
 
@@ -24,6 +26,18 @@ TEST_F(WindowManager, FirstStartIsMaximized) {
         << x.geometry(mainWindow()).width() << " x " << x.geometry(mainWindow()).height();
     ASSERT_TRUE(stop());
     EXPECT_EQ(stored("MainMaximized"), "True");
+}
+
+// The first page, started while the question waits, is loaded by the time its document opens.
+TEST_F(WindowManager, PageLoadedDuringTheDefaultBrowserQuestionGivesTheTitle) {
+    store("CheckIfDefault", "True");
+    x.startProgram(KELVANE_BINARY, {url("/a")});
+    ASSERT_TRUE(x.waitFor([&] { return x.findWindow("^Association") != 0; }));
+    ASSERT_TRUE(x.waitFor([&] { return server.requestCount("/a") > 0; }));
+    QTest::qWait(1000);
+    x.keys("alt+n");
+    EXPECT_TRUE(showsPage("Page A")) << title();
+    ASSERT_TRUE(stop());
 }
 
 TEST_F(WindowManager, StoredGeometryStaysPutAcrossRestarts) {
