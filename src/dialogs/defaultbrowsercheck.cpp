@@ -30,7 +30,9 @@ void associateFiles(QWidget* parent, const QString& programPath) {
     showErrors(parent, makeDefaultBrowser(programPath, svg));
 }
 
-void checkDefaultBrowser(QWidget* parent, const QString& programPath) {
+void checkDefaultBrowser(QWidget* window, const QString& programPath) {
+    // Asked before the window first shows: centred on the screen, not on where it will be.
+    QWidget* parent = window && window->isVisible() ? window : nullptr;
     const DefaultBrowserState state = defaultBrowserState(programPath);
     showErrors(parent, state.unreadable);
     if (state.isDefault)

@@ -33,6 +33,8 @@ TEST_F(WindowManager, PageLoadedDuringTheDefaultBrowserQuestionGivesTheTitle) {
     store("CheckIfDefault", "True");
     x.startProgram(KELVANE_BINARY, {url("/a")});
     ASSERT_TRUE(x.waitFor([&] { return x.findWindow("^Association") != 0; }));
+    const QPoint centre = x.geometry(x.findWindow("^Association")).center();
+    EXPECT_LE((centre - QPoint(640, 400)).manhattanLength(), 60) << "centred on the screen";
     ASSERT_TRUE(x.waitFor([&] { return server.requestCount("/a") > 0; }));
     QTest::qWait(1000);
     x.keys("alt+n");
