@@ -111,6 +111,25 @@ void AppSettings::write() const {
     Settings::writeBool(QStringLiteral("PopUpEnabled"), popUpEnabled);
 }
 
+QFont AppSettings::notesBoxFont() const {
+    QFont font(quickNotesFont);
+    if (quickNotesSize > 0)
+        font.setPointSize(quickNotesSize);
+    font.setBold(quickNotesBold);
+    font.setItalic(quickNotesItalic);
+    font.setUnderline(quickNotesUnderline);
+    return font;
+}
+
+QColor AppSettings::notesBoxColor() const {
+    return QColor(quickNotesColor & 0xff, (quickNotesColor >> 8) & 0xff,
+                  (quickNotesColor >> 16) & 0xff);
+}
+
+void AppSettings::setNotesBoxColor(const QColor& color) {
+    quickNotesColor = qint32(color.red() | (color.green() << 8) | (color.blue() << 16));
+}
+
 AppSettings& appSettings() {
     static AppSettings instance;
     return instance;

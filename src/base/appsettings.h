@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -35,7 +37,7 @@ struct AppSettings {
     bool quickNotesUnderline;
     QString quickNotesFont;
     qint16 quickNotesSize;
-    qint32 quickNotesColor;
+    qint32 quickNotesColor;                         // 0x00BBGGRR
     std::array<UserLink, kUserLinkCount> userLinks; // entry i (1-based) at [i - 1]
     bool popUpEnabled;
     // Sites whose first page a new window may not open while popups are blocked. Kept in its
@@ -44,6 +46,11 @@ struct AppSettings {
 
     // Every field at its catalogue default, as on a first start.
     AppSettings();
+
+    // The notes' font and text colour as the fields above describe them.
+    QFont notesBoxFont() const;
+    QColor notesBoxColor() const;
+    void setNotesBoxColor(const QColor& color);
 
     // The reads of the load sequence, each in the order the sequence reads its keys.
     void readGeneral(); // exit flags, tray, password, the five addresses, QuickNotesEnabled

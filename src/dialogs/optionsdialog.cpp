@@ -27,14 +27,6 @@ constexpr int kLinksTab = 3;
 const QString kPasswordPlaceholder =
     QStringLiteral("\u2022\u2022\u2022\u2022\u2022\u2022\u2022\u2022");
 
-QColor colorFromBgr(qint32 bgr) {
-    return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
-}
-
-qint32 bgrFromColor(const QColor& color) {
-    return qint32(color.red() | (color.green() << 8) | (color.blue() << 16));
-}
-
 } // namespace
 
 OptionsDialog::OptionsDialog(OptionsContext context, QWidget* parent)
@@ -121,14 +113,8 @@ void OptionsDialog::fill() {
     f.notesEnabledBox->setChecked(app.quickNotesEnabled);
     // The format group is enabled when the dialog opens and follows the box from then on.
     connect(f.notesEnabledBox, &QCheckBox::toggled, f.notesFormatGroup, &QWidget::setEnabled);
-    QFont font(app.quickNotesFont);
-    if (app.quickNotesSize > 0)
-        font.setPointSize(app.quickNotesSize);
-    font.setBold(app.quickNotesBold);
-    font.setItalic(app.quickNotesItalic);
-    font.setUnderline(app.quickNotesUnderline);
-    setPreviewFont(font);
-    setPreviewColor(colorFromBgr(app.quickNotesColor));
+    setPreviewFont(app.notesBoxFont());
+    setPreviewColor(app.notesBoxColor());
 
     f.blockedList->addItems(app.blockedSites);
     f.blockedEntry->setText(m_context.page ? m_context.page->address : QString());
@@ -274,7 +260,7 @@ void OptionsDialog::commit() {
     const QFont font = f.previewEdit->font();
     app.quickNotesFont = font.family();
     app.quickNotesSize = qint16(roundHalfEven(font.pointSizeF()));
-    app.quickNotesColor = bgrFromColor(m_previewColor);
+    app.setNotesBoxColor(m_previewColor);
     app.quickNotesBold = font.bold();
     app.quickNotesItalic = font.italic();
     app.quickNotesUnderline = font.underline();

@@ -28,11 +28,6 @@ constexpr int kButtonLift = 750;
 // Longest the window waits on one slice of laying out loaded notes.
 constexpr int kPrepareSliceMs = 15;
 
-// 0x00BBGGRR
-QColor colorFromBgr(qint32 bgr) {
-    return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
-}
-
 QToolButton* pictureButton(Qt::ArrowType arrow, const char* toolTipId, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);
@@ -95,15 +90,9 @@ int NotesPane::pixels(int twips) const {
 
 void NotesPane::applyLook(const AppSettings& settings) {
     setVisible(settings.quickNotesEnabled);
-    QFont font(settings.quickNotesFont);
-    if (settings.quickNotesSize > 0)
-        font.setPointSize(settings.quickNotesSize);
-    font.setBold(settings.quickNotesBold);
-    font.setItalic(settings.quickNotesItalic);
-    font.setUnderline(settings.quickNotesUnderline);
-    m_box->setFont(font);
+    m_box->setFont(settings.notesBoxFont());
     QPalette palette = m_box->palette();
-    palette.setColor(QPalette::Text, colorFromBgr(settings.quickNotesColor));
+    palette.setColor(QPalette::Text, settings.notesBoxColor());
     m_box->setPalette(palette);
 }
 
