@@ -3,7 +3,6 @@
 #include "support/desktoptest.h"
 #include "support/secondstart.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 

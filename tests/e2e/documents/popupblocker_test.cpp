@@ -5,8 +5,6 @@
 #include "support/desktoptest.h"
 #include "support/secondstart.h"
 
-#include <QFile>
-
 using namespace kelvane;
 
 namespace {

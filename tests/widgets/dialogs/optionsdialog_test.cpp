@@ -138,7 +138,7 @@ TEST_F(Options, BlockedSiteRemovedAndAddedGoesBackAtTheEnd) {
     EXPECT_EQ(appSettings().blockedSites, (QStringList{"pop.test", "ads.test"}));
 }
 
-TEST_F(Options, FontSizeRoundsHalfToEven) {
+TEST_F(Options, FontSizeRoundsHalfToEvenAndCancelledDialogsKeepTheLook) {
     for (const auto& [chosen, committed] : {std::pair{10.5, 10}, {11.5, 12}, {9.4, 9}}) {
         open();
         QFont font("DejaVu Sans");
@@ -152,6 +152,13 @@ TEST_F(Options, FontSizeRoundsHalfToEven) {
         EXPECT_TRUE(appSettings().quickNotesItalic);
         EXPECT_EQ(appSettings().quickNotesColor, 0x332211) << "0x00BBGGRR";
     }
+    open();
+    ModalAnswers cancel; // the colour and font dialogs
+    click("colorButton");
+    click("fontButton");
+    dialog->accept();
+    EXPECT_EQ(std::pair(appSettings().quickNotesColor, appSettings().quickNotesSize),
+              std::pair(0x332211, qint16(9)));
 }
 
 TEST_F(Options, CleanNowAsksFirstAndUserLinksTabWarnsWhileTheSitesToolbarIsHidden) {
