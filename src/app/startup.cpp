@@ -4,9 +4,7 @@
 #include "app/splash.h"
 #include "base/appsettings.h"
 #include "base/commandline.h"
-#include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
-#include "base/shortcutfile.h"
 #include "base/singleinstance.h"
 #include "frame/mainwindow.h"
 #include "platform/engine/enginesetup.h"
@@ -43,21 +41,6 @@ void print(std::FILE* to, const QString& text) {
     std::fputs(qPrintable(text), to);
     if (!text.endsWith(QLatin1Char('\n')))
         std::fputc('\n', to);
-}
-
-// The address the first document will open: the command line's (unless it names a shortcut,
-// which the document reads), else the first saved document when documents are restored, else
-// the first home page. Empty when no document will open.
-QString firstAddress(const QString& commandText) {
-    if (!commandText.isEmpty())
-        return shortcutPathOf(commandText).isEmpty() ? commandText : QString();
-    const QString home = Settings::readText(QStringLiteral("Home1"));
-    if (!Settings::readBool(QStringLiteral("SaveAllOnExit")))
-        return home;
-    if (Settings::readInt16(QStringLiteral("DocumentCount")) < 1)
-        return {};
-    const QString first = Settings::readText(numberedKey(QStringLiteral("Document"), 1), home);
-    return shortcutPathOf(first).isEmpty() ? first : QString();
 }
 
 // A screenshot run looks like the user's browser but leaves nothing of the user's changed: it
@@ -97,8 +80,6 @@ int runBrowser(int argc, char** argv, const CommandLine& commandLine) {
 
     WebEngineFactory engines;
     const QString commandText = resolveAgainst(commandLine.text, QDir::currentPath());
-    // The engine starts, and its first page loads, while the window is being built.
-    engines.startEarly(firstAddress(commandText));
     HandOverServer handOverServer;
     UnixSignalWatcher signalWatcher;
     MainWindow window(engines, screenshot ? nullptr : &handOverServer);

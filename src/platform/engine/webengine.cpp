@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineCertificateError>
 #include <QWebEngineFindTextResult>
@@ -96,10 +95,8 @@ WebEngine::WebEngine(QWidget* parent)
     connect(page, &QWebEnginePage::loadStarted, this, &WebEngine::onLoadStarted);
     connect(page, &QWebEnginePage::contentsSizeChanged, this,
             [] { benchMarkOnce("first layout"); });
-    connect(page, &QWebEnginePage::loadProgress, this, [this](int progress) {
-        m_progress = progress;
-        Q_EMIT progressChanged(progress, 100);
-    });
+    connect(page, &QWebEnginePage::loadProgress, this,
+            [this](int progress) { Q_EMIT progressChanged(progress, 100); });
     connect(page, &QWebEnginePage::loadFinished, this, &WebEngine::onLoadFinished);
     connect(page, &QWebEnginePage::titleChanged, this, &Engine::titleChanged);
     connect(page, &QWebEnginePage::linkHovered, this, &Engine::statusTextChanged);
@@ -154,17 +151,6 @@ bool WebEngine::isShowingCrashPage() const {
 void WebEngine::navigate(const QString& text) {
     if (!m_page)
         return;
-    if (m_early) {
-        // The page the program started early is the one asked for: it carries on. Its news
-        // comes from the event loop, as any page's does, once the caller has set itself up.
-        if (text == m_earlyText) {
-            QTimer::singleShot(0, this, &WebEngine::tellEarlyState);
-            return;
-        }
-        m_early = false;
-        m_page->triggerAction(QWebEnginePage::Stop);
-        blockSignals(false);
-    }
     const QString trimmed = text.trimmed();
     // A relative path names a file of the current folder only when that file exists.
     const QUrl url = trimmed.isEmpty() ? QUrl(QStringLiteral("about:blank"))
@@ -221,8 +207,6 @@ void WebEngine::find(const QString& text, bool backward) {
 void WebEngine::onLoadStarted() {
     benchMarkOnce("load started");
     m_loading = true;
-    m_started = true;
-    m_progress = 0;
     m_certificateError = false;
     if (isShowingCrashPage())
         m_container->setCurrentWidget(m_view);
@@ -374,37 +358,6 @@ void WebEngine::viewSource() {
     // source arrives through newWindowRequested like any other new window.
     if (m_page && !m_page->url().isEmpty())
         m_page->triggerAction(QWebEnginePage::ViewSource);
-}
-
-void WebEngine::startEarly(const QString& text) {
-    // Nobody listens yet: what the page does meanwhile is told in one go once a document takes
-    // the engine and asks for the same page (tellEarlyState()).
-    blockSignals(true);
-    navigate(text);
-    m_early = true;
-    m_earlyText = text;
-}
-
-void WebEngine::tellEarlyState() {
-    if (!m_early) // another page was asked for meanwhile
-        return;
-    m_early = false;
-    blockSignals(false);
-    NavigationRequest request{url(), true, false};
-    Q_EMIT navigationRequested(&request);
-    if (request.cancel) {
-        m_page->triggerAction(QWebEnginePage::Stop);
-        return;
-    }
-    if (m_started)
-        Q_EMIT progressChanged(0, 100);
-    if (m_loading && m_progress > 0)
-        Q_EMIT progressChanged(m_progress, 100);
-    if (!title().isEmpty())
-        Q_EMIT titleChanged(title());
-    raiseSecureChanged();
-    if (m_started && !m_loading)
-        Q_EMIT progressChanged(0, 0);
 }
 
 } // namespace kelvane

@@ -58,10 +58,6 @@ public:
     int forwardCount() const override;
     std::optional<HistoryEntry> historyEntry(bool back, int index) const override;
 
-    // Starts loading text before any document exists, telling nobody; the first navigate() to
-    // the same text then adopts the load as it stands.
-    void startEarly(const QString& text);
-
     bool isSilent() const { return m_silent; }
     QWebEngineView* view() const { return m_view; }
     QWebEnginePage* page() const;
@@ -74,7 +70,6 @@ private:
     void onRenderProcessTerminated(int status);
     bool isSecure() const;
     void raiseSecureChanged();
-    void tellEarlyState();
     void reloadCrashedPage();
 
     QPointer<QStackedWidget> m_container;
@@ -86,10 +81,6 @@ private:
     bool m_silent = false;
     bool m_loading = false;
     bool m_certificateError = false;
-    bool m_started = false;
-    int m_progress = 0;
-    bool m_early = false;
-    QString m_earlyText;
 };
 
 } // namespace kelvane
