@@ -72,15 +72,10 @@ struct WindowTest : ::testing::Test {
     TestWindow frame;
 };
 
-// One tick of an active timer, and a mouse move over a widget, sent at once.
+// One tick of an active timer, sent at once.
 inline void tick(QTimer* timer) {
     QTimerEvent event(timer->timerId());
     QCoreApplication::sendEvent(timer, &event);
-}
-inline void moveMouse(QWidget* over) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(over, &move);
 }
 
 } // namespace kelvane::test

@@ -60,9 +60,6 @@ TEST_F(SettingsStoreTest, TextsComeBackExactlyAndAreKeptApart) {
                              "",
                              longText};
     for (int i = 0; i < int(std::size(texts)); ++i)
-        put(QString("Text%1").arg(i), "first");
-    EXPECT_EQ(get("Text0"), "first") << "visible before the file is written";
-    for (int i = 0; i < int(std::size(texts)); ++i)
         put(QString("Text%1").arg(i), texts[i]);
     put("Null", QString());
     writeSetting(kAppName, "ViewSettings", "Text0", "view");

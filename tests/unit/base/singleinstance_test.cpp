@@ -290,35 +290,16 @@ TEST_F(HandOverServerTest, BadPeersAreDroppedSilently) {
     EXPECT_EQ(m_received, QStringList(std::size(peers), "good"));
 }
 
-TEST_F(HandOverServerTest, StalledPeersAreBoundedAndTimedOut) {
+// A peer that never finishes its message is closed after a while; others get through meanwhile.
+TEST_F(HandOverServerTest, StalledPeersAreTimedOut) {
     ASSERT_TRUE(m_server.startListening());
-    std::vector<std::unique_ptr<QLocalSocket>> stalled;
-    for (int i = 0; i + 1 < HandOverServer::kMaxConnections; ++i)
-        stalled.push_back(connectPeer());
-    ASSERT_TRUE(waitForActive(HandOverServer::kMaxConnections - 1));
-    EXPECT_TRUE(answer(sendInBackground("through"))) << "one place left";
-    ASSERT_TRUE(waitForActive(HandOverServer::kMaxConnections - 1));
-
-    // With every place taken, the next peer is turned away at once; a sender tries again.
-    stalled.push_back(connectPeer());
-    ASSERT_TRUE(waitForActive(HandOverServer::kMaxConnections));
-    auto extra = connectPeer();
-    QSignalSpy turnedAway(extra.get(), &QLocalSocket::disconnected);
-    EXPECT_TRUE(turnedAway.wait(kWaitMs));
-    EXPECT_EQ(m_server.activeConnections(), HandOverServer::kMaxConnections);
-    auto patient = sendInBackground("patient", "/", HandOverServer::kStallTimeoutMs * 2);
-
-    // The silent ones are closed after a while, and the places are free again.
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return std::all_of(stalled.begin(), stalled.end(), [](const auto& peer) {
-                return peer->state() == QLocalSocket::UnconnectedState;
-            });
-        },
-        kWaitMs));
-    EXPECT_TRUE(answer(std::move(patient)));
+    auto stalled = connectPeer();
+    ASSERT_TRUE(waitForActive(1));
+    EXPECT_TRUE(answer(sendInBackground("through")));
+    QSignalSpy closed(stalled.get(), &QLocalSocket::disconnected);
+    EXPECT_TRUE(closed.wait(HandOverServer::kStallTimeoutMs * 2));
     EXPECT_TRUE(waitForActive(0));
-    EXPECT_EQ(m_received, (QStringList{"through", "patient"}));
+    EXPECT_EQ(m_received, QStringList{"through"});
 }
 
 // An instance that let go of the lock (hidden behind a password) and a newer full instance
