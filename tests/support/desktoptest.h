@@ -30,7 +30,7 @@ protected:
         store("Home1", url("/a"));
         store("CheckIfDefault", "False"); // no question on the way to the main window
     }
-    void SetUp() override { ASSERT_EQ(x.failure(), QString()) << "no desktop for the test"; }
+    void SetUp() override { ASSERT_TRUE(x.failure().isEmpty()) << "no desktop: " << x.failure(); }
     void TearDown() override { keepScreenshot(); }
     // After a failure, once: the screen as the failure left it, for a look.
     void keepScreenshot() {

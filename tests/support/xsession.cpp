@@ -66,7 +66,7 @@ XSession::XSession()
 
     start(m_windowManager, "openbox", {"--sm-disable"});
     // A window manager announces itself on the root window once it manages the screen.
-    if (!waitFor([this] { return !property(0, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, kToolMs)) {
+    if (!waitFor([this] { return !property(0, "_NET_SUPPORTING_WM_CHECK").isEmpty(); })) {
         m_failure = "openbox did not take the display: " +
                     QString::fromLocal8Bit(m_windowManager.readAllStandardError());
         return;
