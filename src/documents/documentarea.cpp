@@ -66,8 +66,13 @@ void DocumentArea::showDocument(DocumentWindow* document) {
     }
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(tabPicture(kTabIconLoaded));
-    if (maximized)
+    if (maximized) {
         window->setWindowState(Qt::WindowMaximized);
+    } else {
+        // Its own size would be a title bar: it takes the next place of a cascade instead.
+        const int count = int(m_mdi->subWindowList().size());
+        window->setGeometry(cascadeLayout(m_mdi->viewport()->rect(), count, cascadeStep()).last());
+    }
     window->show();
     m_mdi->setActiveSubWindow(window);
 }
@@ -163,11 +168,13 @@ void DocumentArea::newEmptyDocument() {
     openInNewDocument(QString());
 }
 
+int DocumentArea::cascadeStep() const {
+    return m_mdi->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
+}
+
 void DocumentArea::cascade() {
-    arrange([this](const QRect& area, int count) {
-        const int step = m_mdi->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
-        return cascadeLayout(area, count, step);
-    });
+    arrange(
+        [this](const QRect& area, int count) { return cascadeLayout(area, count, cascadeStep()); });
 }
 
 void DocumentArea::tileHorizontally() {

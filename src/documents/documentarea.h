@@ -91,6 +91,7 @@ private:
     void subWindowActivated(QMdiSubWindow* window);
     // Places the windows that are not minimized where layout(area, count) says.
     void arrange(const std::function<QList<QRect>(const QRect&, int)>& layout);
+    int cascadeStep() const;
     // Sets a tab's shrunk state and its caption from its page's title.
     void setTabShrunk(int docIndex, bool shrunk);
 

@@ -24,10 +24,6 @@ void terminate(QProcess& process) {
     }
 }
 
-QString number(XWindow window) {
-    return QString::number(window);
-}
-
 int infoField(const QString& info, const char* label) {
     return QRegularExpression(QLatin1String(label) + ":\\s*(-?\\d+)")
         .match(info)
@@ -131,11 +127,12 @@ XWindow XSession::findWindow(const QString& titlePattern) const {
 }
 
 QString XSession::title(XWindow window) const {
-    return window == 0 ? QString() : run("xdotool", {"getwindowname", number(window)}).trimmed();
+    return window == 0 ? QString()
+                       : run("xdotool", {"getwindowname", QString::number(window)}).trimmed();
 }
 
 QString XSession::windowInfo(XWindow window) const {
-    return window == 0 ? QString() : run("xwininfo", {"-id", number(window)});
+    return window == 0 ? QString() : run("xwininfo", {"-id", QString::number(window)});
 }
 
 QRect XSession::geometry(XWindow window) const {
@@ -150,7 +147,7 @@ bool XSession::isViewable(XWindow window) const {
 
 QStringList XSession::property(XWindow window, const QString& name) const {
     const QStringList target =
-        window == 0 ? QStringList{"-root"} : QStringList{"-id", number(window)};
+        window == 0 ? QStringList{"-root"} : QStringList{"-id", QString::number(window)};
     const QString line = run("xprop", target + QStringList{name}).trimmed();
     // "NAME(ATOM) = A, B" or "NAME(WINDOW): window id # 0x1, 0x2"; else "not found."
     static const QRegularExpression values("^[^(:]+(?:\\([^)]*\\))?(?::.*#| =) (.*)$");
@@ -197,11 +194,11 @@ void XSession::click(QPoint at, int button, int count) {
 }
 
 void XSession::activate(XWindow window) {
-    run("xdotool", {"windowactivate", "--sync", number(window)});
+    run("xdotool", {"windowactivate", "--sync", QString::number(window)});
 }
 
 void XSession::minimize(XWindow window) {
-    run("xdotool", {"windowminimize", number(window)});
+    run("xdotool", {"windowminimize", QString::number(window)});
 }
 
 QImage XSession::grab(const QRect& area) const {

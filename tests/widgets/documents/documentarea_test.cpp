@@ -73,4 +73,13 @@ TEST_F(DocumentAreaTest, OpeningADocumentEnablesTheDocumentCommands) {
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
 }
 
+TEST_F(DocumentAreaTest, ANewDocumentBesideArrangedOnesIsLargeEnoughToRead) {
+    frame.area().tileVertically();
+    frame.open("http://four/");
+    const QWidget* window = frame.doc(4)->parentWidget();
+    const QSize size = window->size(), area = window->parentWidget()->size();
+    EXPECT_TRUE(size.width() > area.width() / 2 && size.height() > area.height() / 2)
+        << size.width();
+}
+
 } // namespace
