@@ -71,7 +71,9 @@ void DocumentArea::showDocument(DocumentWindow* document) {
     } else {
         // Its own size would be a title bar: it takes the next place of a cascade instead.
         const int count = int(m_mdi->subWindowList().size());
-        window->setGeometry(cascadeLayout(m_mdi->viewport()->rect(), count, cascadeStep()).last());
+        const QList<QRect> places = cascadeLayout(m_mdi->viewport()->rect(), count, cascadeStep());
+        if (!places.isEmpty()) // none while the area has no size
+            window->setGeometry(places.last());
     }
     window->show();
     m_mdi->setActiveSubWindow(window);

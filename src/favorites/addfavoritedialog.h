@@ -25,7 +25,7 @@ public:
     QLineEdit* nameEdit() const { return m_name; }
     FavoritesFolderTree* folderTree() const { return m_folders; }
 
-    // New Folder: asks for a name and makes the folder in the chosen one.
+    // OK: the shortcut's path, once a replaced file was agreed to.
     void accept() override;
 
 private:
