@@ -12,6 +12,7 @@
 int main(int argc, char** argv) {
     kelvane::prepareEngineEnvironment(/*quiet=*/true);
     QApplication app(argc, argv);
+    kelvane::chooseRendering();
 
     QMainWindow window;
     auto* view = new QWebEngineView(&window);

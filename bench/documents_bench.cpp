@@ -159,6 +159,7 @@ private:
 int runMode(const QString& mode, int argc, char** argv) {
     prepareEngineEnvironment(/*quiet=*/true);
     QApplication app(argc, argv);
+    chooseRendering();
     bench::PageServer server(kPage);
     const QString url = server.url();
     std::unique_ptr<Subject> subject;

@@ -72,6 +72,7 @@ int runBrowser(int argc, char** argv, const CommandLine& commandLine) {
     const bool screenshot = !commandLine.screenshotFile.isEmpty();
     prepareEngineEnvironment();
     QApplication app(argc, argv);
+    chooseRendering();
 
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     QApplication::setApplicationVersion(QStringLiteral("1.50"));

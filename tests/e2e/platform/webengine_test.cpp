@@ -1,4 +1,5 @@
 // The Qt WebEngine engine against pages served on 127.0.0.1.
+#include "platform/engine/enginesetup.h"
 #include "platform/engine/webengine.h"
 #include "platform/engine/webengineprofile.h"
 #include "support/httpserver.h"
@@ -112,6 +113,14 @@ TEST_F(WebEngineTest, OptionsReachThePagesAndSurviveADamagedFile) {
         test::writeFile(WebEngineProfile::optionsFile(),
                         "[General]\nJavaScript=maybe\nCookies=-1\n\x01\xff garbage = = =\n["));
     EXPECT_EQ(WebEngineProfile::options(), EngineOptions{}) << "damaged values keep defaults";
+}
+
+// Only a software rasterizer moves drawing to software; a graphics card keeps OpenGL.
+TEST(RenderingTest, SoftwareRasterizersAreKnownByName) {
+    for (const char* name : {"llvmpipe (LLVM 15.0.6, 256 bits)", "Software Rasterizer", "softpipe"})
+        EXPECT_TRUE(isSoftwareRenderer(name)) << name;
+    for (const char* name : {"AMD Radeon RX 580 (radeonsi, polaris10, LLVM 15.0.6)", ""})
+        EXPECT_FALSE(isSoftwareRenderer(name)) << name;
 }
 
 } // namespace
