@@ -28,6 +28,7 @@
 #include "navigator/navigatorwindow.h"
 #include "notes/notespane.h"
 #include "platform/engine/engine.h"
+#include "platform/engine/enginesetup.h"
 #include "platform/nestedloops.h"
 #include "platform/trace.h"
 #include "popups/blockedsites.h"
@@ -308,11 +309,11 @@ void MainWindow::openFirstDocuments(const QString& commandLine) {
 }
 
 void MainWindow::prepareForPages() {
-    // Pages are drawn as textures. A native window made for them from the start is not made
+    // Pages drawn as textures: a native window made for them from the start is not made
     // again when the first page opens, which would lose its maximized state and leave the
     // Navigator owned by a window that no longer exists. A window that opens with a page is
-    // made for it anyway. (Windows drawn off the screen have no native window to make again.)
-    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+    // made for it anyway.
+    if (pagesNeedOpenGLWindows())
         (new QOpenGLWidget(this))->hide();
 }
 

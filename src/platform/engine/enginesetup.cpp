@@ -1,6 +1,6 @@
 #include "platform/engine/enginesetup.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -50,6 +50,11 @@ void chooseRendering() {
     // Set for this process only: programs it starts (a mail client) choose for themselves.
     if (software)
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+}
+
+bool pagesNeedOpenGLWindows() {
+    return QGuiApplication::platformName() != QLatin1String("offscreen") &&
+           QQuickWindow::sceneGraphBackend() != QLatin1String("software");
 }
 
 } // namespace kelvane

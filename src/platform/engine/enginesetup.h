@@ -15,6 +15,10 @@ void prepareEngineEnvironment(bool quiet = false);
 // instead.
 void chooseRendering();
 
+// Whether windows that show pages are composed with OpenGL: pages drawn by a graphics card
+// reach their window as textures; pages drawn in software, or off the screen, do not.
+bool pagesNeedOpenGLWindows();
+
 // Whether an OpenGL renderer string names a software rasterizer.
 bool isSoftwareRenderer(QByteArrayView renderer);
 
