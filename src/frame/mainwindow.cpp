@@ -54,8 +54,6 @@ namespace {
 constexpr int kTitleId = 1120;
 // How soon a close that had to wait for a dialog's loop tries again.
 constexpr int kRetryCloseMs = 10;
-// The latest the Navigator shows at a start while its first page is still loading.
-constexpr int kNavigatorLatestMs = 1500;
 
 } // namespace
 
@@ -376,16 +374,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!m_shownOnce) {
         m_shownOnce = true;
         m_bars->browseToolbar()->restoreLayout();
-        // Once the first page is in (or a moment has passed): until then the page engine has
-        // the thread to itself. Later than the show in any case, or the tool window is not
-        // mapped.
-        if (m_documents->count() > 0 && m_documents->document(1)->isLoading()) {
-            connect(m_documents, &DocumentArea::documentLoaded, this,
-                    &MainWindow::showNavigatorAtStart, Qt::SingleShotConnection);
-            QTimer::singleShot(kNavigatorLatestMs, this, &MainWindow::showNavigatorAtStart);
-        } else {
-            QTimer::singleShot(0, this, &MainWindow::showNavigatorAtStart);
-        }
+        // Later than the show, or the tool window is not mapped.
+        QTimer::singleShot(0, this, &MainWindow::showNavigatorAtStart);
     }
 }
 
