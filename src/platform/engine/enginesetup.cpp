@@ -1,6 +1,7 @@
 #include "platform/engine/enginesetup.h"
 
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -14,6 +15,9 @@ namespace kelvane {
 
 void prepareEngineEnvironment(bool quiet) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The engine describes its graphics set-up at every start; that is for those who ask
+    // (QT_LOGGING_RULES="qt.webenginecontext.info=true" still shows it).
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     if (geteuid() == 0) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
         if (!quiet)
