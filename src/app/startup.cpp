@@ -9,17 +9,23 @@
 #include "frame/mainwindow.h"
 #include "platform/engine/enginesetup.h"
 #include "platform/engine/webenginefactory.h"
+#include "platform/engine/webengineprofile.h"
 #include "platform/trace.h"
 #include "platform/unixsignals.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QIcon>
+#include <QImageReader>
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <thread>
 
 namespace kelvane {
 
@@ -41,6 +47,17 @@ void print(std::FILE* to, const QString& text) {
     std::fputs(qPrintable(text), to);
     if (!text.endsWith(QLatin1Char('\n')))
         std::fputc('\n', to);
+}
+
+// What the window needs from the system before it can show, loaded ahead on another thread:
+// the font database with the application's font, and the image plugins (the first picture read
+// asks each of them whether it can read it).
+void loadFontsAndImagePlugins() {
+    QFontDatabase::families();
+    QFontMetrics(QGuiApplication::font()).horizontalAdvance(QStringLiteral("Kelvane"));
+    QByteArray unknown("?");
+    QBuffer device(&unknown);
+    QImageReader(&device).canRead();
 }
 
 // A screenshot run looks like the user's browser but leaves nothing of the user's changed: it
@@ -78,6 +95,13 @@ int runBrowser(int argc, char** argv, const CommandLine& commandLine) {
     QApplication::setApplicationVersion(QStringLiteral("1.50"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvane.svg")));
     QApplication::setQuitOnLastWindowClosed(false); // the main window's close decides
+
+    // The engine's start waits some 40 ms for its helper process with this thread idle; what
+    // the window needs first loads meanwhile.
+    {
+        std::jthread loader(loadFontsAndImagePlugins);
+        WebEngineProfile::profile();
+    }
 
     WebEngineFactory engines;
     const QString commandText = resolveAgainst(commandLine.text, QDir::currentPath());
