@@ -29,10 +29,6 @@ constexpr int kCancelId = 2015;
 constexpr int kReplaceQuestionId = 2016;
 constexpr int kNotSavedId = 2017;
 
-QString captionId(int id) {
-    return QString::number(id);
-}
-
 } // namespace
 
 AddFavoriteDialog::AddFavoriteDialog(const QString& title, const QString& favoritesRoot,
@@ -41,23 +37,22 @@ AddFavoriteDialog::AddFavoriteDialog(const QString& title, const QString& favori
     , m_name(new QLineEdit(favoriteFileName(title), this))
     , m_folders(
           new FavoritesFolderTree(favoritesRoot, FavoritesFolderTree::Content::Folders, this)) {
-    setProperty(kCaptionIdProperty, captionId(kTitleId));
-    auto* nameLabel = new QLabel(captionId(kNameLabelId), this);
+    setCaptionId(this, kTitleId);
+    auto* nameLabel = new QLabel(QString::number(kNameLabelId), this);
     nameLabel->setBuddy(m_name);
-    auto* folderLabel = new QLabel(captionId(kFolderLabelId), this);
+    auto* folderLabel = new QLabel(QString::number(kFolderLabelId), this);
     folderLabel->setBuddy(m_folders);
 
     auto* newFolder = new QPushButton(this);
-    newFolder->setProperty(kCaptionIdProperty, captionId(kNewFolderId));
+    setCaptionId(newFolder, kNewFolderId);
     newFolder->setAutoDefault(false);
     connect(newFolder, &QPushButton::clicked, m_folders,
             &FavoritesFolderTree::createFolderInCurrent);
 
     auto* buttons = new QDialogButtonBox(this);
     m_okButton = buttons->addButton(QDialogButtonBox::Ok);
-    m_okButton->setProperty(kCaptionIdProperty, captionId(kOkId));
-    buttons->addButton(QDialogButtonBox::Cancel)
-        ->setProperty(kCaptionIdProperty, captionId(kCancelId));
+    setCaptionId(m_okButton, kOkId);
+    setCaptionId(buttons->addButton(QDialogButtonBox::Cancel), kCancelId);
     connect(buttons, &QDialogButtonBox::accepted, this, &AddFavoriteDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_name, &QLineEdit::textChanged, this, [this](const QString& text) {

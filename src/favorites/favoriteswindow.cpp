@@ -48,7 +48,7 @@ bool s_scanRunning = false;
 
 QPushButton* makeButton(int captionId, QWidget* parent) {
     auto* button = new QPushButton(parent);
-    button->setProperty(kCaptionIdProperty, QString::number(captionId));
+    setCaptionId(button, captionId);
     return button;
 }
 
@@ -80,7 +80,7 @@ FavoritesWindow::FavoritesWindow(const QString& startFolder, QWidget* parent)
     m_folderIcon =
         QIcon::fromTheme(QStringLiteral("folder"), style()->standardIcon(QStyle::SP_DirIcon));
     setModal(true);
-    setProperty(kCaptionIdProperty, QString::number(kTitleId));
+    setCaptionId(this, kTitleId);
 
     m_tree->setHeaderHidden(true);
     m_tree->setUniformRowHeights(true);

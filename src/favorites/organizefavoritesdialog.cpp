@@ -34,7 +34,7 @@ constexpr int kChooseFolderPromptId = 2032;
 
 QPushButton* makeButton(int captionId, QWidget* parent) {
     auto* button = new QPushButton(parent);
-    button->setProperty(kCaptionIdProperty, QString::number(captionId));
+    setCaptionId(button, captionId);
     button->setAutoDefault(false);
     return button;
 }
@@ -48,7 +48,7 @@ OrganizeFavoritesDialog::OrganizeFavoritesDialog(const QString& favoritesRoot, Q
     , m_renameButton(makeButton(kRenameId, this))
     , m_moveButton(makeButton(kMoveId, this))
     , m_deleteButton(makeButton(kDeleteId, this)) {
-    setProperty(kCaptionIdProperty, QString::number(kTitleId));
+    setCaptionId(this, kTitleId);
     auto* createButton = makeButton(kCreateFolderId, this);
     auto* closeButton = makeButton(kCloseId, this);
     connect(createButton, &QPushButton::clicked, m_tree,
@@ -101,16 +101,14 @@ void OrganizeFavoritesDialog::renameCurrent() {
 
 QString OrganizeFavoritesDialog::chooseFolder() {
     QDialog dialog(this);
-    dialog.setProperty(kCaptionIdProperty, QString::number(kChooseFolderTitleId));
+    setCaptionId(&dialog, kChooseFolderTitleId);
     auto* prompt = new QLabel(QString::number(kChooseFolderPromptId), &dialog);
     auto* folders =
         new FavoritesFolderTree(m_tree->root(), FavoritesFolderTree::Content::Folders, &dialog);
     folders->selectPath(QFileInfo(m_tree->currentPath()).path());
     auto* buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(QDialogButtonBox::Ok)
-        ->setProperty(kCaptionIdProperty, QString::number(kOkId));
-    buttons->addButton(QDialogButtonBox::Cancel)
-        ->setProperty(kCaptionIdProperty, QString::number(kCancelId));
+    setCaptionId(buttons->addButton(QDialogButtonBox::Ok), kOkId);
+    setCaptionId(buttons->addButton(QDialogButtonBox::Cancel), kCancelId);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);

@@ -228,7 +228,7 @@ void MainWindow::load(const QString& commandLine) {
     trace("start loading...");
 
     // Captions from the string table; the title becomes string 1120.
-    setProperty(kCaptionIdProperty, QString::number(kTitleId));
+    setCaptionId(this, kTitleId);
     applyCaptions(this);
     m_title->setBaseTitle(windowTitle());
     trace("strings loaded");

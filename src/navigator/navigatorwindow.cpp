@@ -97,7 +97,7 @@ NavigatorWindow::NavigatorWindow(DocumentSet& documents, QWidget* owner)
     m_loadingTimer->setInterval(kNavigatorLoadingTickMs);
     connect(m_loadingTimer, &QTimer::timeout, this, &NavigatorWindow::loadingTick);
 
-    setProperty(kCaptionIdProperty, QString::number(kTitleId));
+    setCaptionId(this, kTitleId);
     applyCaptions(this);
 
     const double d = dpi();

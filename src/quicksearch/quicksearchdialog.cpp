@@ -46,7 +46,7 @@ QuickSearchDialog::QuickSearchDialog(QWidget* mainWindow)
 
 void QuickSearchDialog::buildWindow() {
     setObjectName(QStringLiteral("QuickSearchDialog"));
-    setProperty(kCaptionIdProperty, QStringLiteral("4000"));
+    setCaptionId(this, 4000);
     setModal(true);
     // A small fixed dialog: a title and a close box, nothing to minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);

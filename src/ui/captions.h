@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
 class QWidget;
 
 namespace kelvane {
@@ -53,5 +57,10 @@ void applyCaptions(QWidget* window);
 // The dynamic property that carries a widget's caption identifier (a text, as designed) until
 // applyCaptions replaces it; a .ui form sets it as a dynamic property of that name.
 inline constexpr char kCaptionIdProperty[] = "captionId";
+
+// Gives a widget (or an action) the string-table entry applyCaptions takes its caption from.
+inline void setCaptionId(QObject* object, int id) {
+    object->setProperty(kCaptionIdProperty, QString::number(id));
+}
 
 } // namespace kelvane
