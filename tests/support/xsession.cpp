@@ -122,8 +122,14 @@ QString XSession::run(const QString& tool, const QStringList& arguments) const {
 }
 
 XWindow XSession::findWindow(const QString& titlePattern) const {
-    const QString found = run("xdotool", {"search", "--onlyvisible", "--name", titlePattern});
-    return found.section('\n', 0, 0).toULong();
+    // A search that meets a window being destroyed (a splash closing) can come back empty;
+    // one more look tells that from a window that is not there.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const QString found = run("xdotool", {"search", "--onlyvisible", "--name", titlePattern});
+        if (const XWindow window = found.section('\n', 0, 0).toULong())
+            return window;
+    }
+    return 0;
 }
 
 QString XSession::title(XWindow window) const {
