@@ -36,4 +36,24 @@ NewWindowRequest FakeEngine::fireNewWindow(const QString& url, bool userInitiate
     return request;
 }
 
+std::shared_ptr<std::optional<bool>>
+FakeEngine::fireCertificateError(const CertificateError& error) {
+    auto answer = std::make_shared<std::optional<bool>>();
+    Q_EMIT certificateErrorRaised(
+        error, Reply<bool>([answer](bool proceed) { *answer = proceed; }, false));
+    return answer;
+}
+
+void FakeDownload::start(const QString& path) {
+    log("start " + path);
+    m_path = path;
+    setState(State::Running);
+}
+
+void FakeEngineServices::fireDownload(FakeDownload* download) {
+    Q_EMIT downloadRequested(download);
+    if (download->state() == Download::State::Requested)
+        download->cancel();
+}
+
 } // namespace kelvane::test

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "platform/engine/engine.h"
+#include "platform/engine/engineservices.h"
 
 #include <QKeyEvent>
 #include <QList>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+
+#include <memory>
 
 namespace kelvane::test {
 
@@ -49,6 +52,13 @@ public:
     int backCount() const override { return int(m_back.size()); }
     int forwardCount() const override { return int(m_forward.size()); }
     std::optional<HistoryEntry> historyEntry(bool back, int index) const override;
+    void answerPermission(const QString& origin, SitePermission permission, bool allow) override {
+        log(QStringLiteral("permission %1 %2 %3")
+                .arg(origin)
+                .arg(int(permission))
+                .arg(allow ? "allow" : "block"));
+    }
+    void leaveFullScreen() override { log("leaveFullScreen"); }
 
     // Every call since the last clearCalls(), in order; the texts navigated to.
     QStringList calls() const { return m_calls; }
@@ -69,6 +79,24 @@ public:
     void fireStatusText(const QString& text) { Q_EMIT statusTextChanged(text); }
     void fireSecure(bool secure) { Q_EMIT secureChanged(secure); }
     void fireFindResult(int active, int count) { Q_EMIT findResult(active, count); }
+    // The answer arrives in the result when the browser gives it, now or later.
+    std::shared_ptr<std::optional<bool>> fireCertificateError(const CertificateError& error);
+    SignInRequest fireSignIn(SignInRequest request) {
+        Q_EMIT signInRequested(&request);
+        return request;
+    }
+    void firePermission(const QString& origin, SitePermission permission) {
+        Q_EMIT permissionRequested(origin, permission);
+    }
+    void firePermissionCancelled(const QString& origin, SitePermission permission) {
+        Q_EMIT permissionRequestCancelled(origin, permission);
+    }
+    bool fireFullScreen(bool on) {
+        FullScreenRequest request{on, false};
+        Q_EMIT fullScreenRequested(&request);
+        return request.accept;
+    }
+    void fireExternalScheme(const QString& url) { Q_EMIT externalSchemeRequested(url); }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
@@ -87,6 +115,69 @@ private:
     QList<HistoryEntry> m_back, m_forward;
 };
 
+// A download whose state the test sets; it logs what the browser asked of it.
+class FakeDownload : public Download {
+    Q_OBJECT
+public:
+    explicit FakeDownload(const QString& url, const QString& suggestedName = {},
+                          QObject* parent = nullptr)
+        : Download(parent)
+        , m_url(url)
+        , m_suggested(suggestedName) {}
+
+    QString url() const override { return m_url; }
+    QString suggestedFileName() const override { return m_suggested; }
+    QString mimeType() const override { return QStringLiteral("application/octet-stream"); }
+    bool isPageSave() const override { return false; }
+    State state() const override { return m_state; }
+    bool isPaused() const override { return m_paused; }
+    qint64 receivedBytes() const override { return m_received; }
+    qint64 totalBytes() const override { return m_total; }
+    Failure failure() const override { return m_failure; }
+    QString failureText() const override { return {}; }
+    QString path() const override { return m_path; }
+    void start(const QString& path) override;
+    void cancel() override { log("cancel"), setState(State::Cancelled); }
+    void pause() override { log("pause"), m_paused = true, Q_EMIT stateChanged(); }
+    void resume() override { log("resume"), m_paused = false, Q_EMIT stateChanged(); }
+
+    QStringList calls() const { return m_calls; }
+    void setState(State state, Failure failure = Failure::None) {
+        m_state = state;
+        m_failure = failure;
+        Q_EMIT stateChanged();
+    }
+    void setProgress(qint64 received, qint64 total) {
+        m_received = received;
+        m_total = total;
+        Q_EMIT progressed();
+    }
+
+private:
+    void log(const QString& call) { m_calls.append(call); }
+
+    QString m_url, m_suggested, m_path;
+    QStringList m_calls;
+    State m_state = State::Requested;
+    Failure m_failure = Failure::None;
+    bool m_paused = false;
+    qint64 m_received = 0, m_total = -1;
+};
+
+// The services every fake page shares: downloads and notifications raised on demand.
+class FakeEngineServices : public EngineServices {
+    Q_OBJECT
+public:
+    void download(const QString& url) override { m_downloaded.append(url); }
+    QStringList downloaded() const { return m_downloaded; }
+    // Raises the request; a download nobody started is cancelled, as the engine does.
+    void fireDownload(FakeDownload* download);
+    void fireNotification(const PageNotification& n) { Q_EMIT notificationShown(n); }
+
+private:
+    QStringList m_downloaded;
+};
+
 // Hands out fakes and counts what was asked of it.
 class FakeEngineFactory : public EngineFactory {
 public:
@@ -94,11 +185,13 @@ public:
         ++m_createdCount;
         return new FakeEngine(parent);
     }
+    FakeEngineServices& services() override { return m_services; }
     void cleanHistory() override { ++m_cleanHistoryCount; }
     int createdCount() const { return m_createdCount; }
     int cleanHistoryCount() const { return m_cleanHistoryCount; }
 
 private:
+    FakeEngineServices m_services;
     int m_createdCount = 0, m_cleanHistoryCount = 0;
 };
 

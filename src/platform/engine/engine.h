@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/engine/pagerequests.h"
+
 #include <QObject>
 #include <QString>
 
@@ -11,6 +13,7 @@ class QWidget;
 namespace kelvane {
 
 class Engine;
+class EngineServices;
 
 // Text sizes 0 (smallest) .. 4 (largest); 2 is the medium size.
 inline constexpr int kZoomLevelMin = 0;
@@ -88,6 +91,12 @@ public:
     virtual int forwardCount() const = 0;
     virtual std::optional<HistoryEntry> historyEntry(bool back, int index) const = 0;
 
+    // What the page asked of the browser (the requests below).
+    // The answer to permissionRequested, now or later.
+    virtual void answerPermission(const QString& origin, SitePermission permission, bool allow) = 0;
+    // Leaves full screen the page's own way (it then asks to leave through fullScreenRequested).
+    virtual void leaveFullScreen() = 0;
+
 Q_SIGNALS:
     void statusTextChanged(const QString& text);
     // progressMax 0 marks the end of a load; progress -1 means complete.
@@ -100,6 +109,19 @@ Q_SIGNALS:
     void secureChanged(bool secure);
     // The answer to find: the 1-based match now selected (0: none) of matchCount.
     void findResult(int activeMatch, int matchCount);
+
+    // Requests of the page, each answered by the browser.
+    void certificateErrorRaised(const kelvane::CertificateError& error,
+                                kelvane::Reply<bool> proceed);
+    void signInRequested(kelvane::SignInRequest* request);
+    // origin: the scheme, host and port of the page that asks.
+    void permissionRequested(const QString& origin, kelvane::SitePermission permission);
+    // The page withdrew a request it made.
+    void permissionRequestCancelled(const QString& origin, kelvane::SitePermission permission);
+    void fullScreenRequested(kelvane::FullScreenRequest* request);
+    // An address of a scheme the engine does not load itself (mailto:, tel:, ...); the
+    // navigation was dropped.
+    void externalSchemeRequested(const QString& url);
 };
 
 // Every window gets its engines from the factory, so tests can hand out fakes.
@@ -107,6 +129,8 @@ class EngineFactory {
 public:
     virtual ~EngineFactory();
     virtual Engine* createEngine(QWidget* parent) = 0;
+    // What every page shares: downloads and page notifications.
+    virtual EngineServices& services() = 0;
     // Deletes the cache, cookies and history of every page.
     virtual void cleanHistory() = 0;
 };

@@ -2,6 +2,8 @@
 
 #include "platform/engine/engine.h"
 
+#include <QHash>
+#include <QPair>
 #include <QPointer>
 #include <QStackedWidget>
 #include <QUrl>
@@ -11,7 +13,9 @@
 #include <array>
 #include <memory>
 
+class QAuthenticator;
 class QPrinter;
+class QWebEngineCertificateError;
 
 namespace kelvane {
 
@@ -58,6 +62,9 @@ public:
     int forwardCount() const override;
     std::optional<HistoryEntry> historyEntry(bool back, int index) const override;
 
+    void answerPermission(const QString& origin, SitePermission permission, bool allow) override;
+    void leaveFullScreen() override;
+
     bool isSilent() const { return m_silent; }
     QWebEngineView* view() const { return m_view; }
     QWebEnginePage* page() const;
@@ -71,6 +78,9 @@ private:
     bool isSecure() const;
     void raiseSecureChanged();
     void reloadCrashedPage();
+    void onCertificateError(const QWebEngineCertificateError& error);
+    void askForSignIn(const QUrl& url, QAuthenticator* authenticator, const QString& proxyHost);
+    void onPermissionRequested(const QUrl& origin, QWebEnginePage::Feature feature);
 
     QPointer<QStackedWidget> m_container;
     QPointer<QWebEngineView> m_view;
@@ -81,6 +91,9 @@ private:
     bool m_silent = false;
     bool m_loading = false;
     bool m_certificateError = false;
+    // Requests the browser has yet to answer: the engine's origin and feature of each.
+    QHash<QPair<QString, SitePermission>, QPair<QUrl, QWebEnginePage::Feature>>
+        m_pendingPermissions;
 };
 
 } // namespace kelvane

@@ -195,6 +195,13 @@ QWebEngineProfile* WebEngineProfile::profile() {
             return true;
         });
 
+    // Pages may fill the screen and share it once the user agrees; a scheme the engine does
+    // not load never opens another program behind the user's back.
+    QWebEngineSettings* settings = created->settings();
+    settings->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
+    settings->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, true);
+    settings->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+
     s.profile = created;
     apply(created, options());
     benchMarkOnce("engine profile created");

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/engine/engineservices.h"
+
+#include <QPointer>
+
+class QWebEngineDownloadRequest;
+class QWebEnginePage;
+class QWebEngineProfile;
+
+namespace kelvane {
+
+// A download of the shared profile: the engine's download request as a Download.
+class WebDownload : public Download {
+    Q_OBJECT
+public:
+    explicit WebDownload(QWebEngineDownloadRequest* request);
+
+    QString url() const override;
+    QString suggestedFileName() const override;
+    QString mimeType() const override;
+    bool isPageSave() const override;
+    State state() const override;
+    bool isPaused() const override;
+    qint64 receivedBytes() const override;
+    qint64 totalBytes() const override;
+    Failure failure() const override;
+    QString failureText() const override;
+    QString path() const override;
+
+    void start(const QString& path) override;
+    void cancel() override;
+    void pause() override;
+    void resume() override;
+
+private:
+    QPointer<QWebEngineDownloadRequest> m_request;
+};
+
+// Downloads and page notifications of the shared profile.
+class WebEngineServices : public EngineServices {
+    Q_OBJECT
+public:
+    WebEngineServices();
+    ~WebEngineServices() override;
+
+    void download(const QString& url) override;
+
+private:
+    QPointer<QWebEngineProfile> m_profile;
+    // A page of no window that fetches retried downloads.
+    QPointer<QWebEnginePage> m_fetcher;
+};
+
+} // namespace kelvane
