@@ -49,6 +49,7 @@ DocumentWindow* DocumentArea::createDocument() {
     connect(doc, &DocumentWindow::addressText, this, &DocumentArea::addressText);
     connect(doc, &DocumentWindow::secureChanged, this, &DocumentArea::secureChanged);
     connect(doc, &DocumentWindow::loadFinished, this, [this, doc] { Q_EMIT documentLoaded(doc); });
+    Q_EMIT documentCreated(doc);
     return doc;
 }
 

@@ -82,6 +82,9 @@ Q_SIGNALS:
     void secureChanged(bool secure);
     void popupWasKilled(const QString& address, const QString& requestingPage);
     void documentLoaded(kelvane::DocumentWindow* document);
+    // Every document's engine, for the questions its page asks whether it is active or not
+    // (certificates, sign-in, permissions, downloads).
+    void documentCreated(kelvane::DocumentWindow* document);
     // Another document became the one the commands act on.
     void activeDocumentChanged();
 
