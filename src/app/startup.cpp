@@ -3,10 +3,12 @@
 #include "app/screenshot.h"
 #include "app/splash.h"
 #include "base/appsettings.h"
+#include "base/buildconfig.h"
 #include "base/commandline.h"
 #include "base/settingsstore.h"
 #include "base/singleinstance.h"
 #include "frame/mainwindow.h"
+#include "platform/displayplatform.h"
 #include "platform/engine/enginesetup.h"
 #include "platform/engine/webenginefactory.h"
 #include "platform/engine/webengineprofile.h"
@@ -31,16 +33,27 @@ namespace kelvane {
 
 namespace {
 
-bool hasDisplay(int argc, char** argv) {
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") ||
-        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return true;
+bool hasPlatformArgument(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "-platform") == 0)
             return true;
     }
     return false;
+}
+
+bool hasDisplay(int argc, char** argv) {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || hasPlatformArgument(argc, argv);
+}
+
+// Chooses XWayland in a Wayland session that offers it, unless the user chose a platform.
+void choosePlatform(int argc, char** argv) {
+    const QByteArray platform =
+        preferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"),
+                          qgetenv("DISPLAY"), hasPlatformArgument(argc, argv));
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
 }
 
 void print(std::FILE* to, const QString& text) {
@@ -92,7 +105,9 @@ int runBrowser(int argc, char** argv, const CommandLine& commandLine) {
     chooseRendering();
 
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
-    QApplication::setApplicationVersion(QStringLiteral("1.50"));
+    QApplication::setApplicationVersion(QStringLiteral(KELVANE_VERSION));
+    // Names the desktop entry to the desktop (Wayland's app id, the X start-up notice).
+    QApplication::setDesktopFileName(QStringLiteral(KELVANE_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvane.svg")));
     QApplication::setQuitOnLastWindowClosed(false); // the main window's close decides
 
@@ -148,6 +163,7 @@ int Main(int argc, char** argv) {
     case CommandLine::Action::Run:
         break;
     }
+    choosePlatform(argc, argv);
 
     if (!commandLine.screenshotFile.isEmpty()) {
         if (!hasDisplay(argc, argv))

@@ -1,5 +1,7 @@
 #include "base/commandline.h"
 
+#include "base/buildconfig.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -74,24 +76,85 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     return result;
 }
 
-QString usageText() {
+std::span<const CommandLineOption> commandLineOptions() {
+    static constexpr CommandLineOption kOptions[] = {
+        {"-h", "--help", nullptr, "show this help and exit"},
+        {"-v", "--version", nullptr, "show the version and exit"},
+        {nullptr, "--screenshot", "FILE",
+         "once the first documents have loaded, save a picture of the main window to FILE and "
+         "quit; without a display the window is drawn offscreen"},
+        {nullptr, "--", nullptr,
+         "end of options: what follows is the address, even when it begins with \"-\""},
+    };
+    return kOptions;
+}
+
+QString synopsisText() {
+    QString text = QStringLiteral("kelvane");
+    for (const CommandLineOption& option : commandLineOptions()) {
+        text += QStringLiteral(" [") + QLatin1String(option.longName);
+        if (option.argument)
+            text += u' ' + QLatin1String(option.argument);
+        text += u']';
+    }
+    return text + QStringLiteral(" [URL-or-path]");
+}
+
+QString descriptionText() {
     return QStringLiteral(
-        "Usage: kelvane [--help] [--version] [--screenshot FILE] [--] [URL-or-path]\n"
+        "Opens URL-or-path (a web address, a local file or an internet shortcut) in a new "
+        "document window. A relative path is taken from the folder the program starts in.\n"
         "\n"
-        "Opens URL-or-path (a web address or a file) in a new document window. When Kelvane is\n"
-        "already running for this user, the address is handed to that window and this start\n"
-        "ends without showing anything.\n"
-        "\n"
-        "  -h, --help           show this help and exit\n"
-        "  -v, --version        show the version and exit\n"
-        "  --screenshot FILE    once the first document has loaded, save a picture of the main\n"
-        "                       window to FILE and quit\n"
-        "  --                   end of options: what follows is the address, even when it\n"
-        "                       begins with \"-\"\n");
+        "When Kelvane is already running for this user, the address is handed to that window "
+        "and this start ends without showing anything.");
+}
+
+QString usageText() {
+    constexpr qsizetype kHelpColumn = 24;
+    constexpr qsizetype kWidth = 80;
+    // Words filled into lines of kWidth columns, the lines after the first indented; the first
+    // line starts at column indent too (the caller has filled it so far).
+    const auto wrapped = [](const QString& text, qsizetype indent) {
+        QString out;
+        qsizetype column = indent;
+        bool lineStarted = false;
+        for (const QString& word : text.split(u' ')) {
+            if (lineStarted && column + 1 + word.size() > kWidth) {
+                out += u'\n' + QString(indent, u' ');
+                column = indent;
+                lineStarted = false;
+            }
+            if (lineStarted) {
+                out += u' ';
+                ++column;
+            }
+            out += word;
+            column += word.size();
+            lineStarted = true;
+        }
+        return out;
+    };
+    QString text = QStringLiteral("Usage: ") + synopsisText() + QStringLiteral("\n\n");
+    for (const QString& paragraph : descriptionText().split(QStringLiteral("\n\n")))
+        text += wrapped(paragraph, 0) + QStringLiteral("\n\n");
+    for (const CommandLineOption& option : commandLineOptions()) {
+        QString names = QStringLiteral("  ");
+        if (option.shortName)
+            names += QLatin1String(option.shortName) + QStringLiteral(", ");
+        names += QLatin1String(option.longName);
+        if (option.argument)
+            names += u' ' + QLatin1String(option.argument);
+        if (names.size() >= kHelpColumn)
+            names += u'\n' + QString(kHelpColumn, u' ');
+        else
+            names += QString(kHelpColumn - names.size(), u' ');
+        text += names + wrapped(QLatin1String(option.help), kHelpColumn) + u'\n';
+    }
+    return text;
 }
 
 QString versionText() {
-    return QStringLiteral("Kelvane 1.50");
+    return QStringLiteral("Kelvane " KELVANE_VERSION);
 }
 
 QString stripLeadingQuote(const QString& text) {

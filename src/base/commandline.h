@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <span>
+
 namespace kelvane {
 
 // What the process was asked to do, read from its arguments.
@@ -21,6 +23,20 @@ struct CommandLine {
 // everything after "--" belongs to the address, even when it begins with "-". The positional
 // arguments are joined with one blank, because a file manager may split a path with blanks.
 CommandLine parseCommandLine(const QStringList& arguments);
+
+// One entry of the command line's documentation; --help and the manual page are both written
+// from this table, so the two cannot disagree.
+struct CommandLineOption {
+    const char* shortName; // "-h", or nullptr
+    const char* longName;  // "--help"
+    const char* argument;  // "FILE", or nullptr
+    const char* help;      // one sentence, without the final full stop
+};
+std::span<const CommandLineOption> commandLineOptions();
+// "kelvane [--help] ... [URL-or-path]", without "Usage: ".
+QString synopsisText();
+// What the program does with its arguments: paragraphs separated by an empty line.
+QString descriptionText();
 
 QString usageText();
 QString versionText();

@@ -1,5 +1,7 @@
 #include "base/stringtable.h"
 
+#include "base/buildconfig.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -19,13 +21,13 @@ constexpr Entry kTable[] = {
     {100, u"Kelvane"},
     {101, u"A multiple-document web browser for the Linux desktop, built on Qt and Qt "
           u"WebEngine by the Kelvane developers."},
-    {102, u"Kelvane v1.50"},
+    {102, u"Kelvane v" KELVANE_VERSION},
     {103, u"Warning: ..."},
     {104, u"Version"},
     {105, u"Application Title"},
     {106, u"App Description"},
-    {107, u"v1.50"},
-    {109, u"Version 1.50"},
+    {107, u"v" KELVANE_VERSION},
+    {109, u"Version " KELVANE_VERSION},
     // About box
     {500, u"About Kelvane"},
     {501, u"&OK"},
@@ -150,7 +152,7 @@ constexpr Entry kTable[] = {
     {1117, u"Load Search engine"},
     {1118, u"Load News page"},
     {1119, u"A&ddress"},
-    {1120, u"Kelvane v1.50"},
+    {1120, u"Kelvane v" KELVANE_VERSION},
     {1122, u"Quick Notes"},
     {1123, u"Click to show Quick Notes"},
     {1124, u"Click to hide Quick Notes"},
@@ -162,8 +164,10 @@ constexpr Entry kTable[] = {
     {1130, u"Go to secondary home page"},
     // Default-browser question
     {1500, u"Association Checking..."},
-    {1501, u"Kelvane v1.50 is not currently your default web browser, would you like to make it "
-           u"the default browser for the web?"},
+    {1501,
+     u"Kelvane "
+     u"v" KELVANE_VERSION u" is not currently your default web browser, would you like to make it "
+     u"the default browser for the web?"},
     {1502, u"Don't ask for this in the future."},
     {1503, u"&Yes"},
     {1504, u"&No"},
