@@ -52,6 +52,26 @@ QString findDesktopEntry(const QString& desktopId) {
     return {};
 }
 
+// The installed desktop entry (the id installed with the program, as the desktop finds it) when
+// it runs the program at programPath; empty when it runs another or there is none, as for a
+// program run from its build folder.
+QString installedEntryFor(const QString& programPath) {
+    const QString entryPath = findDesktopEntry(installedDesktopId());
+    const std::optional<QByteArray> entry =
+        entryPath.isEmpty() ? std::nullopt : readSmallFile(entryPath);
+    if (!entry)
+        return {};
+    const QString exec = desktopEntryExec(*entry);
+    QString program = execProgram(exec);
+    if (program.isEmpty() || exec != desktopExecLine(program))
+        return {};
+    if (!QDir::isAbsolutePath(program))
+        program = QStandardPaths::findExecutable(program);
+    const QString runs = QFileInfo(program).canonicalFilePath();
+    return !runs.isEmpty() && runs == QFileInfo(programPath).canonicalFilePath() ? entryPath
+                                                                                 : QString();
+}
+
 void refreshDesktopDatabase(const QString& folder) {
     if (!QFileInfo(folder).isDir())
         return;
@@ -81,6 +101,7 @@ DefaultBrowserState defaultBrowserState(const QString& programPath) {
         return state;
     }
     const QString expected = desktopExecLine(programPath);
+    const QString installedEntry = installedEntryFor(programPath);
     state.isDefault = true;
     for (const QString& type : checkedMimeTypes()) {
         // The first listed entry that is installed opens the type.
@@ -93,7 +114,8 @@ DefaultBrowserState defaultBrowserState(const QString& programPath) {
         if (!entryPath.isEmpty() && !(entry = readSmallFile(entryPath)) &&
             !state.unreadable.contains(entryPath))
             state.unreadable << entryPath;
-        if (!entry || desktopEntryExec(*entry) != expected)
+        // The installed entry runs this program too, by the name it has in PATH.
+        if (!entry || (desktopEntryExec(*entry) != expected && entryPath != installedEntry))
             state.isDefault = false;
     }
     return state;
@@ -101,11 +123,16 @@ DefaultBrowserState defaultBrowserState(const QString& programPath) {
 
 QStringList makeDefaultBrowser(const QString& programPath, const QByteArray& iconSvg) {
     QStringList failed;
+    // An installed browser is named by its installed entry; one run from elsewhere (a build
+    // folder) writes an entry of its own to the user's folder.
+    const bool installed = !installedEntryFor(programPath).isEmpty();
     const QString folder = userApplicationsFolder();
-    const QString entryPath = folder + QLatin1Char('/') + QLatin1String(kDesktopEntryName);
-    if (!writeWhole(entryPath, desktopEntryText(programPath)))
-        failed << entryPath;
-    if (!iconSvg.isEmpty()) {
+    if (!installed) {
+        const QString entryPath = folder + QLatin1Char('/') + QLatin1String(kDesktopEntryName);
+        if (!writeWhole(entryPath, desktopEntryText(programPath)))
+            failed << entryPath;
+    }
+    if (!installed && !iconSvg.isEmpty()) {
         const QString iconPath =
             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
             QStringLiteral("/icons/hicolor/scalable/apps/kelvane.svg");
@@ -114,11 +141,12 @@ QStringList makeDefaultBrowser(const QString& programPath, const QByteArray& ico
     }
     const QString listPath = mimeappsListPath();
     const std::optional<QByteArray> mimeapps = readSmallFile(listPath);
+    const QString desktopId = installed ? installedDesktopId() : QLatin1String(kDesktopEntryName);
     if (!mimeapps ||
-        !writeWhole(listPath, withDefaultApplications(*mimeapps, registeredMimeTypes(),
-                                                      QLatin1String(kDesktopEntryName))))
+        !writeWhole(listPath, withDefaultApplications(*mimeapps, registeredMimeTypes(), desktopId)))
         failed << listPath;
-    refreshDesktopDatabase(folder);
+    if (!installed)
+        refreshDesktopDatabase(folder);
     return failed;
 }
 

@@ -17,7 +17,7 @@ QString userApplicationsFolder();
 
 struct DefaultBrowserState {
     // Web pages (".htm", ".html") and internet shortcuts (".URL") all open with the entry whose
-    // Exec line is this program's.
+    // Exec line is this program's, or with the installed entry when it runs this program.
     bool isDefault = false;
     // Files that exist but could not be read. A type with no association at all, or an entry
     // that is not installed, is simply not the default.
@@ -25,10 +25,12 @@ struct DefaultBrowserState {
 };
 DefaultBrowserState defaultBrowserState(const QString& programPath);
 
-// Makes the program at programPath the default: writes its desktop entry (and icon, an SVG,
-// when given) and sets it as the default application of the registered types in mimeapps.list,
-// each file whole or not at all; then refreshes the desktop's database of that folder when
-// update-desktop-database is there. Returns the files that could not be read or written.
+// Makes the program at programPath the default. When the desktop finds the entry installed with
+// the program, and that entry runs this program, mimeapps.list names it. Otherwise the program
+// writes its own desktop entry (and icon, an SVG, when given) to the user's folder, names that
+// one, and refreshes the desktop's database of the folder when update-desktop-database is
+// there. Each file is written whole or not at all. Returns the files that could not be read or
+// written.
 QStringList makeDefaultBrowser(const QString& programPath, const QByteArray& iconSvg = {});
 
 } // namespace kelvane

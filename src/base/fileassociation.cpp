@@ -1,5 +1,7 @@
 #include "base/fileassociation.h"
 
+#include "base/buildconfig.h"
+
 #include <QList>
 #include <QSet>
 
@@ -79,6 +81,11 @@ QString quotedArgument(QString argument) {
     return argument;
 }
 
+// A literal "%" is "%%" among the field codes.
+QString execArgument(const QString& argument) {
+    return quotedArgument(QString(argument).replace(QLatin1Char('%'), QStringLiteral("%%")));
+}
+
 } // namespace
 
 QStringList checkedMimeTypes() {
@@ -93,29 +100,62 @@ QStringList registeredMimeTypes() {
 }
 
 QString desktopExecLine(const QString& programPath) {
-    QString path = programPath;
-    // A literal "%" is "%%" among the field codes.
-    path.replace(QLatin1Char('%'), QStringLiteral("%%"));
-    return quotedArgument(path) + QStringLiteral(" -- %u");
+    return execArgument(programPath) + QStringLiteral(" -- %u");
 }
 
-QByteArray desktopEntryText(const QString& programPath) {
+QString installedDesktopId() {
+    return QStringLiteral(KELVANE_APP_ID ".desktop");
+}
+
+QByteArray desktopEntryText(const QString& programPath, const QString& iconName) {
     QByteArray text = "[Desktop Entry]\n"
                       "Type=Application\n"
                       "Name=Kelvane\n"
                       "GenericName=Web Browser\n"
                       "Comment=Browse the web in many documents in one window\n"
-                      "Icon=kelvane\n"
+                      "Keywords=web;internet;browser;www;\n"
+                      "Icon=" +
+                      iconName.toUtf8() +
+                      "\n"
                       "Terminal=false\n"
                       "StartupNotify=true\n"
+                      // The class of its windows on X: the program's name, capitalised.
+                      "StartupWMClass=Kelvane\n"
                       "Categories=Network;WebBrowser;\n";
     text += "Exec=" + desktopExecLine(programPath).toUtf8() + '\n';
     text += "MimeType=" + registeredMimeTypes().join(QLatin1Char(';')).toUtf8() + ";\n";
+    // Without an address a new document opens, in the running browser when there is one.
+    text += "Actions=new-window;\n\n[Desktop Action new-window]\nName=New Window\nExec=" +
+            execArgument(programPath).toUtf8() + '\n';
     return text;
 }
 
 QString desktopEntryExec(const QByteArray& entry) {
     return QString::fromUtf8(groupValue(entry, kEntryGroup, "Exec"));
+}
+
+QString execProgram(const QString& exec) {
+    // The value's own escapes first, then the quoting of the argument.
+    QString value;
+    for (qsizetype i = 0; i < exec.size(); ++i) {
+        if (exec.at(i) == u'\\' && i + 1 < exec.size()) {
+            const QChar next = exec.at(++i);
+            value += next == u's' ? u' ' : next == u'n' ? u'\n' : next == u't' ? u'\t' : next;
+        } else {
+            value += exec.at(i);
+        }
+    }
+    QString program;
+    if (!value.startsWith(u'"')) {
+        program = value.section(u' ', 0, 0);
+    } else {
+        for (qsizetype i = 1; i < value.size() && value.at(i) != u'"'; ++i) {
+            if (value.at(i) == u'\\' && i + 1 < value.size())
+                ++i;
+            program += value.at(i);
+        }
+    }
+    return program.replace(QStringLiteral("%%"), QStringLiteral("%"));
 }
 
 QStringList defaultApplications(const QByteArray& mimeapps, const QString& mimeType) {

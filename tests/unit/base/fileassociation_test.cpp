@@ -21,6 +21,7 @@ TEST(FileAssociation, ExecLineQuotesAndEscapesThePathAsDesktopEntriesRequire) {
         const QString path = QString::fromUtf8(c.path);
         EXPECT_EQ(desktopExecLine(path), QString::fromUtf8(c.exec)) << c.path;
         EXPECT_EQ(desktopEntryExec(desktopEntryText(path)), desktopExecLine(path)) << c.path;
+        EXPECT_EQ(execProgram(desktopExecLine(path)), path) << c.path;
     }
     // Only the main group's Exec counts.
     EXPECT_EQ(desktopEntryExec("[Desktop Action new]\nExec=other\n[Desktop Entry]\nExec = mine\n"),

@@ -1,6 +1,7 @@
 // The start-up default-browser check and its question, in a temporary home.
 #include "base/appsettings.h"
 #include "base/defaultbrowser.h"
+#include "base/fileassociation.h"
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
 #include "base/stringtable.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -106,6 +108,33 @@ TEST_F(DefaultBrowserCheck, DontAskAndYesRegistersAgainSilentlyWhenAnotherProgra
     EXPECT_TRUE(defaultBrowserState(kProgram).isDefault);
     EXPECT_TRUE(
         test::readFile(mimeappsListPath()).endsWith("text/html=kelvane.desktop;\n# mine\n"));
+}
+
+TEST_F(DefaultBrowserCheck, AnInstalledEntryIsNamedWhenItRunsThisProgram) {
+    // Installed as a package does it: the program in a folder of PATH, its entry in the
+    // desktop's system folder.
+    const QByteArray savedPath = qgetenv("PATH"), savedDirs = qgetenv("XDG_DATA_DIRS");
+    const auto restore = qScopeGuard([&] {
+        qputenv("PATH", savedPath);
+        qputenv("XDG_DATA_DIRS", savedDirs);
+    });
+    const QString prefix = home.root() + "/usr", program = prefix + "/bin/kelvane";
+    ASSERT_TRUE(test::writeFile(program, "#!/bin/sh\n"));
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("PATH", QFile::encodeName(prefix + "/bin:") + savedPath);
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(prefix + "/share"));
+    const QString installed = prefix + "/share/applications/" + installedDesktopId();
+    for (const QString& installedExec : {QString("kelvane"), QString("/usr/bin/other")}) {
+        const bool ours = installedExec == "kelvane";
+        ASSERT_TRUE(test::writeFile(installed, desktopEntryText(installedExec)));
+        QFile::remove(mimeappsListPath());
+        EXPECT_EQ(makeDefaultBrowser(program), QStringList());
+        EXPECT_EQ(defaultApplications(test::readFile(mimeappsListPath()), "text/html"),
+                  QStringList{ours ? installedDesktopId() : "kelvane.desktop"});
+        EXPECT_EQ(QFile::exists(entry()), !ours) << "a copy only when not installed";
+        EXPECT_TRUE(defaultBrowserState(program).isDefault);
+        EXPECT_FALSE(defaultBrowserState(kProgram).isDefault) << "nor another program";
+    }
 }
 
 TEST_F(DefaultBrowserCheck, OnlyAFileThatCannotBeReadOrWrittenShowsTheErrorBox) {
