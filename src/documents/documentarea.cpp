@@ -103,6 +103,7 @@ void DocumentArea::openInNewDocument(const QString& address) {
 
     DocumentWindow* doc = createDocument();
     const int index = m_set.append(doc, url, url);
+    m_set.setAddress(index, url);
     Q_EMIT countChanged();
     showDocument(doc);
     doc->setWindowTitle(url);

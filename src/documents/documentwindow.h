@@ -67,6 +67,7 @@ private:
     void onNavigationRequested(NavigationRequest* request);
     void onNewWindowRequested(NewWindowRequest* request);
     void onSecureChanged(bool secure);
+    void noteAddress();
     // One tick of the tab's flash after a load finished in the background.
     void flashTab();
 

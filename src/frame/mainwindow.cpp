@@ -209,6 +209,9 @@ void MainWindow::connectMenus() {
     connect(m.tileHorizontally, &QAction::triggered, docs, &DocumentArea::tileHorizontally);
     connect(m.tileVertically, &QAction::triggered, docs, &DocumentArea::tileVertically);
     connect(m.arrangeIcons, &QAction::triggered, docs, &DocumentArea::arrangeIcons);
+    connect(m.findDocument, &QAction::triggered, m_navigator, &NavigatorWindow::showPalette);
+    // The key works from the Navigator too.
+    m_navigator->addAction(m.findDocument);
     m_commands->connectMenus(m);
 
     QList<QKeySequence> menuKeys;
@@ -219,7 +222,7 @@ void MainWindow::connectMenus() {
     m_keyboardHook->setMenuKeys(menuKeys);
 
     QMenu* window = m.windowMenu;
-    QAction* last = m.arrangeIcons;
+    QAction* last = m.findDocument;
     connect(window, &QMenu::aboutToShow, docs,
             [docs, window, last] { docs->fillWindowList(window, last); });
 }

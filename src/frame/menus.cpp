@@ -145,6 +145,8 @@ MainMenus::MainMenus(QMainWindow* window) {
     tileHorizontally = windows.item("1028");
     tileVertically = windows.item("1029");
     arrangeIcons = windows.item("1030");
+    windows.separator();
+    findDocument = windows.item("Go to &Document...", "Ctrl+K");
 
     MenuBuilder help(topMenu(window, "1031"));
     helpOnTheWeb = help.item("1097");

@@ -60,13 +60,14 @@ struct MainMenus {
     QAction* mail;
     QAction* search;
     QAction* news;
-    // Window; the list of open documents follows arrangeIcons.
+    // Window; the list of open documents follows findDocument.
     QMenu* windowMenu;
     QAction* newWindow;
     QAction* cascade;
     QAction* tileHorizontally;
     QAction* tileVertically;
     QAction* arrangeIcons;
+    QAction* findDocument; // the Navigator's filter box
     // Help
     QAction* helpOnTheWeb;
     QAction* helpContents;
