@@ -100,6 +100,7 @@ void DocumentWindow::unload() {
     if (m_unloaded)
         return;
     m_unloaded = true;
+    Q_EMIT closing();
     m_closing = true;
     m_flashTimer->stop();
     m_engine->widget()->hide();

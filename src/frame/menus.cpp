@@ -147,6 +147,10 @@ MainMenus::MainMenus(QMainWindow* window) {
     arrangeIcons = windows.item("1030");
     windows.separator();
     findDocument = windows.item("Go to &Document...", "Ctrl+K");
+    recentlyClosedMenu = windows.submenu("Recently Closed");
+    reopenClosed = recentlyClosedMenu->addAction(QStringLiteral("&Reopen Closed Document"));
+    reopenClosed->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+T")));
+    reopenClosed->setEnabled(false);
 
     MenuBuilder help(topMenu(window, "1031"));
     helpOnTheWeb = help.item("1097");

@@ -60,7 +60,7 @@ struct MainMenus {
     QAction* mail;
     QAction* search;
     QAction* news;
-    // Window; the list of open documents follows findDocument.
+    // Window; the list of open documents follows the Recently Closed submenu.
     QMenu* windowMenu;
     QAction* newWindow;
     QAction* cascade;
@@ -68,6 +68,8 @@ struct MainMenus {
     QAction* tileVertically;
     QAction* arrangeIcons;
     QAction* findDocument; // the Navigator's filter box
+    QMenu* recentlyClosedMenu;
+    QAction* reopenClosed; // the most recently closed document
     // Help
     QAction* helpOnTheWeb;
     QAction* helpContents;
