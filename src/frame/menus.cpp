@@ -111,6 +111,8 @@ MainMenus::MainMenus(QMainWindow* window) {
     favorites = view.item("1078", Picture::MenuFavorites);
     addToFavorites = view.item("1079");
     organizeFavorites = view.item("1080");
+    importFavoritesMenu = view.submenu("&Import Favorites");
+    exportFavorites = view.item("&Export Favorites...");
     view.separator();
     MenuBuilder tabs(view.submenu("1081"));
     shrinkAllTabs = tabs.item("1082");

@@ -43,6 +43,8 @@ struct MainMenus {
     QAction* favorites;
     QAction* addToFavorites;
     QAction* organizeFavorites;
+    QMenu* importFavoritesMenu; // the sources are listed when it opens
+    QAction* exportFavorites;
     QAction* shrinkAllTabs;
     QAction* shrinkAllTabsButActive;
     QAction* resetAllTabs;
