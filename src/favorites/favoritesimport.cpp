@@ -12,6 +12,8 @@
 #include <QSaveFile>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace kelvane {
 
 namespace {
@@ -25,9 +27,30 @@ QString plural(int count, const char* one, const char* many) {
     return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
 }
 
-bool isUnsafe(const QString& scheme) {
-    return scheme == QLatin1String("javascript") || scheme == QLatin1String("vbscript") ||
-           scheme == QLatin1String("data");
+enum class AddressKind { Page, Unsafe, NoPage };
+
+// A script or an inline document is never stored: opened from a favorite, it would run with no
+// page of its own to answer for it. Firefox's "place:" addresses are queries of its own.
+AddressKind kindOf(const QString& url) {
+    const QString scheme = url.section(QLatin1Char(':'), 0, 0).trimmed().toLower();
+    const bool hasScheme = url.contains(QLatin1Char(':'));
+    if (hasScheme && (scheme == QLatin1String("javascript") ||
+                      scheme == QLatin1String("vbscript") || scheme == QLatin1String("data")))
+        return AddressKind::Unsafe;
+    if (url.trimmed().isEmpty() || (hasScheme && scheme == QLatin1String("place")))
+        return AddressKind::NoPage;
+    return AddressKind::Page;
+}
+
+// Whether importing folder leaves anything in the Favorites: an empty folder does (itself), one
+// that holds only addresses that are skipped does not.
+bool leavesSomething(const Bookmark& folder) {
+    return folder.children.isEmpty() ||
+           std::any_of(folder.children.cbegin(), folder.children.cend(), [](const Bookmark& c) {
+               return c.kind == Bookmark::Kind::Folder
+                          ? leavesSomething(c)
+                          : c.kind == Bookmark::Kind::Link && kindOf(c.url) == AddressKind::Page;
+           });
 }
 
 // name with " (n)" for the n-th try, cut so that it still fits a file name with ".url".
@@ -79,7 +102,9 @@ private:
 
     void fill(const Bookmark& folder, const QString& dir) {
         for (const Bookmark& child : folder.children) {
-            if (child.kind == Bookmark::Kind::Folder) {
+            if (child.kind == Bookmark::Kind::Folder && !leavesSomething(child)) {
+                fill(child, QString()); // counts what is skipped, writes nothing
+            } else if (child.kind == Bookmark::Kind::Folder) {
                 const QString sub = folderFor(dir, child.title);
                 if (sub.isEmpty())
                     m_summary.failed += countLinks(child);
@@ -117,14 +142,15 @@ private:
             if (c.unicode() >= 0x20) // a line end would start a line of its own
                 url += c;
         }
-        const QString scheme = url.section(QLatin1Char(':'), 0, 0).toLower();
-        if (url.contains(QLatin1Char(':')) && isUnsafe(scheme)) {
+        switch (kindOf(url)) {
+        case AddressKind::Unsafe:
             ++m_summary.unsafe;
             return;
-        }
-        if (url.isEmpty() || scheme == QLatin1String("place")) {
+        case AddressKind::NoPage:
             ++m_summary.noPage;
             return;
+        case AddressKind::Page:
+            break;
         }
         if (m_summary.added + m_summary.present >= m_limit) {
             ++m_summary.overLimit;

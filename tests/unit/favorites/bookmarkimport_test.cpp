@@ -166,6 +166,12 @@ TEST(BookmarkImport, FirefoxPlacesReadFromACopy) {
                               F("Bookmarks Toolbar", {L("Js", "javascript:void(0)")})}))
         << writeBookmarkHtml(*tree).toStdString();
     EXPECT_EQ(test::readFile(places), before);
+    QTemporaryDir root;
+    EXPECT_EQ(importBookmarks(*tree, root.path()), (ImportSummary{2, 2, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(favorites(root.path()).keys(),
+              (QStringList{"Bookmarks Menu", "Bookmarks Menu/Mozilla.url", "Bookmarks Menu/Sub",
+                           "Bookmarks Menu/Sub/KDE.url"}))
+        << "no folder for the toolbar, whose only address is skipped";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"places.sqlite"});
 }
 
