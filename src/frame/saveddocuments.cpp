@@ -27,11 +27,14 @@ void SavedDocuments::save() const {
     const int count = m_documents.count();
     Settings::writeInt16(QStringLiteral("DocumentCount"), static_cast<qint16>(count));
     QList<SavedPage> pages;
+    // Cleaning at exit deletes the pages' history: none is kept here either.
+    const bool keepHistory = !appSettings().cleanOnExit;
     for (int i = 1; i <= count; ++i) {
         if (const DocumentWindow* doc = m_documents.document(i)) {
             const Engine* engine = doc->engine();
             Settings::writeText(numberedKey(QStringLiteral("Document"), i), engine->url());
-            pages.append({engine->url(), engine->title(), engine->historyState()});
+            pages.append({engine->url(), engine->title(),
+                          keepHistory ? engine->historyState() : QByteArray()});
         }
     }
     const QString path = SessionFile::defaultPath();

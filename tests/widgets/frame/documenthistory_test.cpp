@@ -77,6 +77,16 @@ TEST_F(DocumentHistoryTest, SavedDocumentsComeBackWithTheirHistoryOrAsBefore) {
     EXPECT_EQ(warnings.filter("session file").size(), 1) << warnings.join('\n').toStdString();
 }
 
+TEST_F(DocumentHistoryTest, CleaningAtExitKeepsNoHistory) {
+    Settings::writeText("SaveAllOnExit", "True");
+    {
+        TestWindow first("http://d1/3");
+        giveHistory(first.engine(1), 1);
+        appSettings().cleanOnExit = true;
+    }
+    EXPECT_EQ(TestWindow(QString()).engine(1)->navigated(), QStringList{"http://d1/3"});
+}
+
 TEST_F(DocumentHistoryTest, ClosedDocumentsComeBackNewestFirstWithTheirHistory) {
     TestWindow run("http://d1/3");
     run.open("http://d2/3");
