@@ -7,6 +7,8 @@
 #include "base/commandline.h"
 #include "base/settingsstore.h"
 #include "base/singleinstance.h"
+#include "favorites/favoritesimport.h"
+#include "favorites/favoritesstore.h"
 #include "frame/mainwindow.h"
 #include "platform/displayplatform.h"
 #include "platform/engine/enginesetup.h"
@@ -90,6 +92,34 @@ void isolateScreenshotRun(const QTemporaryDir& home) {
     QFile::copy(settings, SettingsStore::filePath());
 }
 
+// --import-favorites and --export-favorites: no window, no lock. A running browser is not
+// disturbed: the import only adds files its Favorites window reads afresh when it opens.
+int transferFavorites(int argc, char** argv, const CommandLine& commandLine) {
+    QCoreApplication app(argc, argv);
+    const QString file = commandLine.favoritesFile;
+    const QString folder = favoritesFolder();
+    if (folder.isEmpty()) {
+        print(stderr, QStringLiteral("kelvane: the Favorites folder cannot be made"));
+        return 1;
+    }
+    QString error;
+    if (commandLine.action == CommandLine::Action::ExportFavorites) {
+        if (!exportFavorites(folder, file, &error)) {
+            print(stderr, QStringLiteral("kelvane: %1 cannot be written: %2").arg(file, error));
+            return 1;
+        }
+        print(stdout, QStringLiteral("The Favorites were written to %1.").arg(file));
+        return 0;
+    }
+    const std::optional<Bookmark> bookmarks = readBookmarkFile(file, &error);
+    if (!bookmarks) {
+        print(stderr, QStringLiteral("kelvane: %1: %2").arg(file, error));
+        return 1;
+    }
+    print(stdout, importBookmarks(*bookmarks, folder).text());
+    return 0;
+}
+
 // A later instance: hand the command line to the running one. true once it has taken it.
 bool handOver(int argc, char** argv, const QString& text) {
     QCoreApplication app(argc, argv);
@@ -160,6 +190,9 @@ int Main(int argc, char** argv) {
         print(stderr, QStringLiteral("kelvane: ") + commandLine.error);
         print(stderr, QStringLiteral("Try 'kelvane --help'."));
         return 2;
+    case CommandLine::Action::ImportFavorites:
+    case CommandLine::Action::ExportFavorites:
+        return transferFavorites(argc, argv, commandLine);
     case CommandLine::Action::Run:
         break;
     }

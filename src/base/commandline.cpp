@@ -5,11 +5,19 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace kelvane {
 
 namespace {
 
-const QString kScreenshotOption = QStringLiteral("--screenshot");
+// The options that take a FILE, each in the form "--option FILE" or "--option=FILE".
+enum class FileOption { Screenshot, ImportFavorites, ExportFavorites };
+const std::pair<FileOption, const char*> kFileOptions[] = {
+    {FileOption::Screenshot, "--screenshot"},
+    {FileOption::ImportFavorites, "--import-favorites"},
+    {FileOption::ExportFavorites, "--export-favorites"},
+};
 
 bool isAsciiLetter(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
@@ -56,19 +64,40 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         } else if (arg == QLatin1String("--version") || arg == QLatin1String("-v")) {
             result.action = CommandLine::Action::Version;
             return result;
-        } else if (arg == kScreenshotOption) {
-            // The separate form takes no value that looks like an option, so that a forgotten
-            // FILE does not swallow "--" or the next option; "--screenshot=-x" still can.
-            if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty() ||
-                arguments.at(i + 1).startsWith(u'-'))
-                return failure(QStringLiteral("option --screenshot needs a FILE"));
-            result.screenshotFile = arguments.at(++i);
-        } else if (arg.startsWith(kScreenshotOption + u'=')) {
-            result.screenshotFile = arg.mid(kScreenshotOption.size() + 1);
-            if (result.screenshotFile.isEmpty())
-                return failure(QStringLiteral("option --screenshot needs a FILE"));
         } else {
-            return failure(QStringLiteral("unknown option: ") + arg);
+            const auto option = std::find_if(
+                std::begin(kFileOptions), std::end(kFileOptions), [&arg](const auto& o) {
+                    return arg == QLatin1String(o.second) ||
+                           arg.startsWith(QLatin1String(o.second) + u'=');
+                });
+            if (option == std::end(kFileOptions))
+                return failure(QStringLiteral("unknown option: ") + arg);
+            const QLatin1String name(option->second);
+            QString file;
+            if (arg.size() > name.size()) {
+                file = arg.mid(name.size() + 1);
+            } else if (i + 1 < arguments.size() && !arguments.at(i + 1).startsWith(u'-')) {
+                // The separate form takes no value that looks like an option, so that a
+                // forgotten FILE does not swallow "--" or the next option; "--option=-x" still
+                // can.
+                file = arguments.at(++i);
+            }
+            if (file.isEmpty())
+                return failure(QStringLiteral("option %1 needs a FILE").arg(name));
+            switch (option->first) {
+            case FileOption::Screenshot:
+                result.screenshotFile = file;
+                break;
+            case FileOption::ImportFavorites:
+            case FileOption::ExportFavorites:
+                if (result.action != CommandLine::Action::Run)
+                    return failure(QStringLiteral("one favorites import or export at a time"));
+                result.action = option->first == FileOption::ImportFavorites
+                                    ? CommandLine::Action::ImportFavorites
+                                    : CommandLine::Action::ExportFavorites;
+                result.favoritesFile = file;
+                break;
+            }
         }
     }
 
@@ -83,6 +112,11 @@ std::span<const CommandLineOption> commandLineOptions() {
         {nullptr, "--screenshot", "FILE",
          "once the first documents have loaded, save a picture of the main window to FILE and "
          "quit; without a display the window is drawn offscreen"},
+        {nullptr, "--import-favorites", "FILE",
+         "add the bookmarks of FILE (bookmark HTML, a Firefox places.sqlite or a Chromium "
+         "Bookmarks file) to the Favorites, print what was added and exit; no window is needed"},
+        {nullptr, "--export-favorites", "FILE",
+         "write the Favorites to FILE as bookmark HTML and exit"},
         {nullptr, "--", nullptr,
          "end of options: what follows is the address, even when it begins with \"-\""},
     };
@@ -134,7 +168,7 @@ QString usageText() {
         }
         return out;
     };
-    QString text = QStringLiteral("Usage: ") + synopsisText() + QStringLiteral("\n\n");
+    QString text = QStringLiteral("Usage: ") + wrapped(synopsisText(), 7) + QStringLiteral("\n\n");
     for (const QString& paragraph : descriptionText().split(QStringLiteral("\n\n")))
         text += wrapped(paragraph, 0) + QStringLiteral("\n\n");
     for (const CommandLineOption& option : commandLineOptions()) {

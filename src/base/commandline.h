@@ -9,12 +9,14 @@ namespace kelvane {
 
 // What the process was asked to do, read from its arguments.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Error };
+    enum class Action { Run, Help, Version, ImportFavorites, ExportFavorites, Error };
     Action action = Action::Run;
     // The one address or path, leading-quote rule applied; empty when none was given.
     QString text;
     // From --screenshot FILE (or --screenshot=FILE); empty when not given.
     QString screenshotFile;
+    // For ImportFavorites and ExportFavorites: the bookmark file read or written.
+    QString favoritesFile;
     // For Action::Error: one line saying what was wrong.
     QString error;
 };

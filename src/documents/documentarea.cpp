@@ -49,6 +49,7 @@ DocumentWindow* DocumentArea::createDocument() {
     connect(doc, &DocumentWindow::addressText, this, &DocumentArea::addressText);
     connect(doc, &DocumentWindow::secureChanged, this, &DocumentArea::secureChanged);
     connect(doc, &DocumentWindow::loadFinished, this, [this, doc] { Q_EMIT documentLoaded(doc); });
+    connect(doc, &DocumentWindow::closing, this, [this, doc] { Q_EMIT documentClosing(doc); });
     Q_EMIT documentCreated(doc);
     return doc;
 }
@@ -100,14 +101,26 @@ void DocumentArea::openInNewDocument(const QString& address) {
     const QString shortcut = shortcutPathOf(url);
     if (!shortcut.isEmpty())
         url = readShortcutUrl(shortcut);
+    openDocument(url, {});
+}
 
+void DocumentArea::openWithHistory(const QString& address, const QByteArray& history) {
+    if (history.isEmpty())
+        openInNewDocument(address);
+    else
+        openDocument(address, history);
+}
+
+void DocumentArea::openDocument(const QString& url, const QByteArray& history) {
     DocumentWindow* doc = createDocument();
     const int index = m_set.append(doc, url, url);
+    m_set.setAddress(index, url);
     Q_EMIT countChanged();
     showDocument(doc);
     doc->setWindowTitle(url);
     Engine* engine = doc->engine();
-    engine->navigate(url);
+    if (history.isEmpty() || !engine->restoreHistory(history))
+        engine->navigate(url);
     doc->setWindowTitle(engine->url());
     setTabShrunk(index, false);
     Q_EMIT addressOpened(url);

@@ -38,6 +38,10 @@ public:
     // Opens an address, a file path, an internet shortcut or nothing in a new document window
     // that becomes the active document.
     void openInNewDocument(const QString& address);
+    // Opens a document on a history kept from an earlier one (Engine::historyState): its
+    // current entry loads and Back and Forward lead where they led. When the engine cannot take
+    // the history, address opens as by openInNewDocument.
+    void openWithHistory(const QString& address, const QByteArray& history);
 
     void tabClicked(int tabIndex, Qt::MouseButton button);
     // Ctrl+Tab and Ctrl+Shift+Tab: the next (or previous) tab's document comes to the front.
@@ -87,9 +91,12 @@ Q_SIGNALS:
     void documentCreated(kelvane::DocumentWindow* document);
     // Another document became the one the commands act on.
     void activeDocumentChanged();
+    // A document is closing, its engine still whole.
+    void documentClosing(kelvane::DocumentWindow* document);
 
 private:
     DocumentWindow* createDocument();
+    void openDocument(const QString& address, const QByteArray& history);
     void showDocument(DocumentWindow* document);
     void subWindowActivated(QMdiSubWindow* window);
     // Places the windows that are not minimized where layout(area, count) says.

@@ -46,6 +46,8 @@ QVariant DocumentSet::data(const QModelIndex& index, int role) const {
         return e.shrunk;
     case ActiveRole:
         return e.active;
+    case AddressRole:
+        return e.address;
     default:
         return {};
     }
@@ -176,6 +178,9 @@ int DocumentSet::tabIcon(int docIndex) const {
 bool DocumentSet::isShrunk(int docIndex) const {
     return field(docIndex, &Entry::shrunk);
 }
+QString DocumentSet::address(int docIndex) const {
+    return field(docIndex, &Entry::address);
+}
 
 void DocumentSet::setRowText(int docIndex, const QString& text) {
     setField(docIndex, &Entry::rowText, text, SiteColumn, {Qt::DisplayRole, Qt::ToolTipRole});
@@ -197,6 +202,9 @@ void DocumentSet::setTabIcon(int docIndex, int icon) {
 }
 void DocumentSet::setShrunk(int docIndex, bool shrunk) {
     setField(docIndex, &Entry::shrunk, shrunk, SiteColumn, {TabShrunkRole});
+}
+void DocumentSet::setAddress(int docIndex, const QString& address) {
+    setField(docIndex, &Entry::address, address, SiteColumn, {AddressRole});
 }
 
 } // namespace kelvane

@@ -21,6 +21,7 @@ public:
         TabIconRole,                     // int, 0..11
         TabShrunkRole,                   // bool: the tab's Tag is "1"
         ActiveRole,                      // bool: the row is drawn bold
+        AddressRole,                     // QString: the page's address
     };
 
     explicit DocumentSet(QObject* parent = nullptr);
@@ -52,6 +53,7 @@ public:
     QString tabToolTip(int docIndex) const;
     int tabIcon(int docIndex) const;
     bool isShrunk(int docIndex) const;
+    QString address(int docIndex) const;
 
     void setRowText(int docIndex, const QString& text);
     void setStatus(int docIndex, const QString& text);
@@ -60,6 +62,7 @@ public:
     void setTabToolTip(int docIndex, const QString& text);
     void setTabIcon(int docIndex, int icon);
     void setShrunk(int docIndex, bool shrunk);
+    void setAddress(int docIndex, const QString& address);
     // Sets tab docIndex's caption and icon parity from a title by the tab-caption rule.
     void setTabTitle(int docIndex, const QString& title);
 
@@ -78,6 +81,7 @@ private:
         QString tabToolTip;
         int tabIcon = 0;
         bool shrunk = false;
+        QString address;
     };
 
     template <typename T> T field(int docIndex, T Entry::*member) const;

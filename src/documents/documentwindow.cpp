@@ -100,6 +100,7 @@ void DocumentWindow::unload() {
     if (m_unloaded)
         return;
     m_unloaded = true;
+    Q_EMIT closing();
     m_closing = true;
     m_flashTimer->stop();
     m_engine->widget()->hide();
@@ -122,6 +123,15 @@ void DocumentWindow::onTitleChanged(const QString& title) {
     set.setRowText(index, title);
     set.setTabToolTip(index, title);
     set.setTabTitle(index, title);
+    noteAddress();
+}
+
+void DocumentWindow::noteAddress() {
+    // The Navigator's filter looks for words in the address too. An engine that has no
+    // address yet leaves the one the document was opened with.
+    const QString address = m_engine->url();
+    if (!address.isEmpty())
+        m_host.documents().setAddress(docIndex(), address);
 }
 
 void DocumentWindow::onProgressChanged(int progress, int progressMax) {
@@ -143,6 +153,7 @@ void DocumentWindow::onProgressChanged(int progress, int progressMax) {
     }
 
     fitEngine();
+    noteAddress();
     if (m_active)
         Q_EMIT progressPercent(0);
     set.setStatus(index, QStringLiteral("Completed"));

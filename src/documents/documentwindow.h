@@ -54,6 +54,8 @@ Q_SIGNALS:
     void secureChanged(bool secure);
     // A load of this document ended.
     void loadFinished();
+    // The document is about to leave the set; its engine still holds its page and history.
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,6 +69,7 @@ private:
     void onNavigationRequested(NavigationRequest* request);
     void onNewWindowRequested(NewWindowRequest* request);
     void onSecureChanged(bool secure);
+    void noteAddress();
     // One tick of the tab's flash after a load finished in the background.
     void flashTab();
 

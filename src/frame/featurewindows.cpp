@@ -7,6 +7,7 @@
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
 #include "favorites/addfavoritedialog.h"
+#include "favorites/favoritestransfer.h"
 #include "favorites/favoriteswindow.h"
 #include "favorites/organizefavoritesdialog.h"
 #include "frame/menus.h"
@@ -17,6 +18,7 @@
 #include "quicksearch/quicksearch.h"
 
 #include <QAction>
+#include <QMenu>
 
 namespace kelvane {
 
@@ -24,7 +26,8 @@ FeatureWindows::FeatureWindows(QWidget* window, const Parts& parts)
     : QObject(window)
     , m_window(window)
     , m_parts(parts)
-    , m_quickSearch(new QuickSearch(window)) {
+    , m_quickSearch(new QuickSearch(window))
+    , m_favoritesTransfer(new FavoritesTransfer(window)) {
     connect(m_quickSearch, &QuickSearch::openInNewDocument, this,
             &FeatureWindows::openInNewDocument);
 }
@@ -35,6 +38,11 @@ void FeatureWindows::connectMenus(const MainMenus& m) {
     connect(m.addToFavorites, &QAction::triggered, this, &FeatureWindows::addToFavorites);
     connect(m.organizeFavorites, &QAction::triggered, this,
             [this] { organizeFavorites(m_window); });
+    QMenu* importMenu = m.importFavoritesMenu;
+    connect(importMenu, &QMenu::aboutToShow, m_favoritesTransfer,
+            [this, importMenu] { m_favoritesTransfer->fillImportMenu(importMenu); });
+    connect(m.exportFavorites, &QAction::triggered, m_favoritesTransfer,
+            &FavoritesTransfer::exportFavorites);
     connect(m.options, &QAction::triggered, this, &FeatureWindows::showOptions);
     connect(m.about, &QAction::triggered, this, [this] { AboutBox(m_window).exec(); });
 }

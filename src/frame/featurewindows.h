@@ -8,6 +8,7 @@ namespace kelvane {
 
 class DocumentArea;
 class EngineFactory;
+class FavoritesTransfer;
 class NotesPane;
 class QuickSearch;
 class SitesToolbar;
@@ -39,6 +40,7 @@ public:
     void addToFavorites();
     void showOptions();
     QuickSearch* quickSearch() const { return m_quickSearch; }
+    FavoritesTransfer* favoritesTransfer() const { return m_favoritesTransfer; }
     // At the close: Quick Search keeps its queries even when its window is only hidden.
     void saveAtExit();
 
@@ -50,6 +52,7 @@ private:
     QWidget* m_window;
     Parts m_parts;
     QuickSearch* m_quickSearch;
+    FavoritesTransfer* m_favoritesTransfer;
 };
 
 } // namespace kelvane

@@ -20,6 +20,7 @@
 #include "frame/keyboardhook.h"
 #include "frame/mainbars.h"
 #include "frame/menus.h"
+#include "frame/recentlyclosed.h"
 #include "frame/saveddocuments.h"
 #include "frame/statusbar.h"
 #include "frame/trayicon.h"
@@ -72,7 +73,9 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
     , m_placement(new WindowPlacement(this))
     , m_savedDocuments(new SavedDocuments(*m_documents, this))
     , m_tray(new TrayIcon(this))
-    , m_title(new FrameTitle(this, *m_documents)) {
+    , m_title(new FrameTitle(this, *m_documents))
+    , m_recentlyClosed(new RecentlyClosed(*m_documents, m_menus->recentlyClosedMenu,
+                                          m_menus->reopenClosed, this)) {
     buildWindow();
     createNavigator();
     connectMenus();
@@ -82,6 +85,7 @@ MainWindow::~MainWindow() {
     // Documents still open unload now, while the frame they report to still exists.
     disconnect(m_documents, nullptr, this, nullptr);
     disconnect(m_documents, nullptr, m_navigator, nullptr);
+    disconnect(m_documents, nullptr, m_recentlyClosed, nullptr);
     delete m_documents;
 }
 
@@ -209,6 +213,9 @@ void MainWindow::connectMenus() {
     connect(m.tileHorizontally, &QAction::triggered, docs, &DocumentArea::tileHorizontally);
     connect(m.tileVertically, &QAction::triggered, docs, &DocumentArea::tileVertically);
     connect(m.arrangeIcons, &QAction::triggered, docs, &DocumentArea::arrangeIcons);
+    connect(m.findDocument, &QAction::triggered, m_navigator, &NavigatorWindow::showPalette);
+    // The key works from the Navigator too.
+    m_navigator->addAction(m.findDocument);
     m_commands->connectMenus(m);
 
     QList<QKeySequence> menuKeys;
@@ -219,7 +226,7 @@ void MainWindow::connectMenus() {
     m_keyboardHook->setMenuKeys(menuKeys);
 
     QMenu* window = m.windowMenu;
-    QAction* last = m.arrangeIcons;
+    QAction* last = m.recentlyClosedMenu->menuAction();
     connect(window, &QMenu::aboutToShow, docs,
             [docs, window, last] { docs->fillWindowList(window, last); });
 }
@@ -421,6 +428,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (!m_unloaded) {
         beforeClose();
+        // Closing at exit is no closing of documents to reopen.
+        disconnect(m_documents, nullptr, m_recentlyClosed, nullptr);
         m_documents->closeAll();
         unload();
     }

@@ -23,6 +23,7 @@ class KeyboardHook;
 class MainBars;
 class NavigatorWindow;
 class NotesPane;
+class RecentlyClosed;
 class StatusBar;
 class TrayIcon;
 class SavedDocuments;
@@ -68,6 +69,7 @@ public:
     StatusBar* statusBarPanels() const { return m_statusBar; }
     NotesPane* notesPane() const { return m_notesPane; }
     TrayIcon* trayIcon() const { return m_tray; }
+    RecentlyClosed* recentlyClosed() const { return m_recentlyClosed; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -104,6 +106,7 @@ private:
     SavedDocuments* m_savedDocuments;
     TrayIcon* m_tray;
     FrameTitle* m_title;
+    RecentlyClosed* m_recentlyClosed;
     StatusBar* m_statusBar = nullptr;
     NotesPane* m_notesPane = nullptr;
     MainBars* m_bars = nullptr;

@@ -111,6 +111,8 @@ MainMenus::MainMenus(QMainWindow* window) {
     favorites = view.item("1078", Picture::MenuFavorites);
     addToFavorites = view.item("1079");
     organizeFavorites = view.item("1080");
+    importFavoritesMenu = view.submenu("&Import Favorites");
+    exportFavorites = view.item("&Export Favorites...");
     view.separator();
     MenuBuilder tabs(view.submenu("1081"));
     shrinkAllTabs = tabs.item("1082");
@@ -145,6 +147,12 @@ MainMenus::MainMenus(QMainWindow* window) {
     tileHorizontally = windows.item("1028");
     tileVertically = windows.item("1029");
     arrangeIcons = windows.item("1030");
+    windows.separator();
+    findDocument = windows.item("Go to &Document...", "Ctrl+K");
+    recentlyClosedMenu = windows.submenu("Recently Closed");
+    reopenClosed = recentlyClosedMenu->addAction(QStringLiteral("&Reopen Closed Document"));
+    reopenClosed->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+T")));
+    reopenClosed->setEnabled(false);
 
     MenuBuilder help(topMenu(window, "1031"));
     helpOnTheWeb = help.item("1097");

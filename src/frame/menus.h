@@ -43,6 +43,8 @@ struct MainMenus {
     QAction* favorites;
     QAction* addToFavorites;
     QAction* organizeFavorites;
+    QMenu* importFavoritesMenu; // the sources are listed when it opens
+    QAction* exportFavorites;
     QAction* shrinkAllTabs;
     QAction* shrinkAllTabsButActive;
     QAction* resetAllTabs;
@@ -60,13 +62,16 @@ struct MainMenus {
     QAction* mail;
     QAction* search;
     QAction* news;
-    // Window; the list of open documents follows arrangeIcons.
+    // Window; the list of open documents follows the Recently Closed submenu.
     QMenu* windowMenu;
     QAction* newWindow;
     QAction* cascade;
     QAction* tileHorizontally;
     QAction* tileVertically;
     QAction* arrangeIcons;
+    QAction* findDocument; // the Navigator's filter box
+    QMenu* recentlyClosedMenu;
+    QAction* reopenClosed; // the most recently closed document
     // Help
     QAction* helpOnTheWeb;
     QAction* helpContents;

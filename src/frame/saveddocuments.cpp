@@ -1,6 +1,7 @@
 #include "frame/saveddocuments.h"
 
 #include "base/appsettings.h"
+#include "base/sessionfile.h"
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
 #include "documents/documentarea.h"
@@ -25,17 +26,41 @@ SavedDocuments::SavedDocuments(DocumentArea& documents, QObject* parent)
 void SavedDocuments::save() const {
     const int count = m_documents.count();
     Settings::writeInt16(QStringLiteral("DocumentCount"), static_cast<qint16>(count));
+    QList<SavedPage> pages;
+    // Cleaning at exit deletes the pages' history: none is kept here either.
+    const bool keepHistory = !appSettings().cleanOnExit;
     for (int i = 1; i <= count; ++i) {
-        if (const DocumentWindow* doc = m_documents.document(i))
-            Settings::writeText(numberedKey(QStringLiteral("Document"), i), doc->engine()->url());
+        if (const DocumentWindow* doc = m_documents.document(i)) {
+            const Engine* engine = doc->engine();
+            Settings::writeText(numberedKey(QStringLiteral("Document"), i), engine->url());
+            pages.append({engine->url(), engine->title(),
+                          keepHistory ? engine->historyState() : QByteArray()});
+        }
     }
+    const QString path = SessionFile::defaultPath();
+    if (!SessionFile::write(path, pages))
+        qWarning("kelvane: the documents' histories could not be written to %s", qPrintable(path));
 }
 
 void SavedDocuments::restore() {
     const qint16 count = Settings::readInt16(QStringLiteral("DocumentCount"));
-    for (int i = 1; i <= count; ++i)
-        m_documents.openInNewDocument(
-            Settings::readText(numberedKey(QStringLiteral("Document"), i), appSettings().home1));
+    const QString path = SessionFile::defaultPath();
+    QString error;
+    const QList<SavedPage> pages =
+        count > 0 ? SessionFile::read(path, &error).value_or(QList<SavedPage>())
+                  : QList<SavedPage>();
+    if (!error.isEmpty())
+        qWarning("kelvane: the session file %s is damaged (%s); the documents open without "
+                 "their history",
+                 qPrintable(path), qPrintable(error));
+    for (int i = 1; i <= count; ++i) {
+        const QString url =
+            Settings::readText(numberedKey(QStringLiteral("Document"), i), appSettings().home1);
+        // A history goes with its address only: an older version may have changed the list
+        // since the session file was written.
+        const bool kept = i <= pages.size() && pages.at(i - 1).url == url;
+        m_documents.openWithHistory(url, kept ? pages.at(i - 1).history : QByteArray());
+    }
 }
 
 void SavedDocuments::stopAutoSave() {

@@ -9,8 +9,9 @@ namespace kelvane {
 class DocumentArea;
 
 // The documents of the last session: "DocumentCount" and "Document"1..n, the addresses of the
-// open documents in the document set's order. While "save all documents" is on, the list is
-// also written a few seconds after it changes, so a crash or a power cut reopens what was open.
+// open documents in the document set's order, and beside the settings a session file with each
+// document's back and forward history. While "save all documents" is on, the list is also
+// written a few seconds after it changes, so a crash or a power cut reopens what was open.
 class SavedDocuments : public QObject {
     Q_OBJECT
 public:
@@ -18,8 +19,11 @@ public:
 
     explicit SavedDocuments(DocumentArea& documents, QObject* parent = nullptr);
 
+    // The keys, and the session file whole.
     void save() const;
     // Opens the saved documents; a missing "Document"+i opens the first home page instead.
+    // Each comes back with its history when the session file holds one for its address; a
+    // damaged session file is named on stderr and the documents open without history.
     void restore();
     // From now on only the close writes the list.
     void stopAutoSave();

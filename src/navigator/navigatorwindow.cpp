@@ -3,6 +3,7 @@
 #include "base/stringtable.h"
 #include "documents/documentset.h"
 #include "documents/documentwindow.h"
+#include "navigator/navigatorpalette.h"
 #include "navigator/navigatorrules.h"
 #include "platform/engine/engine.h"
 #include "platform/twips.h"
@@ -13,6 +14,7 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
@@ -90,6 +92,11 @@ NavigatorWindow::NavigatorWindow(DocumentSet& documents, QWidget* owner)
     m_list->viewport()->setMouseTracking(true);
     m_list->viewport()->installEventFilter(this);
     connect(m_list, &QTreeView::clicked, this, [this] { rowClicked(); });
+
+    m_palette = new NavigatorPalette(m_list, this);
+    connect(m_palette, &NavigatorPalette::openChanged, this, [this] { placeControls(); });
+    connect(m_palette, &NavigatorPalette::chosen, this, &NavigatorWindow::paletteChose);
+    connect(m_palette, &NavigatorPalette::cancelled, this, &NavigatorWindow::paletteClosed);
 
     m_resizeTimer->setInterval(kNavigatorTickMs);
     connect(m_resizeTimer, &QTimer::timeout, this, &NavigatorWindow::resizeTick);
@@ -233,6 +240,35 @@ void NavigatorWindow::buttonClicked(const QString& key) {
     }
 }
 
+void NavigatorWindow::showPalette() {
+    if (!m_palette->isOpen())
+        m_hiddenBeforePalette = isHidden();
+    show();
+    raise();
+    activateWindow();
+    // The list is needed now, not after the grow animation.
+    if (!m_pin->isChecked() && heightTwips() < kNavigatorGrownHeight)
+        setHeightTwips(kNavigatorGrownHeight);
+    m_palette->open();
+}
+
+void NavigatorWindow::paletteChose(int row) {
+    auto* document = qobject_cast<DocumentWindow*>(
+        m_list->model()->index(row, 0).data(DocumentSet::DocumentRole).value<QObject*>());
+    if (document) {
+        document->bringToFront();
+        document->window()->activateWindow();
+        document->engine()->widget()->setFocus(Qt::OtherFocusReason);
+    }
+    paletteClosed();
+}
+
+void NavigatorWindow::paletteClosed() {
+    if (m_hiddenBeforePalette)
+        hide();
+    m_hiddenBeforePalette = false;
+}
+
 void NavigatorWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {
         if (isActiveWindow())
@@ -300,8 +336,15 @@ void NavigatorWindow::placeControls() {
     m_pin->setGeometry(std::max(0, width() - pinSize), 0, pinSize, pinSize);
     const int left = twipsToPixels(kListLeft, d);
     const int margin = twipsToPixels(kListMargin, d);
-    m_list->setGeometry(left, barHeight, std::max(0, width() - margin),
-                        std::max(0, height() - barHeight - margin));
+    // The filter box, while it shows, sits between the toolbar and the list.
+    int top = barHeight;
+    if (m_palette->isOpen()) {
+        const int boxHeight = m_palette->box()->sizeHint().height();
+        m_palette->box()->setGeometry(left, top, std::max(0, width() - margin), boxHeight);
+        top += boxHeight;
+    }
+    m_list->setGeometry(left, top, std::max(0, width() - margin),
+                        std::max(0, height() - top - margin));
 }
 
 } // namespace kelvane

@@ -13,6 +13,7 @@ namespace kelvane {
 
 class DocumentSet;
 class DocumentWindow;
+class NavigatorPalette;
 enum class Picture;
 
 // The Navigator: a small tool window over the main window listing every open document with its
@@ -39,6 +40,7 @@ public:
     QToolButton* pinButton() const { return m_pin; }
     QTimer* resizeTimer() const { return m_resizeTimer; }
     QTimer* loadingTimer() const { return m_loadingTimer; }
+    NavigatorPalette* palette() const { return m_palette; }
     // The toolbar's buttons by key: "New", "Close", "Refresh", "Stop"; null for another key.
     QAction* toolbarButton(const QString& key) const;
 
@@ -62,6 +64,10 @@ public:
     void startShrink();
     void startGrow();
     bool isShrinking() const { return m_shrinking; }
+
+    // The keyboard palette: the window shows, grown, with the focus in its filter box. Once a
+    // document is chosen or the palette cancelled, a window that was hidden hides again.
+    void showPalette();
 
     // From now on a close request closes the window (the main window is closing).
     void allowClose() { m_mayClose = true; }
@@ -98,12 +104,16 @@ private:
     DocumentWindow* selectedDocument() const;
     double dpi() const;
     void reportVisibility(bool visible);
+    void paletteChose(int row);
+    void paletteClosed();
 
     QToolBar* m_toolbar;
     QToolButton* m_pin;
     QTreeView* m_list;
     QTimer* m_resizeTimer;
     QTimer* m_loadingTimer;
+    NavigatorPalette* m_palette;
+    bool m_hiddenBeforePalette = false;
     qint16 m_loadingDots = 0;
     bool m_shrinking = false;
     bool m_mayClose = false;

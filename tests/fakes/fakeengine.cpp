@@ -1,5 +1,7 @@
 #include "fakes/fakeengine.h"
 
+#include <QDataStream>
+
 namespace kelvane::test {
 
 void FakeEngine::setZoomLevel(int level) {
@@ -19,6 +21,39 @@ std::optional<HistoryEntry> FakeEngine::historyEntry(bool back, int index) const
     if (index < 1 || index > list.size())
         return std::nullopt;
     return list[index - 1];
+}
+
+QByteArray FakeEngine::historyState() const {
+    QByteArray state;
+    QDataStream out(&state, QIODevice::WriteOnly);
+    out << QByteArray("fake history") << m_url << m_title << qint32(m_back.size());
+    for (const QList<HistoryEntry>* list : {&m_back, &m_forward}) {
+        for (const HistoryEntry& entry : *list)
+            out << entry.title << entry.url;
+        out << qint32(m_forward.size());
+    }
+    return state;
+}
+
+bool FakeEngine::restoreHistory(const QByteArray& state) {
+    QDataStream in(state);
+    QByteArray mark;
+    QString url, title;
+    QList<HistoryEntry> lists[2];
+    qint32 size = 0;
+    in >> mark >> url >> title >> size;
+    for (QList<HistoryEntry>& list : lists) {
+        for (HistoryEntry entry; size-- > 0 && in.status() == QDataStream::Ok;)
+            in >> entry.title >> entry.url, list.append(entry);
+        in >> size;
+    }
+    if (mark != "fake history" || in.status() != QDataStream::Ok)
+        return false;
+    log("restoreHistory " + url);
+    m_url = url;
+    fireTitle(title);
+    setHistory(lists[0], lists[1]);
+    return true;
 }
 
 QStringList FakeEngine::navigated() const {

@@ -52,6 +52,9 @@ public:
     int backCount() const override { return int(m_back.size()); }
     int forwardCount() const override { return int(m_forward.size()); }
     std::optional<HistoryEntry> historyEntry(bool back, int index) const override;
+    // The address, title and both lists; put back, they answer as before.
+    QByteArray historyState() const override;
+    bool restoreHistory(const QByteArray& state) override;
     void answerPermission(const QString& origin, SitePermission permission, bool allow) override {
         log(QStringLiteral("permission %1 %2 %3")
                 .arg(origin)

@@ -90,6 +90,10 @@ public:
     virtual int backCount() const = 0;
     virtual int forwardCount() const = 0;
     virtual std::optional<HistoryEntry> historyEntry(bool back, int index) const = 0;
+    // The whole back and forward list in the engine's own form, to keep beyond the document;
+    // and such a list put back, its current entry loading. False when state is not one.
+    virtual QByteArray historyState() const = 0;
+    virtual bool restoreHistory(const QByteArray& state) = 0;
 
     // What the page asked of the browser (the requests below).
     // The answer to permissionRequested, now or later.

@@ -523,6 +523,24 @@ std::optional<HistoryEntry> WebEngine::historyEntry(bool back, int index) const 
     return HistoryEntry{item.title().isEmpty() ? address : item.title(), address};
 }
 
+QByteArray WebEngine::historyState() const {
+    QByteArray state;
+    if (!m_page || m_page->history()->count() == 0)
+        return state;
+    QDataStream out(&state, QIODevice::WriteOnly);
+    out << *m_page->history();
+    return state;
+}
+
+bool WebEngine::restoreHistory(const QByteArray& state) {
+    if (!m_page || state.isEmpty())
+        return false;
+    QDataStream in(state);
+    in >> *m_page->history();
+    // The engine drops a list it cannot read and keeps an empty one.
+    return in.status() == QDataStream::Ok && m_page->history()->count() > 0;
+}
+
 void WebEngine::showInternetOptions(QWidget* parent) {
     const QPointer<InternetOptions> dialog = new InternetOptions(parent);
     dialog->exec();

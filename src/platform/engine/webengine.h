@@ -61,6 +61,8 @@ public:
     int backCount() const override;
     int forwardCount() const override;
     std::optional<HistoryEntry> historyEntry(bool back, int index) const override;
+    QByteArray historyState() const override;
+    bool restoreHistory(const QByteArray& state) override;
 
     void answerPermission(const QString& origin, SitePermission permission, bool allow) override;
     void leaveFullScreen() override;

@@ -43,6 +43,7 @@ public:
         return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
     }
     QString errors() { return QString::fromUtf8(m_stderr += m_process.readAllStandardError()); }
+    QString output() { return QString::fromUtf8(m_process.readAllStandardOutput()); }
 
 private:
     QProcess m_process;
@@ -163,4 +164,21 @@ TEST_F(ProgramTest, CommandLineAnswersWithoutADisplay) {
     EXPECT_EQ(plain.exitCode(), 1);
     EXPECT_TRUE(plain.errors().contains("--screenshot")) << "says in one line how to run it";
     EXPECT_EQ(Program({"--no-such-option"}, env).exitCode(), 2);
+
+    const QString bookmarks = home.root() + "/bookmarks.html";
+    ASSERT_TRUE(test::writeFile(bookmarks,
+                                "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><DT><A HREF="
+                                "\"http://a/\">A</A><DT><A HREF=\"javascript:x\">J</A>"));
+    Program import({"--import-favorites", bookmarks}, env);
+    EXPECT_EQ(import.exitCode(), 0);
+    EXPECT_EQ(import.output().trimmed(),
+              "Added 1 favorite and 0 folders. Skipped: 1 javascript: or data: address.");
+    EXPECT_TRUE(QFile::exists(dataFolder() + "/Favorites/A.url"));
+    Program exported({"--export-favorites", home.root() + "/out.html"}, env);
+    EXPECT_EQ(exported.exitCode(), 0);
+    EXPECT_TRUE(test::readFile(home.root() + "/out.html").contains("\"http://a/\">A</A>"));
+    Program unreadable({"--import-favorites", home.root() + "/none.html"}, env);
+    EXPECT_EQ(unreadable.exitCode(), 1);
+    EXPECT_TRUE(unreadable.errors().contains("none.html: cannot be read"));
+    EXPECT_EQ(Program({"--export-favorites", home.root() + "/no/out.html"}, env).exitCode(), 1);
 }

@@ -92,6 +92,21 @@ TEST_F(WebEngineTest, LoadsHistoryNearestFirstReloadAndZoom) {
     EXPECT_LT(browser.evaluate("innerWidth").toInt(), width) << "laid out larger";
 }
 
+TEST_F(WebEngineTest, HistoryStateTakesBackAndForwardToAnotherEngine) {
+    for (const char* page : {"/a", "/b", "/c"})
+        ASSERT_TRUE(browser.load(url(page)));
+    ASSERT_TRUE(browser.load({}, [&] { engine.goBack(); }));
+    Browser copy{&host};
+    EXPECT_FALSE(copy.engine.restoreHistory("not a history"));
+    ASSERT_TRUE(
+        copy.load({}, [&] { EXPECT_TRUE(copy.engine.restoreHistory(engine.historyState())); }));
+    EXPECT_EQ(copy.engine.url(), url("/b"));
+    EXPECT_EQ(copy.engine.historyEntry(true, 1)->url, url("/a"));
+    ASSERT_TRUE(copy.load({}, [&] { copy.engine.goForward(); }));
+    EXPECT_EQ(copy.engine.url(), url("/c"));
+    EXPECT_EQ(copy.engine.backCount(), 2);
+}
+
 TEST_F(WebEngineTest, OptionsReachThePagesAndSurviveADamagedFile) {
     test::IsolatedHome home;
     server.addPage("/s",

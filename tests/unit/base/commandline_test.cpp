@@ -21,7 +21,11 @@ TEST(CommandLineTest, ParsesArguments) {
         // An error names what was wrong, in one line.
         {{"--screenshot"}, A::Error, "--screenshot", ""},
         {{"--screenshot", "--", "x"}, A::Error, "--screenshot", ""},
-        {{"--bogus", "--", "x"}, A::Error, "--bogus", ""}, {{"--helpme"}, A::Error, "--helpme", ""}};
+        {{"--bogus", "--", "x"}, A::Error, "--bogus", ""}, {{"--helpme"}, A::Error, "--helpme", ""},
+        {{"--import-favorites", "b.html"}, A::ImportFavorites, "", "b.html"},
+        {{"--export-favorites=-o.html"}, A::ExportFavorites, "", "-o.html"},
+        {{"--import-favorites", "--", "b"}, A::Error, "--import-favorites", ""},
+        {{"--import-favorites=a", "--export-favorites=b"}, A::Error, "one", ""}};
     // clang-format on
     for (const auto& c : cases) {
         const CommandLine line = parseCommandLine(c.arguments);
@@ -29,7 +33,8 @@ TEST(CommandLineTest, ParsesArguments) {
         if (c.action == A::Error) {
             EXPECT_TRUE(line.error.contains(c.text) && !line.error.contains('\n'));
         } else {
-            EXPECT_EQ(line.text + '|' + line.screenshotFile, c.text + '|' + c.screenshot);
+            EXPECT_EQ(line.text + '|' + line.screenshotFile + line.favoritesFile,
+                      c.text + '|' + c.screenshot);
         }
     }
 }

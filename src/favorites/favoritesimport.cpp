@@ -1,0 +1,289 @@
+#include "favorites/favoritesimport.h"
+
+#include "base/shortcutfile.h"
+#include "favorites/browserbookmarks.h"
+#include "favorites/favoritesscan.h"
+#include "favorites/favoritesstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace kelvane {
+
+namespace {
+
+// Larger files are not read: no bookmark file comes near it.
+constexpr qint64 kMaxFileBytes = 256 * 1024 * 1024;
+// How many numbered names are tried before a name counts as unavailable.
+constexpr int kMaxNameTries = 1000;
+
+QString plural(int count, const char* one, const char* many) {
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+}
+
+enum class AddressKind { Page, Unsafe, NoPage };
+
+// A script or an inline document is never stored: opened from a favorite, it would run with no
+// page of its own to answer for it. Firefox's "place:" addresses are queries of its own.
+AddressKind kindOf(const QString& url) {
+    const QString scheme = url.section(QLatin1Char(':'), 0, 0).trimmed().toLower();
+    const bool hasScheme = url.contains(QLatin1Char(':'));
+    if (hasScheme && (scheme == QLatin1String("javascript") ||
+                      scheme == QLatin1String("vbscript") || scheme == QLatin1String("data")))
+        return AddressKind::Unsafe;
+    if (url.trimmed().isEmpty() || (hasScheme && scheme == QLatin1String("place")))
+        return AddressKind::NoPage;
+    return AddressKind::Page;
+}
+
+// Whether importing folder leaves anything in the Favorites: an empty folder does (itself), one
+// that holds only addresses that are skipped does not.
+bool leavesSomething(const Bookmark& folder) {
+    return folder.children.isEmpty() ||
+           std::any_of(folder.children.cbegin(), folder.children.cend(), [](const Bookmark& c) {
+               return c.kind == Bookmark::Kind::Folder
+                          ? leavesSomething(c)
+                          : c.kind == Bookmark::Kind::Link && kindOf(c.url) == AddressKind::Page;
+           });
+}
+
+// name with " (n)" for the n-th try, cut so that it still fits a file name with ".url".
+QString numberedName(const QString& name, int n) {
+    if (n == 1)
+        return name;
+    const QString suffix = QStringLiteral(" (%1)").arg(n);
+    QString cut;
+    qsizetype bytes = suffix.size();
+    for (const char32_t c : name.toUcs4()) {
+        bytes += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+        if (bytes > 251)
+            break;
+        cut += QString::fromUcs4(&c, 1);
+    }
+    return cut + suffix;
+}
+
+bool isFree(const QString& path) {
+    const QFileInfo info(path);
+    return !info.exists() && !info.isSymLink();
+}
+
+class Importer {
+public:
+    Importer(const QString& root, int limit)
+        : m_root(QFileInfo(root).canonicalFilePath())
+        , m_limit(limit) {}
+
+    ImportSummary run(const Bookmark& tree) {
+        if (m_root.isEmpty())
+            m_summary.failed += countLinks(tree);
+        else
+            fill(tree, m_root);
+        return m_summary;
+    }
+
+private:
+    static int countLinks(const Bookmark& folder) {
+        int count = 0;
+        for (const Bookmark& child : folder.children)
+            count += child.kind == Bookmark::Kind::Link ? 1 : countLinks(child);
+        return count;
+    }
+
+    bool isInside(const QString& dir) const {
+        return QFileInfo(dir).canonicalFilePath().startsWith(m_root + QLatin1Char('/'));
+    }
+
+    void fill(const Bookmark& folder, const QString& dir) {
+        for (const Bookmark& child : folder.children) {
+            if (child.kind == Bookmark::Kind::Folder && !leavesSomething(child)) {
+                fill(child, QString()); // counts what is skipped, writes nothing
+            } else if (child.kind == Bookmark::Kind::Folder) {
+                const QString sub = folderFor(dir, child.title);
+                if (sub.isEmpty())
+                    m_summary.failed += countLinks(child);
+                else
+                    fill(child, sub);
+            } else if (child.kind == Bookmark::Kind::Link) {
+                link(dir, child);
+            }
+        }
+    }
+
+    // The folder named title in dir: the one there, when it is a real folder, or a new one.
+    QString folderFor(const QString& dir, const QString& title) {
+        QString name = favoriteFileName(title);
+        if (name.isEmpty())
+            name = QStringLiteral("Folder");
+        for (int n = 1; n <= kMaxNameTries; ++n) {
+            const QString path = QDir(dir).filePath(numberedName(name, n));
+            const QFileInfo info(path);
+            if (info.isDir() && !info.isSymLink())
+                return isInside(path) ? path : QString();
+            if (!isFree(path))
+                continue;
+            if (!QDir().mkdir(path) || !isInside(path))
+                return {};
+            ++m_summary.folders;
+            return path;
+        }
+        return {};
+    }
+
+    void link(const QString& dir, const Bookmark& link) {
+        QString url;
+        for (const QChar c : link.url) {
+            if (c.unicode() >= 0x20) // a line end would start a line of its own
+                url += c;
+        }
+        switch (kindOf(url)) {
+        case AddressKind::Unsafe:
+            ++m_summary.unsafe;
+            return;
+        case AddressKind::NoPage:
+            ++m_summary.noPage;
+            return;
+        case AddressKind::Page:
+            break;
+        }
+        if (m_summary.added + m_summary.present >= m_limit) {
+            ++m_summary.overLimit;
+            return;
+        }
+        QString name = favoriteFileName(link.title);
+        if (name.isEmpty())
+            name = favoriteFileName(QUrl(url).host());
+        if (name.isEmpty())
+            name = QStringLiteral("Favorite");
+        for (int n = 1; n <= kMaxNameTries; ++n) {
+            const QString numbered = numberedName(name, n);
+            const QString existing = existingShortcut(dir, numbered);
+            if (!existing.isEmpty()) {
+                if (readShortcutUrl(existing) == url) {
+                    ++m_summary.present;
+                    return;
+                }
+                continue;
+            }
+            const QString path = QDir(dir).filePath(numbered + QStringLiteral(".url"));
+            // Made new or not at all: a file that appeared meanwhile is never written over.
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+                if (!isFree(path))
+                    continue;
+                break;
+            }
+            const QByteArray content = "[InternetShortcut]\r\nURL=" + url.toUtf8() + "\r\n";
+            if (file.write(content) != content.size() || !file.flush()) {
+                file.remove();
+                break;
+            }
+            ++m_summary.added;
+            return;
+        }
+        ++m_summary.failed;
+    }
+
+    QString m_root;
+    int m_limit;
+    ImportSummary m_summary;
+};
+
+Bookmark buildTree(const FavoritesScan& scan, const QString& key,
+                   const QHash<QString, QList<int>>& folders,
+                   const QHash<QString, QList<int>>& links) {
+    Bookmark tree;
+    for (const int i : folders.value(key)) {
+        Bookmark sub = buildTree(scan, scan.nodes().at(i).key, folders, links);
+        sub.title = scan.nodes().at(i).text;
+        tree.children.append(std::move(sub));
+    }
+    for (const int i : links.value(key)) {
+        const FavoriteEntry& entry = scan.entries().at(i);
+        tree.children.append({Bookmark::Kind::Link, entry.name, entry.url, {}});
+    }
+    return tree;
+}
+
+} // namespace
+
+QString ImportSummary::text() const {
+    QString result = added > 0 || folders > 0 ? QStringLiteral("Added %1 and %2.")
+                                                    .arg(plural(added, "favorite", "favorites"),
+                                                         plural(folders, "folder", "folders"))
+                                              : QStringLiteral("Nothing was added.");
+    QStringList skipped;
+    if (present > 0)
+        skipped << plural(present, "already in Favorites", "already in Favorites");
+    if (unsafe > 0)
+        skipped << plural(unsafe, "javascript: or data: address", "javascript: or data: addresses");
+    if (noPage > 0)
+        skipped << plural(noPage, "without a page address", "without a page address");
+    if (overLimit > 0)
+        skipped << QString::number(overLimit) +
+                       QStringLiteral(" past the %1 one import takes").arg(kMaxImportedFavorites);
+    if (failed > 0)
+        skipped << plural(failed, "that could not be written", "that could not be written");
+    if (!skipped.isEmpty())
+        result += QStringLiteral(" Skipped: ") + skipped.join(QStringLiteral(", ")) + u'.';
+    return result;
+}
+
+ImportSummary importBookmarks(const Bookmark& root, const QString& favoritesFolder, int limit) {
+    return Importer(favoritesFolder, limit).run(root);
+}
+
+Bookmark favoritesTree(const QString& favoritesFolder) {
+    FavoritesScan scan(favoritesFolder, QStringLiteral("Favorites"));
+    scan.run();
+    QHash<QString, QList<int>> folders, links;
+    for (int i = 1; i < scan.nodes().size(); ++i)
+        folders[scan.nodes().at(i).parentKey].append(i);
+    for (int i = 0; i < scan.entries().size(); ++i)
+        links[scan.entries().at(i).folder].append(i);
+    if (scan.nodes().isEmpty())
+        return {};
+    Bookmark tree = buildTree(scan, scan.nodes().first().key, folders, links);
+    tree.title = scan.nodes().first().text;
+    return tree;
+}
+
+std::optional<Bookmark> readBookmarkFile(const QString& path, QString* error) {
+    const auto failure = [error](const QString& why) -> std::optional<Bookmark> {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return failure(QStringLiteral("cannot be read"));
+    if (file.size() > kMaxFileBytes)
+        return failure(QStringLiteral("too large for a bookmark file"));
+    if (file.peek(16) == QByteArray("SQLite format 3", 16))
+        return readFirefoxBookmarks(path, error);
+    const QByteArray bytes = file.readAll();
+    if (bytes.trimmed().startsWith('{'))
+        return readChromiumBookmarks(bytes, error);
+    if (!looksLikeBookmarkHtml(bytes))
+        return failure(QStringLiteral("not a bookmark file"));
+    return readBookmarkHtml(bytes);
+}
+
+bool exportFavorites(const QString& favoritesFolder, const QString& filePath, QString* error) {
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(writeBookmarkHtml(favoritesTree(favoritesFolder))) < 0 || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace kelvane

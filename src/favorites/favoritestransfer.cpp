@@ -1,0 +1,103 @@
+#include "favorites/favoritestransfer.h"
+
+#include "favorites/browserbookmarks.h"
+#include "favorites/favoritesimport.h"
+#include "favorites/favoritesstore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace kelvane {
+
+namespace {
+
+const char kImportTitle[] = "Import Favorites";
+const char kExportTitle[] = "Export Favorites";
+
+// Qt's own dialog, the same on every desktop, as the browser's other file dialogs.
+QString askForFile(QWidget* parent, const QString& title, bool save) {
+    QFileDialog dialog(parent, title, QDir::homePath());
+    dialog.setObjectName(save ? QStringLiteral("exportFavoritesDialog")
+                              : QStringLiteral("importFavoritesDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(
+        {QStringLiteral("Bookmark files (*.html *.htm *.sqlite *.json Bookmarks)"),
+         QStringLiteral("All files (*)")});
+    if (save) {
+        dialog.setNameFilter(QStringLiteral("Bookmark files (*.html *.htm)"));
+        dialog.setDefaultSuffix(QStringLiteral("html"));
+        dialog.selectFile(QStringLiteral("bookmarks.html"));
+    }
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+} // namespace
+
+FavoritesTransfer::FavoritesTransfer(QWidget* window)
+    : QObject(window)
+    , m_window(window) {}
+
+void FavoritesTransfer::fillImportMenu(QMenu* menu) {
+    menu->clear();
+    connect(menu->addAction(QStringLiteral("From a &Bookmark File...")), &QAction::triggered, this,
+            &FavoritesTransfer::importFile);
+    const QList<BookmarkSource> sources = findBookmarkSources(QDir::homePath());
+    if (!sources.isEmpty())
+        menu->addSeparator();
+    for (const BookmarkSource& source : sources) {
+        QAction* action = menu->addAction(QString(source.name).replace(u'&', QStringLiteral("&&")));
+        action->setToolTip(source.path);
+        connect(action, &QAction::triggered, this,
+                [this, source] { importFrom(source.path, source.name); });
+    }
+}
+
+void FavoritesTransfer::importFile() {
+    const QString file = askForFile(m_window, QLatin1String(kImportTitle), false);
+    if (!file.isEmpty())
+        importFrom(file, QDir::toNativeSeparators(file));
+}
+
+void FavoritesTransfer::importFrom(const QString& path, const QString& source) {
+    const QString folder = favoritesFolder();
+    QString error;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::optional<Bookmark> bookmarks =
+        folder.isEmpty() ? std::nullopt : readBookmarkFile(path, &error);
+    const QString summary = bookmarks ? importBookmarks(*bookmarks, folder).text() : QString();
+    QApplication::restoreOverrideCursor();
+    if (folder.isEmpty())
+        QMessageBox::warning(m_window, QLatin1String(kImportTitle),
+                             QStringLiteral("The Favorites folder cannot be made."));
+    else if (!bookmarks)
+        QMessageBox::warning(
+            m_window, QLatin1String(kImportTitle),
+            QStringLiteral("The bookmarks of %1 cannot be imported: %2.").arg(source, error));
+    else
+        QMessageBox::information(m_window, QLatin1String(kImportTitle),
+                                 QStringLiteral("From %1:\n%2").arg(source, summary));
+}
+
+void FavoritesTransfer::exportFavorites() {
+    const QString folder = favoritesFolder();
+    const QString file = askForFile(m_window, QLatin1String(kExportTitle), true);
+    if (file.isEmpty())
+        return;
+    QString error;
+    if (folder.isEmpty() || !kelvane::exportFavorites(folder, file, &error))
+        QMessageBox::warning(
+            m_window, QLatin1String(kExportTitle),
+            QStringLiteral("%1 cannot be written: %2.").arg(QDir::toNativeSeparators(file), error));
+    else
+        QMessageBox::information(m_window, QLatin1String(kExportTitle),
+                                 QStringLiteral("The Favorites were written to %1.")
+                                     .arg(QDir::toNativeSeparators(file)));
+}
+
+} // namespace kelvane
