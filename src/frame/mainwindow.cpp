@@ -151,7 +151,7 @@ void MainWindow::buildWindow() {
     connect(m_documents, &DocumentArea::statusText, m_statusBar, &StatusBar::setStatusText);
     connect(m_documents, &DocumentArea::progressPercent, m_statusBar,
             &StatusBar::setProgressPercent);
-    connect(m_documents, &DocumentArea::secureChanged, m_statusBar, &StatusBar::setSecure);
+    connect(m_documents, &DocumentArea::securityChanged, m_statusBar, &StatusBar::setSecurity);
     connect(m_documents, &DocumentArea::popupWasKilled, m_statusBar, &StatusBar::popupKilled);
     connect(m_documents, &DocumentArea::addressText, m_addressPanel, &AddressPanel::setPageAddress);
     connect(m_documents, &DocumentArea::addressOpened, m_addressPanel, &AddressPanel::addTyped);

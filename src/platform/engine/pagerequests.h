@@ -44,6 +44,13 @@ private:
     std::shared_ptr<State> m_state;
 };
 
+// How far the page's connection can be trusted, for the status bar's picture.
+enum class PageSecurity {
+    Plain,     // not encrypted, or no page
+    Secure,    // encrypted, with a certificate that passed every check
+    NotSecure, // encrypted, but the user let its failed certificate through
+};
+
 // What is wrong with a site's certificate, in the terms a user can be told.
 enum class CertificateProblem {
     SelfSigned,       // signed by itself, vouched for by nobody
