@@ -10,6 +10,7 @@ class DocumentArea;
 class EngineFactory;
 class NotesPane;
 class QuickSearch;
+class RememberedAnswers;
 class SitesToolbar;
 class TrayIcon;
 class ViewToggles;
@@ -38,6 +39,8 @@ public:
     void showFavorites();
     void addToFavorites();
     void showOptions();
+    // The remembered answers to site questions, listed and edited in Options.
+    void setRememberedAnswers(RememberedAnswers* answers) { m_rememberedAnswers = answers; }
     QuickSearch* quickSearch() const { return m_quickSearch; }
     // At the close: Quick Search keeps its queries even when its window is only hidden.
     void saveAtExit();
@@ -50,6 +53,7 @@ private:
     QWidget* m_window;
     Parts m_parts;
     QuickSearch* m_quickSearch;
+    RememberedAnswers* m_rememberedAnswers = nullptr;
 };
 
 } // namespace kelvane

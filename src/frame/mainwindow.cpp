@@ -17,9 +17,11 @@
 #include "frame/commands.h"
 #include "frame/featurewindows.h"
 #include "frame/frametitle.h"
+#include "frame/fullscreen.h"
 #include "frame/keyboardhook.h"
 #include "frame/mainbars.h"
 #include "frame/menus.h"
+#include "frame/pagequestions.h"
 #include "frame/saveddocuments.h"
 #include "frame/statusbar.h"
 #include "frame/trayicon.h"
@@ -75,6 +77,7 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
     , m_title(new FrameTitle(this, *m_documents)) {
     buildWindow();
     createNavigator();
+    answerPageRequests();
     connectMenus();
 }
 
@@ -178,6 +181,16 @@ void MainWindow::createNavigator() {
         else
             m_navigator->stopLoadingAnimation();
     });
+}
+
+// What pages ask of the browser, whichever document they are in.
+void MainWindow::answerPageRequests() {
+    m_questions = new PageQuestions(this, m_engines, m_tray);
+    m_fullScreen = new FullScreenPage(this, *m_documents, m_navigator);
+    connect(m_documents, &DocumentArea::documentCreated, m_questions, &PageQuestions::watch);
+    connect(m_documents, &DocumentArea::documentCreated, m_fullScreen, &FullScreenPage::watch);
+    connect(m_questions, &PageQuestions::statusText, m_statusBar, &StatusBar::setStatusText);
+    m_features->setRememberedAnswers(&m_questions->rememberedAnswers());
 }
 
 void MainWindow::navigateTo(const QString& text) {

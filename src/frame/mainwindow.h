@@ -16,6 +16,7 @@ class DocumentArea;
 class DocumentWindow;
 class EngineFactory;
 class FeatureWindows;
+class FullScreenPage;
 class FrameTitle;
 class FindBar;
 class HandOverServer;
@@ -23,6 +24,7 @@ class KeyboardHook;
 class MainBars;
 class NavigatorWindow;
 class NotesPane;
+class PageQuestions;
 class StatusBar;
 class TrayIcon;
 class SavedDocuments;
@@ -68,6 +70,8 @@ public:
     StatusBar* statusBarPanels() const { return m_statusBar; }
     NotesPane* notesPane() const { return m_notesPane; }
     TrayIcon* trayIcon() const { return m_tray; }
+    PageQuestions* pageQuestions() const { return m_questions; }
+    FullScreenPage* fullScreen() const { return m_fullScreen; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +83,7 @@ protected:
 private:
     void buildWindow();
     void createNavigator();
+    void answerPageRequests();
     void connectMenus();
     void navigateTo(const QString& text);
     void restoreBars();
@@ -110,6 +115,8 @@ private:
     FeatureWindows* m_features = nullptr;
     FindBar* m_findBar = nullptr;
     NavigatorWindow* m_navigator = nullptr;
+    PageQuestions* m_questions = nullptr;
+    FullScreenPage* m_fullScreen = nullptr;
     bool m_unloaded = false;
     bool m_shownOnce = false;
     bool m_navigatorShownAtStart = false;
