@@ -52,10 +52,10 @@ CertificateQuestion::CertificateQuestion(const CertificateError& error, QWidget*
     details->setEnabled(false);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_goBack = buttons->addButton(tr("Go back"), QDialogButtonBox::RejectRole);
+    m_goBack = buttons->addButton(tr("&Go back"), QDialogButtonBox::RejectRole);
     m_goBack->setObjectName(QStringLiteral("goBack"));
     if (error.overridable) {
-        m_continue = buttons->addButton(tr("Continue to this site"), QDialogButtonBox::AcceptRole);
+        m_continue = buttons->addButton(tr("&Continue to this site"), QDialogButtonBox::AcceptRole);
         m_continue->setObjectName(QStringLiteral("continue"));
         m_continue->setAutoDefault(false);
     }

@@ -72,8 +72,8 @@ PermissionQuestion::PermissionQuestion(const QString& site, const QString& kind,
     m_remember->setChecked(true);
 
     // Neither is the default: Enter alone gives no answer.
-    m_allow = new QPushButton(tr("Allow"), this);
-    m_block = new QPushButton(tr("Block"), this);
+    m_allow = new QPushButton(tr("&Allow"), this);
+    m_block = new QPushButton(tr("&Block"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton* button : {m_allow, m_block}) {

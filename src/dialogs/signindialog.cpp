@@ -53,7 +53,7 @@ SignInDialog::SignInDialog(SignInRequest& request, bool retry, QWidget* parent)
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
-    QPushButton* signIn = buttons->addButton(tr("Sign in"), QDialogButtonBox::AcceptRole);
+    QPushButton* signIn = buttons->addButton(tr("&Sign in"), QDialogButtonBox::AcceptRole);
     signIn->setObjectName(QStringLiteral("signIn"));
     signIn->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
