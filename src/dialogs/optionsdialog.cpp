@@ -2,6 +2,7 @@
 
 #include "base/passwordhash.h"
 #include "base/stringtable.h"
+#include "dialogs/sitepermissionspage.h"
 #include "platform/twips.h"
 #include "ui/captions.h"
 
@@ -48,6 +49,10 @@ OptionsDialog::OptionsDialog(OptionsContext context, QWidget* parent)
     f.addBlockedButton->setIcon(QIcon::fromTheme(QStringLiteral("list-add")));
     f.removeBlockedButton->setIcon(QIcon::fromTheme(QStringLiteral("list-remove")));
     applyCaptions(this);
+    if (m_context.rememberedAnswers) {
+        m_permissions = new SitePermissionsPage(*m_context.rememberedAnswers, this);
+        f.tabs->addTab(m_permissions, tr("Permissions"));
+    }
 
     connectControls();
     showLink(0);
@@ -268,6 +273,10 @@ void OptionsDialog::commit() {
     app.blockedSites.clear();
     for (int row = 0; row < f.blockedList->count(); ++row)
         app.blockedSites << f.blockedList->item(row)->text();
+    if (m_permissions) {
+        *m_context.rememberedAnswers = m_permissions->answers();
+        m_context.rememberedAnswers->save();
+    }
 }
 
 } // namespace kelvane

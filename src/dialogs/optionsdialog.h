@@ -16,6 +16,9 @@ class OptionsForm;
 
 namespace kelvane {
 
+class RememberedAnswers;
+class SitePermissionsPage;
+
 // The page of the active document, for the Use Current buttons.
 struct ActivePage {
     QString address;
@@ -28,6 +31,9 @@ struct OptionsContext {
     bool sitesToolbarVisible = true;
     bool trayAvailable = true;
     std::function<void()> cleanHistory; // the engine profile's clean-up
+    // The remembered answers to site questions, listed in a tab of their own and written back
+    // (to their file) on OK; none: no such tab.
+    RememberedAnswers* rememberedAnswers = nullptr;
 };
 
 // View > Options: edits the settings record (appSettings()) in five tabs (General, Sites, Quick
@@ -73,6 +79,7 @@ private:
     int m_lastSite = 0;
     QColor m_previewColor;
     bool m_passwordEdited = false;
+    SitePermissionsPage* m_permissions = nullptr;
 };
 
 } // namespace kelvane

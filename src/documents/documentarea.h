@@ -2,6 +2,7 @@
 
 #include "documents/documenthost.h"
 #include "documents/documentset.h"
+#include "platform/engine/pagerequests.h"
 
 #include <QObject>
 #include <QPointer>
@@ -83,7 +84,7 @@ Q_SIGNALS:
     void statusText(const QString& text);
     void progressPercent(int percent);
     void addressText(const QString& address);
-    void secureChanged(bool secure);
+    void securityChanged(kelvane::PageSecurity security);
     void popupWasKilled(const QString& address, const QString& requestingPage);
     void documentLoaded(kelvane::DocumentWindow* document);
     // Every document's engine, for the questions its page asks whether it is active or not

@@ -53,7 +53,7 @@ DocumentWindow::DocumentWindow(DocumentHost& host, QWidget* parent)
     // Queued: the engine may not be deleted inside its own signal.
     connect(m_engine, &Engine::closeRequested, this, &DocumentWindow::closeDocument,
             Qt::QueuedConnection);
-    connect(m_engine, &Engine::secureChanged, this, &DocumentWindow::onSecureChanged);
+    connect(m_engine, &Engine::securityChanged, this, &DocumentWindow::onSecurityChanged);
     connect(m_flashTimer, &QTimer::timeout, this, &DocumentWindow::flashTab);
 }
 
@@ -83,7 +83,7 @@ void DocumentWindow::activate() {
     Q_EMIT addressText(m_engine->url());
     Q_EMIT statusText(QString());
     Q_EMIT progressPercent(m_loadPercent);
-    Q_EMIT secureChanged(m_secure);
+    Q_EMIT securityChanged(m_security);
 }
 
 void DocumentWindow::deactivate() {
@@ -231,10 +231,10 @@ void DocumentWindow::bringToFront() {
     }
 }
 
-void DocumentWindow::onSecureChanged(bool secure) {
-    m_secure = secure;
+void DocumentWindow::onSecurityChanged(PageSecurity security) {
+    m_security = security;
     if (m_active)
-        Q_EMIT secureChanged(m_secure);
+        Q_EMIT securityChanged(m_security);
 }
 
 } // namespace kelvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/engine/pagerequests.h"
+
 #include <QWidget>
 
 class QTimer;
@@ -26,7 +28,7 @@ public:
 
     int loadPercent() const { return m_loadPercent; }
     bool isActive() const { return m_active; }
-    bool isSecure() const { return m_secure; }
+    PageSecurity security() const { return m_security; }
     bool isLoading() const { return m_loading; }
     bool isClosing() const { return m_closing; }
     bool isFirstNavigation() const { return m_firstNavigation; }
@@ -51,7 +53,7 @@ Q_SIGNALS:
     void progressPercent(int percent);
     // The page address for the address box.
     void addressText(const QString& address);
-    void secureChanged(bool secure);
+    void securityChanged(kelvane::PageSecurity security);
     // A load of this document ended.
     void loadFinished();
     // The document is about to leave the set; its engine still holds its page and history.
@@ -68,7 +70,7 @@ private:
     void onTitleChanged(const QString& title);
     void onNavigationRequested(NavigationRequest* request);
     void onNewWindowRequested(NewWindowRequest* request);
-    void onSecureChanged(bool secure);
+    void onSecurityChanged(PageSecurity security);
     void noteAddress();
     // One tick of the tab's flash after a load finished in the background.
     void flashTab();
@@ -81,7 +83,7 @@ private:
     int m_loadPercent = 0;
     bool m_firstNavigation = true;
     bool m_active = false;
-    bool m_secure = false;
+    PageSecurity m_security = PageSecurity::Plain;
     bool m_loading = false;
     bool m_closing = false;
     bool m_unloaded = false;

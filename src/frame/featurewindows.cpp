@@ -78,6 +78,7 @@ void FeatureWindows::showOptions() {
     context.trayAvailable = m_parts.tray->isAvailable();
     EngineFactory& engines = m_parts.engines;
     context.cleanHistory = [&engines] { engines.cleanHistory(); };
+    context.rememberedAnswers = m_rememberedAnswers;
     AppSettings& app = appSettings();
     const bool trayWasOn = app.minimizeToTray;
     OptionsDialog(std::move(context), m_window).exec();

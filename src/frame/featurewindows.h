@@ -11,6 +11,7 @@ class EngineFactory;
 class FavoritesTransfer;
 class NotesPane;
 class QuickSearch;
+class RememberedAnswers;
 class SitesToolbar;
 class TrayIcon;
 class ViewToggles;
@@ -39,6 +40,8 @@ public:
     void showFavorites();
     void addToFavorites();
     void showOptions();
+    // The remembered answers to site questions, listed and edited in Options.
+    void setRememberedAnswers(RememberedAnswers* answers) { m_rememberedAnswers = answers; }
     QuickSearch* quickSearch() const { return m_quickSearch; }
     FavoritesTransfer* favoritesTransfer() const { return m_favoritesTransfer; }
     // At the close: Quick Search keeps its queries even when its window is only hidden.
@@ -53,6 +56,7 @@ private:
     Parts m_parts;
     QuickSearch* m_quickSearch;
     FavoritesTransfer* m_favoritesTransfer;
+    RememberedAnswers* m_rememberedAnswers = nullptr;
 };
 
 } // namespace kelvane

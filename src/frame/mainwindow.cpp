@@ -17,10 +17,12 @@
 #include "frame/commands.h"
 #include "frame/featurewindows.h"
 #include "frame/frametitle.h"
+#include "frame/fullscreen.h"
 #include "frame/keyboardhook.h"
 #include "frame/mainbars.h"
 #include "frame/menus.h"
 #include "frame/recentlyclosed.h"
+#include "frame/pagequestions.h"
 #include "frame/saveddocuments.h"
 #include "frame/statusbar.h"
 #include "frame/trayicon.h"
@@ -78,6 +80,7 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
                                           m_menus->reopenClosed, this)) {
     buildWindow();
     createNavigator();
+    answerPageRequests();
     connectMenus();
 }
 
@@ -155,7 +158,7 @@ void MainWindow::buildWindow() {
     connect(m_documents, &DocumentArea::statusText, m_statusBar, &StatusBar::setStatusText);
     connect(m_documents, &DocumentArea::progressPercent, m_statusBar,
             &StatusBar::setProgressPercent);
-    connect(m_documents, &DocumentArea::secureChanged, m_statusBar, &StatusBar::setSecure);
+    connect(m_documents, &DocumentArea::securityChanged, m_statusBar, &StatusBar::setSecurity);
     connect(m_documents, &DocumentArea::popupWasKilled, m_statusBar, &StatusBar::popupKilled);
     connect(m_documents, &DocumentArea::addressText, m_addressPanel, &AddressPanel::setPageAddress);
     connect(m_documents, &DocumentArea::addressOpened, m_addressPanel, &AddressPanel::addTyped);
@@ -182,6 +185,16 @@ void MainWindow::createNavigator() {
         else
             m_navigator->stopLoadingAnimation();
     });
+}
+
+// What pages ask of the browser, whichever document they are in.
+void MainWindow::answerPageRequests() {
+    m_questions = new PageQuestions(this, m_engines, m_tray);
+    m_fullScreen = new FullScreenPage(this, *m_documents, m_navigator);
+    connect(m_documents, &DocumentArea::documentCreated, m_questions, &PageQuestions::watch);
+    connect(m_documents, &DocumentArea::documentCreated, m_fullScreen, &FullScreenPage::watch);
+    connect(m_questions, &PageQuestions::statusText, m_statusBar, &StatusBar::setStatusText);
+    m_features->setRememberedAnswers(&m_questions->rememberedAnswers());
 }
 
 void MainWindow::navigateTo(const QString& text) {

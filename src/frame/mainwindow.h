@@ -16,6 +16,7 @@ class DocumentArea;
 class DocumentWindow;
 class EngineFactory;
 class FeatureWindows;
+class FullScreenPage;
 class FrameTitle;
 class FindBar;
 class HandOverServer;
@@ -24,6 +25,7 @@ class MainBars;
 class NavigatorWindow;
 class NotesPane;
 class RecentlyClosed;
+class PageQuestions;
 class StatusBar;
 class TrayIcon;
 class SavedDocuments;
@@ -70,6 +72,8 @@ public:
     NotesPane* notesPane() const { return m_notesPane; }
     TrayIcon* trayIcon() const { return m_tray; }
     RecentlyClosed* recentlyClosed() const { return m_recentlyClosed; }
+    PageQuestions* pageQuestions() const { return m_questions; }
+    FullScreenPage* fullScreen() const { return m_fullScreen; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -81,6 +85,7 @@ protected:
 private:
     void buildWindow();
     void createNavigator();
+    void answerPageRequests();
     void connectMenus();
     void navigateTo(const QString& text);
     void restoreBars();
@@ -113,6 +118,8 @@ private:
     FeatureWindows* m_features = nullptr;
     FindBar* m_findBar = nullptr;
     NavigatorWindow* m_navigator = nullptr;
+    PageQuestions* m_questions = nullptr;
+    FullScreenPage* m_fullScreen = nullptr;
     bool m_unloaded = false;
     bool m_shownOnce = false;
     bool m_navigatorShownAtStart = false;

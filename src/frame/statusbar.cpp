@@ -246,9 +246,14 @@ void StatusBar::showKilledPopupsMenu(const QPoint& globalPos) {
     m_killedMenu->popup(globalPos);
 }
 
-void StatusBar::setSecure(bool secure) {
-    m_secure = secure;
-    m_securityPanel->setPixmap(secure ? pixmapOf(Picture::StatusSecure) : QPixmap());
+void StatusBar::setSecurity(PageSecurity security) {
+    m_security = security;
+    const bool broken = security == PageSecurity::NotSecure;
+    m_securityPanel->setPixmap(
+        security == PageSecurity::Plain
+            ? QPixmap()
+            : pixmapOf(broken ? Picture::StatusNotSecure : Picture::StatusSecure));
+    m_securityPanel->setToolTip(broken ? tr("Not secure") : tableString(kSecurityToolTip));
 }
 
 void StatusBar::setProgressPercent(int percent) {

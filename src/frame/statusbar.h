@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/progressbar.h"
+#include "platform/engine/pagerequests.h"
 #include "popups/killedpopups.h"
 #include "popups/popuprules.h"
 
@@ -52,9 +53,11 @@ public:
     // The right-click list of the last killed popups (shown by a right click on panel 4).
     QMenu* killedPopupsMenu() const { return m_killedMenu; }
 
-    // Panel 5: the padlock while the active page is secure.
-    void setSecure(bool secure);
-    bool isSecure() const { return m_secure; }
+    // Panel 5: the padlock while the active page is secure, an open padlock with the tool tip
+    // "Not secure" while it shows a page whose failed certificate the user let through, and
+    // nothing for a page that is not encrypted.
+    void setSecurity(PageSecurity security);
+    PageSecurity security() const { return m_security; }
 
     // Panel 6: the active document's load percentage, 0 to 100 (0: nothing is loading and
     // nothing is drawn). "Loading (p%)" while below 100, "Complete" at 100.
@@ -92,7 +95,7 @@ private:
     KilledPopups m_killed;
     PopupPicture m_popupPicture = PopupPicture::Allowed;
     bool m_popupsAllowed = true;
-    bool m_secure = false;
+    PageSecurity m_security = PageSecurity::Plain;
     int m_percent = 0;
 };
 

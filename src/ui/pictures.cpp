@@ -70,6 +70,7 @@ const Entry kTable[] = {
     {Picture::StatusPopupsBlocked, {nullptr, nullptr, nullptr}, "statusbar-popups-blocked"},
     {Picture::StatusPopupKilled, {nullptr, nullptr, nullptr}, "statusbar-popup-killed"},
     {Picture::StatusSecure, {"security-high", "channel-secure", nullptr}, "statusbar-secure"},
+    {Picture::StatusNotSecure, {"security-low", "channel-insecure", nullptr}, "statusbar-not-secure"},
     {Picture::Logo, {nullptr, nullptr, nullptr}, "kelvane"},
 };
 // clang-format on

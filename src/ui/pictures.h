@@ -57,6 +57,7 @@ enum class Picture {
     StatusPopupsBlocked,
     StatusPopupKilled,
     StatusSecure,
+    StatusNotSecure,
     // The program itself.
     Logo,
 };

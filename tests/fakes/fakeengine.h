@@ -80,7 +80,7 @@ public:
     void fireProgress(int progress, int max) { Q_EMIT progressChanged(progress, max); }
     void fireTitle(const QString& title) { Q_EMIT titleChanged(m_title = title); }
     void fireStatusText(const QString& text) { Q_EMIT statusTextChanged(text); }
-    void fireSecure(bool secure) { Q_EMIT secureChanged(secure); }
+    void fireSecurity(PageSecurity security) { Q_EMIT securityChanged(security); }
     void fireFindResult(int active, int count) { Q_EMIT findResult(active, count); }
     // The answer arrives in the result when the browser gives it, now or later.
     std::shared_ptr<std::optional<bool>> fireCertificateError(const CertificateError& error);

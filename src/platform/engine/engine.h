@@ -110,7 +110,7 @@ Q_SIGNALS:
     void newWindowRequested(kelvane::NewWindowRequest* request);
     // The page asked to close its window.
     void closeRequested();
-    void secureChanged(bool secure);
+    void securityChanged(kelvane::PageSecurity security);
     // The answer to find: the 1-based match now selected (0: none) of matchCount.
     void findResult(int activeMatch, int matchCount);
 
@@ -123,8 +123,8 @@ Q_SIGNALS:
     // The page withdrew a request it made.
     void permissionRequestCancelled(const QString& origin, kelvane::SitePermission permission);
     void fullScreenRequested(kelvane::FullScreenRequest* request);
-    // An address of a scheme the engine does not load itself (mailto:, tel:, ...); the
-    // navigation was dropped.
+    // An address of a scheme the engine does not load itself (mailto:, tel:, ...), from a
+    // link the user followed or an address typed; the navigation was dropped.
     void externalSchemeRequested(const QString& url);
 };
 

@@ -21,14 +21,15 @@ QLabel* valueLabel(const QString& text, const char* name, QWidget* parent) {
 
 } // namespace
 
-PageProperties::PageProperties(const QString& title, const QUrl& url, bool secure, QWidget* parent)
+PageProperties::PageProperties(const QString& title, const QUrl& url, PageSecurity security,
+                               QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(tr("Properties"));
     auto* form = new QFormLayout;
     form->addRow(tr("Title:"), valueLabel(title, "title", this));
     form->addRow(tr("Address:"), valueLabel(url.toString(), "address", this));
     form->addRow(tr("Protocol:"), valueLabel(protocolName(url), "protocol", this));
-    form->addRow(tr("Security:"), valueLabel(securityText(secure), "security", this));
+    form->addRow(tr("Security:"), valueLabel(securityText(security), "security", this));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -58,8 +59,16 @@ QString PageProperties::protocolName(const QUrl& url) {
     return tr("%1 Protocol").arg(scheme.toUpper());
 }
 
-QString PageProperties::securityText(bool secure) {
-    return secure ? tr("Encrypted connection (HTTPS)") : tr("Not encrypted");
+QString PageProperties::securityText(PageSecurity security) {
+    switch (security) {
+    case PageSecurity::Secure:
+        return tr("Encrypted connection (HTTPS)");
+    case PageSecurity::NotSecure:
+        return tr("Not secure: encrypted, but the site's certificate failed its checks");
+    case PageSecurity::Plain:
+        break;
+    }
+    return tr("Not encrypted");
 }
 
 } // namespace kelvane

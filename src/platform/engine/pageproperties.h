@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/engine/pagerequests.h"
+
 #include <QDialog>
 #include <QUrl>
 
@@ -9,11 +11,12 @@ namespace kelvane {
 class PageProperties : public QDialog {
     Q_OBJECT
 public:
-    PageProperties(const QString& title, const QUrl& url, bool secure, QWidget* parent = nullptr);
+    PageProperties(const QString& title, const QUrl& url, PageSecurity security,
+                   QWidget* parent = nullptr);
 
     // A readable name of the address's protocol ("HyperText Transfer Protocol", ...).
     static QString protocolName(const QUrl& url);
-    static QString securityText(bool secure);
+    static QString securityText(PageSecurity security);
 };
 
 } // namespace kelvane

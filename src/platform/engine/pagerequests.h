@@ -44,6 +44,13 @@ private:
     std::shared_ptr<State> m_state;
 };
 
+// How far the page's connection can be trusted, for the status bar's picture.
+enum class PageSecurity {
+    Plain,     // not encrypted, or no page
+    Secure,    // encrypted, with a certificate that passed every check
+    NotSecure, // encrypted, but the user let its failed certificate through
+};
+
 // What is wrong with a site's certificate, in the terms a user can be told.
 enum class CertificateProblem {
     SelfSigned,       // signed by itself, vouched for by nobody
@@ -59,11 +66,11 @@ enum class CertificateProblem {
 // A page's certificate failed. The load waits for the answer: true continues to the site
 // (only where overridable), false refuses it.
 struct CertificateError {
-    QString url;
-    QString host;
+    QString url{};
+    QString host{};
     CertificateProblem problem = CertificateProblem::Other;
     // The engine's own words for the error.
-    QString description;
+    QString description{};
     // False where the engine allows no exception (a site that insists on valid certificates).
     bool overridable = false;
 };
@@ -72,14 +79,14 @@ struct CertificateError {
 // returns: it fills user and password and clears cancel, or leaves cancel set, and the page then
 // shows the server's own answer.
 struct SignInRequest {
-    QString url;
-    QString host;
+    QString url{};
+    QString host{};
     // The server's name for the protected area; may be empty.
-    QString realm;
+    QString realm{};
     // Set when the proxy, not the site, asks.
-    QString proxyHost;
-    QString user;
-    QString password;
+    QString proxyHost{};
+    QString user{};
+    QString password{};
     bool cancel = true;
 };
 

@@ -184,7 +184,7 @@ WebEngine::WebEngine(QWidget* parent)
     connect(page, &QWebEnginePage::loadFinished, this, &WebEngine::onLoadFinished);
     connect(page, &QWebEnginePage::titleChanged, this, &Engine::titleChanged);
     connect(page, &QWebEnginePage::linkHovered, this, &Engine::statusTextChanged);
-    connect(page, &QWebEnginePage::urlChanged, this, &WebEngine::raiseSecureChanged);
+    connect(page, &QWebEnginePage::urlChanged, this, &WebEngine::raiseSecurityChanged);
     connect(page, &QWebEnginePage::certificateError, this, &WebEngine::onCertificateError);
     connect(page, &QWebEnginePage::authenticationRequired, this,
             [this](const QUrl& url, QAuthenticator* authenticator) {
@@ -261,6 +261,12 @@ void WebEngine::navigate(const QString& text) {
     // A relative path names a file of the current folder only when that file exists.
     const QUrl url = trimmed.isEmpty() ? QUrl(QStringLiteral("about:blank"))
                                        : QUrl::fromUserInput(trimmed, QDir::currentPath());
+    // The engine drops a typed address of another program's scheme; the browser offers it to
+    // that program instead.
+    if (url.isValid() && !isEngineScheme(url.scheme())) {
+        Q_EMIT externalSchemeRequested(url.toString());
+        return;
+    }
     if (url.isValid()) {
         benchMarkOnce("navigation started");
         m_page->load(url);
@@ -322,17 +328,20 @@ void WebEngine::onLoadStarted() {
 void WebEngine::onLoadFinished() {
     m_loading = false;
     Q_EMIT progressChanged(0, 0);
-    raiseSecureChanged();
+    raiseSecurityChanged();
 }
 
-bool WebEngine::isSecure() const {
-    return m_page && m_page->url().scheme() == QLatin1String("https") && !m_certificateError &&
-           !exceptedHosts().contains(m_page->url().host());
+PageSecurity WebEngine::security() const {
+    if (!m_page || m_page->url().scheme() != QLatin1String("https"))
+        return PageSecurity::Plain;
+    if (m_certificateError || exceptedHosts().contains(m_page->url().host()))
+        return PageSecurity::NotSecure;
+    return PageSecurity::Secure;
 }
 
 void WebEngine::onCertificateError(const QWebEngineCertificateError& engineError) {
     m_certificateError = true;
-    raiseSecureChanged();
+    raiseSecurityChanged();
     CertificateError error;
     const QUrl url = engineError.url();
     error.url = url.toString();
@@ -399,8 +408,8 @@ void WebEngine::leaveFullScreen() {
         m_page->triggerAction(QWebEnginePage::ExitFullScreen);
 }
 
-void WebEngine::raiseSecureChanged() {
-    Q_EMIT secureChanged(isSecure());
+void WebEngine::raiseSecurityChanged() {
+    Q_EMIT securityChanged(security());
 }
 
 void WebEngine::onRenderProcessTerminated(int status) {
@@ -492,7 +501,7 @@ void WebEngine::showProperties() {
     if (!m_page)
         return;
     const QPointer<PageProperties> dialog =
-        new PageProperties(title(), QUrl(url()), isSecure(), m_view);
+        new PageProperties(title(), QUrl(url()), security(), m_view);
     dialog->exec();
     delete dialog.data();
 }

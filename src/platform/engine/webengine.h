@@ -77,8 +77,8 @@ private:
     void onLoadStarted();
     void onLoadFinished();
     void onRenderProcessTerminated(int status);
-    bool isSecure() const;
-    void raiseSecureChanged();
+    PageSecurity security() const;
+    void raiseSecurityChanged();
     void reloadCrashedPage();
     void onCertificateError(const QWebEngineCertificateError& error);
     void askForSignIn(const QUrl& url, QAuthenticator* authenticator, const QString& proxyHost);

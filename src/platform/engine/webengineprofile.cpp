@@ -195,12 +195,15 @@ QWebEngineProfile* WebEngineProfile::profile() {
             return true;
         });
 
-    // Pages may fill the screen and share it once the user agrees; a scheme the engine does
-    // not load never opens another program behind the user's back.
+    // Pages may fill the screen and share it once the user agrees. A scheme the engine does
+    // not load reaches the page's navigation check only from a click or a key of the user's
+    // (a script alone cannot start another program); the check hands it to the browser, and
+    // never to the desktop directly.
     QWebEngineSettings* settings = created->settings();
     settings->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
     settings->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, true);
-    settings->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    settings->setUnknownUrlSchemePolicy(
+        QWebEngineSettings::AllowUnknownUrlSchemesFromUserInteraction);
 
     s.profile = created;
     apply(created, options());

@@ -3,6 +3,7 @@
 #include "base/passwordhash.h"
 #include "base/stringtable.h"
 #include "dialogs/optionsdialog.h"
+#include "dialogs/sitepermissionspage.h"
 #include "support/isolation.h"
 #include "support/modalanswers.h"
 
@@ -14,6 +15,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 using namespace kelvane;
@@ -35,6 +37,7 @@ protected:
         context.page = page;
         context.sitesToolbarVisible = sitesToolbarVisible;
         context.cleanHistory = [this] { ++cleaned; };
+        context.rememberedAnswers = &remembered;
         dialog = std::make_unique<OptionsDialog>(context);
         dialog->show();
         dialog->activateWindow();
@@ -53,6 +56,7 @@ protected:
     std::unique_ptr<OptionsDialog> dialog;
     bool sitesToolbarVisible = true;
     int cleaned = 0;
+    RememberedAnswers remembered;
 };
 
 TEST_F(Options, UseCurrentFollowsTheActivePage) {
@@ -176,6 +180,24 @@ TEST_F(Options, CleanNowAsksFirstAndUserLinksTabWarnsWhileTheSitesToolbarIsHidde
     for (const int tab : {3, 0, 3})
         child<QTabWidget>("tabs")->setCurrentIndex(tab);
     EXPECT_EQ(answers.seen(), QStringList(2, tableString(3203)));
+}
+
+TEST_F(Options, RememberedAnswersAreRemovedOnlyOnOk) {
+    remembered.remember("https://a.test", "location", false);
+    remembered.remember("mailto:", "open-outside", true);
+    for (const bool ok : {false, true}) {
+        open();
+        auto* page = dialog->findChild<SitePermissionsPage*>();
+        ASSERT_TRUE(page);
+        EXPECT_EQ(page->list()->topLevelItem(1)->text(2), "Allowed");
+        EXPECT_FALSE(page->removeButton()->isEnabled());
+        page->list()->setCurrentItem(page->list()->topLevelItem(0));
+        page->removeButton()->click();
+        EXPECT_EQ(page->list()->topLevelItemCount(), 1);
+        ok ? dialog->accept() : dialog->reject();
+        EXPECT_EQ(remembered.entries().size(), ok ? 1 : 2);
+    }
+    EXPECT_EQ(QString(test::readFile(remembered.path())), "mailto: open-outside allow\n");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // A document window's row, tab, status and address as its engine reports, in the main window.
 #include "fakes/testwindow.h"
+#include "frame/statusbar.h"
 #include "ui/pictures.h"
 
 #include <QLabel>
@@ -61,7 +62,7 @@ TEST_F(DocumentWindowTest, EachLoadStateShowsItsPicture) {
 
 TEST_F(DocumentWindowTest, OnlyTheActiveDocumentTalksToTheBars) {
     QLabel* status = frame.window.statusBar()->findChild<QLabel*>();
-    frame.engine(1)->fireSecure(true);
+    frame.engine(1)->fireSecurity(PageSecurity::NotSecure);
     frame.open("http://two/");
     frame.engine(2)->fireStatusText("hovering two");
     frame.engine(1)->fireStatusText("hovering one");
@@ -73,6 +74,7 @@ TEST_F(DocumentWindowTest, OnlyTheActiveDocumentTalksToTheBars) {
     frame.doc(1)->bringToFront();
     EXPECT_EQ(status->text(), QString()) << "activation clears the status text";
     EXPECT_EQ(percent.last().at(0).toInt(), 30);
+    EXPECT_EQ(frame.window.statusBarPanels()->security(), PageSecurity::NotSecure);
     EXPECT_EQ(frame.window.addressPanel()->addressBox()->currentText(), "http://one/now");
 }
 

@@ -62,8 +62,15 @@ TEST_F(StatusBarTest, DoubleClicksOnPicturesAndTheKillFlashThatSettlesOnTheSixth
     // The popup picture's double click switches the blocker, in the settings and the picture.
     EXPECT_FALSE(appSettings().popUpEnabled);
     EXPECT_EQ(bar->popupPicture(), PopupPicture::Blocked);
-    bar->setSecure(true);
-    EXPECT_FALSE(label(5)->pixmap().isNull()); // our pictures are compiled in
+    QList<QImage> padlocks; // our pictures are compiled in: never none
+    for (const auto security : {PageSecurity::Secure, PageSecurity::NotSecure}) {
+        bar->setSecurity(security);
+        padlocks << label(5)->pixmap().toImage();
+    }
+    EXPECT_FALSE(padlocks[0].isNull() || padlocks[1].isNull() || padlocks[0] == padlocks[1]);
+    EXPECT_EQ(label(5)->toolTip(), "Not secure");
+    bar->setSecurity(PageSecurity::Plain);
+    EXPECT_TRUE(label(5)->pixmap().isNull());
 
     using P = PopupPicture;
     // The blocker is on at the kill; in the second run the user switches it off at once.

@@ -1,0 +1,109 @@
+#include "frame/fullscreen.h"
+
+#include "documents/documentarea.h"
+#include "documents/documentwindow.h"
+#include "platform/engine/engine.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace kelvane {
+
+FullScreenPage::FullScreenPage(QWidget* window, DocumentArea& documents, QWidget* navigator)
+    : QObject(window)
+    , m_window(window)
+    , m_documents(documents)
+    , m_navigator(navigator) {
+    connect(&documents, &DocumentArea::activeDocumentChanged, this, [this] {
+        if (m_document && m_documents.activeDocument() != m_document)
+            leave();
+    });
+    connect(&documents, &DocumentArea::countChanged, this, [this] {
+        if (m_document && m_document->isClosing())
+            leave();
+    });
+}
+
+void FullScreenPage::watch(DocumentWindow* document) {
+    connect(document->engine(), &Engine::fullScreenRequested, this,
+            [this, document](FullScreenRequest* request) { this->request(document, request); });
+}
+
+void FullScreenPage::request(DocumentWindow* document, FullScreenRequest* request) {
+    if (!request->on) {
+        // The page left by itself (or after leave() told it to).
+        request->accept = true;
+        if (m_document == document)
+            restore();
+        return;
+    }
+    // Only the page the user is looking at may take the screen.
+    if (document != m_documents.activeDocument() || document->isClosing() ||
+        (m_document && m_document != document))
+        return;
+    request->accept = true;
+    if (!m_document)
+        enter(document);
+}
+
+void FullScreenPage::enter(DocumentWindow* document) {
+    m_document = document;
+    m_page = document->engine()->widget();
+    m_windowState = m_window->windowState();
+    m_navigatorWasVisible = m_navigator && m_navigator->isVisible();
+    if (m_navigatorWasVisible)
+        m_navigator->hide();
+    // The page moves over the whole window, which stays the one native window it draws in.
+    m_page->setParent(m_window);
+    m_page->setGeometry(m_window->rect());
+    m_page->show();
+    m_page->raise();
+    m_page->setFocus();
+    m_window->installEventFilter(this);
+    qApp->installEventFilter(this);
+    m_window->setWindowState((m_windowState & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
+}
+
+void FullScreenPage::leave() {
+    if (!m_document)
+        return;
+    const QPointer<DocumentWindow> document = m_document;
+    restore();
+    if (document)
+        document->engine()->leaveFullScreen();
+}
+
+void FullScreenPage::restore() {
+    if (!m_document && !m_page)
+        return;
+    qApp->removeEventFilter(this);
+    m_window->removeEventFilter(this);
+    m_window->setWindowState(m_windowState);
+    if (m_page && m_document) {
+        m_page->setParent(m_document);
+        m_page->setGeometry(m_document->rect());
+        m_page->setVisible(!m_document->isClosing());
+        if (m_page->isVisible())
+            m_page->setFocus();
+    }
+    if (m_navigatorWasVisible && m_navigator)
+        m_navigator->show();
+    m_document = nullptr;
+    m_page = nullptr;
+}
+
+bool FullScreenPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_window && event->type() == QEvent::Resize && m_page)
+        m_page->setGeometry(m_window->rect());
+    // Esc in this window; a dialog over it keeps its own Esc.
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::KeyPress && widget && widget->window() == m_window &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        leave();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace kelvane

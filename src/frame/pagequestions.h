@@ -1,0 +1,82 @@
+#pragma once
+
+#include "base/rememberedanswers.h"
+#include "platform/desktopservices.h"
+#include "platform/engine/pagerequests.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QUrl;
+class QWidget;
+
+namespace kelvane {
+
+class DocumentWindow;
+class Engine;
+class EngineFactory;
+class PermissionQuestion;
+class TrayIcon;
+struct PageNotification;
+
+// What the desktop does for the page questions; tests put in their own.
+struct DesktopHooks {
+    std::function<bool(const QString& scheme)> hasHandler = hasSchemeHandler;
+    std::function<bool(const QUrl& url)> open = openOutside;
+    std::function<bool(const QString& title, const QString& message)> notify =
+        sendDesktopNotification;
+};
+
+// The questions pages put to the browser, whether their document is active or not: certificates
+// that failed, sign-in, site permissions and links for outside programs; and the notifications
+// of pages allowed to show them. Answers the user asked to remember are kept in their file and
+// given again without a question.
+class PageQuestions : public QObject {
+    Q_OBJECT
+public:
+    // Reads the remembered answers from their file.
+    PageQuestions(QWidget* window, EngineFactory& engines, TrayIcon* tray,
+                  DesktopHooks desktop = {});
+
+    // Answers what the document's page asks, from now on.
+    void watch(DocumentWindow* document);
+    RememberedAnswers& rememberedAnswers() { return m_answers; }
+    void setDesktopHooks(DesktopHooks hooks) { m_desktop = std::move(hooks); }
+    // A page allowed to show notifications showed one: to the desktop's notification service,
+    // else as the tray icon's message while there is one, else nowhere.
+    void showNotification(const PageNotification& notification);
+    // The permission and outside-program questions waiting for the user.
+    QList<PermissionQuestion*> openQuestions() const;
+
+Q_SIGNALS:
+    void statusText(const QString& text);
+
+private:
+    void askCertificate(Engine* engine, const CertificateError& error, Reply<bool> proceed);
+    void askSignIn(SignInRequest* request);
+    void askPermission(Engine* engine, const QString& origin, SitePermission permission);
+    void withdrawPermission(Engine* engine, const QString& origin, SitePermission permission);
+    void openLink(const QString& address);
+    // The open question of engine (null: of no page) about site and kind; null for none.
+    PermissionQuestion* findQuestion(const Engine* engine, const QString& site,
+                                     const QString& kind) const;
+    // Shows a question that runs then(result, remember) once answered.
+    void ask(PermissionQuestion* question, Engine* engine,
+             std::function<void(int result, bool remember)> then);
+
+    QWidget* m_window;
+    EngineFactory& m_engines;
+    bool m_notificationsConnected = false;
+    QPointer<TrayIcon> m_tray;
+    DesktopHooks m_desktop;
+    RememberedAnswers m_answers;
+    // Who asked each open question.
+    QHash<PermissionQuestion*, QPointer<Engine>> m_questions;
+    // The user name last given for each host (or proxy) and realm, this session.
+    QHash<QString, QString> m_signInUsers;
+};
+
+} // namespace kelvane

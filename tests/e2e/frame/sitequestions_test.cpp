@@ -1,0 +1,82 @@
+// Questions of pages across restarts of the browser, and a page filling the screen, on a
+// desktop of the test's own (Xvfb and openbox).
+#include "support/desktoptest.h"
+#include "support/pageserver.h"
+
+using namespace kelvane;
+using test::XWindow;
+
+namespace {
+
+struct SiteQuestions : test::DesktopTest {
+    // Waits for the question titled so, answers it with keys and waits for it to go.
+    bool answer(const QString& question, const QString& keys) {
+        XWindow window = 0;
+        if (!x.waitFor([&] { return (window = x.findWindow('^' + question)) != 0; }))
+            return false;
+        x.activate(window);
+        x.keys(keys);
+        return x.waitFor([&] { return x.findWindow('^' + question) != window; });
+    }
+};
+
+TEST_F(SiteQuestions, SelfSignedSiteShowsOnlyAfterContinueAndAsksAgainAfterARestart) {
+    test::PageServer site(true);
+    ASSERT_EQ(site.failure(), QString());
+    for (int run = 1; run <= 2; ++run) {
+        SCOPED_TRACE(run);
+        x.startProgram(KELVANE_BINARY, {site.url("/hello")});
+        ASSERT_TRUE(x.waitFor([&] { return x.findWindow("^Certificate Error") != 0; }));
+        EXPECT_TRUE(holds([&] { return !title().endsWith("[hello]"); }, 1000))
+            << "not shown before the answer";
+        ASSERT_TRUE(answer("Certificate Error", "alt+c"));
+        EXPECT_TRUE(showsPage("hello"));
+        ASSERT_TRUE(stop());
+    }
+}
+
+TEST_F(SiteQuestions, PageGetsTheAnswersAndTheRememberedOnesWithoutAQuestionAfterARestart) {
+    server.addPage("/ask", test::htmlPage("asking", "<script>"
+                                                    "Notification.requestPermission().then(n => "
+                                                    "navigator.geolocation.getCurrentPosition("
+                                                    "() => document.title = n + ' located', "
+                                                    "e => document.title = n + ' ' + e.code))"
+                                                    "</script>"));
+    x.startProgram(KELVANE_BINARY, {url("/ask")});
+    ASSERT_TRUE(answer("Site Permission", "alt+a")); // notifications
+    ASSERT_TRUE(answer("Site Permission", "alt+b")); // location
+    EXPECT_TRUE(showsPage("granted 1")) << "1: refused";
+    ASSERT_TRUE(stop());
+    ASSERT_TRUE(start({url("/ask")}, "granted 1"));
+    EXPECT_EQ(x.findWindow("^Site Permission"), 0u);
+    ASSERT_TRUE(stop());
+}
+
+TEST_F(SiteQuestions, FullScreenFillsTheScreenWithThePageAndEscRestoresTheWindow) {
+    server.addPage("/full", test::htmlPage("full", "<style>body{margin:0}</style>"
+                                                   "<button style='width:100vw;height:100vh;"
+                                                   "background:#c80000;border:0' onclick="
+                                                   "'document.body.requestFullscreen()'>"));
+    placeMainWindow();
+    ASSERT_TRUE(start({url("/full")}, "full"));
+    const QRect before = x.geometry(mainWindow());
+    const QRect screen(0, 0, 1280, 800);
+    // Clicked until the page takes it: a page just shown may not take input yet.
+    ASSERT_TRUE(x.waitFor([&] {
+        if (x.geometry(mainWindow()) != screen)
+            x.click(inMainWindow(400, 300));
+        return x.geometry(mainWindow()) == screen;
+    }));
+    EXPECT_TRUE(x.waitFor([&] {
+        const QImage shot = x.grab();
+        return shot.pixel(1, 1) == kPageColours[0] && shot.pixel(1278, 798) == kPageColours[0];
+    })) << "the page from corner to corner";
+    EXPECT_EQ(navigator(), 0u);
+    x.keys("Escape");
+    EXPECT_TRUE(x.waitFor([&] { return x.geometry(mainWindow()) == before; }));
+    EXPECT_NE(navigator(), 0u);
+    EXPECT_NE(x.grab().pixel(before.topLeft() + QPoint(5, 5)), kPageColours[0]) << "bars back";
+    ASSERT_TRUE(stop());
+}
+
+} // namespace
