@@ -57,6 +57,16 @@ Download::Failure failureOf(QWebEngineDownloadRequest::DownloadInterruptReason r
     case R::UserCanceled:
         break;
     }
+    // Reasons this engine's enumeration lacks: the answer was shorter than the server said
+    // (its text then wrongly says "canceled by the user"), a resumed answer without ranges,
+    // a redirection to another site.
+    switch (int(reason)) {
+    case 38:
+    case 31:
+        return F::NetworkFailed;
+    case 39:
+        return F::ServerFailed;
+    }
     return F::Other;
 }
 
@@ -131,6 +141,12 @@ QString WebDownload::path() const {
     if (!m_request || m_request->downloadFileName().isEmpty())
         return {};
     return QDir(m_request->downloadDirectory()).filePath(m_request->downloadFileName());
+}
+
+QStringList WebDownload::partialFiles() const {
+    const QString file = path();
+    // The engine writes to the path with ".download" added and renames it when complete.
+    return file.isEmpty() ? QStringList() : QStringList{file, file + QStringLiteral(".download")};
 }
 
 void WebDownload::start(const QString& path) {

@@ -27,6 +27,7 @@ public:
     Failure failure() const override;
     QString failureText() const override;
     QString path() const override;
+    QStringList partialFiles() const override;
 
     void start(const QString& path) override;
     void cancel() override;
