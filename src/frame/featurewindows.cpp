@@ -6,6 +6,8 @@
 #include "dialogs/optionsdialog.h"
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
+#include "downloads/downloadmanager.h"
+#include "downloads/downloadswindow.h"
 #include "favorites/addfavoritedialog.h"
 #include "favorites/favoriteswindow.h"
 #include "favorites/organizefavoritesdialog.h"
@@ -14,6 +16,7 @@
 #include "frame/viewtoggles.h"
 #include "notes/notespane.h"
 #include "platform/engine/engine.h"
+#include "platform/engine/engineservices.h"
 #include "quicksearch/quicksearch.h"
 
 #include <QAction>
@@ -24,7 +27,8 @@ FeatureWindows::FeatureWindows(QWidget* window, const Parts& parts)
     : QObject(window)
     , m_window(window)
     , m_parts(parts)
-    , m_quickSearch(new QuickSearch(window)) {
+    , m_quickSearch(new QuickSearch(window))
+    , m_downloads(new DownloadManager(parts.engines.services(), window)) {
     connect(m_quickSearch, &QuickSearch::openInNewDocument, this,
             &FeatureWindows::openInNewDocument);
 }
@@ -32,6 +36,7 @@ FeatureWindows::FeatureWindows(QWidget* window, const Parts& parts)
 void FeatureWindows::connectMenus(const MainMenus& m) {
     connect(m.quickSearch, &QAction::triggered, m_quickSearch, &QuickSearch::open);
     connect(m.favorites, &QAction::triggered, this, &FeatureWindows::showFavorites);
+    connect(m.downloads, &QAction::triggered, this, &FeatureWindows::showDownloads);
     connect(m.addToFavorites, &QAction::triggered, this, &FeatureWindows::addToFavorites);
     connect(m.organizeFavorites, &QAction::triggered, this,
             [this] { organizeFavorites(m_window); });
@@ -54,6 +59,20 @@ void FeatureWindows::showFavorites() {
     connect(&window, &FavoritesWindow::openInNewDocumentRequested, this,
             &FeatureWindows::openInNewDocument);
     window.exec();
+}
+
+DownloadsWindow* FeatureWindows::downloadsWindow() const {
+    return m_downloadsWindow;
+}
+
+void FeatureWindows::showDownloads() {
+    if (!m_downloadsWindow) {
+        m_downloadsWindow = new DownloadsWindow(*m_downloads, m_window);
+        m_downloadsWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_downloadsWindow->show();
+    m_downloadsWindow->raise();
+    m_downloadsWindow->activateWindow();
 }
 
 void FeatureWindows::addToFavorites() {

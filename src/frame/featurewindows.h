@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class QWidget;
 
 namespace kelvane {
 
 class DocumentArea;
+class DownloadManager;
+class DownloadsWindow;
 class EngineFactory;
 class NotesPane;
 class QuickSearch;
@@ -16,8 +19,8 @@ class ViewToggles;
 struct MainMenus;
 
 // The windows the View and Help menus open beside the pages: Favorites with Add to Favorites
-// and Organize Favorites, Quick Search, Options and About. Options changes the settings in
-// place; afterwards the tray icon, the notes' look and the user links follow them.
+// and Organize Favorites, Downloads, Quick Search, Options and About. Options changes the settings
+// in place; afterwards the tray icon, the notes' look and the user links follow them.
 class FeatureWindows : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +39,10 @@ public:
     void connectMenus(const MainMenus& menus);
 
     void showFavorites();
+    // One Downloads window, brought forward when it is already open.
+    void showDownloads();
+    DownloadManager& downloads() const { return *m_downloads; }
+    DownloadsWindow* downloadsWindow() const;
     void addToFavorites();
     void showOptions();
     QuickSearch* quickSearch() const { return m_quickSearch; }
@@ -50,6 +57,8 @@ private:
     QWidget* m_window;
     Parts m_parts;
     QuickSearch* m_quickSearch;
+    DownloadManager* m_downloads;
+    QPointer<DownloadsWindow> m_downloadsWindow;
 };
 
 } // namespace kelvane

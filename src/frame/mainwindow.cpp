@@ -14,6 +14,7 @@
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
 #include "documents/tabbar.h"
+#include "downloads/downloadmanager.h"
 #include "frame/commands.h"
 #include "frame/featurewindows.h"
 #include "frame/frametitle.h"
@@ -145,6 +146,8 @@ void MainWindow::buildWindow() {
                                            m_bars->sitesToolbar(), m_bars->viewToggles()});
     connect(m_features, &FeatureWindows::openInNewDocument, this, &MainWindow::openInNewDocument);
     connect(m_statusBar, &StatusBar::optionsRequested, m_features, &FeatureWindows::showOptions);
+    connect(&m_features->downloads(), &DownloadManager::statusTextChanged, m_statusBar,
+            &StatusBar::setDownloadsText);
 
     m_documents->setAddressEditingQuery([this] { return m_addressPanel->isAddressBeingEdited(); });
     connect(m_documents, &DocumentArea::countChanged, this, &MainWindow::updateDocumentCommands);
@@ -257,6 +260,7 @@ void MainWindow::load(const QString& commandLine) {
     app.readUserLinks();
     m_bars->sitesToolbar()->setUserLinks(app.userLinks);
     app.readPopUp();
+    app.readDownloads();
     if (app.minimizeToTray)
         m_tray->add();
     trace("settings loaded");
@@ -359,6 +363,11 @@ void MainWindow::handOverReceived(const QString& text, const QString& workingDir
     }
 }
 
+void MainWindow::closeForSignal() {
+    m_closingForSignal = true;
+    close();
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     applyResizeRule();
@@ -419,7 +428,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         QTimer::singleShot(kRetryCloseMs, this, &QWidget::close);
         return;
     }
+    if (!m_unloaded && !m_closingForSignal && !m_features->downloads().confirmClose()) {
+        event->ignore();
+        return;
+    }
     if (!m_unloaded) {
+        m_features->downloads().cancelAll();
         beforeClose();
         m_documents->closeAll();
         unload();

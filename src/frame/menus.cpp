@@ -112,6 +112,8 @@ MainMenus::MainMenus(QMainWindow* window) {
     addToFavorites = view.item("1079");
     organizeFavorites = view.item("1080");
     view.separator();
+    downloads = view.item("5029", "Ctrl+J");
+    view.separator();
     MenuBuilder tabs(view.submenu("1081"));
     shrinkAllTabs = tabs.item("1082");
     shrinkAllTabsButActive = tabs.item("1083");

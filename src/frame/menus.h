@@ -43,6 +43,7 @@ struct MainMenus {
     QAction* favorites;
     QAction* addToFavorites;
     QAction* organizeFavorites;
+    QAction* downloads;
     QAction* shrinkAllTabs;
     QAction* shrinkAllTabsButActive;
     QAction* resetAllTabs;

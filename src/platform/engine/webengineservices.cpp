@@ -73,8 +73,14 @@ Download::Failure failureOf(QWebEngineDownloadRequest::DownloadInterruptReason r
 } // namespace
 
 WebDownload::WebDownload(QWebEngineDownloadRequest* request)
-    : Download(request)
-    , m_request(request) {
+    : Download(request) {
+    follow(request);
+}
+
+void WebDownload::follow(QWebEngineDownloadRequest* request) {
+    if (m_request)
+        m_request->disconnect(this);
+    m_request = request;
     connect(request, &QWebEngineDownloadRequest::receivedBytesChanged, this, &Download::progressed);
     connect(request, &QWebEngineDownloadRequest::totalBytesChanged, this, &Download::progressed);
     connect(request, &QWebEngineDownloadRequest::stateChanged, this, &Download::stateChanged);
@@ -178,8 +184,20 @@ WebEngineServices::WebEngineServices()
     QWebEngineProfile* profile = m_profile;
     connect(profile, &QWebEngineProfile::downloadRequested, this,
             [this](QWebEngineDownloadRequest* request) {
+                // The engine resumes a download that broke off by asking for its target again,
+                // with a new request of the same id that from then on carries its progress.
+                const QPointer<WebDownload> resumed = m_downloads.value(request->id());
+                if (resumed && resumed->state() == Download::State::Running &&
+                    resumed->url() == request->url().toString()) {
+                    request->setDownloadDirectory(resumed->request()->downloadDirectory());
+                    request->setDownloadFileName(resumed->request()->downloadFileName());
+                    request->accept();
+                    resumed->follow(request);
+                    return;
+                }
                 // Parented by the request, so it goes when the engine drops the download.
                 auto* download = new WebDownload(request);
+                m_downloads.insert(request->id(), download);
                 Q_EMIT downloadRequested(download);
             });
     profile->setNotificationPresenter([guard = QPointer<WebEngineServices>(this)](

@@ -2,6 +2,7 @@
 
 #include "platform/engine/engineservices.h"
 
+#include <QHash>
 #include <QPointer>
 
 class QWebEngineDownloadRequest;
@@ -34,6 +35,10 @@ public:
     void pause() override;
     void resume() override;
 
+    QWebEngineDownloadRequest* request() const { return m_request; }
+    // Takes the engine's new request for this download (a resumption) as its own.
+    void follow(QWebEngineDownloadRequest* request);
+
 private:
     QPointer<QWebEngineDownloadRequest> m_request;
 };
@@ -49,6 +54,7 @@ public:
 
 private:
     QPointer<QWebEngineProfile> m_profile;
+    QHash<quint32, QPointer<WebDownload>> m_downloads;
     // A page of no window that fetches retried downloads.
     QPointer<QWebEnginePage> m_fetcher;
 };
