@@ -98,7 +98,7 @@ void OptionsDialog::connectControls() {
         m_form->downloadFolderEdit->setEnabled(on);
         m_form->downloadFolderButton->setEnabled(on);
     });
-    connect(f.downloadFolderButton, &QPushButton::clicked, this, [this] {
+    connect(f.downloadFolderButton, &QToolButton::clicked, this, [this] {
         const QString shown = m_form->downloadFolderEdit->text();
         const QString folder = QFileDialog::getExistingDirectory(
             this, tableString(kChooseFolderId), shown.isEmpty() ? desktopDownloadFolder() : shown);

@@ -176,6 +176,9 @@ void DownloadItem::complete() {
             return fail(reasonText(Download::Failure::FileFailed));
         m_record.path = target;
     }
+    // The size on disk: a page saved with its files counts files, not bytes, as it runs.
+    if (const QFileInfo file(m_record.path); file.isFile())
+        m_record.bytes = m_received = file.size();
     finish(State::Completed);
 }
 

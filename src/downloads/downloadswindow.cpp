@@ -40,7 +40,7 @@ constexpr int kReceivedOfTotalId = 5023;
 constexpr int kProductNameId = 100;
 constexpr int kGoneId = 5028;
 constexpr int kColumnCount = 5;
-constexpr int kColumnWidths[kColumnCount] = {3800, 1900, 2300, 1300, 1500}; // twips
+constexpr int kColumnWidths[kColumnCount] = {3600, 2700, 3600, 1400, 1500}; // twips
 
 // The progress column's whole percentage while a download runs; none once it ended.
 constexpr int kPercentRole = Qt::UserRole + 1;

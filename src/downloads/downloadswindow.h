@@ -27,7 +27,7 @@ public:
     ~DownloadsWindow() override;
 
     // The design size, in twips.
-    static constexpr int kDesignWidth = 11000;
+    static constexpr int kDesignWidth = 13400;
     static constexpr int kDesignHeight = 5000;
 
     QTreeWidget* list() const { return m_list; }

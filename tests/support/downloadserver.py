@@ -10,6 +10,7 @@ went away) or nobody asked anything for two minutes. Every answer is built from 
   cut=K    the answer ends after K bytes, the connection closed although Content-Length
            promised more; once "whole" arrives on standard input, answers are whole again
   stall=K  after K bytes the answer waits until the client goes away
+  rate=B   at most B bytes a second
   html=T   an HTML page with body T instead of a download
 """
 import os
@@ -59,6 +60,7 @@ class Handler(BaseHTTPRequestHandler):
         size = os.path.getsize(path) if path else int(arg("size") or 0)
         cut = int(arg("cut")) if arg("cut") and cutting else None
         stall = int(arg("stall")) if arg("stall") else None
+        rate = int(arg("rate")) if arg("rate") else None
         self.send_response(200)
         self.send_header("Content-Type", "application/octet-stream")
         self.send_header("Content-Length", str(size))
@@ -76,10 +78,13 @@ class Handler(BaseHTTPRequestHandler):
                     self.connection.sendfile(f, 0, limit)
             else:
                 sent = 0
+                step = min(1 << 18, rate // 10) if rate else 1 << 18
                 while sent < limit:
-                    chunk = pattern(sent, min(1 << 18, limit - sent))
+                    chunk = pattern(sent, min(step, limit - sent))
                     self.wfile.write(chunk)
                     sent += len(chunk)
+                    if rate:
+                        time.sleep(len(chunk) / rate)
             self.wfile.flush()
             if stall is not None and limit == stall:
                 self.connection.settimeout(60)
