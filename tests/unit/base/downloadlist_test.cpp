@@ -38,10 +38,18 @@ TEST(DownloadList, KeepsTheLatestHundred) {
     QTemporaryDir dir;
     const QString path = dir.filePath("downloads.kvn");
     QList<DownloadRecord> records;
-    for (int i = 0; i < 150; ++i)
+    QByteArray longFile = "Kelvane downloads 1\n";
+    for (int i = 0; i < 150; ++i) {
         records.append(record(i));
+        longFile += "completed\t1\t2\thttp://a/" + QByteArray::number(i) + "\t/d/x\t\n";
+    }
     ASSERT_TRUE(writeDownloadList(records, path));
+    EXPECT_EQ(test::readFile(path).count('\n'), 101);
     EXPECT_EQ(readDownloadList(path), records.mid(50));
+    ASSERT_TRUE(test::writeFile(path, longFile));
+    const QList<DownloadRecord> read = readDownloadList(path);
+    EXPECT_EQ(read.size(), 100);
+    EXPECT_EQ(read.value(0).url, "http://a/50");
 }
 
 TEST(DownloadList, ADamagedFileLosesOnlyItsDamagedLines) {
