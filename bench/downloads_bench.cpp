@@ -1,8 +1,8 @@
 // Downloads one large file from 127.0.0.1 in the browser (the main window with the real engine,
-// saving straight into a folder) and with curl, alternating, and reports each one's throughput
-// and the ratio browser / curl of each pair; the browser's memory (its whole process tree, PSS)
-// while it downloads against before; and the longest time its window went without processing
-// an event.
+// saving straight into a folder) and with curl, alternating, and reports each one's throughput,
+// processor time and the ratio browser / curl of each pair; then, in a third download of each
+// round, the browser's memory (its whole process tree, PSS) while it downloads against before,
+// and the longest time its window went without processing an event.
 #include "benchsupport.h"
 
 #include "base/appsettings.h"
@@ -29,6 +29,8 @@
 #include <cstdio>
 #include <thread>
 
+#include <sys/resource.h>
+
 using namespace kelvane;
 
 namespace {
@@ -36,6 +38,14 @@ namespace {
 constexpr qint64 kMiB = 1 << 20;
 constexpr int kLimitMs = 600'000;
 constexpr int kMemoryEveryMs = 100;
+
+// Processor time (user and system) used so far by this process, or by its ended children.
+double cpuSeconds(int who) {
+    rusage usage{};
+    getrusage(who, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
 
 void settle(int ms) {
     QEventLoop loop;
@@ -59,6 +69,7 @@ bool writeSource(const QString& path, qint64 bytes) {
 
 struct BrowserRound {
     double seconds = 0;
+    double cpuSeconds = 0;
     qint64 memoryBeforeKiB = 0;
     qint64 memoryPeakKiB = 0;
     double longestGapMs = 0;
@@ -66,13 +77,16 @@ struct BrowserRound {
 };
 
 // One download in the browser: from the request until the file is complete under its name.
-BrowserRound browserRound(MainWindow& window, EngineFactory& engines, const QString& url) {
+// Watched, it also samples the memory and the event loop's turns, which cost some processor
+// time of their own; a plain round measures only the time.
+BrowserRound browserRound(MainWindow& window, EngineFactory& engines, const QString& url,
+                          bool watched) {
     DownloadManager& manager = window.featureWindows().downloads();
     BrowserRound round;
     round.memoryBeforeKiB = bench::treePssKiB();
 
     // The memory is sampled on a thread of its own, the gaps by a timer on the window's.
-    std::atomic<bool> running = true;
+    std::atomic<bool> running = watched;
     std::atomic<qint64> peak = round.memoryBeforeKiB;
     std::thread sampler([&] {
         while (running) {
@@ -89,10 +103,12 @@ BrowserRound browserRound(MainWindow& window, EngineFactory& engines, const QStr
     });
 
     const qsizetype before = manager.items().size();
+    const double cpuBefore = cpuSeconds(RUSAGE_SELF);
     QElapsedTimer clock;
     clock.start();
     sinceTurn.start();
-    probe.start(1);
+    if (watched)
+        probe.start(1);
     engines.services().download(url);
     DownloadItem* item = nullptr;
     while (clock.elapsed() < kLimitMs) {
@@ -103,6 +119,7 @@ BrowserRound browserRound(MainWindow& window, EngineFactory& engines, const QStr
             break;
     }
     round.seconds = clock.nsecsElapsed() / 1e9;
+    round.cpuSeconds = cpuSeconds(RUSAGE_SELF) - cpuBefore;
     probe.stop();
     running = false;
     sampler.join();
@@ -113,16 +130,18 @@ BrowserRound browserRound(MainWindow& window, EngineFactory& engines, const QStr
     return round;
 }
 
-double curlRound(const QString& url, const QString& target) {
+// The wall time and the processor time of one curl download.
+std::pair<double, double> curlRound(const QString& url, const QString& target) {
+    const double cpuBefore = cpuSeconds(RUSAGE_CHILDREN);
     QElapsedTimer clock;
     clock.start();
     QProcess curl;
     curl.start(QStringLiteral("curl"), {QStringLiteral("-s"), QStringLiteral("-o"), target, url});
     if (!curl.waitForFinished(kLimitMs) || curl.exitCode() != 0)
-        return 0;
+        return {0, 0};
     const double seconds = clock.nsecsElapsed() / 1e9;
     QFile::remove(target);
-    return seconds;
+    return {seconds, cpuSeconds(RUSAGE_CHILDREN) - cpuBefore};
 }
 
 QString spread(const QList<double>& values, int decimals) {
@@ -181,21 +200,26 @@ int main(int argc, char** argv) {
     window.show();
     settle(2000);
 
-    QList<double> browserMiBs, curlMiBs, ratios, growthMiB, gapsMs;
+    QList<double> browserMiBs, curlMiBs, ratios, growthMiB, gapsMs, browserCpu, curlCpu;
     for (int i = 0; i < rounds; ++i) {
-        const double curlSeconds = curlRound(url, files.filePath(QStringLiteral("curl.bin")));
+        const auto [curlSeconds, curlCpuSeconds] =
+            curlRound(url, files.filePath(QStringLiteral("curl.bin")));
         settle(500);
-        const BrowserRound browser = browserRound(window, engines, url);
+        const BrowserRound browser = browserRound(window, engines, url, false);
         settle(500);
-        if (!browser.ok || curlSeconds <= 0) {
+        const BrowserRound watched = browserRound(window, engines, url, true);
+        settle(500);
+        if (!browser.ok || !watched.ok || curlSeconds <= 0) {
             out << "round " << i + 1 << " failed\n";
             return 1;
         }
         browserMiBs << sizeMiB / browser.seconds;
         curlMiBs << sizeMiB / curlSeconds;
         ratios << browserMiBs.last() / curlMiBs.last();
-        growthMiB << double(browser.memoryPeakKiB - browser.memoryBeforeKiB) / 1024;
-        gapsMs << browser.longestGapMs;
+        growthMiB << double(watched.memoryPeakKiB - watched.memoryBeforeKiB) / 1024;
+        gapsMs << watched.longestGapMs;
+        browserCpu << browser.cpuSeconds * 1024 / sizeMiB;
+        curlCpu << curlCpuSeconds * 1024 / sizeMiB;
         out << QStringLiteral("  pair %1: curl %2 MiB/s, browser %3 MiB/s, ratio %4, memory "
                               "+%5 MiB over %6 MiB, longest gap %7 ms\n")
                    .arg(i + 1)
@@ -203,15 +227,17 @@ int main(int argc, char** argv) {
                    .arg(browserMiBs.last(), 0, 'f', 0)
                    .arg(ratios.last(), 0, 'f', 2)
                    .arg(growthMiB.last(), 0, 'f', 1)
-                   .arg(browser.memoryBeforeKiB / 1024)
+                   .arg(watched.memoryBeforeKiB / 1024)
                    .arg(gapsMs.last(), 0, 'f', 1);
         out.flush();
     }
     out << "A " << sizeMiB << " MiB download from 127.0.0.1, " << rounds
-        << " pairs (curl, then the browser):\n"
+        << " pairs (curl, then the browser; memory and gaps from a third, watched download):\n"
         << "  curl:     MiB/s " << spread(curlMiBs, 0) << "\n"
         << "  browser:  MiB/s " << spread(browserMiBs, 0) << "\n"
         << "  ratio browser / curl: " << spread(ratios, 2) << " (goal >= 0.8)\n"
+        << "  processor seconds a GiB: curl " << spread(curlCpu, 2) << ", browser "
+        << spread(browserCpu, 2) << "\n"
         << "  browser memory (process tree PSS) during the download over before, MiB: "
         << spread(growthMiB, 1) << " (goal <= 20)\n"
         << "  longest time without processing an event during the download, ms: "
