@@ -1,7 +1,9 @@
 #include "benchsupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
@@ -134,6 +136,41 @@ XServer::~XServer() {
         process->waitForFinished(1000);
         delete process;
     }
+}
+
+// Proportional set size of a process, in KiB (shared pages split among their users).
+qint64 pssKiB(const QString& pid) {
+    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
+    if (!rollup.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : rollup.readAll().split('\n')) {
+        if (line.startsWith("Pss:"))
+            return line.mid(4).trimmed().split(' ').first().toLongLong();
+    }
+    return 0;
+}
+
+qint64 treePssKiB() {
+    QHash<QString, QString> parentOf;
+    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!pid.front().isDigit() || !stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1)
+            parentOf.insert(pid, QString::fromLatin1(fields.at(1)));
+    }
+    const QString self = QString::number(QCoreApplication::applicationPid());
+    qint64 total = 0;
+    for (auto it = parentOf.cbegin(); it != parentOf.cend(); ++it) {
+        QString p = it.key();
+        while (!p.isEmpty() && p != self && p != QLatin1String("0") && p != QLatin1String("1"))
+            p = parentOf.value(p);
+        if (p == self)
+            total += pssKiB(it.key());
+    }
+    return total;
 }
 
 } // namespace kelvane::bench

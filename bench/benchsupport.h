@@ -27,6 +27,11 @@ private:
 void prepareHome(const QTemporaryDir& home);
 QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home, const QString& display = {});
 
+// Proportional set size (shared pages split among their users) in KiB: of one process, and of
+// this process with all its descendants (a browser and its engine processes).
+qint64 pssKiB(const QString& pid);
+qint64 treePssKiB();
+
 // The median of a list of figures (0 for an empty list).
 double median(QList<double> values);
 // The value below which the given share of the figures lie (0.25 gives the lower quartile).

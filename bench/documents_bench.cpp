@@ -54,42 +54,6 @@ bool waitFor(const std::function<bool()>& done, int limitMs = kLimitMs) {
     return true;
 }
 
-// Proportional set size of a process, in KiB (shared pages split among their users).
-qint64 pssKiB(const QString& pid) {
-    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
-    if (!rollup.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : rollup.readAll().split('\n')) {
-        if (line.startsWith("Pss:"))
-            return line.mid(4).trimmed().split(' ').first().toLongLong();
-    }
-    return 0;
-}
-
-// This process and all its descendants.
-qint64 treePssKiB() {
-    QHash<QString, QString> parentOf;
-    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!pid.front().isDigit() || !stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray text = stat.readAll();
-        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1)
-            parentOf.insert(pid, QString::fromLatin1(fields.at(1)));
-    }
-    const QString self = QString::number(QCoreApplication::applicationPid());
-    qint64 total = 0;
-    for (auto it = parentOf.cbegin(); it != parentOf.cend(); ++it) {
-        QString p = it.key();
-        while (!p.isEmpty() && p != self && p != QLatin1String("0") && p != QLatin1String("1"))
-            p = parentOf.value(p);
-        if (p == self)
-            total += pssKiB(it.key());
-    }
-    return total;
-}
-
 // One side of the comparison: opens documents and closes them.
 class Subject {
 public:
@@ -171,7 +135,7 @@ int runMode(const QString& mode, int argc, char** argv) {
     if (!waitFor([&] { return subject->loaded() >= 1; }))
         return 1;
     waitFor([] { return false; }, 1000); // let the first start settle
-    const qint64 before = treePssKiB();
+    const qint64 before = bench::treePssKiB();
 
     QElapsedTimer clock;
     clock.start();
@@ -181,14 +145,14 @@ int runMode(const QString& mode, int argc, char** argv) {
         return 1;
     const double openMs = clock.elapsed();
     waitFor([] { return false; }, 1000);
-    const qint64 after = treePssKiB();
+    const qint64 after = bench::treePssKiB();
 
     clock.restart();
     subject->closeAllButFirst();
     waitFor([&] { return subject->open_count() == 1; });
     const double closeMs = clock.elapsed();
     waitFor([] { return false; }, 2000);
-    const qint64 closed = treePssKiB();
+    const qint64 closed = bench::treePssKiB();
 
     std::printf("RESULT %.2f %.1f %.2f %lld %lld %lld\n", openMs / kDocuments,
                 double(after - before) / kDocuments, closeMs / kDocuments, before, after, closed);

@@ -154,7 +154,7 @@ int runBrowser(int argc, char** argv, const CommandLine& commandLine) {
     UnixSignalWatcher signalWatcher;
     MainWindow window(engines, screenshot ? nullptr : &handOverServer);
     QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &window,
-                     [&window] { window.close(); });
+                     [&window] { window.closeForSignal(); });
 
     // The user's browser asks to become the desktop's default; a screenshot run does not.
     window.setChecksDefaultBrowser(!screenshot);

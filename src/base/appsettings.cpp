@@ -38,7 +38,9 @@ AppSettings::AppSettings()
     , quickNotesSize(int16FromText(catalogueDefault(QStringLiteral("QuickNotesSize"))).value_or(0))
     , quickNotesColor(
           int32FromText(catalogueDefault(QStringLiteral("QuickNotesColor"))).value_or(0))
-    , popUpEnabled(defaultBool(QStringLiteral("PopUpEnabled"))) {
+    , popUpEnabled(defaultBool(QStringLiteral("PopUpEnabled")))
+    , downloadAskWhere(defaultBool(QStringLiteral("DownloadAskWhere")))
+    , downloadFolder(catalogueDefault(QStringLiteral("DownloadFolder"))) {
     for (int i = 1; i <= kUserLinkCount; ++i) {
         UserLink& link = userLinks[i - 1];
         link.enabled = defaultBool(linkKey(i, "Enabled"));
@@ -83,6 +85,11 @@ void AppSettings::readPopUp() {
     popUpEnabled = Settings::readBool(QStringLiteral("PopUpEnabled"));
 }
 
+void AppSettings::readDownloads() {
+    downloadAskWhere = Settings::readBool(QStringLiteral("DownloadAskWhere"));
+    downloadFolder = Settings::readText(QStringLiteral("DownloadFolder"));
+}
+
 void AppSettings::write() const {
     Settings::writeBool(QStringLiteral("CleanOnExit"), cleanOnExit);
     Settings::writeBool(QStringLiteral("SaveAllOnExit"), saveAllOnExit);
@@ -109,6 +116,8 @@ void AppSettings::write() const {
         Settings::writeText(linkKey(i, "SiteURL"), link.siteUrl);
     }
     Settings::writeBool(QStringLiteral("PopUpEnabled"), popUpEnabled);
+    Settings::writeBool(QStringLiteral("DownloadAskWhere"), downloadAskWhere);
+    Settings::writeText(QStringLiteral("DownloadFolder"), downloadFolder);
 }
 
 QFont AppSettings::notesBoxFont() const {

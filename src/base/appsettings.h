@@ -40,6 +40,10 @@ struct AppSettings {
     qint32 quickNotesColor;                         // 0x00BBGGRR
     std::array<UserLink, kUserLinkCount> userLinks; // entry i (1-based) at [i - 1]
     bool popUpEnabled;
+    // Downloads: ask where to save each file, else save straight into downloadFolder (empty:
+    // the desktop's download folder).
+    bool downloadAskWhere;
+    QString downloadFolder;
     // Sites whose first page a new window may not open while popups are blocked. Kept in its
     // own file, read at start and written at exit by the main window.
     QStringList blockedSites;
@@ -57,6 +61,7 @@ struct AppSettings {
     void readQuickNotesLook();
     void readUserLinks();
     void readPopUp();
+    void readDownloads();
     // Everything above, in the unload's order.
     void write() const;
 };

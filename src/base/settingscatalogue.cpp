@@ -78,6 +78,15 @@ QList<CatalogueEntry> buildCatalogue() {
         plain("QSearchTypesListIndex", T::Int32, QStringLiteral("0")),
         plain("QSearchSearchListCount", T::Int16, QStringLiteral("0")),
         numbered("QSearchSearchListItem#", T::Text, empty),
+        // Downloads: asked where each goes, else straight into DownloadFolder (empty: the
+        // desktop's download folder); the folder the save dialog last went to; the window.
+        plain("DownloadAskWhere", T::Boolean, QStringLiteral("True")),
+        plain("DownloadFolder", T::Text, empty),
+        plain("DownloadLastFolder", T::Text, empty),
+        plain("DownloadsLeft", T::Position, runTime),
+        plain("DownloadsTop", T::Position, runTime),
+        plain("DownloadsWidth", T::Position, runTime),
+        plain("DownloadsHeight", T::Position, runTime),
     };
 }
 

@@ -3,12 +3,14 @@
 #include "base/passwordhash.h"
 #include "base/stringtable.h"
 #include "dialogs/sitepermissionspage.h"
+#include "platform/paths.h"
 #include "platform/twips.h"
 #include "ui/captions.h"
 
 #include "ui_optionsdialog.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -22,6 +24,7 @@ constexpr int kCleanQuestionId = 3020;
 constexpr int kMismatchId = 3021;
 constexpr int kSitesToolbarHiddenId = 3203;
 constexpr int kLinksTab = 3;
+constexpr int kChooseFolderId = 5053;
 
 // Stands in the password boxes for a password that is set: the password itself is never
 // known here (only its hash), and the boxes show one character per letter as "*".
@@ -96,6 +99,17 @@ void OptionsDialog::connectControls() {
         m_form->removeBlockedButton->setEnabled(!m_form->blockedList->selectedItems().isEmpty());
     });
     connect(f.removeBlockedButton, &QToolButton::clicked, this, &OptionsDialog::removeBlockedSite);
+    connect(f.saveIntoButton, &QRadioButton::toggled, this, [this](bool on) {
+        m_form->downloadFolderEdit->setEnabled(on);
+        m_form->downloadFolderButton->setEnabled(on);
+    });
+    connect(f.downloadFolderButton, &QToolButton::clicked, this, [this] {
+        const QString shown = m_form->downloadFolderEdit->text();
+        const QString folder = QFileDialog::getExistingDirectory(
+            this, tableString(kChooseFolderId), shown.isEmpty() ? desktopDownloadFolder() : shown);
+        if (!folder.isEmpty())
+            m_form->downloadFolderEdit->setText(folder);
+    });
 }
 
 // The settings into the controls, in the opening command's order.
@@ -107,6 +121,10 @@ void OptionsDialog::fill() {
     f.minimizeToTrayBox->setChecked(app.minimizeToTray);
     f.checkDefaultBox->setChecked(app.checkIfDefault);
     updateTrayGroup();
+    f.saveIntoButton->setChecked(true); // so that the folder follows the choice from here on
+    f.askWhereButton->setChecked(app.downloadAskWhere);
+    f.downloadFolderEdit->setText(app.downloadFolder);
+    f.downloadFolderEdit->setPlaceholderText(desktopDownloadFolder());
     const QString shown = app.password.isEmpty() ? QString() : kPasswordPlaceholder;
     f.passwordEdit->setText(shown);
     f.confirmEdit->setText(shown);
@@ -254,6 +272,8 @@ void OptionsDialog::commit() {
     app.cleanOnExit = f.cleanHistoryBox->isChecked();
     app.saveAllOnExit = f.saveAllBox->isChecked();
     app.checkIfDefault = f.checkDefaultBox->isChecked();
+    app.downloadAskWhere = f.askWhereButton->isChecked();
+    app.downloadFolder = f.downloadFolderEdit->text().trimmed();
     app.minimizeToTray = f.minimizeToTrayBox->isChecked();
     // A new password only when typed and confirmed; the placeholder leaves the old one.
     if (m_passwordEdited && app.minimizeToTray)

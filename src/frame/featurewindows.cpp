@@ -6,6 +6,8 @@
 #include "dialogs/optionsdialog.h"
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
+#include "downloads/downloadmanager.h"
+#include "downloads/downloadswindow.h"
 #include "favorites/addfavoritedialog.h"
 #include "favorites/favoritestransfer.h"
 #include "favorites/favoriteswindow.h"
@@ -15,6 +17,7 @@
 #include "frame/viewtoggles.h"
 #include "notes/notespane.h"
 #include "platform/engine/engine.h"
+#include "platform/engine/engineservices.h"
 #include "quicksearch/quicksearch.h"
 
 #include <QAction>
@@ -27,7 +30,8 @@ FeatureWindows::FeatureWindows(QWidget* window, const Parts& parts)
     , m_window(window)
     , m_parts(parts)
     , m_quickSearch(new QuickSearch(window))
-    , m_favoritesTransfer(new FavoritesTransfer(window)) {
+    , m_favoritesTransfer(new FavoritesTransfer(window))
+    , m_downloads(new DownloadManager(parts.engines.services(), window)) {
     connect(m_quickSearch, &QuickSearch::openInNewDocument, this,
             &FeatureWindows::openInNewDocument);
 }
@@ -35,6 +39,7 @@ FeatureWindows::FeatureWindows(QWidget* window, const Parts& parts)
 void FeatureWindows::connectMenus(const MainMenus& m) {
     connect(m.quickSearch, &QAction::triggered, m_quickSearch, &QuickSearch::open);
     connect(m.favorites, &QAction::triggered, this, &FeatureWindows::showFavorites);
+    connect(m.downloads, &QAction::triggered, this, &FeatureWindows::showDownloads);
     connect(m.addToFavorites, &QAction::triggered, this, &FeatureWindows::addToFavorites);
     connect(m.organizeFavorites, &QAction::triggered, this,
             [this] { organizeFavorites(m_window); });
@@ -62,6 +67,20 @@ void FeatureWindows::showFavorites() {
     connect(&window, &FavoritesWindow::openInNewDocumentRequested, this,
             &FeatureWindows::openInNewDocument);
     window.exec();
+}
+
+DownloadsWindow* FeatureWindows::downloadsWindow() const {
+    return m_downloadsWindow;
+}
+
+void FeatureWindows::showDownloads() {
+    if (!m_downloadsWindow) {
+        m_downloadsWindow = new DownloadsWindow(*m_downloads, m_window);
+        m_downloadsWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_downloadsWindow->show();
+    m_downloadsWindow->raise();
+    m_downloadsWindow->activateWindow();
 }
 
 void FeatureWindows::addToFavorites() {

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class QWidget;
 
 namespace kelvane {
 
 class DocumentArea;
+class DownloadManager;
+class DownloadsWindow;
 class EngineFactory;
 class FavoritesTransfer;
 class NotesPane;
@@ -18,8 +21,8 @@ class ViewToggles;
 struct MainMenus;
 
 // The windows the View and Help menus open beside the pages: Favorites with Add to Favorites
-// and Organize Favorites, Quick Search, Options and About. Options changes the settings in
-// place; afterwards the tray icon, the notes' look and the user links follow them.
+// and Organize Favorites, Downloads, Quick Search, Options and About. Options changes the settings
+// in place; afterwards the tray icon, the notes' look and the user links follow them.
 class FeatureWindows : public QObject {
     Q_OBJECT
 public:
@@ -38,6 +41,10 @@ public:
     void connectMenus(const MainMenus& menus);
 
     void showFavorites();
+    // One Downloads window, brought forward when it is already open.
+    void showDownloads();
+    DownloadManager& downloads() const { return *m_downloads; }
+    DownloadsWindow* downloadsWindow() const;
     void addToFavorites();
     void showOptions();
     // The remembered answers to site questions, listed and edited in Options.
@@ -57,6 +64,8 @@ private:
     QuickSearch* m_quickSearch;
     FavoritesTransfer* m_favoritesTransfer;
     RememberedAnswers* m_rememberedAnswers = nullptr;
+    DownloadManager* m_downloads;
+    QPointer<DownloadsWindow> m_downloadsWindow;
 };
 
 } // namespace kelvane

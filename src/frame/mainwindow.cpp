@@ -14,6 +14,7 @@
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
 #include "documents/tabbar.h"
+#include "downloads/downloadmanager.h"
 #include "frame/commands.h"
 #include "frame/featurewindows.h"
 #include "frame/frametitle.h"
@@ -152,6 +153,8 @@ void MainWindow::buildWindow() {
                                            m_bars->sitesToolbar(), m_bars->viewToggles()});
     connect(m_features, &FeatureWindows::openInNewDocument, this, &MainWindow::openInNewDocument);
     connect(m_statusBar, &StatusBar::optionsRequested, m_features, &FeatureWindows::showOptions);
+    connect(&m_features->downloads(), &DownloadManager::statusTextChanged, m_statusBar,
+            &StatusBar::setDownloadsText);
 
     m_documents->setAddressEditingQuery([this] { return m_addressPanel->isAddressBeingEdited(); });
     connect(m_documents, &DocumentArea::countChanged, this, &MainWindow::updateDocumentCommands);
@@ -277,6 +280,7 @@ void MainWindow::load(const QString& commandLine) {
     app.readUserLinks();
     m_bars->sitesToolbar()->setUserLinks(app.userLinks);
     app.readPopUp();
+    app.readDownloads();
     if (app.minimizeToTray)
         m_tray->add();
     trace("settings loaded");
@@ -379,6 +383,11 @@ void MainWindow::handOverReceived(const QString& text, const QString& workingDir
     }
 }
 
+void MainWindow::closeForSignal() {
+    m_closingForSignal = true;
+    close();
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     applyResizeRule();
@@ -439,7 +448,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         QTimer::singleShot(kRetryCloseMs, this, &QWidget::close);
         return;
     }
+    if (!m_unloaded && !m_closingForSignal && !m_features->downloads().confirmClose()) {
+        event->ignore();
+        return;
+    }
     if (!m_unloaded) {
+        m_features->downloads().cancelAll();
         beforeClose();
         // Closing at exit is no closing of documents to reopen.
         disconnect(m_documents, nullptr, m_recentlyClosed, nullptr);

@@ -53,6 +53,8 @@ public:
     // Whether the load sequence checks that the browser is the desktop's default (off for
     // windows that are not the user's browser, such as tests and screenshot runs).
     void setChecksDefaultBrowser(bool on) { m_checksDefaultBrowser = on; }
+    // A termination signal: the ordinary close, cancelling running downloads without asking.
+    void closeForSignal();
     // A second start handed over its command line.
     void handOverReceived(const QString& text, const QString& workingDirectory);
 
@@ -125,6 +127,7 @@ private:
     bool m_navigatorShownAtStart = false;
     bool m_navigatorShown = false;
     bool m_checksDefaultBrowser = false;
+    bool m_closingForSignal = false;
 };
 
 } // namespace kelvane

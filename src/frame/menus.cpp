@@ -114,6 +114,8 @@ MainMenus::MainMenus(QMainWindow* window) {
     importFavoritesMenu = view.submenu("&Import Favorites");
     exportFavorites = view.item("&Export Favorites...");
     view.separator();
+    downloads = view.item("5029", "Ctrl+J");
+    view.separator();
     MenuBuilder tabs(view.submenu("1081"));
     shrinkAllTabs = tabs.item("1082");
     shrinkAllTabsButActive = tabs.item("1083");

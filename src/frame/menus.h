@@ -45,6 +45,7 @@ struct MainMenus {
     QAction* organizeFavorites;
     QMenu* importFavoritesMenu; // the sources are listed when it opens
     QAction* exportFavorites;
+    QAction* downloads;
     QAction* shrinkAllTabs;
     QAction* shrinkAllTabsButActive;
     QAction* resetAllTabs;

@@ -167,7 +167,13 @@ QLabel* StatusBar::addPicturePanel(const QString& key, int toolTipId) {
 }
 
 void StatusBar::setStatusText(const QString& text) {
-    m_statusPanel->setText(text);
+    m_pageText = text;
+    m_statusPanel->setText(text.isEmpty() ? m_downloadsText : text);
+}
+
+void StatusBar::setDownloadsText(const QString& text) {
+    m_downloadsText = text;
+    setStatusText(m_pageText);
 }
 
 QString StatusBar::statusText() const {

@@ -25,8 +25,9 @@ public:
     explicit StatusBar(QWidget* parent = nullptr);
     ~StatusBar() override;
 
-    // Panel 1.
+    // Panel 1: the active page's status text, or while it has none, the running downloads'.
     void setStatusText(const QString& text);
+    void setDownloadsText(const QString& text);
     QString statusText() const;
 
     // Panel 2: the locale's short date, four blanks and the time with seconds, as text and
@@ -97,6 +98,8 @@ private:
     bool m_popupsAllowed = true;
     PageSecurity m_security = PageSecurity::Plain;
     int m_percent = 0;
+    QString m_pageText;
+    QString m_downloadsText;
 };
 
 } // namespace kelvane

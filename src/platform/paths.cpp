@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSet>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstdio>
@@ -119,6 +120,11 @@ bool makePrivateFolder(const QString& dir) {
     if (!QDir().mkpath(dir))
         return false;
     return QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QString desktopDownloadFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    return folder.isEmpty() ? QDir::homePath() + QStringLiteral("/Downloads") : folder;
 }
 
 } // namespace kelvane

@@ -16,6 +16,9 @@ QString dataFolder();
 // stderr, once, with the folder used instead.
 QString runtimeFolder();
 
+// The desktop's download folder: XDG_DOWNLOAD_DIR of the user's folders, else ~/Downloads.
+QString desktopDownloadFolder();
+
 // Creates dir (and its parents) when missing; a new folder is made private (0700).
 bool makePrivateFolder(const QString& dir);
 

@@ -139,6 +139,7 @@ public:
     Failure failure() const override { return m_failure; }
     QString failureText() const override { return {}; }
     QString path() const override { return m_path; }
+    QStringList partialFiles() const override { return {m_path}; }
     void start(const QString& path) override;
     void cancel() override { log("cancel"), setState(State::Cancelled); }
     void pause() override { log("pause"), m_paused = true, Q_EMIT stateChanged(); }

@@ -9,8 +9,9 @@ namespace {
 // Top to bottom; the folders of one layer may not include each other.
 int layerOf(const QString& folder) {
     const QStringList layers =
-        QStringLiteral("app|frame|bars navigator favorites quicksearch notes dialogs|documents|"
-                       "popups|ui|base|draw platform")
+        QStringLiteral(
+            "app|frame|bars navigator favorites quicksearch notes dialogs downloads|documents|"
+            "popups|ui|base|draw platform")
             .split('|');
     for (int i = 0; i < layers.size(); ++i) {
         if (layers[i].split(' ').contains(folder))

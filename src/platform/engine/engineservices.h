@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace kelvane {
 
@@ -56,6 +57,9 @@ public:
     virtual QString failureText() const = 0;
     // The file the engine writes to; empty before start.
     virtual QString path() const = 0;
+    // The files the engine may leave behind for a download that did not complete: the path
+    // and the engine's own intermediate file beside it.
+    virtual QStringList partialFiles() const = 0;
 
     // Starts a requested download into path, whose folder exists; an existing file there is
     // replaced.

@@ -57,14 +57,30 @@ Download::Failure failureOf(QWebEngineDownloadRequest::DownloadInterruptReason r
     case R::UserCanceled:
         break;
     }
+    // Reasons this engine's enumeration lacks: the answer was shorter than the server said
+    // (its text then wrongly says "canceled by the user"), a resumed answer without ranges,
+    // a redirection to another site.
+    switch (int(reason)) {
+    case 38:
+    case 31:
+        return F::NetworkFailed;
+    case 39:
+        return F::ServerFailed;
+    }
     return F::Other;
 }
 
 } // namespace
 
 WebDownload::WebDownload(QWebEngineDownloadRequest* request)
-    : Download(request)
-    , m_request(request) {
+    : Download(request) {
+    follow(request);
+}
+
+void WebDownload::follow(QWebEngineDownloadRequest* request) {
+    if (m_request)
+        m_request->disconnect(this);
+    m_request = request;
     connect(request, &QWebEngineDownloadRequest::receivedBytesChanged, this, &Download::progressed);
     connect(request, &QWebEngineDownloadRequest::totalBytesChanged, this, &Download::progressed);
     connect(request, &QWebEngineDownloadRequest::stateChanged, this, &Download::stateChanged);
@@ -133,6 +149,12 @@ QString WebDownload::path() const {
     return QDir(m_request->downloadDirectory()).filePath(m_request->downloadFileName());
 }
 
+QStringList WebDownload::partialFiles() const {
+    const QString file = path();
+    // The engine writes to the path with ".download" added and renames it when complete.
+    return file.isEmpty() ? QStringList() : QStringList{file, file + QStringLiteral(".download")};
+}
+
 void WebDownload::start(const QString& path) {
     if (!m_request || m_request->state() != QWebEngineDownloadRequest::DownloadRequested)
         return;
@@ -162,8 +184,20 @@ WebEngineServices::WebEngineServices()
     QWebEngineProfile* profile = m_profile;
     connect(profile, &QWebEngineProfile::downloadRequested, this,
             [this](QWebEngineDownloadRequest* request) {
+                // The engine resumes a download that broke off by asking for its target again,
+                // with a new request of the same id that from then on carries its progress.
+                const QPointer<WebDownload> resumed = m_downloads.value(request->id());
+                if (resumed && resumed->state() == Download::State::Running &&
+                    resumed->url() == request->url().toString()) {
+                    request->setDownloadDirectory(resumed->request()->downloadDirectory());
+                    request->setDownloadFileName(resumed->request()->downloadFileName());
+                    request->accept();
+                    resumed->follow(request);
+                    return;
+                }
                 // Parented by the request, so it goes when the engine drops the download.
                 auto* download = new WebDownload(request);
+                m_downloads.insert(request->id(), download);
                 Q_EMIT downloadRequested(download);
             });
     profile->setNotificationPresenter([guard = QPointer<WebEngineServices>(this)](

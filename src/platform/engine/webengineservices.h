@@ -2,6 +2,7 @@
 
 #include "platform/engine/engineservices.h"
 
+#include <QHash>
 #include <QPointer>
 
 class QWebEngineDownloadRequest;
@@ -27,11 +28,16 @@ public:
     Failure failure() const override;
     QString failureText() const override;
     QString path() const override;
+    QStringList partialFiles() const override;
 
     void start(const QString& path) override;
     void cancel() override;
     void pause() override;
     void resume() override;
+
+    QWebEngineDownloadRequest* request() const { return m_request; }
+    // Takes the engine's new request for this download (a resumption) as its own.
+    void follow(QWebEngineDownloadRequest* request);
 
 private:
     QPointer<QWebEngineDownloadRequest> m_request;
@@ -48,6 +54,7 @@ public:
 
 private:
     QPointer<QWebEngineProfile> m_profile;
+    QHash<quint32, QPointer<WebDownload>> m_downloads;
     // A page of no window that fetches retried downloads.
     QPointer<QWebEnginePage> m_fetcher;
 };

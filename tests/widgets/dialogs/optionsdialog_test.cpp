@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -123,6 +124,20 @@ TEST_F(Options, MismatchedPasswordsKeepTheDialogOpenWithTheConfirmationSelected)
     }
     dialog->accept();
     EXPECT_EQ(appSettings().password, "");
+}
+
+TEST_F(Options, DownloadsGoStraightIntoTheFolderOnlyWhenChosen) {
+    appSettings().downloadFolder = "/old";
+    open();
+    EXPECT_TRUE(child<QRadioButton>("askWhereButton")->isChecked());
+    EXPECT_FALSE(child("downloadFolderEdit")->isEnabled());
+    click("saveIntoButton");
+    ASSERT_TRUE(child("downloadFolderEdit")->isEnabled());
+    EXPECT_EQ(child("downloadFolderEdit")->text(), "/old");
+    child("downloadFolderEdit")->setText(" /new ");
+    dialog->accept();
+    EXPECT_FALSE(appSettings().downloadAskWhere);
+    EXPECT_EQ(appSettings().downloadFolder, "/new");
 }
 
 TEST_F(Options, BlockedSiteRemovedAndAddedGoesBackAtTheEnd) {

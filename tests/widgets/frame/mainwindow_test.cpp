@@ -5,7 +5,9 @@
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
 #include "fakes/testwindow.h"
+#include "frame/statusbar.h"
 #include "frame/viewtoggles.h"
+#include "support/modalanswers.h"
 
 #include <QMdiArea>
 #include <QStatusBar>
@@ -155,6 +157,33 @@ TEST_F(MainWindowTest, PlacementIsWrittenBackAsReadAndMinimizedIsNotMaximized) {
             EXPECT_EQ(test::IsolatedHome::stored(keys[i]), twips[i]) << minimize;
         EXPECT_EQ(test::IsolatedHome::stored("MainMaximized"), "False") << minimize;
     }
+}
+
+TEST_F(MainWindowTest, RunningDownloadsFillTheStatusTextAndAskBeforeAnOrdinaryCloseOnly) {
+    TestWindow run;
+    appSettings().downloadAskWhere = false;
+    appSettings().downloadFolder = home.root();
+    test::FakeDownload download("http://h/f", "f.bin");
+    run.engines.services().fireDownload(&download);
+    test::writeFile(download.path(), "part");
+    download.setProgress(1, 4);
+    const StatusBar* status = run.window.statusBarPanels();
+    EXPECT_EQ(status->statusText(), "Downloads running: 1 (25%)");
+    run.active()->fireStatusText("http://link/");
+    EXPECT_EQ(status->statusText(), "http://link/") << "the page's own text first";
+    run.active()->fireStatusText("");
+    EXPECT_EQ(status->statusText(), "Downloads running: 1 (25%)");
+    {
+        test::ModalAnswers keepOpen;
+        run.window.close();
+        EXPECT_EQ(keepOpen.seen().size(), 1);
+    }
+    EXPECT_FALSE(run.window.isUnloaded());
+    test::ModalAnswers none;
+    run.window.closeForSignal();
+    EXPECT_TRUE(none.seen().isEmpty() && run.window.isUnloaded());
+    EXPECT_EQ(download.state(), Download::State::Cancelled);
+    EXPECT_FALSE(QFile::exists(download.path()));
 }
 
 } // namespace

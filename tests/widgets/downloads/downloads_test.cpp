@@ -1,0 +1,225 @@
+// The downloads over the fake engine: where files go, what they leave, and the Downloads window.
+#include "base/appsettings.h"
+#include "base/downloadlist.h"
+#include "base/stringtable.h"
+#include "downloads/downloaditem.h"
+#include "downloads/downloadmanager.h"
+#include "downloads/downloadswindow.h"
+#include "fakes/fakeengine.h"
+#include "platform/paths.h"
+#include "support/isolation.h"
+#include "support/modalanswers.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using namespace kelvane;
+using test::FakeDownload;
+using test::ModalAnswers;
+using State = DownloadItem::State;
+
+namespace {
+
+// Takes the addresses the desktop is asked to open.
+class DesktopCatcher : public QObject {
+    Q_OBJECT
+public:
+    QStringList opened;
+public Q_SLOTS:
+    void open(const QUrl& url) { opened << url.toLocalFile(); }
+};
+
+struct Downloads : ::testing::Test {
+    Downloads() {
+        appSettings() = AppSettings();
+        appSettings().downloadAskWhere = false;
+        appSettings().downloadFolder = folder.path();
+    }
+    FakeDownload* fire(const QString& url, const QString& name = "f.bin") {
+        auto* download = new FakeDownload(url, name, &owner);
+        services.fireDownload(download);
+        return download;
+    }
+    // The engine writes the part file, then completes with total bytes of total.
+    static void complete(FakeDownload* download, const QByteArray& bytes, qint64 total = -1) {
+        test::writeFile(download->path(), bytes);
+        download->setProgress(bytes.size(), total < 0 ? bytes.size() : total);
+        download->setState(Download::State::Completed);
+    }
+    QString at(const QString& name) const { return folder.filePath(name); }
+    QStringList files() const { return QDir(folder.path()).entryList(QDir::Files); }
+
+    test::IsolatedHome home;
+    QTemporaryDir folder;
+    QObject owner;
+    test::FakeEngineServices services;
+    QWidget window;
+    DownloadManager manager{services, &window};
+};
+
+TEST_F(Downloads, ServerNamesStayInTheFolderAndNeverReplaceAFile) {
+    test::writeFile(at("report.bin"), "old");
+    FakeDownload* download = fire("http://h/r", "../report.bin");
+    EXPECT_EQ(download->path(), at("report (1).bin.part")) << "never under its final name";
+    test::writeFile(at("report (1).bin"), "came meanwhile");
+    complete(download, "new");
+    EXPECT_EQ(files(), (QStringList{"report (1).bin", "report (2).bin", "report.bin"}));
+    EXPECT_EQ(test::readFile(at("report (2).bin")), "new");
+    EXPECT_EQ(test::readFile(at("report (1).bin")), "came meanwhile");
+    EXPECT_EQ(test::readFile(at("report.bin")), "old");
+    EXPECT_EQ(manager.items().last()->path(), at("report (2).bin"));
+    EXPECT_EQ(readDownloadList(downloadListPath()).value(0).path, at("report (2).bin"));
+}
+
+TEST_F(Downloads, FailedCancelledAndCutShortDownloadsLeaveNothing) {
+    const std::pair<std::function<void(FakeDownload*)>, State> cases[] = {
+        {[](FakeDownload* d) { d->setState(Download::State::Failed, Download::Failure::DiskFull); },
+         State::Failed},
+        {[](FakeDownload* d) { complete(d, "half", 8); }, State::Failed},
+        {[this](FakeDownload*) { manager.items().last()->cancel(); }, State::Cancelled},
+        {[](FakeDownload* d) { delete d; }, State::Cancelled},
+    };
+    for (const auto& [end, state] : cases) {
+        FakeDownload* download = fire("http://h/f");
+        test::writeFile(download->path(), "part");
+        DownloadItem* item = manager.items().last();
+        end(download);
+        EXPECT_EQ(item->state(), state);
+        EXPECT_TRUE(files().isEmpty()) << files().join(',').toStdString();
+    }
+    EXPECT_EQ(manager.items().at(0)->failureReason(), tableString(5037));
+    EXPECT_EQ(manager.items().at(1)->failureReason(), tableString(5030)) << "never complete";
+    EXPECT_EQ(manager.activeCount(), 0);
+}
+
+TEST_F(Downloads, TheSaveDialogProposesTheLastFolderAndReplacesOnlyWhenTheUserSaysSo) {
+    appSettings().downloadAskWhere = true;
+    test::writeFile(at("mine.bin"), "old");
+    QStringList proposed;
+    const auto take = [&](QWidget* dialog) {
+        proposed << static_cast<QFileDialog*>(dialog)->selectedFiles();
+    };
+    FakeDownload* download;
+    {
+        ModalAnswers answers({[&](QWidget* dialog) {
+                                  take(dialog);
+                                  auto* files = static_cast<QFileDialog*>(dialog);
+                                  files->setDirectory(folder.path());
+                                  // What the user types; selectFile() leaves a focused box.
+                                  files->findChild<QLineEdit*>("fileNameEdit")->setText("mine.bin");
+                                  static_cast<QDialog*>(dialog)->accept();
+                              },
+                              [](QWidget* box) {
+                                  static_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
+                              }});
+        download = fire("http://h/x", ".hidden/../x.bin");
+    }
+    EXPECT_EQ(download->path(), at("mine.bin.part"));
+    complete(download, "new");
+    EXPECT_EQ(test::readFile(at("mine.bin")), "new");
+    {
+        ModalAnswers escape({[&](QWidget* dialog) { take(dialog); }}); // rejected: Esc
+        download = fire("http://h/y", "y.bin");
+    }
+    EXPECT_EQ(proposed,
+              (QStringList{QDir(desktopDownloadFolder()).filePath("x.bin"), at("y.bin")}));
+    EXPECT_EQ(download->calls(), QStringList{"cancel"});
+    EXPECT_EQ(manager.items().size(), 1);
+}
+
+TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
+    test::writeFile(at("earlier.bin"), "e");
+    writeDownloadList({{"http://h/e",
+                        at("earlier.bin"),
+                        DownloadRecord::Outcome::Completed,
+                        1,
+                        QDateTime::currentDateTimeUtc(),
+                        {}}},
+                      downloadListPath());
+    FakeDownload* running = fire("http://h/run", "run.bin");
+    running->setProgress(50, 100);
+    FakeDownload* failing = fire("http://h/fail", "fail.bin");
+    failing->setState(Download::State::Failed, Download::Failure::NetworkFailed);
+    complete(fire("http://h/done", "done.bin"), "done");
+    EXPECT_EQ(manager.statusText(), "Downloads running: 1 (50%)");
+
+    DownloadsWindow w(manager);
+    QTreeWidget* list = w.list();
+    const auto row = [&](int i) { return list->topLevelItem(i)->text(0); };
+    ASSERT_EQ(list->topLevelItemCount(), 4);
+    EXPECT_EQ(QStringList({row(0), row(1), row(2), row(3)}),
+              (QStringList{"done.bin", "fail.bin", "run.bin", "earlier.bin"}));
+    EXPECT_EQ(list->topLevelItem(1)->text(DownloadsWindow::ProgressColumn),
+              tableString(5021).arg(tableString(5030)));
+    const auto press = [&](DownloadsWindow::Button b) { w.button(b)->click(); };
+    const auto enabled = [&] {
+        QString states;
+        for (int b = 0; b <= int(DownloadsWindow::Button::Clear); ++b)
+            states += w.button(DownloadsWindow::Button(b))->isEnabled() ? '1' : '0';
+        return states;
+    };
+    using B = DownloadsWindow::Button;
+    list->setCurrentItem(list->topLevelItem(2));
+    EXPECT_EQ(enabled(), "1100001") << w.selectedItem()->fileName().toStdString();
+    press(B::PauseResume);
+    EXPECT_EQ(w.button(B::PauseResume)->text(), tableString(5002));
+    press(B::PauseResume);
+    EXPECT_EQ(running->calls(), (QStringList{"start " + at("run.bin.part"), "pause", "resume"}));
+
+    list->setCurrentItem(list->topLevelItem(1));
+    EXPECT_EQ(enabled(), "0010011");
+    press(B::Retry);
+    EXPECT_EQ(services.downloaded(), QStringList{"http://h/fail"});
+    FakeDownload* again = fire("http://h/fail", "other name.bin");
+    EXPECT_EQ(again->path(), at("fail.bin.part")) << "the same file, no question";
+    EXPECT_EQ(list->topLevelItemCount(), 4);
+    EXPECT_EQ(enabled(), "1100001");
+
+    DesktopCatcher desktop;
+    QDesktopServices::setUrlHandler("file", &desktop, "open");
+    list->setCurrentItem(list->topLevelItem(0));
+    EXPECT_EQ(enabled(), "0001111");
+    press(B::Open);
+    press(B::ShowInFolder);
+    QFile::remove(at("done.bin"));
+    ModalAnswers gone;
+    press(B::Open);
+    QDesktopServices::unsetUrlHandler("file");
+    EXPECT_EQ(desktop.opened, (QStringList{at("done.bin"), folder.path()}));
+    EXPECT_EQ(gone.seen(), QStringList{tableString(5028).arg(at("done.bin"))});
+
+    list->setCurrentItem(list->topLevelItem(3));
+    press(B::Remove);
+    EXPECT_EQ(readDownloadList(downloadListPath()).size(), 1) << "the completed one is left";
+    press(B::Clear);
+    EXPECT_EQ(list->topLevelItemCount(), 2) << "running ones stay";
+    EXPECT_TRUE(readDownloadList(downloadListPath()).isEmpty());
+}
+
+TEST_F(Downloads, TheCloseQuestionCancelsOnlyWhenTheUserSaysSo) {
+    EXPECT_TRUE(manager.confirmClose()) << "nothing runs: no question";
+    FakeDownload* download = fire("http://h/f");
+    test::writeFile(download->path(), "part");
+    const std::pair<ModalAnswers::Answer, bool> answers[] = {
+        {[](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }, false},
+        {[](QWidget* box) { box->close(); }, false},
+        {[](QWidget* box) { static_cast<QMessageBox*>(box)->buttons().at(0)->click(); }, true},
+    };
+    for (const auto& [answer, closes] : answers) {
+        ModalAnswers asked({answer});
+        EXPECT_EQ(manager.confirmClose(), closes);
+        EXPECT_EQ(asked.seen(), QStringList{tableString(5025).arg(1)});
+        EXPECT_EQ(download->state() == Download::State::Running, !closes);
+    }
+    EXPECT_TRUE(files().isEmpty());
+}
+
+} // namespace
+
+#include "downloads_test.moc"
