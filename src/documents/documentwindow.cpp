@@ -170,6 +170,10 @@ void DocumentWindow::flashTab() {
 }
 
 void DocumentWindow::onNavigationRequested(NavigationRequest* request) {
+    // A frame of the page (an advert, say) navigating on its own starts no load of the
+    // document: no end of load would follow it.
+    if (!request->isMainFrame)
+        return;
     const AppSettings& app = appSettings();
     if (isBlockedFirstNavigation(app.popUpEnabled, m_firstNavigation, app.blockedSites,
                                  request->url)) {
