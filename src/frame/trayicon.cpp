@@ -6,6 +6,10 @@
 #include "dialogs/passwordprompt.h"
 #include "ui/pictures.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
@@ -18,10 +22,12 @@ constexpr int kToolTipId = 102;
 
 } // namespace
 
-TrayIcon::TrayIcon(QWidget* window, std::function<bool()> available)
+TrayIcon::TrayIcon(QWidget* window, std::function<bool()> available,
+                   std::function<bool()> clickOnly)
     : QObject(window)
     , m_window(window)
-    , m_available(std::move(available)) {}
+    , m_available(std::move(available))
+    , m_clickOnly(std::move(clickOnly)) {}
 
 TrayIcon::~TrayIcon() = default;
 
@@ -29,13 +35,29 @@ std::function<bool()> TrayIcon::defaultAvailability() {
     return [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
 }
 
+bool TrayIcon::isStatusNotifierHost() {
+    // The question Qt asks before it chooses the D-Bus tray over the X one.
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(watcher))
+        return false;
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        watcher, QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << watcher << QStringLiteral("IsStatusNotifierHostRegistered");
+    const QDBusReply<QVariant> reply = bus.call(get);
+    return reply.isValid() && reply.value().toBool();
+}
+
 void TrayIcon::add() {
     if (!m_icon) {
         m_icon = new QSystemTrayIcon(picture(Picture::Logo), this);
         m_icon->setToolTip(tableString(kToolTipId));
+        const auto restoring =
+            m_clickOnly() ? QSystemTrayIcon::Trigger : QSystemTrayIcon::DoubleClick;
         connect(m_icon, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason reason) {
-                    if (reason == QSystemTrayIcon::DoubleClick)
+                [this, restoring](QSystemTrayIcon::ActivationReason reason) {
+                    if (reason == restoring || reason == QSystemTrayIcon::DoubleClick)
                         doubleClicked();
                 });
     }
