@@ -1,6 +1,7 @@
 // Switching, closing and shrinking documents through their tabs, in the main window.
 #include "bars/bandcontainer.h"
 #include "fakes/testwindow.h"
+#include "quicksearch/searchaddress.h"
 
 using namespace kelvane;
 
@@ -71,6 +72,23 @@ TEST_F(DocumentAreaTest, OpeningADocumentEnablesTheDocumentCommands) {
     frame.window.menus().newWindow->trigger();
     for (QAction* action : frame.window.menus().documentCommands())
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+}
+
+TEST_F(DocumentAreaTest, OnlyALocalFileEndingInDotUrlIsReadAsAShortcut) {
+    const QString link = home.root() + "/News.URL";
+    ASSERT_TRUE(test::writeFile(link, "[InternetShortcut]\r\nURL=http://news/\r\n"));
+    const QString search = searchAddress(0, "what is a .url");
+    const std::pair<QString, QString> cases[] = {
+        {search, search},
+        {"http://host/page?q=x.url", ""},
+        {"host/x.url", ""},
+        {link, "http://news/"},
+        {QUrl::fromLocalFile(link).toString(), "http://news/"}};
+    for (const auto& [address, target] : cases) {
+        frame.open(address);
+        EXPECT_EQ(frame.active()->navigated(), QStringList{target.isEmpty() ? address : target})
+            << address;
+    }
 }
 
 TEST_F(DocumentAreaTest, ANewDocumentBesideArrangedOnesIsLargeEnoughToRead) {
