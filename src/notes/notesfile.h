@@ -25,8 +25,8 @@ public:
     // The text the file adds to the notes box; empty when the file is missing, unreadable or
     // too large.
     QString read();
-    // Writes the displayed lines of the notes box whole, replacing the file in one step. False
-    // when nothing was written: the write failed, or the file is one read() could not take.
+    // Writes the paragraphs of the notes box whole, replacing the file in one step. False when
+    // nothing was written: the write failed, or the file is one read() could not take.
     bool write(const QStringList& lines);
 
 private:
