@@ -147,6 +147,12 @@ void MainWindow::buildWindow() {
     connect(m_statusBar, &StatusBar::optionsRequested, m_features, &FeatureWindows::showOptions);
 
     m_documents->setAddressEditingQuery([this] { return m_addressPanel->isAddressBeingEdited(); });
+    connect(m_tray, &TrayIcon::passwordAnswered, this, [this](bool right) {
+        for (const QString& target : std::exchange(m_waitingForPassword, {})) {
+            if (right)
+                handOverReceived(target, {});
+        }
+    });
     connect(m_documents, &DocumentArea::countChanged, this, &MainWindow::updateDocumentCommands);
     connect(m_documents, &DocumentArea::statusText, m_statusBar, &StatusBar::setStatusText);
     connect(m_documents, &DocumentArea::progressPercent, m_statusBar,
@@ -348,6 +354,11 @@ void MainWindow::removeHandOver() {
 
 void MainWindow::handOverReceived(const QString& text, const QString& workingDirectory) {
     const QString target = resolveAgainst(text, workingDirectory);
+    if (m_tray->isGuarding()) {
+        m_waitingForPassword.append(target);
+        QTimer::singleShot(0, m_tray, &TrayIcon::doubleClicked);
+        return;
+    }
     openInNewDocument(target);
     if (DocumentWindow* doc = activeDocument())
         doc->setWindowTitle(target);

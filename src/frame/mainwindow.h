@@ -50,7 +50,9 @@ public:
     // Whether the load sequence checks that the browser is the desktop's default (off for
     // windows that are not the user's browser, such as tests and screenshot runs).
     void setChecksDefaultBrowser(bool on) { m_checksDefaultBrowser = on; }
-    // A second start handed over its command line.
+    // A second start handed over its command line. While the window hides behind the tray
+    // password, the address opens only after the password is given (asked here at once; the
+    // second start is answered without waiting for it); a wrong password or Cancel drops it.
     void handOverReceived(const QString& text, const QString& workingDirectory);
 
     bool isUnloaded() const { return m_unloaded; }
@@ -110,6 +112,8 @@ private:
     FeatureWindows* m_features = nullptr;
     FindBar* m_findBar = nullptr;
     NavigatorWindow* m_navigator = nullptr;
+    // Handed-over addresses waiting for the tray password.
+    QStringList m_waitingForPassword;
     bool m_unloaded = false;
     bool m_shownOnce = false;
     bool m_navigatorShownAtStart = false;

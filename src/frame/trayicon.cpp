@@ -1,7 +1,6 @@
 #include "frame/trayicon.h"
 
 #include "base/appsettings.h"
-#include "base/singleinstance.h"
 #include "base/stringtable.h"
 #include "dialogs/passwordprompt.h"
 #include "ui/pictures.h"
@@ -82,8 +81,11 @@ void TrayIcon::windowMinimized() {
         if (window->isMinimized())
             window->hide();
     });
-    if (!app.password.isEmpty())
-        releaseSingleInstance();
+}
+
+bool TrayIcon::isGuarding() const {
+    const AppSettings& app = appSettings();
+    return app.minimizeToTray && !app.password.isEmpty() && !m_window->isVisible();
 }
 
 void TrayIcon::doubleClicked() {
@@ -100,8 +102,10 @@ void TrayIcon::doubleClicked() {
         return;
     }
     m_prompt->clearPassword();
-    if (m_prompt->exec() == QDialog::Accepted)
+    const bool right = m_prompt->exec() == QDialog::Accepted;
+    if (right)
         restoreWindow();
+    Q_EMIT passwordAnswered(right);
 }
 
 void TrayIcon::restoreWindow() {

@@ -38,16 +38,23 @@ public:
     bool isAdded() const;
     QSystemTrayIcon* icon() const { return m_icon; }
 
-    // The window was just minimized: with the option on and a tray to come back from, it hides;
-    // with a password set, this instance also lets go of the single-instance lock meanwhile.
+    // The window was just minimized: with the option on and a tray to come back from, it hides.
+    // It keeps the single-instance lock: later starts hand over to it.
     void windowMinimized();
-    // The icon's double click.
+    // True while the window is hidden and only the password brings it back.
+    bool isGuarding() const;
+    // The icon's double click: the window comes back, through the password prompt while
+    // guarding (answered by passwordAnswered).
     void doubleClicked();
     // Made on first use; null before.
     PasswordPrompt* prompt() const { return m_prompt; }
 
     // The main window unloads: the prompt goes, and the icon.
     void unload();
+
+Q_SIGNALS:
+    // The prompt closed: right is true when the right password brought the window back.
+    void passwordAnswered(bool right);
 
 private:
     void restoreWindow();

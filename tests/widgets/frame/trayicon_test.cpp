@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSystemTrayIcon>
 
@@ -54,7 +55,7 @@ TEST_F(Tray, PasswordGuardsTheWayBackFromTheTray) {
     EXPECT_EQ(tray.icon()->toolTip(), tableString(102));
     minimize();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(holdsSingleInstance()) << "a later start may run while the window is locked";
+    EXPECT_TRUE(holdsSingleInstance()) << "a later start hands over to the hidden window";
     {
         ModalAnswers none;
         Q_EMIT tray.icon()->activated(QSystemTrayIcon::Trigger);
@@ -108,6 +109,36 @@ TEST_F(Tray, WithoutPasswordADoubleClickRestoresAndWithoutTrayMinimizingNeverHid
     available = false;
     minimize();
     EXPECT_TRUE(window.isVisible());
+}
+
+// A later start while the window hides behind the password: it is answered at once, and its
+// address opens only once the password is given here.
+TEST(TrayHandOver, LaterStartWaitsForThePassword) {
+    test::IsolatedHome home;
+    ASSERT_TRUE(claimSingleInstance(lockName()));
+    test::FakeEngineFactory engines;
+    HandOverServer server;
+    MainWindow window(engines, &server);
+    window.load("http://one/");
+    ASSERT_TRUE(server.startListening());
+    appSettings().minimizeToTray = true;
+    appSettings().password = hashPassword("Secret");
+    for (const QString typed : {"wrong", "Secret"}) {
+        QProcess second;
+        ModalAnswers answers({[&](QWidget* prompt) {
+            EXPECT_TRUE(test::waitUntil([&] { return second.state() == QProcess::NotRunning; }));
+            typeAndOk(typed)(prompt); // then the wrong one's message, and Cancel
+        }});
+        second.start(KELVANE_BINARY, {"http://handed/"});
+        EXPECT_TRUE(
+            test::waitUntil([&] { return answers.seen().size() == 1 + (typed == "wrong"); }));
+        EXPECT_TRUE(test::waitUntil([] { return !QApplication::activeModalWidget(); }));
+        EXPECT_EQ(second.exitCode(), 0) << "the second start is answered at once";
+        EXPECT_EQ(window.isVisible(), typed == "Secret");
+        EXPECT_EQ(window.documentArea().count(), typed == "Secret" ? 2 : 1) << typed;
+    }
+    EXPECT_TRUE(holdsSingleInstance());
+    releaseSingleInstance();
 }
 
 // The main window's Options command and what it applies after the dialog.
