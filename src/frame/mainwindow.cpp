@@ -72,7 +72,8 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
     , m_placement(new WindowPlacement(this))
     , m_savedDocuments(new SavedDocuments(*m_documents, this))
     , m_tray(new TrayIcon(this))
-    , m_title(new FrameTitle(this, *m_documents)) {
+    , m_title(new FrameTitle(this, *m_documents))
+    , m_blockedSites(std::make_unique<BlockedSitesFile>()) {
     buildWindow();
     createNavigator();
     connectMenus();
@@ -287,7 +288,7 @@ void MainWindow::load(const QString& commandLine) {
     trace("processing command line done");
 
     m_notesPane->loadNotes();
-    app.blockedSites = loadBlockedSites(blockedSitesPath());
+    app.blockedSites = m_blockedSites->load();
     trace("loading notes done");
     m_notesPane->shrinkNotes(true);
     trace("shrinking notes done");
@@ -481,7 +482,7 @@ void MainWindow::unload() {
     m_navigator->close();
     m_tray->unload();
     m_notesPane->saveNotes();
-    saveBlockedSites(appSettings().blockedSites, blockedSitesPath());
+    m_blockedSites->save(appSettings().blockedSites);
 
     SettingsStore::sync();
     // Last: a new instance may start from here on.

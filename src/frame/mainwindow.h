@@ -11,6 +11,7 @@ class QMdiArea;
 namespace kelvane {
 
 class AddressPanel;
+class BlockedSitesFile;
 class CommandSet;
 class DocumentArea;
 class DocumentWindow;
@@ -106,6 +107,7 @@ private:
     SavedDocuments* m_savedDocuments;
     TrayIcon* m_tray;
     FrameTitle* m_title;
+    std::unique_ptr<BlockedSitesFile> m_blockedSites;
     StatusBar* m_statusBar = nullptr;
     NotesPane* m_notesPane = nullptr;
     MainBars* m_bars = nullptr;
