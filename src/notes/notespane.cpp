@@ -90,6 +90,11 @@ void NotesPane::applyLook(const AppSettings& settings) {
 
 void NotesPane::loadNotes() {
     const QString text = m_file.read();
+    // Shown in the empty box, where the user looks for the notes.
+    if (!m_file.sidePath().isEmpty())
+        m_box->setPlaceholderText(tr("The notes file %1 could not be read and is left as it "
+                                     "is. What you type here is saved in %2.")
+                                      .arg(m_file.path(), m_file.sidePath()));
     if (text.isEmpty())
         return;
     m_loading = true;

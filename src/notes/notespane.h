@@ -30,7 +30,8 @@ public:
     // colour, bold, italic and underline of the settings.
     void applyLook(const AppSettings& settings);
 
-    // Adds the notes file's lines to the box; a missing or unreadable file adds nothing.
+    // Adds the notes file's lines to the box; a missing or unreadable file adds nothing, and
+    // the empty box tells where this session's notes go instead of a file it could not read.
     void loadNotes();
     // Writes the box's paragraphs to the notes file, each as one line, whole or not at all.
     // False when nothing was written (reported on stderr).

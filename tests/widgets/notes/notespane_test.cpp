@@ -3,6 +3,7 @@
 #include "notes/notespane.h"
 #include "support/isolation.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -52,6 +53,13 @@ TEST_F(NotesPaneTest, AWrappedParagraphIsSavedAsOneLineWhateverTheLook) {
         pane.applyLook(larger);
     }
     EXPECT_EQ(pane.notesBox()->palette().color(QPalette::Text), QColor(Qt::red));
+}
+
+TEST_F(NotesPaneTest, ANotesFileThatCouldNotBeReadIsToldInThePane) {
+    ASSERT_TRUE(QDir().mkpath(NotesFile::defaultPath())); // a folder in its place
+    NotesPane pane;
+    pane.loadNotes();
+    EXPECT_TRUE(pane.notesBox()->placeholderText().contains("/notes-")) << "where typing goes";
 }
 
 TEST_F(NotesPaneTest, ChangesAreSavedAfterTheDelay) {
