@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kelvane;
@@ -73,4 +74,13 @@ TEST(OrganizeFavorites, DeletesOnlyAfterConfirmation) {
         dialog.deleteCurrent();
         EXPECT_EQ(QFile::exists(root + "/Group/Gone.url"), button == QMessageBox::No);
     }
+}
+
+TEST(FavoritesFolderTree, AFolderLinkBackUpTheTreeIsNotWalkedAgain) {
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkdir("A") && QFile::link(root.path(), root.filePath("A/up")));
+    FavoritesFolderTree tree(root.path(), FavoritesFolderTree::Content::Folders);
+    const QTreeWidgetItem* up = tree.topLevelItem(0)->child(0)->child(0);
+    ASSERT_TRUE(up && up->text(0) == "up");
+    EXPECT_EQ(up->childCount(), 0) << "what it leads to is in the tree already";
 }
