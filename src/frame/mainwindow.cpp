@@ -10,6 +10,7 @@
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
 #include "base/singleinstance.h"
+#include "dialogs/associationquestion.h"
 #include "dialogs/defaultbrowsercheck.h"
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
@@ -233,6 +234,7 @@ void MainWindow::connectMenus() {
 
 void MainWindow::load(const QString& commandLine) {
     trace("start loading...");
+    m_loading = true;
 
     // Captions from the string table; the title becomes string 1120.
     setCaptionId(this, kTitleId);
@@ -294,6 +296,7 @@ void MainWindow::load(const QString& commandLine) {
     trace("shrinking notes done");
 
     applyResizeRule();
+    m_loading = false;
 }
 
 void MainWindow::restoreBars() {
@@ -422,22 +425,42 @@ void MainWindow::changeEvent(QEvent* event) {
     }
 }
 
+void MainWindow::closeOnSignal() {
+    if (m_loading) {
+        m_closeRequested = true;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* question = qobject_cast<AssociationQuestion*>(window))
+                question->abandon();
+        }
+        closeModalWindows();
+        return;
+    }
+    // A window that never showed has no close event to wait for.
+    if (m_shownOnce)
+        close();
+    else
+        shutDown();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    event->setAccepted(shutDown());
+}
+
+bool MainWindow::shutDown() {
     if (!m_unloaded && insideNestedLoop()) {
         // A dialog is open (a page's alert, say) and its page's code waits below it: close the
         // dialogs and come back once their loops have returned.
         closeModalWindows();
-        event->ignore();
         QTimer::singleShot(kRetryCloseMs, this, &QWidget::close);
-        return;
+        return false;
     }
     if (!m_unloaded) {
         beforeClose();
         m_documents->closeAll();
         unload();
     }
-    event->accept();
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return true;
 }
 
 void MainWindow::beforeClose() {

@@ -56,6 +56,11 @@ public:
     // second start is answered without waiting for it); a wrong password or Cancel drops it.
     void handOverReceived(const QString& text, const QString& workingDirectory);
 
+    // SIGTERM, SIGINT or SIGHUP: the ordinary close, at any moment. During the load sequence
+    // (a start-up question may be waiting) the questions close unanswered, the sequence runs
+    // to its end, and isCloseRequested() then tells the caller to close instead of showing.
+    void closeOnSignal();
+    bool isCloseRequested() const { return m_closeRequested; }
     bool isUnloaded() const { return m_unloaded; }
     DocumentArea& documentArea() const { return *m_documents; }
     DocumentWindow* activeDocument() const;
@@ -89,6 +94,8 @@ private:
     void prepareForPages();
     void showNavigatorAtStart();
     void applyResizeRule();
+    // The close sequence; false when it must first wait for a dialog's loop to return.
+    bool shutDown();
     void beforeClose();
     void unload();
     void installHandOver();
@@ -117,6 +124,8 @@ private:
     // Handed-over addresses waiting for the tray password.
     QStringList m_waitingForPassword;
     bool m_unloaded = false;
+    bool m_loading = false;
+    bool m_closeRequested = false;
     bool m_shownOnce = false;
     bool m_navigatorShownAtStart = false;
     bool m_navigatorShown = false;
