@@ -164,6 +164,10 @@ void MainWindow::buildWindow() {
     connect(m_documents, &DocumentArea::addressText, m_addressPanel, &AddressPanel::setPageAddress);
     connect(m_documents, &DocumentArea::addressOpened, m_addressPanel, &AddressPanel::addTyped);
     connect(m_addressPanel, &AddressPanel::navigateRequested, this, &MainWindow::navigateTo);
+    connect(m_addressPanel, &AddressPanel::pageAddressWanted, this, [this] {
+        if (DocumentWindow* doc = activeDocument())
+            m_addressPanel->setPageAddress(doc->engine()->url());
+    });
     connect(m_addressPanel, &AddressPanel::openInNewRequested, this,
             &MainWindow::openInNewDocument);
     connect(
@@ -334,6 +338,9 @@ void MainWindow::updateDocumentCommands() {
     for (QAction* action : m_menus->documentCommands())
         action->setEnabled(enabled);
     m_bars->browseToolbar()->setDocumentButtonsEnabled(enabled);
+    // The last document closed: its address goes too, unless the user is typing there.
+    if (!enabled && !m_addressPanel->isAddressBeingEdited())
+        m_addressPanel->setPageAddress(QString());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
