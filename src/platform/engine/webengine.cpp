@@ -314,20 +314,23 @@ void WebEngine::onLoadStarted() {
     benchMarkOnce("load started");
     m_loading = true;
     m_certificateError = false;
+    m_loadFailed = false;
     if (isShowingCrashPage())
         m_container->setCurrentWidget(m_view);
     Q_EMIT progressChanged(0, 100);
 }
 
-void WebEngine::onLoadFinished() {
+void WebEngine::onLoadFinished(bool ok) {
     m_loading = false;
+    m_loadFailed = !ok;
     Q_EMIT progressChanged(0, 0);
     raiseSecureChanged();
 }
 
 bool WebEngine::isSecure() const {
+    // An error page ("This site can't be reached") keeps the address it failed on.
     return m_page && m_page->url().scheme() == QLatin1String("https") && !m_certificateError &&
-           !exceptedHosts().contains(m_page->url().host());
+           !m_loadFailed && !exceptedHosts().contains(m_page->url().host());
 }
 
 void WebEngine::onCertificateError(const QWebEngineCertificateError& engineError) {

@@ -73,7 +73,7 @@ public:
 
 private:
     void onLoadStarted();
-    void onLoadFinished();
+    void onLoadFinished(bool ok);
     void onRenderProcessTerminated(int status);
     bool isSecure() const;
     void raiseSecureChanged();
@@ -91,6 +91,7 @@ private:
     bool m_silent = false;
     bool m_loading = false;
     bool m_certificateError = false;
+    bool m_loadFailed = false;
     // Requests the browser has yet to answer: the engine's origin and feature of each.
     QHash<QPair<QString, SitePermission>, QPair<QUrl, QWebEnginePage::Feature>>
         m_pendingPermissions;

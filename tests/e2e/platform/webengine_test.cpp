@@ -6,6 +6,7 @@
 #include "support/isolation.h"
 #include "support/waituntil.h"
 
+#include <QTcpServer>
 #include <gtest/gtest.h>
 
 using namespace kelvane;
@@ -25,6 +26,7 @@ struct Browser {
             progress_ << std::pair(progress, max);
             loadsEnded += max == 0;
         });
+        QObject::connect(&engine, &Engine::secureChanged, [this](bool on) { secure = on; });
     }
     // Navigates (or runs `start`) and waits for the end of the load.
     bool load(const QString& text, const std::function<void()>& start = {}) {
@@ -47,6 +49,7 @@ struct Browser {
     QString cancelUrl;
     QList<std::pair<int, int>> progress_;
     int loadsEnded = 0;
+    bool secure = false;
 };
 
 struct WebEngineTest : ::testing::Test {
@@ -90,6 +93,14 @@ TEST_F(WebEngineTest, LoadsHistoryNearestFirstReloadAndZoom) {
     ASSERT_TRUE(browser.load(url("/b")));
     EXPECT_EQ(engine.zoomLevel(), 4) << "the size stays for the next page";
     EXPECT_LT(browser.evaluate("innerWidth").toInt(), width) << "laid out larger";
+
+    // Nothing listens there: "This site can't be reached", which is not secure.
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    ASSERT_TRUE(browser.load(QStringLiteral("https://127.0.0.1:%1/").arg(port)));
+    EXPECT_FALSE(browser.secure);
 }
 
 TEST_F(WebEngineTest, OptionsReachThePagesAndSurviveADamagedFile) {
