@@ -179,6 +179,7 @@ void DocumentWindow::onNavigationRequested(NavigationRequest* request) {
                                  request->url)) {
         // A new window sent to a blocked site goes again before it shows anything.
         request->cancel = true;
+        m_host.popupKilled(request->url, m_opener, true);
         QTimer::singleShot(kKillWindowDelayMs, this, [this] {
             playKillSound();
             closeDocument();
@@ -194,13 +195,15 @@ void DocumentWindow::onNewWindowRequested(NewWindowRequest* request) {
     if (isPopupToKill(appSettings().popUpEnabled, m_loading, m_closing)) {
         request->cancel = true;
         playKillSound();
-        m_host.popupKilled(request->url, m_engine->url());
+        m_host.popupKilled(request->url, m_engine->url(), false);
         // The page stays quiet for a moment: no script dialogs about what it lost.
         m_engine->setSilent(true);
         m_silence->start();
         return;
     }
     DocumentWindow* window = m_host.openWindowForRequest();
+    if (window)
+        window->m_opener = m_engine->url();
     request->target = window ? window->engine() : nullptr;
 }
 

@@ -1,5 +1,6 @@
 // A document window's row, tab, status and address as its engine reports, in the main window.
 #include "fakes/testwindow.h"
+#include "frame/statusbar.h"
 #include "ui/pictures.h"
 
 #include <QLabel>
@@ -74,6 +75,27 @@ TEST_F(DocumentWindowTest, OnlyTheActiveDocumentTalksToTheBars) {
     EXPECT_EQ(status->text(), QString()) << "activation clears the status text";
     EXPECT_EQ(percent.last().at(0).toInt(), 30);
     EXPECT_EQ(frame.window.addressPanel()->addressBox()->currentText(), "http://one/now");
+}
+
+// With the blocker on, both kinds of kill are listed; only a popup's flashes the panel.
+TEST_F(DocumentWindowTest, BlockerKillsLoadingPagesPopupsAndWindowsSentToBlockedSites) {
+    appSettings().popUpEnabled = false;
+    appSettings().blockedSites = {"ads"};
+    const StatusBar* bar = frame.window.statusBarPanels();
+    frame.engine(1)->setUrl("http://one/");
+    EXPECT_TRUE(frame.engine(1)->fireNavigation("http://frame/", false)) << "a frame's own";
+    ASSERT_FALSE(frame.engine(1)->fireNewWindow("http://x/ADS/").cancel);
+    EXPECT_FALSE(frame.engine(2)->fireNavigation("http://x/ADS/"));
+    ASSERT_TRUE(test::waitUntil([&] { return frame.area().count() == 1; }));
+    EXPECT_FALSE(bar->flashTimer()->isActive());
+    frame.engine(1)->fireProgress(10, 100);
+    EXPECT_TRUE(frame.engine(1)->fireNewWindow("http://pop/").cancel);
+    EXPECT_TRUE(bar->flashTimer()->isActive());
+    const QList<KilledPopup>& killed = bar->killedPopups().recent();
+    ASSERT_EQ(killed.size(), 2);
+    EXPECT_TRUE(killed[1].blockedSite && killed[1].address == "http://x/ADS/");
+    EXPECT_EQ(killed[1].requestingPage, "http://one/");
+    EXPECT_FALSE(killed[0].blockedSite);
 }
 
 TEST_F(DocumentWindowTest, TitlesNearTheLimitAndTheAddressWhileTheUserTypes) {
