@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -290,16 +291,48 @@ TEST_F(HandOverServerTest, BadPeersAreDroppedSilently) {
     EXPECT_EQ(m_received, QStringList(std::size(peers), "good"));
 }
 
-// A peer that never finishes its message is closed after a while; others get through meanwhile.
-TEST_F(HandOverServerTest, StalledPeersAreTimedOut) {
+// Peers beyond the bound are turned away at once; those that never finish their message are
+// closed after a while, and then an honest one gets through.
+TEST_F(HandOverServerTest, PeersBeyondTheBoundAreRefusedAndStalledOnesTimedOut) {
     ASSERT_TRUE(m_server.startListening());
-    auto stalled = connectPeer();
-    ASSERT_TRUE(waitForActive(1));
+    std::vector<std::unique_ptr<QLocalSocket>> stalled;
+    for (int i = 0; i <= HandOverServer::kMaxConnections; ++i)
+        stalled.push_back(connectPeer());
+    QSignalSpy refused(stalled.back().get(), &QLocalSocket::disconnected);
+    EXPECT_TRUE(refused.wait(kWaitMs));
+    EXPECT_EQ(m_server.activeConnections(), HandOverServer::kMaxConnections);
     EXPECT_TRUE(answer(sendInBackground("through")));
-    QSignalSpy closed(stalled.get(), &QLocalSocket::disconnected);
-    EXPECT_TRUE(closed.wait(HandOverServer::kStallTimeoutMs * 2));
     EXPECT_TRUE(waitForActive(0));
     EXPECT_EQ(m_received, QStringList{"through"});
+}
+
+// A peer of another user that reaches the socket (its folder opened up by mistake) is turned
+// away all the same. Making one needs root.
+TEST_F(HandOverServerTest, PeerOfAnotherUserIsRefused) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a peer of another user needs root";
+    ASSERT_TRUE(m_server.startListening());
+    const sockaddr_un address = socketAddress(handOverSocketPath());
+    for (const QString& path : {m_home.root(), m_home.runtimeDir(), handOverSocketPath()})
+        ASSERT_EQ(::chmod(QFile::encodeName(path), 0777), 0);
+    const QByteArray frame = encodeHandOver({"from another user", "/"});
+    const pid_t child = ::fork();
+    if (child == 0) { // as user nobody: connects, sends, and tells whether it was answered
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (::setuid(65534) != 0 ||
+            ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+            ::_exit(2);
+        pollfd in{fd, POLLIN, 0};
+        char ack = 0;
+        ::_exit(::write(fd, frame.constData(), frame.size()) == frame.size() &&
+                        ::poll(&in, 1, kWaitMs) == 1 && ::read(fd, &ack, 1) == 1
+                    ? 1
+                    : 0);
+    }
+    int status = -1;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ::waitpid(child, &status, WNOHANG) == child; }));
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0) << "connected, not answered";
+    EXPECT_TRUE(m_received.isEmpty());
 }
 
 // An instance that let go of the lock (hidden behind a password) and a newer full instance

@@ -4,6 +4,7 @@
 #include "ui/captions.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -58,6 +59,8 @@ TEST_F(AddressPanelTest, EnterOpensTheTextAsTypedAndPutsItOnTopOnce) {
     QTest::mouseClick(box->view()->viewport(), Qt::LeftButton, {},
                       box->view()->visualRect(box->view()->model()->index(2, 0)).center());
     EXPECT_EQ(opened().last(), "b") << "a pick from the list opens";
+    type("WO", false);
+    EXPECT_EQ(box->completer()->completionCount(), 1) << "\" Two  \" matches in the middle";
 }
 
 TEST_F(AddressPanelTest, EditingFollowsTheFocusOfItsWindow) {

@@ -53,11 +53,19 @@ TEST_F(DocumentWindowTest, EachLoadStateShowsItsPicture) {
     }
     EXPECT_EQ(seen, (QList<int>{10, 8, 10, 8, 10, 8, 10, 8}));
     frame.engine(1)->fireProgress(0, 0);
-    test::tick(flashTimer(1));
     frame.doc(1)->bringToFront();
     test::tick(flashTimer(1));
-    EXPECT_TRUE(shows(1, 8)) << "activation ends the flash at the next tick";
+    EXPECT_TRUE(shows(1, 8)) << "activation ends the flash at the next tick, on the loaded one";
     EXPECT_FALSE(flashTimer(1)->isActive());
+    // The flash's bright picture glows orange; the loaded one does not.
+    const auto glow = [](int state) {
+        const QImage image = tabPicture(state).pixmap(16).toImage();
+        int count = 0;
+        for (int i = 0; i < 256; ++i)
+            count += QColor(image.pixel(i % 16, i / 16)).hue() / 10 == 3; // 30..39 degrees
+        return count;
+    };
+    EXPECT_TRUE(glow(10) > 8 && glow(8) == 0) << glow(10) << " " << glow(8);
 }
 
 TEST_F(DocumentWindowTest, OnlyTheActiveDocumentTalksToTheBars) {
