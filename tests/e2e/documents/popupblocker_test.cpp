@@ -41,16 +41,13 @@ protected:
         placeMainWindow();
     }
     QString blockedSitesPath() const { return home.dataHome() + "/Kelvane/blacklist.kvn"; }
-    void writeBlockedSites(const QByteArray& bytes) {
-        ASSERT_TRUE(test::writeFile(blockedSitesPath(), bytes));
-    }
 };
 
 TEST_F(PopupBlocker, KillsLoadingPagesPopupsAndWindowsSentToBlockedSites) {
     store("PopUpEnabled", "False");
     // The empty entry matches nothing; the other one matches in any letter case.
     const QByteArray sites = "\r\nBLOCKED-Site\r\n";
-    writeBlockedSites(sites);
+    ASSERT_TRUE(test::writeFile(blockedSitesPath(), sites));
 
     ASSERT_TRUE(start({url("/opener")}, "Opener"));
     ASSERT_EQ(test::handOverToRunning({url("/links")}), "");
@@ -70,14 +67,6 @@ TEST_F(PopupBlocker, KillsLoadingPagesPopupsAndWindowsSentToBlockedSites) {
     ASSERT_TRUE(stop());
 
     EXPECT_EQ(test::readFile(blockedSitesPath()), sites) << "written back as it was";
-}
-
-TEST_F(PopupBlocker, OffItLetsPopupsOpenWithoutConsultingTheBlockedSites) {
-    writeBlockedSites("popup\r\n");
-    ASSERT_TRUE(start({url("/opener")}));
-    EXPECT_TRUE(x.waitFor([&] { return server.requestCount("/popup") == 1; }));
-    ASSERT_TRUE(x.waitFor([&] { return stored("DocumentCount") == "2"; }));
-    ASSERT_TRUE(stop());
 }
 
 } // namespace

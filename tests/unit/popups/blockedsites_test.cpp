@@ -35,11 +35,7 @@ TEST(BlockedSites, BlockerDecisions) {
 }
 
 TEST(BlockedSites, FileKeepsEveryLineAndIsWrittenBackByteForByte) {
-    struct Case {
-        QByteArray bytes;
-        QStringList entries;
-    };
-    const Case cases[] = {
+    const std::pair<QByteArray, QStringList> cases[] = {
         {"ads.example\r\n\r\nPopUp\r\n", {"ads.example", "", "PopUp"}},
         {"a\nb", {"a", "b"}},
         {"caf\xe9\r\n", {"caf\u00e9"}},     // an 8-bit file
@@ -47,12 +43,12 @@ TEST(BlockedSites, FileKeepsEveryLineAndIsWrittenBackByteForByte) {
     };
     QTemporaryDir dir;
     BlockedSitesFile file(dir.filePath("blacklist.kvn"));
-    for (const Case& c : cases) {
-        ASSERT_TRUE(test::writeFile(dir.filePath("blacklist.kvn"), c.bytes));
-        EXPECT_EQ(file.load(), c.entries) << c.bytes.toStdString();
+    for (const auto& [bytes, entries] : cases) {
+        ASSERT_TRUE(test::writeFile(dir.filePath("blacklist.kvn"), bytes));
+        EXPECT_EQ(file.load(), entries) << bytes.toStdString();
     }
-    const QByteArray threeLines = cases[0].bytes;
-    ASSERT_TRUE(file.save(cases[0].entries));
+    const QByteArray threeLines = cases[0].first;
+    ASSERT_TRUE(file.save(cases[0].second));
     EXPECT_EQ(test::readFile(dir.filePath("blacklist.kvn")), threeLines);
 
     // No file: no entries, and at exit an empty file (its folder made on the way).

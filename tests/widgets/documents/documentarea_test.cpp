@@ -77,17 +77,12 @@ TEST_F(DocumentAreaTest, OpeningADocumentEnablesTheDocumentCommands) {
 TEST_F(DocumentAreaTest, OnlyALocalFileEndingInDotUrlIsReadAsAShortcut) {
     const QString link = home.root() + "/News.URL";
     ASSERT_TRUE(test::writeFile(link, "[InternetShortcut]\r\nURL=http://news/\r\n"));
-    const QString search = searchAddress(0, "what is a .url");
-    const std::pair<QString, QString> cases[] = {
-        {search, search},
-        {"http://host/page?q=x.url", ""},
-        {"host/x.url", ""},
-        {link, "http://news/"},
-        {QUrl::fromLocalFile(link).toString(), "http://news/"}};
-    for (const auto& [address, target] : cases) {
+    for (const QString& address :
+         {searchAddress(0, "what is a .url"), QString("http://h/?q=x.url"), QString("h/x.url"),
+          link, QUrl::fromLocalFile(link).toString()}) {
         frame.open(address);
-        EXPECT_EQ(frame.active()->navigated(), QStringList{target.isEmpty() ? address : target})
-            << address;
+        EXPECT_EQ(frame.active()->navigated().value(0),
+                  address.contains("News") ? "http://news/" : address);
     }
 }
 
