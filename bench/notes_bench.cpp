@@ -1,8 +1,7 @@
 // A 5 MB notes file in the Quick Notes pane: how long the window is held up while the file is
 // loaded at start (the pane shrunk, as every start leaves it), when the pane is expanded and the
 // box first drawn, when a typed change is saved by the autosave, and when the notes are saved
-// at close, and the longest slice of the idle layout that prepares those saves. Each figure is the
-// longest the event loop went without a turn, in milliseconds.
+// at close. Each figure is the longest the event loop went without a turn, in milliseconds.
 #include "notes/notespane.h"
 
 #include <QApplication>
@@ -83,15 +82,6 @@ int main(int argc, char** argv) {
         pane->loadNotes();
         pane->shrinkNotes(true);
     });
-    // Meanwhile the loaded notes are laid out in slices while the window is idle.
-    double longestSlice = 0;
-    QElapsedTimer idle;
-    idle.start();
-    for (QElapsedTimer slice; idle.elapsed() < 8000;) {
-        slice.start();
-        QCoreApplication::processEvents();
-        longestSlice = std::max(longestSlice, slice.nsecsElapsed() / 1e6);
-    }
     const double expand = heldUp([pane] { pane->shrinkNotes(false); });
     const double toEnd = heldUp([pane] { pane->notesBox()->moveCursor(QTextCursor::End); });
     pane->notesBox()->insertPlainText(QStringLiteral("x"));
@@ -101,7 +91,6 @@ int main(int argc, char** argv) {
     std::printf("notes file: %.1f MB, %lld lines\n", bytes.size() / 1048576.0,
                 static_cast<long long>(bytes.count("\r\n")));
     std::printf("%-40s %8.0f ms\n", "load at start (pane shrunk)", load);
-    std::printf("%-40s %8.0f ms\n", "longest idle slice after loading", longestSlice);
     std::printf("%-40s %8.0f ms\n", "expand, box drawn", expand);
     std::printf("%-40s %8.0f ms\n", "cursor to the end, box drawn", toEnd);
     std::printf("%-40s %8.0f ms\n", "autosave after a change", autosave);

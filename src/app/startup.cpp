@@ -154,11 +154,16 @@ int runBrowser(int argc, char** argv, const CommandLine& commandLine) {
     UnixSignalWatcher signalWatcher;
     MainWindow window(engines, screenshot ? nullptr : &handOverServer);
     QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &window,
-                     [&window] { window.closeForSignal(); });
+                     &MainWindow::closeOnSignal);
 
     // The user's browser asks to become the desktop's default; a screenshot run does not.
     window.setChecksDefaultBrowser(!screenshot);
     window.load(commandText);
+    // A logout or kill during the load sequence: the window closes without ever showing.
+    if (window.isCloseRequested()) {
+        window.closeOnSignal();
+        return screenshot ? 1 : 0;
+    }
     if (!screenshot)
         handOverServer.startListening();
     window.show();

@@ -56,7 +56,7 @@ AddressPanel::AddressPanel(QWidget* parent)
             edit->setText(m_textAtFinish);
         m_editing = false;
     });
-    connect(edit, &QLineEdit::textEdited, this, [this] { m_editing = true; });
+    connect(edit, &QLineEdit::textEdited, this, [this] { m_editing = m_typed = true; });
     connect(edit, &QLineEdit::returnPressed, this, &AddressPanel::returnPressed);
     connect(m_box, &QComboBox::editTextChanged, this, &AddressPanel::updateButtons);
 
@@ -109,13 +109,18 @@ AddressPanel::AddressPanel(QWidget* parent)
     placeFixedParts();
 }
 
-bool AddressPanel::isAddressBeingEdited() const {
+bool AddressPanel::hasFocus() const {
     // The window's focus widget stays the box while its drop-down list is open.
     const QWidget* focus = m_box->window()->focusWidget();
     return focus && (focus == m_box || m_box->isAncestorOf(focus));
 }
 
+bool AddressPanel::isAddressBeingEdited() const {
+    return m_typed && hasFocus();
+}
+
 void AddressPanel::setPageAddress(const QString& url) {
+    m_typed = false;
     m_box->setEditText(url);
     selectMatchingItem();
     m_box->lineEdit()->setCursorPosition(0); // the start of an address says most
@@ -162,6 +167,7 @@ void AddressPanel::returnPressed() {
     const QString text = m_box->lineEdit()->text();
     if (text.isEmpty())
         return;
+    m_typed = false;
     Q_EMIT navigateRequested(text);
     addTyped(text);
 }
@@ -172,6 +178,7 @@ void AddressPanel::itemSelected() {
     const QString text = m_box->currentText();
     if (text.isEmpty())
         return;
+    m_typed = false;
     Q_EMIT navigateRequested(text);
 }
 
@@ -237,13 +244,15 @@ void AddressPanel::refreshCompletions() {
 bool AddressPanel::eventFilter(QObject* watched, QEvent* event) {
     QAbstractItemView* view = m_box->view();
     const QEvent::Type type = event->type();
-    if (watched == m_box && type == QEvent::KeyPress) {
+    if (watched == m_box && type == QEvent::FocusOut && !m_typed && !hasFocus()) {
+        Q_EMIT pageAddressWanted();
+    } else if (watched == m_box && type == QEvent::KeyPress) {
         // Stepping through the list puts an item into the box, to be opened with Enter.
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool step = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
                           key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
         if (step && !(key->modifiers() & Qt::AltModifier))
-            m_editing = true;
+            m_editing = m_typed = true;
     } else if (watched == view->window() && type == QEvent::Show) {
         // Opening the list ends the edit, so what is picked from it opens.
         m_editing = false;

@@ -33,6 +33,10 @@ namespace kelvane {
 // the arrow keys); confirming the text with Enter, leaving the box, opening the drop-down list
 // and Go end it. A selection made while it is true, such as a pick from the completions shown
 // while typing, only fills the box.
+//
+// The user is typing while the box has the focus and its text was changed since the last Enter,
+// Go, pick from the list or page address: loads then leave the text alone. A box left without
+// such a change asks for the page's address (pageAddressWanted).
 class AddressPanel : public QWidget {
     Q_OBJECT
 public:
@@ -43,8 +47,9 @@ public:
     QToolButton* goButton() const { return m_go; }
     QToolButton* goNewButton() const { return m_goNew; }
 
-    // True while the box, its edit field or its drop-down list holds the keyboard focus of the
-    // panel's window. It stays true while another application is in front, so a page that
+    // True while the user is typing: the box, its edit field or its drop-down list holds the
+    // keyboard focus of the panel's window, and the text was changed since it was last
+    // confirmed or set. It stays true while another application is in front, so a page that
     // finishes loading meanwhile does not overwrite what the user was typing.
     bool isAddressBeingEdited() const;
     bool isEditing() const { return m_editing; }
@@ -71,6 +76,8 @@ public:
 Q_SIGNALS:
     void navigateRequested(const QString& text);
     void openInNewRequested(const QString& text);
+    // The focus left the box with no change typed: it should show the page's address.
+    void pageAddressWanted();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,6 +88,7 @@ private:
     void itemSelected();
     void pickFromList(int row);
     void updateButtons();
+    bool hasFocus() const;
     // Runs a change of the list without letting the box replace its edit text.
     void changeList(const std::function<void()>& change);
     void selectMatchingItem();
@@ -93,6 +101,8 @@ private:
     QCompleter* m_completer;
     QStringListModel* m_completions;
     bool m_editing = false;
+    // Changed by the user since last confirmed or set.
+    bool m_typed = false;
     bool m_pressInList = false;
     QString m_textAtFinish;
 };

@@ -252,11 +252,15 @@ QString shortcutUrl(const QString& path) {
 }
 
 QString shortcutPathOf(const QString& text) {
-    if (!text.right(4).toLower().endsWith(QLatin1String(".url")))
+    if (!text.endsWith(QLatin1String(".url"), Qt::CaseInsensitive))
         return {};
-    if (text.left(8).toLower() == QLatin1String("file:///"))
-        return QUrl(text).toLocalFile();
-    return text;
+    // A web address, or a search for one, may end so too: it is the engine's to load.
+    const QUrl url(text);
+    if (url.scheme() == QLatin1String("file"))
+        return url.toLocalFile();
+    if (QDir::isAbsolutePath(text) || (url.scheme().isEmpty() && QFileInfo(text).isFile()))
+        return text;
+    return {};
 }
 
 bool writeShortcutUrl(const QString& filePath, const QString& url) {

@@ -22,8 +22,9 @@ QString readShortcutUrl(const QString& filePath);
 // another case (News.URL) is found and read the same way.
 QString shortcutUrl(const QString& path);
 
-// When text names a shortcut file (its last four characters are ".url" in any case), the path
-// of that file: a file:// address becomes a local path. Empty otherwise.
+// When text names a shortcut file, the path of that file: a local path (absolute, or relative
+// naming an existing file) or a file: address, ending in ".url" in any case; a file: address
+// becomes a local path. Empty otherwise: any other address is the web's.
 QString shortcutPathOf(const QString& text);
 
 // Stores url under section "InternetShortcut", key "URL" of the shortcut at filePath, creating

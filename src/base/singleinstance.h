@@ -60,7 +60,7 @@ public:
     // failure is told on stderr.
     bool startListening();
     // Stops listening. The socket file goes only while it is still this server's: a later full
-    // instance (started while this one had let go of the lock) keeps its own.
+    // instance (started while this one ran without the lock) keeps its own.
     void stopListening();
     bool isListening() const;
     // Peers being served right now (at most kMaxConnections).

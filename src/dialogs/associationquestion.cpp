@@ -44,9 +44,16 @@ void AssociationQuestion::answerYes() {
     accept();
 }
 
+void AssociationQuestion::abandon() {
+    m_abandoned = true;
+    reject();
+}
+
 void AssociationQuestion::done(int result) {
-    appSettings().checkIfDefault = !m_form->dontAskBox->isChecked();
-    Settings::writeBool(QStringLiteral("FileAssociationSetDefault"), m_answer);
+    if (!m_abandoned) {
+        appSettings().checkIfDefault = !m_form->dontAskBox->isChecked();
+        Settings::writeBool(QStringLiteral("FileAssociationSetDefault"), m_answer);
+    }
     QDialog::done(result);
 }
 

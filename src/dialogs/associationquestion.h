@@ -25,6 +25,9 @@ public:
 
     void answerYes();
     bool answer() const { return m_answer; }
+    // Closes the question unanswered (the browser is closing): nothing is stored, so the next
+    // start asks again.
+    void abandon();
     void done(int result) override;
 
 protected:
@@ -35,6 +38,7 @@ private:
     std::unique_ptr<Ui::AssociationForm> m_form;
     std::function<void()> m_associate;
     bool m_answer = false;
+    bool m_abandoned = false;
 };
 
 } // namespace kelvane

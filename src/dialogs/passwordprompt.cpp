@@ -2,7 +2,6 @@
 
 #include "base/appsettings.h"
 #include "base/passwordhash.h"
-#include "base/singleinstance.h"
 #include "base/stringtable.h"
 #include "ui/captions.h"
 
@@ -47,9 +46,6 @@ void PasswordPrompt::accept() {
         return;
     }
     QDialog::accept();
-    // The window is coming back: this instance answers later starts again. When another
-    // instance took the lock meanwhile, this one simply goes on without it.
-    claimSingleInstance(lockName());
 }
 
 } // namespace kelvane

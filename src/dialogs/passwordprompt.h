@@ -24,9 +24,8 @@ public:
     void clearPassword();
     QLineEdit* passwordEdit() const;
 
-    // OK: the right password (letter case counts) closes the prompt with Accepted and takes
-    // back the single-instance lock the hidden window had let go; a wrong one says so and
-    // selects the whole text, so typing replaces it. No limit on attempts.
+    // OK: the right password (letter case counts) closes the prompt with Accepted; a wrong one
+    // says so and selects the whole text, so typing replaces it. No limit on attempts.
     void accept() override;
 
 private:

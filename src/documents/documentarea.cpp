@@ -284,8 +284,9 @@ void DocumentArea::selectTab(int docIndex) {
     m_tabBar->selectTab(docIndex);
 }
 
-void DocumentArea::popupKilled(const QString& address, const QString& requestingPage) {
-    Q_EMIT popupWasKilled(address, requestingPage);
+void DocumentArea::popupKilled(const QString& address, const QString& requestingPage,
+                               bool blockedSite) {
+    Q_EMIT popupWasKilled(address, requestingPage, blockedSite);
 }
 
 void DocumentArea::startLoadingAnimation() {

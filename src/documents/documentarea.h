@@ -70,7 +70,8 @@ public:
     bool isAddressBeingEdited() const override;
     void selectTab(int docIndex) override;
     DocumentWindow* openWindowForRequest() override;
-    void popupKilled(const QString& address, const QString& requestingPage) override;
+    void popupKilled(const QString& address, const QString& requestingPage,
+                     bool blockedSite) override;
     void startLoadingAnimation() override;
     void stopLoadingAnimation() override;
 
@@ -85,7 +86,7 @@ Q_SIGNALS:
     void progressPercent(int percent);
     void addressText(const QString& address);
     void securityChanged(kelvane::PageSecurity security);
-    void popupWasKilled(const QString& address, const QString& requestingPage);
+    void popupWasKilled(const QString& address, const QString& requestingPage, bool blockedSite);
     void documentLoaded(kelvane::DocumentWindow* document);
     // Every document's engine, for the questions its page asks whether it is active or not
     // (certificates, sign-in, permissions, downloads).

@@ -23,8 +23,10 @@ public:
     virtual void selectTab(int docIndex) = 0;
     // A page asked for a new window: a new document window with its own row and tab.
     virtual DocumentWindow* openWindowForRequest() = 0;
-    // A popup of requestingPage was killed: the status bar says so.
-    virtual void popupKilled(const QString& address, const QString& requestingPage) = 0;
+    // A popup of requestingPage was killed, or a new window sent to a blocked site closed:
+    // the status bar says so.
+    virtual void popupKilled(const QString& address, const QString& requestingPage,
+                             bool blockedSite) = 0;
     // The Navigator's caption animation while documents load.
     virtual void startLoadingAnimation() = 0;
     virtual void stopLoadingAnimation() = 0;

@@ -181,11 +181,16 @@ void DocumentWindow::flashTab() {
 }
 
 void DocumentWindow::onNavigationRequested(NavigationRequest* request) {
+    // A frame of the page (an advert, say) navigating on its own starts no load of the
+    // document: no end of load would follow it.
+    if (!request->isMainFrame)
+        return;
     const AppSettings& app = appSettings();
     if (isBlockedFirstNavigation(app.popUpEnabled, m_firstNavigation, app.blockedSites,
                                  request->url)) {
         // A new window sent to a blocked site goes again before it shows anything.
         request->cancel = true;
+        m_host.popupKilled(request->url, m_opener, true);
         QTimer::singleShot(kKillWindowDelayMs, this, [this] {
             playKillSound();
             closeDocument();
@@ -201,13 +206,15 @@ void DocumentWindow::onNewWindowRequested(NewWindowRequest* request) {
     if (isPopupToKill(appSettings().popUpEnabled, m_loading, m_closing)) {
         request->cancel = true;
         playKillSound();
-        m_host.popupKilled(request->url, m_engine->url());
+        m_host.popupKilled(request->url, m_engine->url(), false);
         // The page stays quiet for a moment: no script dialogs about what it lost.
         m_engine->setSilent(true);
         m_silence->start();
         return;
     }
     DocumentWindow* window = m_host.openWindowForRequest();
+    if (window)
+        window->m_opener = m_engine->url();
     request->target = window ? window->engine() : nullptr;
 }
 

@@ -77,6 +77,8 @@ private:
 
     DocumentHost& m_host;
     Engine* m_engine = nullptr;
+    // The page that asked for this window, if one did.
+    QString m_opener;
     QTimer* m_flashTimer;
     QTimer* m_silence;
     int m_flashTicks = 0;

@@ -22,8 +22,6 @@ constexpr int kBadNameId = 2034;
 constexpr int kFailedId = 2035;
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kFolderRole = Qt::UserRole + 1;
-// Deeper than any real favorites tree; stops a folder that holds itself through a link.
-constexpr int kMaxDepth = 64;
 
 void collectOpenFolders(QTreeWidgetItem* item, QSet<QString>& open) {
     if (item->isExpanded())
@@ -67,16 +65,22 @@ void FavoritesFolderTree::reload() {
     rootItem->setData(0, kPathRole, m_root);
     rootItem->setData(0, kFolderRole, true);
     rootItem->setIcon(0, m_folderIcon);
-    addChildren(rootItem, m_root, 0);
+    QSet<QString> walked;
+    addChildren(rootItem, m_root, walked);
     rootItem->setExpanded(true);
     reopenFolders(rootItem, open);
     if (!selectPath(current))
         setCurrentItem(rootItem);
 }
 
-void FavoritesFolderTree::addChildren(QTreeWidgetItem* parent, const QString& folder, int depth) {
-    if (depth >= kMaxDepth)
+void FavoritesFolderTree::addChildren(QTreeWidgetItem* parent, const QString& folder,
+                                      QSet<QString>& walked) {
+    // A folder reached again through a link is listed, but not walked again: links back up
+    // the tree would otherwise make the walk endless, or exponentially long.
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (canonical.isEmpty() || walked.contains(canonical))
         return;
+    walked.insert(canonical);
     const QDir dir(folder);
     const QDir::Filters shown = m_content == Content::Folders
                                     ? QDir::Dirs | QDir::NoDotAndDotDot
@@ -93,7 +97,7 @@ void FavoritesFolderTree::addChildren(QTreeWidgetItem* parent, const QString& fo
         item->setData(0, kFolderRole, isFolder);
         item->setIcon(0, isFolder ? m_folderIcon : m_shortcutIcon);
         if (isFolder)
-            addChildren(item, info.filePath(), depth + 1);
+            addChildren(item, info.filePath(), walked);
     }
 }
 

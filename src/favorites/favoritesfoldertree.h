@@ -35,7 +35,7 @@ public:
     void createFolderInCurrent();
 
 private:
-    void addChildren(QTreeWidgetItem* parent, const QString& folder, int depth);
+    void addChildren(QTreeWidgetItem* parent, const QString& folder, QSet<QString>& walked);
 
     QString m_root;
     Content m_content;

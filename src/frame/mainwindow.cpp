@@ -10,6 +10,7 @@
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
 #include "base/singleinstance.h"
+#include "dialogs/associationquestion.h"
 #include "dialogs/defaultbrowsercheck.h"
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
@@ -22,8 +23,8 @@
 #include "frame/keyboardhook.h"
 #include "frame/mainbars.h"
 #include "frame/menus.h"
-#include "frame/recentlyclosed.h"
 #include "frame/pagequestions.h"
+#include "frame/recentlyclosed.h"
 #include "frame/saveddocuments.h"
 #include "frame/statusbar.h"
 #include "frame/trayicon.h"
@@ -78,7 +79,9 @@ MainWindow::MainWindow(EngineFactory& engines, HandOverServer* handOver, QWidget
     , m_tray(new TrayIcon(this))
     , m_title(new FrameTitle(this, *m_documents))
     , m_recentlyClosed(new RecentlyClosed(*m_documents, m_menus->recentlyClosedMenu,
-                                          m_menus->reopenClosed, this)) {
+                                          m_menus->reopenClosed, this))
+
+    , m_blockedSites(std::make_unique<BlockedSitesFile>()) {
     buildWindow();
     createNavigator();
     answerPageRequests();
@@ -157,6 +160,12 @@ void MainWindow::buildWindow() {
             &StatusBar::setDownloadsText);
 
     m_documents->setAddressEditingQuery([this] { return m_addressPanel->isAddressBeingEdited(); });
+    connect(m_tray, &TrayIcon::passwordAnswered, this, [this](bool right) {
+        for (const QString& target : std::exchange(m_waitingForPassword, {})) {
+            if (right)
+                handOverReceived(target, {});
+        }
+    });
     connect(m_documents, &DocumentArea::countChanged, this, &MainWindow::updateDocumentCommands);
     connect(m_documents, &DocumentArea::statusText, m_statusBar, &StatusBar::setStatusText);
     connect(m_documents, &DocumentArea::progressPercent, m_statusBar,
@@ -166,6 +175,10 @@ void MainWindow::buildWindow() {
     connect(m_documents, &DocumentArea::addressText, m_addressPanel, &AddressPanel::setPageAddress);
     connect(m_documents, &DocumentArea::addressOpened, m_addressPanel, &AddressPanel::addTyped);
     connect(m_addressPanel, &AddressPanel::navigateRequested, this, &MainWindow::navigateTo);
+    connect(m_addressPanel, &AddressPanel::pageAddressWanted, this, [this] {
+        if (DocumentWindow* doc = activeDocument())
+            m_addressPanel->setPageAddress(doc->engine()->url());
+    });
     connect(m_addressPanel, &AddressPanel::openInNewRequested, this,
             &MainWindow::openInNewDocument);
     connect(
@@ -249,6 +262,7 @@ void MainWindow::connectMenus() {
 
 void MainWindow::load(const QString& commandLine) {
     trace("start loading...");
+    m_loading = true;
 
     // Captions from the string table; the title becomes string 1120.
     setCaptionId(this, kTitleId);
@@ -305,12 +319,13 @@ void MainWindow::load(const QString& commandLine) {
     trace("processing command line done");
 
     m_notesPane->loadNotes();
-    app.blockedSites = loadBlockedSites(blockedSitesPath());
+    app.blockedSites = m_blockedSites->load();
     trace("loading notes done");
     m_notesPane->shrinkNotes(true);
     trace("shrinking notes done");
 
     applyResizeRule();
+    m_loading = false;
 }
 
 void MainWindow::restoreBars() {
@@ -348,6 +363,9 @@ void MainWindow::updateDocumentCommands() {
     for (QAction* action : m_menus->documentCommands())
         action->setEnabled(enabled);
     m_bars->browseToolbar()->setDocumentButtonsEnabled(enabled);
+    // The last document closed: its address goes too, unless the user is typing there.
+    if (!enabled && !m_addressPanel->isAddressBeingEdited())
+        m_addressPanel->setPageAddress(QString());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -372,6 +390,11 @@ void MainWindow::removeHandOver() {
 
 void MainWindow::handOverReceived(const QString& text, const QString& workingDirectory) {
     const QString target = resolveAgainst(text, workingDirectory);
+    if (m_tray->isGuarding()) {
+        m_waitingForPassword.append(target);
+        QTimer::singleShot(0, m_tray, &TrayIcon::doubleClicked);
+        return;
+    }
     openInNewDocument(target);
     if (DocumentWindow* doc = activeDocument())
         doc->setWindowTitle(target);
@@ -381,11 +404,6 @@ void MainWindow::handOverReceived(const QString& text, const QString& workingDir
         raise();
         activateWindow();
     }
-}
-
-void MainWindow::closeForSignal() {
-    m_closingForSignal = true;
-    close();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -439,19 +457,39 @@ void MainWindow::changeEvent(QEvent* event) {
     }
 }
 
+void MainWindow::closeOnSignal() {
+    // Running downloads are cancelled without the question nobody is there to answer.
+    m_closingForSignal = true;
+    if (m_loading) {
+        m_closeRequested = true;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* question = qobject_cast<AssociationQuestion*>(window))
+                question->abandon();
+        }
+        closeModalWindows();
+        return;
+    }
+    // A window that never showed has no close event to wait for.
+    if (m_shownOnce)
+        close();
+    else
+        shutDown();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    event->setAccepted(shutDown());
+}
+
+bool MainWindow::shutDown() {
     if (!m_unloaded && insideNestedLoop()) {
         // A dialog is open (a page's alert, say) and its page's code waits below it: close the
         // dialogs and come back once their loops have returned.
         closeModalWindows();
-        event->ignore();
         QTimer::singleShot(kRetryCloseMs, this, &QWidget::close);
-        return;
+        return false;
     }
-    if (!m_unloaded && !m_closingForSignal && !m_features->downloads().confirmClose()) {
-        event->ignore();
-        return;
-    }
+    if (!m_unloaded && !m_closingForSignal && !m_features->downloads().confirmClose())
+        return false;
     if (!m_unloaded) {
         m_features->downloads().cancelAll();
         beforeClose();
@@ -460,8 +498,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         m_documents->closeAll();
         unload();
     }
-    event->accept();
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return true;
 }
 
 void MainWindow::beforeClose() {
@@ -506,7 +544,7 @@ void MainWindow::unload() {
     m_navigator->close();
     m_tray->unload();
     m_notesPane->saveNotes();
-    saveBlockedSites(appSettings().blockedSites, blockedSitesPath());
+    m_blockedSites->save(appSettings().blockedSites);
 
     SettingsStore::sync();
     // Last: a new instance may start from here on.

@@ -11,6 +11,7 @@ class QMdiArea;
 namespace kelvane {
 
 class AddressPanel;
+class BlockedSitesFile;
 class CommandSet;
 class DocumentArea;
 class DocumentWindow;
@@ -53,11 +54,16 @@ public:
     // Whether the load sequence checks that the browser is the desktop's default (off for
     // windows that are not the user's browser, such as tests and screenshot runs).
     void setChecksDefaultBrowser(bool on) { m_checksDefaultBrowser = on; }
-    // A termination signal: the ordinary close, cancelling running downloads without asking.
-    void closeForSignal();
-    // A second start handed over its command line.
+    // A second start handed over its command line. While the window hides behind the tray
+    // password, the address opens only after the password is given (asked here at once; the
+    // second start is answered without waiting for it); a wrong password or Cancel drops it.
     void handOverReceived(const QString& text, const QString& workingDirectory);
 
+    // SIGTERM, SIGINT or SIGHUP: the ordinary close, at any moment. During the load sequence
+    // (a start-up question may be waiting) the questions close unanswered, the sequence runs
+    // to its end, and isCloseRequested() then tells the caller to close instead of showing.
+    void closeOnSignal();
+    bool isCloseRequested() const { return m_closeRequested; }
     bool isUnloaded() const { return m_unloaded; }
     DocumentArea& documentArea() const { return *m_documents; }
     DocumentWindow* activeDocument() const;
@@ -95,6 +101,8 @@ private:
     void prepareForPages();
     void showNavigatorAtStart();
     void applyResizeRule();
+    // The close sequence; false when it must first wait for a dialog's loop to return.
+    bool shutDown();
     void beforeClose();
     void unload();
     void installHandOver();
@@ -114,6 +122,7 @@ private:
     TrayIcon* m_tray;
     FrameTitle* m_title;
     RecentlyClosed* m_recentlyClosed;
+    std::unique_ptr<BlockedSitesFile> m_blockedSites;
     StatusBar* m_statusBar = nullptr;
     NotesPane* m_notesPane = nullptr;
     MainBars* m_bars = nullptr;
@@ -122,7 +131,11 @@ private:
     NavigatorWindow* m_navigator = nullptr;
     PageQuestions* m_questions = nullptr;
     FullScreenPage* m_fullScreen = nullptr;
+    // Handed-over addresses waiting for the tray password.
+    QStringList m_waitingForPassword;
     bool m_unloaded = false;
+    bool m_loading = false;
+    bool m_closeRequested = false;
     bool m_shownOnce = false;
     bool m_navigatorShownAtStart = false;
     bool m_navigatorShown = false;

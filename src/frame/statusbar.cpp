@@ -210,15 +210,17 @@ int StatusBar::advancePopupFlash(int ticks) {
     return step.ticks;
 }
 
-void StatusBar::popupKilled(const QString& address, const QString& requestingPage) {
-    recordKilledPopup(address, requestingPage);
+void StatusBar::popupKilled(const QString& address, const QString& requestingPage,
+                            bool blockedSite) {
+    recordKilledPopup(address, requestingPage, blockedSite);
     // A kill during a flash lets it run on; it does not start counting again.
-    if (!m_flash->isActive())
+    if (!blockedSite && !m_flash->isActive())
         m_flash->start();
 }
 
-void StatusBar::recordKilledPopup(const QString& address, const QString& requestingPage) {
-    m_killed.add({address, requestingPage, QDateTime::currentDateTime()});
+void StatusBar::recordKilledPopup(const QString& address, const QString& requestingPage,
+                                  bool blockedSite) {
+    m_killed.add({address, requestingPage, QDateTime::currentDateTime(), blockedSite});
     updatePopupToolTip();
 }
 
@@ -239,11 +241,15 @@ void StatusBar::showKilledPopupsMenu(const QPoint& globalPos) {
         const QFontMetrics metrics(m_killedMenu->font());
         constexpr int kAddressWidth = 360;
         for (const KilledPopup& popup : m_killed.recent()) {
+            const QString from =
+                metrics.elidedText(popup.requestingPage, Qt::ElideMiddle, kAddressWidth);
+            const QString origin = !popup.blockedSite ? QStringLiteral("from ") + from
+                                   : from.isEmpty()   ? QStringLiteral("blocked site")
+                                                    : QStringLiteral("blocked site, from ") + from;
             const QString text =
-                QStringLiteral("%1    %2    (from %3)")
+                QStringLiteral("%1    %2    (%3)")
                     .arg(locale.toString(popup.time.time(), timeFormat),
-                         metrics.elidedText(popup.address, Qt::ElideMiddle, kAddressWidth),
-                         metrics.elidedText(popup.requestingPage, Qt::ElideMiddle, kAddressWidth));
+                         metrics.elidedText(popup.address, Qt::ElideMiddle, kAddressWidth), origin);
             QAction* action = m_killedMenu->addAction(text);
             action->setData(popup.address);
             action->setToolTip(popup.address);

@@ -45,11 +45,12 @@ public:
     // kill. Returns the new count; 0 means the picture has settled and the ticks stop.
     int advancePopupFlash(int ticks);
     // A popup was killed just now: recorded, and the popup picture flashes, one change every
-    // 800 ms, settling on the sixth.
-    void popupKilled(const QString& address, const QString& requestingPage);
+    // 800 ms, settling on the sixth. A window sent to a blocked site is recorded only.
+    void popupKilled(const QString& address, const QString& requestingPage, bool blockedSite);
     QTimer* flashTimer() const { return m_flash; }
     // A popup was killed just now: counted in the tool tip and listed in the right-click menu.
-    void recordKilledPopup(const QString& address, const QString& requestingPage);
+    void recordKilledPopup(const QString& address, const QString& requestingPage,
+                           bool blockedSite = false);
     const KilledPopups& killedPopups() const { return m_killed; }
     // The right-click list of the last killed popups (shown by a right click on panel 4).
     QMenu* killedPopupsMenu() const { return m_killedMenu; }

@@ -1,11 +1,14 @@
 #include "frame/trayicon.h"
 
 #include "base/appsettings.h"
-#include "base/singleinstance.h"
 #include "base/stringtable.h"
 #include "dialogs/passwordprompt.h"
 #include "ui/pictures.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
@@ -18,10 +21,12 @@ constexpr int kToolTipId = 102;
 
 } // namespace
 
-TrayIcon::TrayIcon(QWidget* window, std::function<bool()> available)
+TrayIcon::TrayIcon(QWidget* window, std::function<bool()> available,
+                   std::function<bool()> clickOnly)
     : QObject(window)
     , m_window(window)
-    , m_available(std::move(available)) {}
+    , m_available(std::move(available))
+    , m_clickOnly(std::move(clickOnly)) {}
 
 TrayIcon::~TrayIcon() = default;
 
@@ -29,13 +34,29 @@ std::function<bool()> TrayIcon::defaultAvailability() {
     return [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
 }
 
+bool TrayIcon::isStatusNotifierHost() {
+    // The question Qt asks before it chooses the D-Bus tray over the X one.
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(watcher))
+        return false;
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        watcher, QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << watcher << QStringLiteral("IsStatusNotifierHostRegistered");
+    const QDBusReply<QVariant> reply = bus.call(get);
+    return reply.isValid() && reply.value().toBool();
+}
+
 void TrayIcon::add() {
     if (!m_icon) {
         m_icon = new QSystemTrayIcon(picture(Picture::Logo), this);
         m_icon->setToolTip(tableString(kToolTipId));
+        const auto restoring =
+            m_clickOnly() ? QSystemTrayIcon::Trigger : QSystemTrayIcon::DoubleClick;
         connect(m_icon, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason reason) {
-                    if (reason == QSystemTrayIcon::DoubleClick)
+                [this, restoring](QSystemTrayIcon::ActivationReason reason) {
+                    if (reason == restoring || reason == QSystemTrayIcon::DoubleClick)
                         doubleClicked();
                 });
     }
@@ -60,8 +81,11 @@ void TrayIcon::windowMinimized() {
         if (window->isMinimized())
             window->hide();
     });
-    if (!app.password.isEmpty())
-        releaseSingleInstance();
+}
+
+bool TrayIcon::isGuarding() const {
+    const AppSettings& app = appSettings();
+    return app.minimizeToTray && !app.password.isEmpty() && !m_window->isVisible();
 }
 
 void TrayIcon::doubleClicked() {
@@ -78,8 +102,10 @@ void TrayIcon::doubleClicked() {
         return;
     }
     m_prompt->clearPassword();
-    if (m_prompt->exec() == QDialog::Accepted)
+    const bool right = m_prompt->exec() == QDialog::Accepted;
+    if (right)
         restoreWindow();
+    Q_EMIT passwordAnswered(right);
 }
 
 void TrayIcon::restoreWindow() {

@@ -3,6 +3,7 @@
 #include "notes/notesformat.h"
 #include "platform/paths.h"
 
+#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -19,7 +20,7 @@ NotesFile::NotesFile(QString path)
     : m_path(std::move(path)) {}
 
 QString NotesFile::read() {
-    m_leaveAlone = false;
+    m_sidePath.clear();
     QFile file(m_path);
     if (!file.exists())
         return {};
@@ -34,31 +35,34 @@ QString NotesFile::read() {
             return notesTextFromFile(bytes);
         problem = file.errorString();
     }
-    m_leaveAlone = true;
+    const QString side = QFileInfo(m_path).absolutePath() + QStringLiteral("/notes-") +
+                         QDate::currentDate().toString(Qt::ISODate);
+    m_sidePath = side + QStringLiteral(".kvn");
+    for (int n = 2; QFileInfo::exists(m_sidePath); ++n)
+        m_sidePath = side + QStringLiteral("-%1.kvn").arg(n);
     report(QStringLiteral("the notes file %1 was not read (%2); it is left unchanged and "
-                          "this session's notes are not written to it")
-               .arg(m_path, problem));
+                          "this session's notes go to %3")
+               .arg(m_path, problem, m_sidePath));
     return {};
 }
 
 bool NotesFile::write(const QStringList& lines) {
-    if (m_leaveAlone)
-        return false;
+    const QString path = m_sidePath.isEmpty() ? m_path : m_sidePath;
+    const QByteArray bytes = notesFileFromLines(lines);
+    if (!m_sidePath.isEmpty() && bytes.isEmpty() && !QFileInfo::exists(path))
+        return true;
     QString problem;
-    makePrivateFolder(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    makePrivateFolder(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         problem = file.errorString();
-    } else {
-        const QByteArray bytes = notesFileFromLines(lines);
-        if (file.write(bytes) != bytes.size() || !file.commit())
-            problem = file.errorString();
-    }
+    else if (file.write(bytes) != bytes.size() || !file.commit())
+        problem = file.errorString();
     if (problem.isEmpty()) {
         m_reported = false;
         return true;
     }
-    report(QStringLiteral("could not write the notes file %1: %2").arg(m_path, problem));
+    report(QStringLiteral("could not write the notes file %1: %2").arg(path, problem));
     return false;
 }
 

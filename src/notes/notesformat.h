@@ -6,7 +6,7 @@
 
 namespace kelvane {
 
-// The notes file: plain text, one displayed line of the notes box per line, each line ended by
+// The notes file: plain text, one paragraph of the notes box per line, each line ended by
 // CR LF, UTF-8, no header and no escaping.
 inline constexpr char kNotesFileName[] = "notes.kvn";
 
@@ -16,8 +16,8 @@ inline constexpr char kNotesFileName[] = "notes.kvn";
 // so every character of the file reaches the box.
 QString notesTextFromFile(const QByteArray& bytes);
 
-// The file of the displayed lines of the notes box: every line whole, however long, followed
-// by CR LF. The empty line after a final line break holds no notes and is not written, so a
+// The file of the paragraphs of the notes box: every one whole, however long, followed by
+// CR LF. The empty paragraph after a final line break holds no notes and is not written, so a
 // file loaded and saved again comes back unchanged.
 QByteArray notesFileFromLines(QStringList lines);
 

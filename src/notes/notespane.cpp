@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
 
@@ -25,9 +26,6 @@ constexpr int kBoxBottomSpace = 750;
 // The buttons sit this far above the pane's middle.
 constexpr int kButtonLift = 750;
 
-// Longest the window waits on one slice of laying out loaded notes.
-constexpr int kPrepareSliceMs = 15;
-
 QToolButton* pictureButton(Qt::ArrowType arrow, const char* toolTipId, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);
@@ -45,8 +43,7 @@ NotesPane::NotesPane(QWidget* parent, const QString& notesPath)
     , m_box(new QPlainTextEdit(this))
     , m_show(pictureButton(Qt::RightArrow, "1123", this))
     , m_hide(pictureButton(Qt::LeftArrow, "1124", this))
-    , m_file(notesPath)
-    , m_lines(m_box->document()) {
+    , m_file(notesPath) {
     setObjectName(QStringLiteral("NotesPane"));
     m_title->setObjectName(QStringLiteral("notesTitle"));
     m_title->setFont(QFont(QStringLiteral("Comic Sans MS"), 12));
@@ -73,11 +70,6 @@ NotesPane::NotesPane(QWidget* parent, const QString& notesPath)
     m_autosave.setSingleShot(true);
     m_autosave.setInterval(kAutosaveDelayMs);
     connect(&m_autosave, &QTimer::timeout, this, &NotesPane::saveNotes);
-    m_prepareLines.setInterval(0);
-    connect(&m_prepareLines, &QTimer::timeout, this, [this] {
-        if (m_lines.prepare(textWidth(), kPrepareSliceMs))
-            m_prepareLines.stop();
-    });
     connect(m_box, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_loading)
             m_autosave.start();
@@ -98,6 +90,11 @@ void NotesPane::applyLook(const AppSettings& settings) {
 
 void NotesPane::loadNotes() {
     const QString text = m_file.read();
+    // Shown in the empty box, where the user looks for the notes.
+    if (!m_file.sidePath().isEmpty())
+        m_box->setPlaceholderText(tr("The notes file %1 could not be read and is left as it "
+                                     "is. What you type here is saved in %2.")
+                                      .arg(m_file.path(), m_file.sidePath()));
     if (text.isEmpty())
         return;
     m_loading = true;
@@ -105,20 +102,17 @@ void NotesPane::loadNotes() {
     end.movePosition(QTextCursor::End);
     end.insertText(text);
     m_loading = false;
-    m_prepareLines.start();
 }
 
 bool NotesPane::saveNotes() {
     m_autosave.stop();
-    return m_file.write(displayedLines());
-}
-
-qreal NotesPane::textWidth() const {
-    return m_box->contentsRect().width();
-}
-
-QStringList NotesPane::displayedLines() {
-    return m_lines.lines(textWidth());
+    // Paragraphs, not the lines the box wraps them into: those change with the pane's width
+    // and the font, and a paragraph cut at each save would never join again. Their text as
+    // typed: no-break spaces stay.
+    QStringList paragraphs;
+    for (QTextBlock block = m_box->document()->begin(); block.isValid(); block = block.next())
+        paragraphs.append(block.text());
+    return m_file.write(paragraphs);
 }
 
 void NotesPane::shrinkNotes(bool shrink) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "notes/displayedlines.h"
 #include "notes/notesfile.h"
 
 #include <QTimer>
@@ -31,20 +30,17 @@ public:
     // colour, bold, italic and underline of the settings.
     void applyLook(const AppSettings& settings);
 
-    // Adds the notes file's lines to the box; a missing or unreadable file adds nothing.
+    // Adds the notes file's lines to the box; a missing or unreadable file adds nothing, and
+    // the empty box tells where this session's notes go instead of a file it could not read.
     void loadNotes();
-    // Writes the box's displayed lines to the notes file, whole or not at all. False when
-    // nothing was written (reported on stderr).
+    // Writes the box's paragraphs to the notes file, each as one line, whole or not at all.
+    // False when nothing was written (reported on stderr).
     bool saveNotes();
 
     // true: only the show button remains, in a strip as wide as it; false: the title, the box
     // and the hide button.
     void shrinkNotes(bool shrink);
     bool isShrunk() const { return m_shrunk; }
-
-    // The lines the box shows, each wrapped paragraph giving one line per displayed line,
-    // whether or not the box is on screen.
-    QStringList displayedLines();
 
     QPlainTextEdit* notesBox() const { return m_box; }
     QTimer* autosaveTimer() { return &m_autosave; }
@@ -54,19 +50,13 @@ protected:
 
 private:
     int pixels(int twips) const;
-    // The width the box gives its text, known while the box is hidden too.
-    qreal textWidth() const;
 
     QLabel* m_title;
     QPlainTextEdit* m_box;
     QToolButton* m_show;
     QToolButton* m_hide;
     NotesFile m_file;
-    DisplayedLines m_lines;
     QTimer m_autosave;
-    // Lays out loaded notes in short slices while the window is idle, so the first save after
-    // a change does not hold the window up.
-    QTimer m_prepareLines;
     bool m_shrunk = false;
     bool m_loading = false;
 };

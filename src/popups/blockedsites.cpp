@@ -7,17 +7,27 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cstdio>
+
 namespace kelvane {
 
 QString blockedSitesPath() {
     return dataFolder() + QStringLiteral("/blacklist.kvn");
 }
 
-QStringList loadBlockedSites(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+QStringList BlockedSitesFile::load() {
+    QFile file(m_path);
+    if (!file.exists())
         return {};
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    m_unread = !file.isOpen() || file.error() != QFileDevice::NoError;
+    if (m_unread) {
+        std::fprintf(stderr,
+                     "kelvane: the blocked-sites list %s was not read (%s); it is left "
+                     "unchanged and this session's list is not written to it\n",
+                     qUtf8Printable(m_path), qUtf8Printable(file.errorString()));
+        return {};
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
@@ -38,11 +48,11 @@ QStringList loadBlockedSites(const QString& path) {
     return entries;
 }
 
-bool saveBlockedSites(const QStringList& entries, const QString& path) {
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QFileInfo::exists(folder) && !makePrivateFolder(folder))
+bool BlockedSitesFile::save(const QStringList& entries) const {
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (m_unread || (!QFileInfo::exists(folder) && !makePrivateFolder(folder)))
         return false;
-    QSaveFile file(path);
+    QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     QByteArray bytes;

@@ -7,11 +7,12 @@
 namespace kelvane {
 
 // A popup the blocker killed: the address the page wanted to open, the page that asked and
-// when.
+// when; or a new window closed because its first address held a blocked site.
 struct KilledPopup {
     QString address;
     QString requestingPage;
     QDateTime time;
+    bool blockedSite = false;
 };
 
 // The popups killed in this session, so the blocker can say what it did. Nothing of it is

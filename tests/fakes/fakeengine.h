@@ -75,8 +75,13 @@ public:
         m_forward = forward;
     }
 
-    // Events; a new-window request comes back as the handler left it.
+    // Events; a request comes back as the handler left it.
     NewWindowRequest fireNewWindow(const QString& url, bool userInitiated = true);
+    bool fireNavigation(const QString& url, bool mainFrame = true) {
+        NavigationRequest request{url, mainFrame, false};
+        Q_EMIT navigationRequested(&request);
+        return !request.cancel;
+    }
     void fireProgress(int progress, int max) { Q_EMIT progressChanged(progress, max); }
     void fireTitle(const QString& title) { Q_EMIT titleChanged(m_title = title); }
     void fireStatusText(const QString& text) { Q_EMIT statusTextChanged(text); }

@@ -320,13 +320,15 @@ void WebEngine::onLoadStarted() {
     benchMarkOnce("load started");
     m_loading = true;
     m_certificateError = false;
+    m_loadFailed = false;
     if (isShowingCrashPage())
         m_container->setCurrentWidget(m_view);
     Q_EMIT progressChanged(0, 100);
 }
 
-void WebEngine::onLoadFinished() {
+void WebEngine::onLoadFinished(bool ok) {
     m_loading = false;
+    m_loadFailed = !ok;
     Q_EMIT progressChanged(0, 0);
     raiseSecurityChanged();
 }
@@ -336,6 +338,9 @@ PageSecurity WebEngine::security() const {
         return PageSecurity::Plain;
     if (m_certificateError || exceptedHosts().contains(m_page->url().host()))
         return PageSecurity::NotSecure;
+    // An error page ("This site can't be reached") keeps the address it failed on.
+    if (m_loadFailed)
+        return PageSecurity::Plain;
     return PageSecurity::Secure;
 }
 

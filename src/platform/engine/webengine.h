@@ -75,7 +75,7 @@ public:
 
 private:
     void onLoadStarted();
-    void onLoadFinished();
+    void onLoadFinished(bool ok);
     void onRenderProcessTerminated(int status);
     PageSecurity security() const;
     void raiseSecurityChanged();
@@ -93,6 +93,7 @@ private:
     bool m_silent = false;
     bool m_loading = false;
     bool m_certificateError = false;
+    bool m_loadFailed = false;
     // Requests the browser has yet to answer: the engine's origin and feature of each.
     QHash<QPair<QString, SitePermission>, QPair<QUrl, QWebEnginePage::Feature>>
         m_pendingPermissions;

@@ -86,11 +86,15 @@ TEST_F(CrashSafety, KilledSessionReopensItsDocuments) {
 }
 
 TEST_F(CrashSafety, NotesSurviveKillsAndClosesByteForByte) {
-    const QByteArray notes = "Milk, eggs\r\n\r\n\xC3\x9C"
-                             "bermorgen: 5 \xE2\x82\xAC\r\nlast\r\n";
+    QByteArray notes = "Milk, eggs\r\n\r\n\xC3\x9C"
+                       "bermorgen: 5 \xE2\x82\xAC\r\nlast\r\n";
+    for (int i = 0; i < 60; ++i) // a paragraph the box wraps stays one line
+        notes += "word" + QByteArray::number(i) + (i < 59 ? " " : "\r\n");
     ASSERT_TRUE(test::writeFile(notesPath(), notes));
     placeMainWindow();
-    for (const bool kill : {true, false, false}) {
+    for (const char* size : {"12", "20", "8"}) {
+        const bool kill = size == QLatin1String("12");
+        store("QuickNotesSize", size);
         ASSERT_TRUE(start({}, "Page A"));
         if (kill)
             killProgram();

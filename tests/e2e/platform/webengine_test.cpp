@@ -25,6 +25,8 @@ struct Browser {
             progress_ << std::pair(progress, max);
             loadsEnded += max == 0;
         });
+        QObject::connect(&engine, &Engine::securityChanged,
+                         [this](PageSecurity on) { secure = on == PageSecurity::Secure; });
     }
     // Navigates (or runs `start`) and waits for the end of the load.
     bool load(const QString& text, const std::function<void()>& start = {}) {
@@ -47,6 +49,7 @@ struct Browser {
     QString cancelUrl;
     QList<std::pair<int, int>> progress_;
     int loadsEnded = 0;
+    bool secure = false;
 };
 
 struct WebEngineTest : ::testing::Test {
@@ -90,6 +93,10 @@ TEST_F(WebEngineTest, LoadsHistoryNearestFirstReloadAndZoom) {
     ASSERT_TRUE(browser.load(url("/b")));
     EXPECT_EQ(engine.zoomLevel(), 4) << "the size stays for the next page";
     EXPECT_LT(browser.evaluate("innerWidth").toInt(), width) << "laid out larger";
+
+    // "This site can't be reached" (a port the engine never connects to) is not secure.
+    ASSERT_TRUE(browser.load("https://127.0.0.1:1/"));
+    EXPECT_FALSE(browser.secure);
 }
 
 TEST_F(WebEngineTest, HistoryStateTakesBackAndForwardToAnotherEngine) {

@@ -7,21 +7,18 @@ using namespace kelvane;
 namespace {
 
 TEST(FileAssociation, ExecLineQuotesAndEscapesThePathAsDesktopEntriesRequire) {
-    const struct {
-        const char* path;
-        const char* exec;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"/usr/bin/kelvane", "/usr/bin/kelvane -- %u"},
         {"/opt/My Apps/kelvane", "\"/opt/My Apps/kelvane\" -- %u"},
         {"/opt/a\"b$c/kelvane", "\"/opt/a\\\\\"b\\\\$c/kelvane\" -- %u"},
         {"/opt/back\\slash/kelvane", "\"/opt/back\\\\\\\\slash/kelvane\" -- %u"},
         {"/opt/100%/kelvane", "/opt/100%%/kelvane -- %u"},
     };
-    for (const auto& c : cases) {
-        const QString path = QString::fromUtf8(c.path);
-        EXPECT_EQ(desktopExecLine(path), QString::fromUtf8(c.exec)) << c.path;
-        EXPECT_EQ(desktopEntryExec(desktopEntryText(path)), desktopExecLine(path)) << c.path;
-        EXPECT_EQ(execProgram(desktopExecLine(path)), path) << c.path;
+    for (const auto& [text, exec] : cases) {
+        const QString path = QString::fromUtf8(text);
+        EXPECT_EQ(desktopExecLine(path), QString::fromUtf8(exec)) << text;
+        EXPECT_EQ(desktopEntryExec(desktopEntryText(path)), desktopExecLine(path)) << text;
+        EXPECT_EQ(execProgram(desktopExecLine(path)), path) << text;
     }
     // Only the main group's Exec counts.
     EXPECT_EQ(desktopEntryExec("[Desktop Action new]\nExec=other\n[Desktop Entry]\nExec = mine\n"),

@@ -1,5 +1,6 @@
 #include "base/passwordhash.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace kelvane;
@@ -15,6 +16,15 @@ TEST(PasswordHash, StoredFormNeverHoldsThePasswordAndOnlyTheExactPasswordMatches
     for (const char* wrong : {"secret1", "SECRET1", "Secret", "Secret1 ", ""})
         EXPECT_FALSE(passwordMatches(QLatin1String(wrong), stored)) << wrong;
     EXPECT_EQ(hashPassword(QString()), QString()) << "no password stays none";
+    // A stored hash one bit away from the right one's is another password's.
+    QStringList parts = stored.split('$');
+    const QByteArray hash = QByteArray::fromBase64(parts[3].toLatin1());
+    for (const int at : {0, 15, 31}) {
+        QByteArray near = hash;
+        near[at] = char(near[at] ^ 1);
+        parts[3] = QString::fromLatin1(near.toBase64());
+        EXPECT_FALSE(passwordMatches(QStringLiteral("Secret1"), parts.join('$'))) << at;
+    }
 }
 
 TEST(PasswordHash, OlderPlainPasswordStillWorksAndIsHashedOnItsWayOut) {

@@ -46,19 +46,11 @@ TEST_F(SettingsStoreTest, TextsComeBackExactlyAndAreKeptApart) {
     QString longText;
     for (int i = 0; i < 10000; ++i)
         longText += QChar(u"a,;\"\\ =@[é\t"[i % 11]);
-    const QString texts[] = {"https://example.com/?q=a,b&r=1",
-                             ";comment? #not",
-                             "\"quoted\"",
-                             "C:\\Users\\x41\\",
-                             "  padded  ",
-                             "@Variant(abc)",
-                             "=x=y",
-                             "[Section]",
-                             "Grüße, 日本語 😀",
-                             "line\nline two\r\n",
-                             "a\x01",
-                             "",
-                             longText};
+    // clang-format off
+    const QString texts[] = {"https://example.com/?q=a,b&r=1", ";comment? #not", "\"quoted\"",
+                             "C:\\Users\\x41\\", "  padded  ", "@Variant(abc)", "=x=y", "[Section]",
+                             "Grüße, 日本語 😀", "line\nline two\r\n", "a\x01", "", longText};
+    // clang-format on
     for (int i = 0; i < int(std::size(texts)); ++i)
         put(QString("Text%1").arg(i), texts[i]);
     put("Null", QString());

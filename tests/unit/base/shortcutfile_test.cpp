@@ -25,11 +25,8 @@ const QByteArray kGuid = "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2
 
 TEST(ShortcutFile, ReadsTheUrlKeyOfTheShortcutSection) {
     QTemporaryDir dir;
-    const struct {
-        const char* name;
-        QByteArray content;
-        const char* expected;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* name; QByteArray content; const char* expected; } cases[] = {
         {"plain", "[InternetShortcut]\r\nURL=http://example.com/a?b=c\r\n",
          "http://example.com/a?b=c"},
         {"any case, LF", "[internetSHORTCUT]\nurl=http://x/Y\n", "http://x/Y"},
@@ -40,9 +37,8 @@ TEST(ShortcutFile, ReadsTheUrlKeyOfTheShortcutSection) {
          "[DEFAULT]\r\nBASEURL=http://s/InternetShortcut.htm\r\n[DOC_ad]\r\nURL=http://ad/\r\n"
          "[InternetShortcut]\r\nURL=http://s/InternetShortcut.htm\r\n",
          "http://s/InternetShortcut.htm"},
-        {"icon file first",
-         "[InternetShortcut]\r\nIconFile=http://h/favicon.ico?url=x\r\nURL=http://h/\r\n",
-         "http://h/"},
+        {"icon file first, 2 KiB", "[InternetShortcut]\r\nIconFile=http://h/favicon.ico?url=x" +
+         QByteArray(2048, 'i') + "\r\nURL=http://h/\r\n", "http://h/"},
         {"no final line end", "[InternetShortcut]\nURL=http://end/", "http://end/"},
         {"lone CR", "[InternetShortcut]\rURL=http://cr/\r", "http://cr/"},
         {"UTF-8 mark", "\xEF\xBB\xBF[InternetShortcut]\r\nURL=http://x/\xC3\xA9\r\n",
@@ -63,12 +59,11 @@ TEST(ShortcutFile, ReadsTheUrlKeyOfTheShortcutSection) {
         {"Windows-1252", "[InternetShortcut]\r\nURL=http://x/\x80\xE9\x9F\r\n",
          "http://x/\xE2\x82\xAC\xC3\xA9\xC5\xB8"},
         {"equals in address", "[InternetShortcut]\nURL=http://x/?a=b=c\n", "http://x/?a=b=c"},
-        {"nothing after =", "[InternetShortcut]\nURL=\n", ""},
+        {"nothing after =", "[InternetShortcut]\nURL=\n", ""}, {"empty", "", ""},
         {"key of another section", "[InternetShortcut]\nIconIndex=0\n[Other]\nURL=http://o/\n", ""},
         {"no section", "http://bare/\r\nURL=http://x/\n", ""},
-        {"empty", "", ""},
-        {"binary", QByteArray("\x00\x01\xff\xfe[Internet", 12) + QByteArray(4096, '\x00'), ""},
-    };
+        {"binary", QByteArray("\x00\x01\xff\xfe[Internet", 12) + QByteArray(4096, '\x00'), ""}};
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(readShortcutUrl(write(dir, QString(c.name) + ".url", c.content)),
                   QString::fromUtf8(c.expected))

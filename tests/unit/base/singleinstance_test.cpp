@@ -117,12 +117,8 @@ TEST_F(SingleInstanceTest, LockNobodyHoldsIsTakenOver) {
     const QByteArray elsewhere = live + "another-host\n";
     const QDateTime now = QDateTime::currentDateTime();
     const QDateTime longAgo = now.addDays(-3);
-    const struct {
-        const char* name;
-        QByteArray content;
-        QDateTime modified;
-        bool claimed;
-    } cases[] = {
+    // The lock file's content and time, and whether a start claims it.
+    const std::tuple<const char*, QByteArray, QDateTime, bool> cases[] = {
         {"dead holder", dead, now, true},
         {"names a live process that does not hold it", live, longAgo, true},
         {"names another host", elsewhere, longAgo, true},
@@ -132,16 +128,16 @@ TEST_F(SingleInstanceTest, LockNobodyHoldsIsTakenOver) {
         {"new, naming another host", elsewhere, now, false},
         {"dated in the future", "", now.addDays(1), true},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, content, modified, claimed] : cases) {
+        SCOPED_TRACE(name);
         {
             QFile file(lockPath());
             ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(c.content);
+            file.write(content);
             file.flush(); // before the time is set, or the write would set it again
-            ASSERT_TRUE(file.setFileTime(c.modified, QFileDevice::FileModificationTime));
+            ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
         }
-        EXPECT_EQ(claimSingleInstance(lockName()), c.claimed);
+        EXPECT_EQ(claimSingleInstance(lockName()), claimed);
         EXPECT_TRUE(takeOverSingleInstance(lockName()));
         EXPECT_TRUE(holdsSingleInstance());
         releaseSingleInstance();
@@ -263,22 +259,19 @@ TEST_F(HandOverServerTest, RuntimeFilesAreKeptFreshAndPutBack) {
 TEST_F(HandOverServerTest, BadPeersAreDroppedSilently) {
     ASSERT_TRUE(m_server.startListening());
     const QByteArray frame = encodeHandOver({"never", "/"});
-    const struct {
-        const char* name;
-        QByteArray bytes;
-        bool peerCloses; // else the server must close
-    } peers[] = {
+    // What the peer sends, and whether it closes then (else the server must).
+    const std::tuple<const char*, QByteArray, bool> peers[] = {
         {"garbage", "GET / HTTP/1.0\r\n\r\n", false},
         {"length larger than what follows", frame.chopped(3), true},
         {"nothing at all", "", true},
     };
-    for (const auto& p : peers) {
-        SCOPED_TRACE(p.name);
+    for (const auto& [name, bytes, peerCloses] : peers) {
+        SCOPED_TRACE(name);
         auto peer = connectPeer();
         QSignalSpy closed(peer.get(), &QLocalSocket::disconnected);
-        peer->write(p.bytes);
+        peer->write(bytes);
         peer->flush();
-        if (p.peerCloses) {
+        if (peerCloses) {
             peer->disconnectFromServer();
         } else {
             EXPECT_TRUE(closed.wait(kWaitMs));
@@ -290,19 +283,47 @@ TEST_F(HandOverServerTest, BadPeersAreDroppedSilently) {
     EXPECT_EQ(m_received, QStringList(std::size(peers), "good"));
 }
 
-// A peer that never finishes its message is closed after a while; others get through meanwhile.
-TEST_F(HandOverServerTest, StalledPeersAreTimedOut) {
+// Peers beyond the bound are turned away at once; those that never finish their message are
+// closed after a while, and then an honest one gets through.
+TEST_F(HandOverServerTest, PeersBeyondTheBoundAreRefusedAndStalledOnesTimedOut) {
     ASSERT_TRUE(m_server.startListening());
-    auto stalled = connectPeer();
-    ASSERT_TRUE(waitForActive(1));
+    std::vector<std::unique_ptr<QLocalSocket>> stalled;
+    for (int i = 0; i <= HandOverServer::kMaxConnections; ++i)
+        stalled.push_back(connectPeer());
+    QSignalSpy refused(stalled.back().get(), &QLocalSocket::disconnected);
+    EXPECT_TRUE(refused.wait(kWaitMs));
+    EXPECT_EQ(m_server.activeConnections(), HandOverServer::kMaxConnections);
     EXPECT_TRUE(answer(sendInBackground("through")));
-    QSignalSpy closed(stalled.get(), &QLocalSocket::disconnected);
-    EXPECT_TRUE(closed.wait(HandOverServer::kStallTimeoutMs * 2));
     EXPECT_TRUE(waitForActive(0));
     EXPECT_EQ(m_received, QStringList{"through"});
 }
 
-// An instance that let go of the lock (hidden behind a password) and a newer full instance
+// A peer of another user that reaches the socket (its folder opened up by mistake) is turned
+// away all the same. Making one needs root.
+TEST_F(HandOverServerTest, PeerOfAnotherUserIsRefused) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a peer of another user needs root";
+    ASSERT_TRUE(m_server.startListening());
+    const sockaddr_un address = socketAddress(handOverSocketPath());
+    for (const QString& path : {m_home.root(), m_home.runtimeDir(), handOverSocketPath()})
+        ASSERT_EQ(::chmod(QFile::encodeName(path), 0777), 0);
+    const QByteArray frame = encodeHandOver({"from another user", "/"});
+    const pid_t child = ::fork();
+    if (child == 0) { // as user nobody: exits with 1 when answered, 2 when it cannot connect
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        char ack = 0;
+        ::_exit(::setuid(65534) ||
+                        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address)
+                    ? 2
+                    : ::write(fd, frame.constData(), frame.size()) > 0 && ::read(fd, &ack, 1) == 1);
+    }
+    int status = -1;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ::waitpid(child, &status, WNOHANG) == child; }));
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0) << "connected, not answered";
+    EXPECT_TRUE(m_received.isEmpty());
+}
+
+// An instance that runs without the lock (it could not make it) and a newer full instance
 // both mark; the older one quitting must not take the newer one's socket along.
 TEST_F(HandOverServerTest, NewerInstanceKeepsItsMarkWhenTheOlderLeaves) {
     HandOverServer newer;

@@ -52,22 +52,19 @@ TEST(AlphaSurface, BlendRoundsAsTheDoublePrecisionDefinition) {
 }
 
 TEST(AlphaSurface, BlendTouchesOnlyTheOverlap) {
-    struct Case {
-        QPoint at;
-        QRect changed; // in the destination
-    };
-    const Case cases[] = {
+    // Where the source goes, and what it changes in the destination.
+    const std::pair<QPoint, QRect> cases[] = {
         {{3, 1}, {3, 1, 1, 2}},   // cut at the right and the bottom
         {{-1, -2}, {0, 0, 1, 3}}, // cut at the left and the top
         {{4, 0}, {}},             // beside the destination
     };
-    for (const Case& c : cases) {
+    for (const auto& [at, changed] : cases) {
         AlphaSurface destination = filled(4, 3, 200);
-        AlphaSurface::alphaBlend(destination, filled(2, 5, 100), c.at.x(), c.at.y(), 255);
+        AlphaSurface::alphaBlend(destination, filled(2, 5, 100), at.x(), at.y(), 255);
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 4; ++x)
-                EXPECT_EQ(destination.bits()[y * 16 + x * 4], c.changed.contains(x, y) ? 100 : 200)
-                    << c.at.x() << "," << c.at.y() << ": " << x << "," << y;
+                EXPECT_EQ(destination.bits()[y * 16 + x * 4], changed.contains(x, y) ? 100 : 200)
+                    << at.x() << "," << at.y() << ": " << x << "," << y;
     }
 }
 

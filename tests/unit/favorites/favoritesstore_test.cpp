@@ -36,25 +36,16 @@ void make(const QString& root, const QString& relative, const QByteArray& conten
 TEST(FavoritesStore, FileNamesFromTitlesStayInTheirFolder) {
     QTemporaryDir dir;
     const QString longTitle = QString(300, QChar(0x00E9));
-    struct {
-        QString title;
-        QString expected;
-    } cases[] = {
-        {QStringLiteral("News: today / world"), QStringLiteral("News_ today _ world")},
-        {QStringLiteral(".."), QString()},
-        {QStringLiteral("../../etc/passwd"), QStringLiteral("_.._etc_passwd")},
-        {QStringLiteral("  .hidden. "), QStringLiteral("hidden")},
-        {QStringLiteral("a\nb\x01"
-                        "c\x7F"
-                        "d"),
-         QStringLiteral("a_b_c_d")},
-        {QStringLiteral("<a|b>*?\"\\"), QStringLiteral("_a_b_____")},
-        {longTitle, QString(125, QChar(0x00E9))},
-        {QString(300, u'x'), QString(251, u'x')},
-    };
-    for (const auto& c : cases) {
-        const QString name = favoriteFileName(c.title);
-        EXPECT_EQ(name, c.expected) << qPrintable(c.title);
+    // clang-format off
+    const std::pair<QString, QString> cases[] = {
+        {"News: today / world", "News_ today _ world"}, {"..", ""},
+        {"../../etc/passwd", "_.._etc_passwd"}, {"  .hidden. ", "hidden"},
+        {"a\nb\x01" "c\x7F" "d", "a_b_c_d"}, {"<a|b>*?\"\\", "_a_b_____"},
+        {longTitle, QString(125, QChar(0x00E9))}, {QString(300, u'x'), QString(251, u'x')}};
+    // clang-format on
+    for (const auto& [title, expected] : cases) {
+        const QString name = favoriteFileName(title);
+        EXPECT_EQ(name, expected) << qPrintable(title);
         if (name.isEmpty())
             continue;
         const QString path = dir.filePath(name + QStringLiteral(".url"));

@@ -1,6 +1,8 @@
 #include "notes/notesfile.h"
 #include "notes/notesformat.h"
+#include "support/isolation.h"
 
+#include <QDate>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -16,6 +18,7 @@ TEST(NotesFormat, AnyLineBreakEndsALineAndEveryLineIsWrittenWhole) {
     EXPECT_EQ(notesFileFromLines({long100, "é"}), (long100 + "\r\né\r\n").toUtf8());
 }
 
+// What is typed over a file that was not read goes to a file of its own beside it.
 TEST(NotesFile, AFileThatWasNotReadIsNeverReplaced) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("notes.kvn"));
@@ -23,9 +26,15 @@ TEST(NotesFile, AFileThatWasNotReadIsNeverReplaced) {
     ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(NotesFile::kMaxBytes + 1));
     big.close();
 
-    NotesFile notes(path);
-    EXPECT_EQ(notes.read(), QString());
-    EXPECT_FALSE(notes.write({QStringLiteral("typed")}));
+    const QString side = dir.filePath("notes-" + QDate::currentDate().toString(Qt::ISODate));
+    for (const QString& expected : QStringList{side + ".kvn", side + "-2.kvn"}) {
+        NotesFile notes(path);
+        EXPECT_EQ(notes.read(), QString());
+        EXPECT_EQ(notes.sidePath(), expected);
+        EXPECT_TRUE(notes.write({QString()}) && !QFile::exists(expected)) << "nothing typed";
+        EXPECT_TRUE(notes.write({QStringLiteral("typed")}));
+        EXPECT_EQ(test::readFile(expected), "typed\r\n");
+    }
     EXPECT_EQ(QFile(path).size(), NotesFile::kMaxBytes + 1);
 }
 

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kelvane;
 
@@ -31,31 +35,52 @@ TEST(BlockedSites, BlockerDecisions) {
 }
 
 TEST(BlockedSites, FileKeepsEveryLineAndIsWrittenBackByteForByte) {
-    struct Case {
-        QByteArray bytes;
-        QStringList entries;
-    };
-    const Case cases[] = {
+    const std::pair<QByteArray, QStringList> cases[] = {
         {"ads.example\r\n\r\nPopUp\r\n", {"ads.example", "", "PopUp"}},
         {"a\nb", {"a", "b"}},
         {"caf\xe9\r\n", {"caf\u00e9"}},     // an 8-bit file
         {"caf\xc3\xa9\r\n", {"caf\u00e9"}}, // UTF-8
     };
     QTemporaryDir dir;
-    const QString path = dir.filePath("blacklist.kvn");
-    for (const Case& c : cases) {
-        ASSERT_TRUE(test::writeFile(path, c.bytes));
-        EXPECT_EQ(loadBlockedSites(path), c.entries) << c.bytes.toStdString();
+    BlockedSitesFile file(dir.filePath("blacklist.kvn"));
+    for (const auto& [bytes, entries] : cases) {
+        ASSERT_TRUE(test::writeFile(dir.filePath("blacklist.kvn"), bytes));
+        EXPECT_EQ(file.load(), entries) << bytes.toStdString();
     }
-    const QByteArray threeLines = cases[0].bytes;
-    ASSERT_TRUE(saveBlockedSites(cases[0].entries, path));
-    EXPECT_EQ(test::readFile(path), threeLines);
+    const QByteArray threeLines = cases[0].first;
+    ASSERT_TRUE(file.save(cases[0].second));
+    EXPECT_EQ(test::readFile(dir.filePath("blacklist.kvn")), threeLines);
 
     // No file: no entries, and at exit an empty file (its folder made on the way).
     const QString absent = dir.filePath("Kelvane/blacklist.kvn");
-    EXPECT_TRUE(loadBlockedSites(absent).isEmpty());
-    ASSERT_TRUE(saveBlockedSites({}, absent));
+    BlockedSitesFile none(absent);
+    EXPECT_TRUE(none.load().isEmpty());
+    ASSERT_TRUE(none.save({}));
     EXPECT_TRUE(QFile::exists(absent) && test::readFile(absent).isEmpty());
+}
+
+// A list this user may not read (read as another user when the test runs as root), or a
+// folder of that name: told once, and left as it is at exit.
+TEST(BlockedSites, AListThatCouldNotBeReadIsToldAndKeptByteForByte) {
+    QTemporaryDir dir;
+    const QString unreadable = dir.filePath("blacklist.kvn");
+    ASSERT_TRUE(test::writeFile(unreadable, "ads\r\n") && QDir().mkdir(dir.filePath("folder")));
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()), 0755) |
+                  ::chmod(QFile::encodeName(unreadable), 0),
+              0);
+    const bool root = ::geteuid() == 0;
+    for (const QString& path : {unreadable, dir.filePath("folder")}) {
+        BlockedSitesFile file(path);
+        testing::internal::CaptureStderr();
+        ASSERT_EQ(root ? ::seteuid(65534) : 0, 0);
+        const QStringList loaded = file.load();
+        ASSERT_EQ(root ? ::seteuid(0) : 0, 0);
+        EXPECT_TRUE(loaded.isEmpty());
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("was not read"), std::string::npos);
+        EXPECT_FALSE(file.save({"new"}));
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(unreadable), 0600), 0);
+    EXPECT_EQ(test::readFile(unreadable), "ads\r\n");
 }
 
 } // namespace

@@ -7,16 +7,13 @@ using namespace kelvane;
 namespace {
 
 TEST(SearchAddress, QueryIsTrimmedAndEncodedForAnAddress) {
-    const struct {
-        QString typed;
-        QByteArray sent;
-    } cases[] = {
+    const std::pair<QString, QByteArray> cases[] = {
         {" a b ", "a+b"},         {"a  b", "a++b"}, {"red & blue", "red+%26+blue"},
         {"c++", "c%2B%2B"},       {"ü", "%C3%BC"},  {"50% #1?x=y/z", "50%25+%231%3Fx%3Dy%2Fz"},
         {"A-z_0.9~", "A-z_0.9~"}, {"   ", ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(encodeSearchQuery(c.typed), c.sent) << qPrintable(c.typed);
+    for (const auto& [typed, sent] : cases)
+        EXPECT_EQ(encodeSearchQuery(typed), sent) << qPrintable(typed);
 }
 
 TEST(SearchAddress, MethodZeroSearchesTheWebAnyOtherTheGroups) {

@@ -4,6 +4,7 @@
 #include "ui/captions.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -58,6 +59,8 @@ TEST_F(AddressPanelTest, EnterOpensTheTextAsTypedAndPutsItOnTopOnce) {
     QTest::mouseClick(box->view()->viewport(), Qt::LeftButton, {},
                       box->view()->visualRect(box->view()->model()->index(2, 0)).center());
     EXPECT_EQ(opened().last(), "b") << "a pick from the list opens";
+    type("WO", false);
+    EXPECT_EQ(box->completer()->completionCount(), 1) << "\" Two  \" matches in the middle";
 }
 
 TEST_F(AddressPanelTest, EditingFollowsTheFocusOfItsWindow) {
@@ -72,6 +75,8 @@ TEST_F(AddressPanelTest, EditingFollowsTheFocusOfItsWindow) {
         EXPECT_FALSE(panel->isAddressBeingEdited());
     }
     box->setFocus();
+    EXPECT_FALSE(panel->isAddressBeingEdited()) << "nothing typed yet";
+    QTest::keyClicks(box, "x");
     box->showPopup();
     EXPECT_TRUE(panel->isAddressBeingEdited()) << "the drop-down list belongs to the box";
     box->hidePopup();
@@ -84,7 +89,7 @@ TEST_F(AddressPanelTest, EditingFollowsTheFocusOfItsWindow) {
     other->setFocus();
     applyCaptions(&window);
     QTest::keyClick(other, Qt::Key_D, Qt::AltModifier);
-    EXPECT_TRUE(panel->isAddressBeingEdited()) << "Alt+D, the mnemonic of \"A&ddress\"";
+    EXPECT_EQ(window.focusWidget(), box) << "Alt+D, the mnemonic of \"A&ddress\"";
     type("being typed", false);
     panel->clearHistory();
     panel->addTyped("elsewhere"); // into an empty list

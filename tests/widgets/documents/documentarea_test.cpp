@@ -1,6 +1,7 @@
 // Switching, closing and shrinking documents through their tabs, in the main window.
 #include "bars/bandcontainer.h"
 #include "fakes/testwindow.h"
+#include "quicksearch/searchaddress.h"
 
 using namespace kelvane;
 
@@ -71,6 +72,18 @@ TEST_F(DocumentAreaTest, OpeningADocumentEnablesTheDocumentCommands) {
     frame.window.menus().newWindow->trigger();
     for (QAction* action : frame.window.menus().documentCommands())
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+}
+
+TEST_F(DocumentAreaTest, OnlyALocalFileEndingInDotUrlIsReadAsAShortcut) {
+    const QString link = home.root() + "/News.URL";
+    ASSERT_TRUE(test::writeFile(link, "[InternetShortcut]\r\nURL=http://news/\r\n"));
+    for (const QString& address :
+         {searchAddress(0, "what is a .url"), QString("http://h/?q=x.url"), QString("h/x.url"),
+          link, QUrl::fromLocalFile(link).toString()}) {
+        frame.open(address);
+        EXPECT_EQ(frame.active()->navigated().value(0),
+                  address.contains("News") ? "http://news/" : address);
+    }
 }
 
 TEST_F(DocumentAreaTest, ANewDocumentBesideArrangedOnesIsLargeEnoughToRead) {

@@ -53,11 +53,15 @@ TEST_F(DocumentWindowTest, EachLoadStateShowsItsPicture) {
     }
     EXPECT_EQ(seen, (QList<int>{10, 8, 10, 8, 10, 8, 10, 8}));
     frame.engine(1)->fireProgress(0, 0);
-    test::tick(flashTimer(1));
     frame.doc(1)->bringToFront();
     test::tick(flashTimer(1));
-    EXPECT_TRUE(shows(1, 8)) << "activation ends the flash at the next tick";
+    EXPECT_TRUE(shows(1, 8)) << "activation ends the flash at the next tick, on the loaded one";
     EXPECT_FALSE(flashTimer(1)->isActive());
+    // The loaded picture is a white sheet; the flash's glows.
+    const auto sheet = [](int state) {
+        return tabPicture(state).pixmap(16).toImage().pixel(4, 13);
+    };
+    EXPECT_TRUE(sheet(8) == qRgb(255, 255, 255) && sheet(10) != sheet(8));
 }
 
 TEST_F(DocumentWindowTest, OnlyTheActiveDocumentTalksToTheBars) {
@@ -78,6 +82,30 @@ TEST_F(DocumentWindowTest, OnlyTheActiveDocumentTalksToTheBars) {
     EXPECT_EQ(frame.window.addressPanel()->addressBox()->currentText(), "http://one/now");
 }
 
+// With the blocker on, both kinds of kill are listed; only a popup's flashes the panel.
+// Off, it lets everything through.
+TEST_F(DocumentWindowTest, BlockerKillsLoadingPagesPopupsAndWindowsSentToBlockedSites) {
+    appSettings().popUpEnabled = false;
+    appSettings().blockedSites = {"ads"};
+    const StatusBar* bar = frame.window.statusBarPanels();
+    frame.engine(1)->setUrl("http://one/");
+    EXPECT_TRUE(frame.engine(1)->fireNavigation("http://frame/", false)) << "a frame's own";
+    ASSERT_FALSE(frame.engine(1)->fireNewWindow("http://x/ADS/").cancel);
+    EXPECT_FALSE(frame.engine(2)->fireNavigation("http://x/ADS/"));
+    ASSERT_TRUE(test::waitUntil([&] { return frame.area().count() == 1; }));
+    EXPECT_FALSE(bar->flashTimer()->isActive());
+    frame.engine(1)->fireProgress(10, 100);
+    EXPECT_TRUE(frame.engine(1)->fireNewWindow("http://pop/").cancel &&
+                bar->flashTimer()->isActive());
+    const QList<KilledPopup>& killed = bar->killedPopups().recent();
+    ASSERT_EQ(killed.size(), 2);
+    EXPECT_TRUE(killed[1].blockedSite && killed[1].address == "http://x/ADS/" &&
+                killed[1].requestingPage == "http://one/" && !killed[0].blockedSite);
+    appSettings().popUpEnabled = true; // off: nothing killed, the list not consulted
+    EXPECT_FALSE(frame.engine(1)->fireNewWindow("http://x/ADS/").cancel);
+    EXPECT_TRUE(frame.engine(2)->fireNavigation("http://x/ADS/"));
+}
+
 TEST_F(DocumentWindowTest, TitlesNearTheLimitAndTheAddressWhileTheUserTypes) {
     const QString fifty(50, 'x');
     frame.engine(1)->fireTitle(fifty);
@@ -94,9 +122,18 @@ TEST_F(DocumentWindowTest, TitlesNearTheLimitAndTheAddressWhileTheUserTypes) {
     frame.engine(1)->setUrl("http://one/loaded");
     frame.engine(1)->fireProgress(0, 0);
     EXPECT_EQ(box->currentText(), QStringLiteral("typing"));
-    frame.engine(1)->widget()->setFocus();
+    // Enter ends the typing: the box follows the page (redirected) though it keeps the focus,
+    // and shows the page's address when the focus leaves it unchanged.
+    QTest::keyClick(box, Qt::Key_Return);
+    frame.engine(1)->setUrl("http://one/redirected");
     frame.engine(1)->fireProgress(0, 0);
-    EXPECT_EQ(box->currentText(), QStringLiteral("http://one/loaded"));
+    EXPECT_EQ(box->currentText(), QStringLiteral("http://one/redirected"));
+    QTest::keyClicks(box, "mailto:");
+    QTest::keyClick(box, Qt::Key_Return); // a navigation that loads nothing
+    frame.engine(1)->widget()->setFocus();
+    EXPECT_EQ(box->currentText(), QStringLiteral("http://one/redirected"));
+    frame.closeAll();
+    EXPECT_EQ(box->currentText(), QString()) << "no document, no address";
 }
 
 } // namespace

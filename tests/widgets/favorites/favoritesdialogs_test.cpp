@@ -65,8 +65,11 @@ TEST(OrganizeFavorites, DeletesOnlyAfterConfirmation) {
     const QString root = favoritesFolder();
     QDir(root).mkpath("Group");
     ASSERT_TRUE(writeShortcutUrl(root + "/Group/Gone.url", "x"));
+    ASSERT_TRUE(QFile::link(root, root + "/Group/up"));
     OrganizeFavoritesDialog dialog(root);
     dialog.show();
+    ASSERT_TRUE(dialog.tree()->selectPath(root + "/Group/up"));
+    EXPECT_EQ(dialog.tree()->currentItem()->childCount(), 0) << "a link back up is not walked";
     for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
         ASSERT_TRUE(dialog.tree()->selectPath(root + "/Group"));
         ModalAnswers answers({press(button)});

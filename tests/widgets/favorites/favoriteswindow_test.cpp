@@ -70,21 +70,19 @@ protected:
 
 TEST_F(FavoritesWindowTest, OpensOnTheStartNode) {
     const QStringList atRoot = {"Other|http://o/", "Space|http://x/a b"};
-    const struct {
-        QString start, node;
-        QStringList entries;
-    } cases[] = {
+    // Where the window starts, the node it opens on and the entries it lists.
+    const std::tuple<QString, QString, QStringList> cases[] = {
         {QString(), root + '/', atRoot},
         {root.toUpper() + "/TWO/SAME", root + "/Two/Same", {"Far|http://far/"}},
         {"http://not.a.folder/", root + '/', atRoot},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.start.toStdString());
-        open(c.start);
+    for (const auto& [start, path, listed] : cases) {
+        SCOPED_TRACE(start.toStdString());
+        open(start);
         const QTreeWidgetItem* node = window->folderTree()->currentItem();
         ASSERT_TRUE(node && node->isExpanded());
-        EXPECT_EQ(node->data(0, Qt::UserRole).toString(), c.node);
-        EXPECT_EQ(entries(), c.entries);
+        EXPECT_EQ(node->data(0, Qt::UserRole).toString(), path);
+        EXPECT_EQ(entries(), listed);
         EXPECT_FALSE(buttonsEnabled());
     }
 }

@@ -1,4 +1,5 @@
 // The browsing commands through the main window's menus and buttons, with fake engines.
+#include "bars/browsetoolbar.h"
 #include "fakes/testwindow.h"
 #include "frame/commands.h"
 #include "support/modalanswers.h"
@@ -92,24 +93,29 @@ TEST_F(CommandsTest, WithoutADocumentNothingHappens) {
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
-TEST_F(CommandsTest, HistoryDropDownGoesStraightToTheEntry) {
-    const QString longTitle(500, 'w');
-    frame.engine(1)->setHistory(
-        {}, {{"Fish & Chips", "http://f1/"}, {QString(), "http://f2/"}, {longTitle, "http://f3/"}});
+// The arrows of the Back and Forward buttons, nearest entry first.
+TEST_F(CommandsTest, HistoryDropDownsListTheirSideAndGoStraightToTheEntry) {
     frame.menuCloser.stop();
     commands.showHistoryMenu(true, QPoint(20, 20));
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "an empty list shows nothing";
-    commands.showHistoryMenu(false, QPoint(20, 20));
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    const QList<QAction*> items = menu->actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->text(), "Fish && Chips") << "no mnemonic";
-    EXPECT_EQ(items[1]->text(), "http://f2/") << "untitled: its address";
-    EXPECT_LT(items[2]->text().size(), 200) << "a very long title is cut in the middle";
-    items[2]->trigger();
-    menu->close();
-    EXPECT_EQ(frame.engine(1)->calls(), QStringList{"navigate http://f3/"}) << "no steps";
+    frame.engine(1)->setHistory({{"Fish & Chips", "http://b1/"}, {QString(), "http://b2/"}},
+                                {{"Ahead", "http://f1/"}, {QString(500, 'w'), "http://f2/"}});
+    QStringList texts;
+    for (const QString button : {"Back", "Forward"}) {
+        Q_EMIT frame.window.bars().browseToolbar()->dropDownRequested(button, QPoint(20, 20));
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (const QAction* item : menu->actions())
+            texts << item->text();
+        if (button == "Forward")
+            menu->actions().last()->trigger();
+        menu->close();
+    }
+    ASSERT_EQ(texts.size(), 4);
+    EXPECT_EQ(texts.first(3), (QStringList{"Fish && Chips", "http://b2/", "Ahead"}))
+        << "no mnemonic; untitled: its address";
+    EXPECT_LT(texts[3].size(), 200) << "a very long title is cut in the middle";
+    EXPECT_EQ(frame.engine(1)->calls(), QStringList{"navigate http://f2/"}) << "no steps";
 }
 
 } // namespace

@@ -180,7 +180,7 @@ TEST_F(MainWindowTest, RunningDownloadsFillTheStatusTextAndAskBeforeAnOrdinaryCl
     }
     EXPECT_FALSE(run.window.isUnloaded());
     test::ModalAnswers none;
-    run.window.closeForSignal();
+    run.window.closeOnSignal();
     EXPECT_TRUE(none.seen().isEmpty() && run.window.isUnloaded());
     EXPECT_EQ(download.state(), Download::State::Cancelled);
     EXPECT_FALSE(QFile::exists(download.path()));

@@ -90,7 +90,8 @@ TEST_F(StatusBarTest, DoubleClicksOnPicturesAndTheKillFlashThatSettlesOnTheSixth
 
 TEST_F(StatusBarTest, KilledPopupsAreCountedAndListedNewestFirst) {
     for (int i = 1; i <= 12; ++i)
-        bar->recordKilledPopup(QString("http://pop.example/%1").arg(i), "http://page.example/");
+        bar->recordKilledPopup(QString("http://pop.example/%1").arg(i), "http://page.example/",
+                               i == 12);
     EXPECT_TRUE(label(4)->toolTip().endsWith(": 12"));
     QContextMenuEvent click(QContextMenuEvent::Mouse, {5, 5}, panel(4)->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(panel(4), &click);
@@ -99,6 +100,8 @@ TEST_F(StatusBarTest, KilledPopupsAreCountedAndListedNewestFirst) {
     ASSERT_EQ(actions.size(), 10);
     EXPECT_TRUE(actions[0]->text().contains("pop.example/12") &&
                 actions[0]->text().contains("page.example"));
+    EXPECT_TRUE(actions[0]->text().contains("blocked site") &&
+                !actions[1]->text().contains("blocked site"));
     EXPECT_TRUE(actions[9]->text().contains("pop.example/3"));
 
     QSignalSpy chosen(bar, &StatusBar::killedPopupChosen);

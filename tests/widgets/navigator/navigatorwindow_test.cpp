@@ -2,6 +2,7 @@
 #include "fakes/testwindow.h"
 
 #include <QItemSelectionModel>
+#include <QMdiArea>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -50,6 +51,9 @@ TEST_F(NavigatorTest, ShrinksAndGrowsInStepsUnlessPinned) {
     pin->click();
     navigator->resizeTick();
     EXPECT_EQ(navigator->heightTwips(), 3450) << "unpinned, it grows on";
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, {}, {});
+    QApplication::sendEvent(frame.window.mdiArea()->viewport(), &move);
+    EXPECT_TRUE(navigator->isShrinking()) << "the mouse over the documents";
 }
 
 TEST_F(NavigatorTest, LoadingDotsCountOnAndStopWhenAnyDocumentCompletes) {
