@@ -10,9 +10,26 @@ namespace kelvane::test {
 // for basic authentication (realm "Test Realm") and answer 401 "Unauthorized" until given it.
 class PageServer {
 public:
-    explicit PageServer(bool https, const QString& user = {}, const QString& password = {});
-    ~PageServer();
-
+    explicit PageServer(bool https, const QString& user = {}, const QString& password = {})
+        : m_scheme(https ? "https" : "http") {
+        QStringList arguments{KELVANE_TEST_SUPPORT_DIR "/pageserver.py"};
+        if (https)
+            arguments << "--https";
+        if (!user.isEmpty())
+            arguments << "--user" << user << "--password" << password;
+        m_server.start("python3", arguments);
+        while (!m_server.canReadLine() && m_server.waitForReadyRead(30'000)) {
+        }
+        m_port = m_server.readLine().trimmed().toInt();
+        m_failure = "pageserver.py: " + m_server.errorString() + m_server.readAllStandardError();
+    }
+    // The server stops when its input closes.
+    ~PageServer() {
+        m_server.closeWriteChannel();
+        if (!m_server.waitForFinished(5000))
+            m_server.kill();
+        m_server.waitForFinished();
+    }
     // Empty once the server runs; else what went wrong.
     QString failure() const { return m_port ? QString() : m_failure; }
     QString url(const QString& path) const {
@@ -21,8 +38,7 @@ public:
 
 private:
     QProcess m_server;
-    QString m_failure;
-    QString m_scheme;
+    QString m_failure, m_scheme;
     int m_port = 0;
 };
 

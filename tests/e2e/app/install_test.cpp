@@ -37,7 +37,6 @@ TEST(Install, PutsTheExpectedFilesThatValidateAndAProgramThatRuns) {
     QString output;
     ASSERT_EQ(run(KELVANE_CMAKE, {"--install", KELVANE_BUILD_DIR, "--prefix", prefix}, &output), 0)
         << output;
-
     QStringList expected = {"bin/kelvane",
                             "share/applications/" + id + ".desktop",
                             "share/metainfo/" + id + ".metainfo.xml",
@@ -61,25 +60,20 @@ TEST(Install, PutsTheExpectedFilesThatValidateAndAProgramThatRuns) {
         EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "a round icon on a clear ground";
         EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255);
     }
-
     const QString entry = prefix + "/share/applications/" + id + ".desktop";
     EXPECT_EQ(desktopEntryExec(test::readFile(entry)), "kelvane -- %u");
     EXPECT_TRUE(test::readFile(entry).contains(
         QByteArray("\nMimeType=" + registeredMimeTypes().join(';').toUtf8() + ";\n")));
-    const struct {
-        const char* tool;
-        QStringList arguments;
-    } validators[] = {
+    const std::pair<const char*, QStringList> validators[] = {
         {"desktop-file-validate", {entry}},
         {"appstreamcli",
          {"validate", "--no-net", "--explain", prefix + "/share/metainfo/" + id + ".metainfo.xml"}},
     };
-    for (const auto& v : validators) {
-        if (QStandardPaths::findExecutable(v.tool).isEmpty())
-            continue;
-        EXPECT_EQ(run(v.tool, v.arguments, &output), 0) << v.tool << '\n' << output;
+    for (const auto& [tool, arguments] : validators) {
+        if (!QStandardPaths::findExecutable(tool).isEmpty()) {
+            EXPECT_EQ(run(tool, arguments, &output), 0) << tool << '\n' << output;
+        }
     }
-
     EXPECT_EQ(run(prefix + "/bin/kelvane", {"--version"}, &output), 0);
     EXPECT_EQ(output.trimmed(), "Kelvane " KELVANE_VERSION);
     test::TestHttpServer server;

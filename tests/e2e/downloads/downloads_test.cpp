@@ -23,8 +23,7 @@ using State = DownloadItem::State;
 namespace {
 
 // The server of support/downloadserver.py: its answers are built from the query.
-class DownloadServer {
-public:
+struct DownloadServer {
     DownloadServer() {
         m_process.start("python3", {KELVANE_TESTS_DIR "/support/downloadserver.py"});
         m_process.waitForReadyRead(10'000);
@@ -35,8 +34,6 @@ public:
     }
     // Answers cut short by "cut" are whole from now on.
     void serveWhole() { m_process.write("whole\n"), m_process.waitForBytesWritten(); }
-
-private:
     QProcess m_process;
     int m_port = 0;
 };
@@ -70,7 +67,6 @@ struct Downloads : ::testing::Test {
     bool ends(DownloadItem* item, State state) {
         return waitUntil([&] { return !item->isActive(); }) && item->state() == state;
     }
-
     test::IsolatedHome home;
     QTemporaryDir base;
     DownloadServer server;

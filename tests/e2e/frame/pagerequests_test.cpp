@@ -42,7 +42,6 @@ struct PageRequests : ::testing::Test {
     bool showsTitle(const QString& title) {
         return waitUntil([&] { return engine()->title() == title; });
     }
-
     test::IsolatedHome home;
     WebEngineFactory engines;
     MainWindow window{engines, nullptr};

@@ -1,6 +1,5 @@
 #include "base/downloadlist.h"
 #include "support/isolation.h"
-
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -11,17 +10,21 @@ namespace {
 using Outcome = DownloadRecord::Outcome;
 
 DownloadRecord record(int i, Outcome outcome = Outcome::Completed) {
-    return {QStringLiteral("http://127.0.0.1/f?%1").arg(i),
-            QStringLiteral("/d/f%1.bin").arg(i),
+    const QString n = QString::number(i);
+    return {"http://127.0.0.1/f?" + n,
+            "/d/f" + n + ".bin",
             outcome,
             i,
             QDateTime::fromMSecsSinceEpoch(1'700'000'000'000 + i, Qt::UTC),
             {}};
 }
 
-TEST(DownloadList, EveryFieldComesBackAsWritten) {
+struct DownloadList : ::testing::Test {
     QTemporaryDir dir;
     const QString path = dir.filePath("Kelvane/downloads.kvn");
+};
+
+TEST_F(DownloadList, EveryFieldComesBackAsWritten) {
     EXPECT_TRUE(readDownloadList(path).isEmpty());
     QList<DownloadRecord> records = {record(1), record(2, Outcome::Failed),
                                      record(3, Outcome::Cancelled)};
@@ -34,9 +37,7 @@ TEST(DownloadList, EveryFieldComesBackAsWritten) {
     EXPECT_EQ(readDownloadList(path), records);
 }
 
-TEST(DownloadList, KeepsTheLatestHundred) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("downloads.kvn");
+TEST_F(DownloadList, KeepsTheLatestHundred) {
     QList<DownloadRecord> records;
     QByteArray longFile = "Kelvane downloads 1\n";
     for (int i = 0; i < 150; ++i) {
@@ -47,14 +48,11 @@ TEST(DownloadList, KeepsTheLatestHundred) {
     EXPECT_EQ(test::readFile(path).count('\n'), 101);
     EXPECT_EQ(readDownloadList(path), records.mid(50));
     ASSERT_TRUE(test::writeFile(path, longFile));
-    const QList<DownloadRecord> read = readDownloadList(path);
-    EXPECT_EQ(read.size(), 100);
-    EXPECT_EQ(read.value(0).url, "http://a/50");
+    EXPECT_EQ(readDownloadList(path).size(), 100);
+    EXPECT_EQ(readDownloadList(path).value(0).url, "http://a/50");
 }
 
-TEST(DownloadList, ADamagedFileLosesOnlyItsDamagedLines) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("downloads.kvn");
+TEST_F(DownloadList, ADamagedFileLosesOnlyItsDamagedLines) {
     ASSERT_TRUE(writeDownloadList({record(1)}, path));
     const QByteArray good = test::readFile(path).split('\n').value(1);
     const QByteArray damaged[] = {

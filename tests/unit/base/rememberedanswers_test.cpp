@@ -30,7 +30,6 @@ TEST(RememberedAnswers, OnlyWellFormedLinesAreReadAndTheFileIsWrittenWholeAndSor
     EXPECT_EQ(answers.entries(), expected);
     EXPECT_EQ(answers.answer("https://b.test", "location"), std::optional(false));
     EXPECT_EQ(answers.answer("https://b.test", "camera"), std::nullopt);
-
     // What the file could not hold back is never taken.
     for (const auto& [site, kind] : {std::pair{"https://x .test", "camera"},
                                      {"", "camera"},
@@ -42,7 +41,6 @@ TEST(RememberedAnswers, OnlyWellFormedLinesAreReadAndTheFileIsWrittenWholeAndSor
     ASSERT_TRUE(answers.save());
     EXPECT_EQ(QString(test::readFile(answers.path())),
               "https://a.test notifications allow\nmailto: open-outside allow\n");
-
     // A file that cannot be written is refused, not half written.
     RememberedAnswers unwritable(home.root() + "/a-file/under/a-file.txt");
     ASSERT_TRUE(test::writeFile(home.root() + "/a-file", "x"));

@@ -60,7 +60,6 @@ TEST(BookmarkImport, BookmarkHtmlBecomesFoldersAndShortcutsFileByFile) {
                L("Script", "javascript:alert(1)"), L("Data", "DATA:text/html,x"),
                L("../../Up/Out", "http://up/"), L("Cut off at the end", "http://cut/")});
     EXPECT_TRUE(tree == expected) << writeBookmarkHtml(tree).toStdString();
-
     QTemporaryDir root;
     ASSERT_TRUE(
         test::writeFile(root.filePath("Data.url"), "[InternetShortcut]\r\nURL=http://mine/"));
@@ -78,7 +77,6 @@ TEST(BookmarkImport, BookmarkHtmlBecomesFoldersAndShortcutsFileByFile) {
             {"Cut off at the end.url", "http://cut/"}}));
     EXPECT_EQ(summary.text(), "Added 4 favorites and 2 folders. Skipped: 2 javascript: or data: "
                               "addresses.");
-
     // Again: nothing is overwritten; what is there counts as present, a new address of a taken
     // name gets a number.
     const ImportSummary again =
@@ -99,7 +97,6 @@ TEST(BookmarkImport, HostileFilesAreReadWithoutWritingOutsideTheFolder) {
     EXPECT_EQ(readBookmarkHtml(many).children.size(), 100'000);
     EXPECT_TRUE(readBookmarkHtml("<DL><DT><H3>E</H3></DL><DL><DT><A HREF=a>a</A></DL></DL></DL>") ==
                 F({}, {F("E", {}), L("a", "a")}));
-
     QByteArray deep;
     for (int i = 0; i < 500; ++i)
         deep += "<DT><H3>d</H3><DL><p>";
@@ -114,7 +111,6 @@ TEST(BookmarkImport, HostileFilesAreReadWithoutWritingOutsideTheFolder) {
         }
     }
     EXPECT_EQ(depth, kMaxBookmarkDepth);
-
     QTemporaryDir outside, root;
     ASSERT_TRUE(QFile::link(outside.path(), root.filePath("Linked")));
     ASSERT_TRUE(test::writeFile(root.filePath("Plain"), "a file, not a folder"));
@@ -156,7 +152,6 @@ TEST(BookmarkImport, FirefoxPlacesReadFromACopy) {
     }
     QSqlDatabase::removeDatabase("places");
     const QByteArray before = test::readFile(places);
-
     QString error;
     const auto tree = readBookmarkFile(places, &error);
     ASSERT_TRUE(tree) << error;
@@ -191,7 +186,6 @@ TEST(BookmarkImport, ChromiumBookmarksAndFilesOfNoKnownFormat) {
                 F("Chromium", {F("Bookmarks bar", {L("Chromium", "https://chromium.org/"),
                                                    F("Inner", {L("Deep", "https://deep/")})}),
                                F("Mobile bookmarks", {L("M", "m:")})}));
-
     for (const QByteArray& bytes : QList<QByteArray>{"{\"roots\": 1", "{}", "plain text", ""}) {
         ASSERT_TRUE(test::writeFile(dir.filePath("x"), bytes));
         error.clear();

@@ -54,7 +54,6 @@ struct Downloads : ::testing::Test {
     }
     QString at(const QString& name) const { return folder.filePath(name); }
     QStringList files() const { return QDir(folder.path()).entryList(QDir::Files); }
-
     test::IsolatedHome home;
     QTemporaryDir folder;
     QObject owner;
@@ -135,26 +134,25 @@ TEST_F(Downloads, TheSaveDialogProposesTheLastFolderAndReplacesOnlyWhenTheUserSa
 
 TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     test::writeFile(at("earlier.bin"), "e");
-    writeDownloadList({{"http://h/e",
-                        at("earlier.bin"),
-                        DownloadRecord::Outcome::Completed,
-                        1,
-                        QDateTime::currentDateTimeUtc(),
-                        {}}},
-                      downloadListPath());
+    const DownloadRecord earlier{"http://h/e",
+                                 at("earlier.bin"),
+                                 DownloadRecord::Outcome::Completed,
+                                 1,
+                                 QDateTime::currentDateTimeUtc(),
+                                 {}};
+    writeDownloadList({earlier}, downloadListPath());
     FakeDownload* running = fire("http://h/run", "run.bin");
     running->setProgress(50, 100);
     FakeDownload* failing = fire("http://h/fail", "fail.bin");
     failing->setState(Download::State::Failed, Download::Failure::NetworkFailed);
     complete(fire("http://h/done", "done.bin"), "done");
     EXPECT_EQ(manager.statusText(), "Downloads running: 1 (50%)");
-
     DownloadsWindow w(manager);
     QTreeWidget* list = w.list();
-    const auto row = [&](int i) { return list->topLevelItem(i)->text(0); };
-    ASSERT_EQ(list->topLevelItemCount(), 4);
-    EXPECT_EQ(QStringList({row(0), row(1), row(2), row(3)}),
-              (QStringList{"done.bin", "fail.bin", "run.bin", "earlier.bin"}));
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        rows << list->topLevelItem(i)->text(0);
+    ASSERT_EQ(rows, (QStringList{"done.bin", "fail.bin", "run.bin", "earlier.bin"}));
     EXPECT_EQ(list->topLevelItem(1)->text(DownloadsWindow::ProgressColumn),
               tableString(5021).arg(tableString(5030)));
     const auto press = [&](DownloadsWindow::Button b) { w.button(b)->click(); };
@@ -171,7 +169,6 @@ TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     EXPECT_EQ(w.button(B::PauseResume)->text(), tableString(5002));
     press(B::PauseResume);
     EXPECT_EQ(running->calls(), (QStringList{"start " + at("run.bin.part"), "pause", "resume"}));
-
     list->setCurrentItem(list->topLevelItem(1));
     EXPECT_EQ(enabled(), "0010011");
     press(B::Retry);
@@ -180,7 +177,6 @@ TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     EXPECT_EQ(again->path(), at("fail.bin.part")) << "the same file, no question";
     EXPECT_EQ(list->topLevelItemCount(), 4);
     EXPECT_EQ(enabled(), "1100001");
-
     DesktopCatcher desktop;
     QDesktopServices::setUrlHandler("file", &desktop, "open");
     list->setCurrentItem(list->topLevelItem(0));
@@ -193,7 +189,6 @@ TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     QDesktopServices::unsetUrlHandler("file");
     EXPECT_EQ(desktop.opened, (QStringList{at("done.bin"), folder.path()}));
     EXPECT_EQ(gone.seen(), QStringList{tableString(5028).arg(at("done.bin"))});
-
     list->setCurrentItem(list->topLevelItem(3));
     press(B::Remove);
     EXPECT_EQ(readDownloadList(downloadListPath()).size(), 1) << "the completed one is left";

@@ -102,7 +102,6 @@ TEST_F(DocumentHistoryTest, ClosedDocumentsComeBackNewestFirstWithTheirHistory) 
     for (const QAction* action : menu->actions())
         items << action->text();
     EXPECT_EQ(items, (QStringList{"&Reopen Closed Document", "", "Site 3", "Site 2", "Site 1"}));
-
     ASSERT_TRUE(run.activate());
     for (const int n : {3, 2, 1}) {
         QTest::keyClick(&run.window, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
@@ -110,7 +109,6 @@ TEST_F(DocumentHistoryTest, ClosedDocumentsComeBackNewestFirstWithTheirHistory) 
     }
     EXPECT_FALSE(run.window.menus().reopenClosed->isEnabled());
     EXPECT_EQ(run.area().count(), 4);
-
     for (int i = 1; i <= RecentlyClosed::kLimit + 1; ++i) {
         run.open(QStringLiteral("http://n%1/").arg(i));
         run.active()->setUrl(QStringLiteral("http://n%1/").arg(i));

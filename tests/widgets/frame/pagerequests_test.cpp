@@ -48,28 +48,24 @@ struct PageRequests : test::WindowTest {
     QString storedAnswers() {
         return QString::fromUtf8(test::readFile(RememberedAnswers::defaultPath()));
     }
-
     QStringList opened;
 };
 
 TEST_F(PageRequests, CertificateQuestionContinuesOnlyOnContinue) {
-    const struct {
-        bool overridable;
-        const char* how;
-        bool proceeds;
-    } cases[] = {{true, "continue", true}, {true, "goBack", false}, {true, "esc", false},
-                 {true, "close", false},   {true, "enter", false},  {false, "enter", false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.how);
+    const std::tuple<bool, const char*, bool> cases[] = {
+        {true, "continue", true}, {true, "goBack", false}, {true, "esc", false},
+        {true, "close", false},   {true, "enter", false},  {false, "enter", false}};
+    for (const auto& [overridable, how, continues] : cases) {
+        SCOPED_TRACE(how);
         const auto proceeds = frame.engine(1)->fireCertificateError(
-            {"https://x.test/a", "x.test", CertificateProblem::Expired, "", c.overridable});
+            {"https://x.test/a", "x.test", CertificateProblem::Expired, "", overridable});
         auto* question = shown<CertificateQuestion>();
         ASSERT_TRUE(question);
-        EXPECT_EQ(question->continueButton() != nullptr, c.overridable);
+        EXPECT_EQ(question->continueButton() != nullptr, overridable);
         EXPECT_TRUE(question->findChild<QLabel*>("heading")->text().contains("x.test"));
         EXPECT_FALSE(proceeds->has_value()) << "the page waits for the answer";
-        answer(question, c.how);
-        EXPECT_EQ(*proceeds, std::optional(c.proceeds));
+        answer(question, how);
+        EXPECT_EQ(*proceeds, std::optional(continues));
     }
     // A document that closes takes its question with it, refused.
     const auto proceeds = frame.engine(1)->fireCertificateError({"https://x.test/", "x.test"});
@@ -99,36 +95,30 @@ TEST_F(PageRequests, SignInFillsTheRequestOnlyWhenSignedIn) {
 }
 
 TEST_F(PageRequests, PermissionAnswersReachThePageAndOnlyRememberedOnesAreStored) {
-    const struct {
-        SitePermission permission;
-        const char* how;
-        bool remember;
-        const char* logged;
-        const char* stored;
-    } cases[] = {
+    const std::tuple<SitePermission, const char*, bool, const char*, const char*> cases[] = {
         {SitePermission::Notifications, "allow", true, "0 allow", "notifications allow\n"},
         {SitePermission::Location, "block", true, "1 block", "location block\n"},
         {SitePermission::Camera, "allow", false, "3 allow", nullptr},
         {SitePermission::Microphone, "esc", true, "2 block", nullptr},
         {SitePermission::MouseLock, "close", true, "6 block", nullptr},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.logged);
-        const QStringList logged{"permission http://p.test " + QString(c.logged)};
+    for (const auto& [permission, how, remember, log, stored] : cases) {
+        SCOPED_TRACE(log);
+        const QStringList logged{"permission http://p.test " + QString(log)};
         for (int ask = 1; ask <= 2; ++ask) {
             frame.engine(1)->clearCalls();
-            frame.engine(1)->firePermission("http://p.test", c.permission);
+            frame.engine(1)->firePermission("http://p.test", permission);
             auto* question = shown<PermissionQuestion>();
             // Asked once when remembered, the second time answered from memory.
-            ASSERT_EQ(question == nullptr, ask == 2 && c.stored);
+            ASSERT_EQ(question == nullptr, ask == 2 && stored);
             if (question) {
                 EXPECT_TRUE(question->rememberBox()->isChecked()) << "remembering is the default";
-                question->rememberBox()->setChecked(c.remember);
-                answer(question, c.how);
+                question->rememberBox()->setChecked(remember);
+                answer(question, how);
             }
             EXPECT_EQ(frame.engine(1)->calls(), logged);
         }
-        EXPECT_EQ(storedAnswers().contains(c.stored ? c.stored : "?"), c.stored != nullptr);
+        EXPECT_EQ(storedAnswers().contains(stored ? stored : "?"), stored != nullptr);
     }
 }
 

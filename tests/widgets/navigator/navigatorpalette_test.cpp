@@ -13,9 +13,10 @@ struct NavigatorPaletteTest : test::WindowTest {
         frame.open("http://two/");
         frame.open("http://news.example/");
         frame.open("http://four/");
-        const char* titles[] = {"Kelvane News", "Weather", "Archive of old items", "News Archive"};
-        for (int i = 1; i <= 4; ++i)
-            frame.engine(i)->fireTitle(titles[i - 1]);
+        int i = 0;
+        for (const char* title :
+             {"Kelvane News", "Weather", "Archive of old items", "News Archive"})
+            frame.engine(++i)->fireTitle(title);
     }
     QStringList shownRows() const {
         QStringList rows;
@@ -37,7 +38,6 @@ struct NavigatorPaletteTest : test::WindowTest {
     static bool hasKeyboard(QWidget* widget) {
         return test::waitUntil([&] { return QApplication::focusWidget() == widget; }, 5000);
     }
-
     NavigatorWindow* navigator = frame.window.navigator();
     NavigatorPalette* palette = navigator->palette();
     QLineEdit* box = palette->box();
@@ -73,7 +73,6 @@ TEST_F(NavigatorPaletteTest, EscapeGivesBackListFocusAndHiddenWindowTypingFilter
     EXPECT_EQ(shownRows().size(), 4);
     EXPECT_FALSE(box->isVisible() || navigator->isVisible()) << "hidden as it was";
     EXPECT_TRUE(hasKeyboard(focusBefore));
-
     navigator->show();
     navigator->activateWindow();
     list->setFocus();
