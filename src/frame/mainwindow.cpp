@@ -473,6 +473,8 @@ void MainWindow::unload() {
     saveBlockedSites(appSettings().blockedSites, blockedSitesPath());
 
     SettingsStore::sync();
+    // Everything is saved: the next start opens its saved documents unasked.
+    m_savedDocuments->closedCleanly();
     // Last: a new instance may start from here on.
     releaseSingleInstance();
 }

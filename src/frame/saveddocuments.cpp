@@ -3,6 +3,7 @@
 #include "base/appsettings.h"
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
+#include "dialogs/restoredocumentsdialog.h"
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
 #include "platform/engine/engine.h"
@@ -33,9 +34,14 @@ void SavedDocuments::save() const {
 
 void SavedDocuments::restore() {
     const qint16 count = Settings::readInt16(QStringLiteral("DocumentCount"));
+    QStringList addresses;
     for (int i = 1; i <= count; ++i)
-        m_documents.openInNewDocument(
-            Settings::readText(numberedKey(QStringLiteral("Document"), i), appSettings().home1));
+        addresses << Settings::readText(numberedKey(QStringLiteral("Document"), i),
+                                        appSettings().home1);
+    if (!addresses.isEmpty() && m_guard.beginRestore(addresses))
+        addresses = RestoreDocumentsDialog::choose(addresses);
+    for (const QString& address : std::as_const(addresses))
+        m_documents.openInNewDocument(address);
 }
 
 void SavedDocuments::stopAutoSave() {

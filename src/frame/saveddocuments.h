@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/startguard.h"
+
 #include <QObject>
 
 class QTimer;
@@ -11,6 +13,7 @@ class DocumentArea;
 // The documents of the last session: "DocumentCount" and "Document"1..n, the addresses of the
 // open documents in the document set's order. While "save all documents" is on, the list is
 // also written a few seconds after it changes, so a crash or a power cut reopens what was open.
+// Documents that brought the browser down at its last starts are not reopened unasked.
 class SavedDocuments : public QObject {
     Q_OBJECT
 public:
@@ -19,8 +22,11 @@ public:
     explicit SavedDocuments(DocumentArea& documents, QObject* parent = nullptr);
 
     void save() const;
-    // Opens the saved documents; a missing "Document"+i opens the first home page instead.
+    // Opens the saved documents; a missing "Document"+i opens the first home page instead. After
+    // unclean starts with the same documents the user chooses which to open.
     void restore();
+    // The close ended as it should: the next start opens the saved documents unasked.
+    void closedCleanly() { m_guard.closedCleanly(); }
     // From now on only the close writes the list.
     void stopAutoSave();
 
@@ -30,6 +36,7 @@ private:
 
     DocumentArea& m_documents;
     QTimer* m_autoSave;
+    StartGuard m_guard;
     bool m_autoSaving = true;
 };
 
