@@ -1,5 +1,7 @@
 #include "base/commandline.h"
 
+#include "base/controlcharacters.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -70,7 +72,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         }
     }
 
-    result.text = stripLeadingQuote(positional.join(u' '));
+    result.text = stripLeadingQuote(withoutControlCharacters(positional.join(u' ')));
     return result;
 }
 

@@ -1,5 +1,7 @@
 #include "base/handover.h"
 
+#include "base/controlcharacters.h"
+
 #include <QStringDecoder>
 #include <QtEndian>
 
@@ -116,7 +118,9 @@ HandOverDecoder::State HandOverDecoder::finish() {
     if (!directory || !text)
         return fail();
 
-    m_message = {*text, *directory};
+    // The text is an address: a peer's control characters are dropped, as a start drops them
+    // from its own command line. The folder is the peer's own, whatever its name.
+    m_message = {withoutControlCharacters(*text), *directory};
     m_body = QByteArray();
     m_state = State::Complete;
     return m_state;
