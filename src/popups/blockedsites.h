@@ -14,7 +14,7 @@ QString blockedSitesPath();
 // Every line of the file at path, in file order, empty lines included, without their line
 // ends (CR LF, LF or a lone CR). The text is UTF-8; a file that is not, such as one written in
 // an 8-bit code page, is read as Latin-1 so that no byte is lost. A file that does not exist
-// or cannot be read gives an empty list.
+// or cannot be read gives an empty list. Byte-order marks at the start of the file are skipped.
 QStringList loadBlockedSites(const QString& path);
 
 // Writes the entries in order, each followed by CR LF, in UTF-8, whole or not at all (no
