@@ -1,6 +1,7 @@
 #include "base/commandline.h"
 
 #include "base/buildconfig.h"
+#include "base/controlcharacters.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -101,7 +102,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         }
     }
 
-    result.text = stripLeadingQuote(positional.join(u' '));
+    result.text = stripLeadingQuote(withoutControlCharacters(positional.join(u' ')));
     return result;
 }
 

@@ -24,6 +24,7 @@ struct CommandLine {
 // Reads the arguments (without the program name). Options may appear anywhere before "--";
 // everything after "--" belongs to the address, even when it begins with "-". The positional
 // arguments are joined with one blank, because a file manager may split a path with blanks.
+// Control characters are dropped from the address.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // One entry of the command line's documentation; --help and the manual page are both written

@@ -1,5 +1,7 @@
 #include "base/handover.h"
 
+#include "base/controlcharacters.h"
+
 #include <QStringDecoder>
 #include <QtEndian>
 
@@ -65,6 +67,8 @@ HandOverDecoder::State HandOverDecoder::feed(QByteArrayView bytes) {
         return bytes.isEmpty() ? m_state : fail(); // one message per frame, nothing after it
 
     // Header, checked byte by byte so that garbage is refused at its first wrong byte.
+    if (m_header.isEmpty())
+        m_header.reserve(kHeaderSize);
     while (m_header.size() < kHeaderSize && !bytes.isEmpty()) {
         const qsizetype at = m_header.size();
         const char byte = bytes.front();
@@ -83,8 +87,13 @@ HandOverDecoder::State HandOverDecoder::feed(QByteArrayView bytes) {
     if (m_header.size() < kHeaderSize)
         return m_state;
 
-    if (m_body.size() + bytes.size() > m_bodyLength)
+    const qint64 needed = m_body.size() + bytes.size();
+    if (needed > m_bodyLength)
         return fail();
+    // Grown in steps, never past the length the header announced (growing by itself the array
+    // could take twice that).
+    if (needed > m_body.capacity())
+        m_body.reserve(qMin(qMax(needed, 2 * qint64(m_body.capacity())), m_bodyLength));
     m_body.append(bytes.data(), bytes.size());
     if (m_body.size() < m_bodyLength)
         return m_state;
@@ -116,7 +125,9 @@ HandOverDecoder::State HandOverDecoder::finish() {
     if (!directory || !text)
         return fail();
 
-    m_message = {*text, *directory};
+    // The text is an address: a peer's control characters are dropped, as a start drops them
+    // from its own command line. The folder is the peer's own, whatever its name.
+    m_message = {withoutControlCharacters(*text), *directory};
     m_body = QByteArray();
     m_state = State::Complete;
     return m_state;

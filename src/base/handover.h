@@ -22,7 +22,8 @@ QByteArray encodeHandOver(const HandOverMessage& message);
 
 // Reads one frame from bytes that arrive in arbitrary pieces. Anything malformed (wrong magic
 // or version, a body length past the bound, lengths that disagree, bytes after the frame,
-// invalid UTF-8) is Invalid, and the decoder stays Invalid.
+// invalid UTF-8) is Invalid, and the decoder stays Invalid. The text of a message comes without
+// control characters.
 class HandOverDecoder {
 public:
     enum class State { NeedMore, Complete, Invalid };
@@ -33,6 +34,8 @@ public:
 
     State feed(QByteArrayView bytes);
     State state() const { return m_state; }
+    // The memory held for the frame so far; never more than the header and kMaxMessage.
+    qint64 bufferedBytes() const { return m_header.capacity() + m_body.capacity(); }
     // Valid once feed() returned Complete.
     HandOverMessage message() const { return m_message; }
 

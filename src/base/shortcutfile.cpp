@@ -1,5 +1,7 @@
 #include "base/shortcutfile.h"
 
+#include "base/controlcharacters.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -228,11 +230,13 @@ QString readShortcutUrl(const QString& filePath) {
         return {};
     const AddressLines found = findAddressLines(lines->text);
     if (found.wide >= 0) {
-        const QString wide = fromUtf7(parseLine(lines->text.at(found.wide)).value);
+        const QString wide =
+            withoutControlCharacters(fromUtf7(parseLine(lines->text.at(found.wide)).value));
         if (!wide.isEmpty())
             return wide;
     }
-    return found.plain >= 0 ? parseLine(lines->text.at(found.plain)).value.toString() : QString();
+    return found.plain >= 0 ? withoutControlCharacters(parseLine(lines->text.at(found.plain)).value)
+                            : QString();
 }
 
 QString shortcutUrl(const QString& path) {
@@ -267,12 +271,7 @@ bool writeShortcutUrl(const QString& filePath, const QString& url) {
     std::optional<ShortcutLines> lines = loadLines(filePath);
     if (!lines)
         return false;
-    QString address;
-    address.reserve(url.size());
-    for (const QChar c : url) {
-        if (c.unicode() >= 0x20)
-            address.append(c);
-    }
+    const QString address = withoutControlCharacters(url);
 
     const AddressLines found = findAddressLines(lines->text);
     const QString line = kKey + u'=' + address;

@@ -12,7 +12,8 @@ namespace kelvane {
 // the section named InternetShortcut (any case). When a section "InternetShortcut.W" holds a URL
 // (UTF-7, written beside the 8-bit one for addresses with non-ASCII characters), that one wins.
 // A file with a UTF-16 byte-order mark is read as UTF-16; otherwise each line is UTF-8, and a
-// line that is not valid UTF-8 is Windows-1252. Lines end in CR LF, LF or CR.
+// line that is not valid UTF-8 is Windows-1252. Lines end in CR LF, LF or CR. The address comes
+// back without control characters.
 
 // The address stored in the shortcut file at filePath; empty when the file cannot be read, is
 // not a shortcut or holds no address.

@@ -547,6 +547,8 @@ void MainWindow::unload() {
     m_blockedSites->save(appSettings().blockedSites);
 
     SettingsStore::sync();
+    // Everything is saved: the next start opens its saved documents unasked.
+    m_savedDocuments->closedCleanly();
     // Last: a new instance may start from here on.
     releaseSingleInstance();
 }

@@ -4,6 +4,7 @@
 #include "base/sessionfile.h"
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
+#include "dialogs/restoredocumentsdialog.h"
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
 #include "platform/engine/engine.h"
@@ -44,6 +45,10 @@ void SavedDocuments::save() const {
 
 void SavedDocuments::restore() {
     const qint16 count = Settings::readInt16(QStringLiteral("DocumentCount"));
+    QStringList addresses;
+    for (int i = 1; i <= count; ++i)
+        addresses << Settings::readText(numberedKey(QStringLiteral("Document"), i),
+                                        appSettings().home1);
     const QString path = SessionFile::defaultPath();
     QString error;
     const QList<SavedPage> pages =
@@ -53,13 +58,19 @@ void SavedDocuments::restore() {
         qWarning("kelvane: the session file %s is damaged (%s); the documents open without "
                  "their history",
                  qPrintable(path), qPrintable(error));
-    for (int i = 1; i <= count; ++i) {
-        const QString url =
-            Settings::readText(numberedKey(QStringLiteral("Document"), i), appSettings().home1);
+    // The chooser keeps the order of the documents it was given.
+    const QStringList chosen = !addresses.isEmpty() && m_guard.beginRestore(addresses)
+                                   ? RestoreDocumentsDialog::choose(addresses)
+                                   : addresses;
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < addresses.size() && next < chosen.size(); ++i) {
+        if (addresses.at(i) != chosen.at(next))
+            continue;
+        ++next;
         // A history goes with its address only: an older version may have changed the list
         // since the session file was written.
-        const bool kept = i <= pages.size() && pages.at(i - 1).url == url;
-        m_documents.openWithHistory(url, kept ? pages.at(i - 1).history : QByteArray());
+        const bool kept = i < pages.size() && pages.at(i).url == addresses.at(i);
+        m_documents.openWithHistory(addresses.at(i), kept ? pages.at(i).history : QByteArray());
     }
 }
 

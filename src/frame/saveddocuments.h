@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/startguard.h"
+
 #include <QObject>
 
 class QTimer;
@@ -12,6 +14,7 @@ class DocumentArea;
 // open documents in the document set's order, and beside the settings a session file with each
 // document's back and forward history. While "save all documents" is on, the list is also
 // written a few seconds after it changes, so a crash or a power cut reopens what was open.
+// Documents that brought the browser down at its last starts are not reopened unasked.
 class SavedDocuments : public QObject {
     Q_OBJECT
 public:
@@ -23,8 +26,11 @@ public:
     void save() const;
     // Opens the saved documents; a missing "Document"+i opens the first home page instead.
     // Each comes back with its history when the session file holds one for its address; a
-    // damaged session file is named on stderr and the documents open without history.
+    // damaged session file is named on stderr and the documents open without history. After
+    // unclean starts with the same documents the user chooses which to open.
     void restore();
+    // The close ended as it should: the next start opens the saved documents unasked.
+    void closedCleanly() { m_guard.closedCleanly(); }
     // From now on only the close writes the list.
     void stopAutoSave();
 
@@ -34,6 +40,7 @@ private:
 
     DocumentArea& m_documents;
     QTimer* m_autoSave;
+    StartGuard m_guard;
     bool m_autoSaving = true;
 };
 

@@ -9,6 +9,12 @@ QString notesTextFromFile(const QByteArray& bytes) {
     QString text = utf8(bytes);
     if (utf8.hasError())
         text = QString::fromLatin1(bytes);
+    // The decoder takes one byte-order mark; one more (an editor's own before ours) would reach
+    // the box and be lost at the next save and load.
+    qsizetype marks = 0;
+    while (marks < text.size() && text[marks] == QChar::ByteOrderMark)
+        ++marks;
+    text.remove(0, marks);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))

@@ -13,7 +13,7 @@ inline constexpr char kNotesFileName[] = "notes.kvn";
 // The text a notes file adds to the notes box: each line of the file followed by a line break
 // ("\n"), the last line too. A line ends at CR LF, or at a lone LF or CR (files edited
 // elsewhere). Bytes that are not UTF-8 (a file from an 8-bit code page) are read as Latin-1,
-// so every character of the file reaches the box.
+// so every character of the file reaches the box. Byte-order marks at the start are skipped.
 QString notesTextFromFile(const QByteArray& bytes);
 
 // The file of the paragraphs of the notes box: every one whole, however long, followed by

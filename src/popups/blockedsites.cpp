@@ -34,7 +34,11 @@ QStringList BlockedSitesFile::load() {
         text = QString::fromLatin1(bytes);
 
     QStringList entries;
+    // Byte-order marks at the start are no part of the first entry (the decoder takes the
+    // first; an editor that added its own mark before ours leaves more).
     qsizetype start = 0;
+    while (start < text.size() && text[start] == QChar::ByteOrderMark)
+        ++start;
     while (start < text.size()) {
         qsizetype end = start;
         while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')

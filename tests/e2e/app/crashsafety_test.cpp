@@ -1,5 +1,6 @@
 // What a user keeps when the browser is closed the hard way: a signal while a page shows a
-// script dialog, a kill -9 with "save all documents" on, a kill or a close with Quick Notes.
+// script dialog, a kill -9 with "save all documents" on, kills in a row that make the next
+// start ask, a kill or a close with Quick Notes.
 #include "support/desktoptest.h"
 #include "support/secondstart.h"
 
@@ -82,6 +83,29 @@ TEST_F(CrashSafety, KilledSessionReopensItsDocuments) {
         return server.requestCount("/a") >= 2 && server.requestCount("/b") >= 2 &&
                server.requestCount("/c") >= 2;
     })) << qPrintable(server.requestLog().join(' '));
+    ASSERT_TRUE(stop());
+}
+
+TEST_F(CrashSafety, TwoKilledStartsWithTheSameDocumentsMakeTheThirdAsk) {
+    saveDocuments({"/a", "/b"});
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(start({}, "Page B"));
+        killProgram();
+    }
+    x.startProgram(KELVANE_BINARY, {});
+    test::XWindow chooser = 0;
+    ASSERT_TRUE(x.waitFor([&] { return (chooser = x.findWindow("^Open Saved Documents")) != 0; }));
+    EXPECT_EQ(server.requestCount("/a"), 2) << "nothing opens before the answer";
+    x.activate(chooser);
+    x.keys("Return");
+    ASSERT_TRUE(x.waitFor([&] { return mainWindow() != 0; }));
+    ASSERT_TRUE(showsPage("Page B"));
+    EXPECT_EQ(server.requestCount("/a"), 3);
+    ASSERT_TRUE(stop());
+
+    // The clean close cleared the count.
+    ASSERT_TRUE(start({}, "Page B"));
+    EXPECT_EQ(x.findWindow("^Open Saved Documents"), 0u);
     ASSERT_TRUE(stop());
 }
 

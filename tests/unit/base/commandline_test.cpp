@@ -14,6 +14,7 @@ TEST(CommandLineTest, ParsesArguments) {
     const struct { QStringList arguments; A action; QString text, screenshot; } cases[] = {
         {{"\"/home/u/a", "b.html\""}, A::Run, "/home/u/a b.html", ""}, // quotes come off
         {{"\"abc"}, A::Run, "ab", ""}, {{"--", "--help"}, A::Run, "--help", ""},
+        {{"a\tb\x7f", "c\n"}, A::Run, "ab c", ""}, // no control characters
         {{"--", "a", "--", "b"}, A::Run, "a -- b", ""},
         {{"example.com", "--help"}, A::Help, "", ""}, {{"-v"}, A::Version, "", ""},
         {{"x", "--screenshot", "s.png"}, A::Run, "x", "s.png"},

@@ -48,10 +48,14 @@ std::pair<State, State> decode(const QByteArray& bytes, HandOverMessage* message
 }
 
 TEST(HandOverTest, RoundTripKeepsEveryTextInTheDocumentedLayout) {
-    const QString texts[] = {"", "\"/home/u/my file.html\" 'single' ?q=a b&c=d",
-                             QStringLiteral("\uFEFFünï 日本語 \U0001F600"),
-                             QString(QChar(0)) + "after a zero", QString(100000, u'x') + "é"};
-    for (const QString& directory : {QString(), QStringLiteral("/home/u/dir with blanks/ä")}) {
+    const QString texts[] = {
+        "",
+        "\"/home/u/my file.html\" 'single' ?q=a b&c=d",
+        QStringLiteral("\uFEFFünï 日本語 \U0001F600"),
+        QString(100000, u'x') + QStringLiteral("é"),
+    };
+    for (const QString& directory : {QString(), QStringLiteral("/home/u/dir with blanks/ä"),
+                                     QString(QString(QChar(0)) + "after a zero")}) {
         for (const QString& text : texts) {
             SCOPED_TRACE(text.left(40).toStdString());
             HandOverMessage message;
@@ -62,6 +66,9 @@ TEST(HandOverTest, RoundTripKeepsEveryTextInTheDocumentedLayout) {
         }
     }
     EXPECT_EQ(encodeHandOver({"page.html", "/home/u"}), RawFrame().bytes());
+    HandOverMessage message;
+    decode(encodeHandOver({QStringLiteral("a\tb\x7f\u0085c"), "/"}), &message);
+    EXPECT_EQ(message.text, "abc") << "an address keeps no control character";
 }
 
 TEST(HandOverTest, RefusesMalformedFrames) {

@@ -59,6 +59,12 @@ TEST(ShortcutFile, ReadsTheUrlKeyOfTheShortcutSection) {
         {"Windows-1252", "[InternetShortcut]\r\nURL=http://x/\x80\xE9\x9F\r\n",
          "http://x/\xE2\x82\xAC\xC3\xA9\xC5\xB8"},
         {"equals in address", "[InternetShortcut]\nURL=http://x/?a=b=c\n", "http://x/?a=b=c"},
+        {"control characters",
+         "[InternetShortcut]\nURL=http://x/\x01\x7f\x81"
+         "a\n",
+         "http://x/a"},
+        {"wide control characters",
+         "[InternetShortcut.W]\nURL=http://w/+AAkAhQ-a\n[InternetShortcut]\nURL=x\n", "http://w/a"},
         {"nothing after =", "[InternetShortcut]\nURL=\n", ""}, {"empty", "", ""},
         {"key of another section", "[InternetShortcut]\nIconIndex=0\n[Other]\nURL=http://o/\n", ""},
         {"no section", "http://bare/\r\nURL=http://x/\n", ""},

@@ -40,6 +40,9 @@ TEST(BlockedSites, FileKeepsEveryLineAndIsWrittenBackByteForByte) {
         {"a\nb", {"a", "b"}},
         {"caf\xe9\r\n", {"caf\u00e9"}},     // an 8-bit file
         {"caf\xc3\xa9\r\n", {"caf\u00e9"}}, // UTF-8
+        {"\xef\xbb\xbf\xef\xbb\xbf"
+         "a\r\n",
+         {"a"}}, // marks, one an editor's
     };
     QTemporaryDir dir;
     BlockedSitesFile file(dir.filePath("blacklist.kvn"));

@@ -4,11 +4,14 @@
 #include "bars/browsetoolbar.h"
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
+#include "base/startguard.h"
+#include "dialogs/restoredocumentsdialog.h"
 #include "fakes/testwindow.h"
 #include "frame/statusbar.h"
 #include "frame/viewtoggles.h"
 #include "support/modalanswers.h"
 
+#include <QListWidget>
 #include <QMdiArea>
 #include <QStatusBar>
 
@@ -91,6 +94,41 @@ TEST_F(MainWindowTest, SavedDocumentsAndAnAddressTypedWithNoDocument) {
     typeAddress(run, " typed text ");
     EXPECT_EQ(run.engine(1)->navigated(), QStringList{" typed text "}) << "passed as typed";
     EXPECT_EQ(run.window.addressPanel()->items().count(" typed text "), 1);
+}
+
+// The start guard says two starts with these documents never closed: the user chooses.
+TEST_F(MainWindowTest, AfterUncleanStartsTheUserChoosesTheSavedDocuments) {
+    const QStringList saved = {"http://a/", "http://b/", "http://c/"};
+    const struct {
+        QList<int> keys;
+        QStringList opened;
+    } cases[] = {
+        {{Qt::Key_Return}, saved},
+        {{Qt::Key_Down, Qt::Key_Space, Qt::Key_Return}, {"http://a/", "http://c/"}},
+        {{Qt::Key_Escape}, {}},
+    };
+    for (const auto& c : cases) {
+        store({{"SaveAllOnExit", "True"},
+               {"DocumentCount", "3"},
+               {"Document1", "http://a/"},
+               {"Document2", "http://b/"},
+               {"Document3", "http://c/"}});
+        for (int i = 0; i < StartGuard::kUncleanStartsBeforeAsking; ++i)
+            StartGuard().beginRestore(saved);
+        test::ModalAnswers answers({[&](QWidget* dialog) {
+            for (const int key : c.keys)
+                QTest::keyClick(static_cast<RestoreDocumentsDialog*>(dialog)->list(), Qt::Key(key));
+        }});
+        {
+            TestWindow run{QString()};
+            EXPECT_EQ(answers.seen(), QStringList{"Open Saved Documents"});
+            QStringList opened;
+            for (int i = 1; i <= run.area().count(); ++i)
+                opened << run.engine(i)->navigated();
+            EXPECT_EQ(opened, c.opened);
+        }
+        EXPECT_FALSE(QFile::exists(StartGuard::defaultPath())) << "a clean close clears it";
+    }
 }
 
 TEST_F(MainWindowTest, KeyboardHookDecidesWhatReachesThePage) {
