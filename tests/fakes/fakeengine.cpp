@@ -1,6 +1,7 @@
 #include "fakes/fakeengine.h"
 
 #include <QDataStream>
+#include <QRegularExpression>
 
 namespace kelvane::test {
 
@@ -18,9 +19,7 @@ void FakeEngine::viewSource() {
 
 std::optional<HistoryEntry> FakeEngine::historyEntry(bool back, int index) const {
     const QList<HistoryEntry>& list = back ? m_back : m_forward;
-    if (index < 1 || index > list.size())
-        return std::nullopt;
-    return list[index - 1];
+    return index < 1 || index > list.size() ? std::nullopt : std::optional(list[index - 1]);
 }
 
 QByteArray FakeEngine::historyState() const {
@@ -57,12 +56,8 @@ bool FakeEngine::restoreHistory(const QByteArray& state) {
 }
 
 QStringList FakeEngine::navigated() const {
-    QStringList texts;
-    for (const QString& call : m_calls) {
-        if (call.startsWith("navigate "))
-            texts.append(call.mid(9));
-    }
-    return texts;
+    static const QRegularExpression navigate("^navigate ");
+    return QStringList(m_calls.filter(navigate)).replaceInStrings(navigate, QString());
 }
 
 NewWindowRequest FakeEngine::fireNewWindow(const QString& url, bool userInitiated) {

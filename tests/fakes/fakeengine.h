@@ -181,7 +181,6 @@ public:
     QStringList downloaded() const { return m_downloaded; }
     // Raises the request; a download nobody started is cancelled, as the engine does.
     void fireDownload(FakeDownload* download);
-    void fireNotification(const PageNotification& n) { Q_EMIT notificationShown(n); }
 
 private:
     QStringList m_downloaded;

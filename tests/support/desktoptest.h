@@ -56,12 +56,10 @@ protected:
     }
     // A normal 800 x 600 main window at (100, 100): places inside it are then known.
     void placeMainWindow() {
-        for (const auto& [key, value] : {std::pair{"MainMaximized", "False"},
-                                         {"MainLeft", "1500"},
-                                         {"MainTop", "1500"},
-                                         {"MainWidth", "12000"},
-                                         {"MainHeight", "9000"}})
-            store(key, value);
+        const char* values[] = {"MainMaximized", "False",     "MainLeft", "1500",       "MainTop",
+                                "1500",          "MainWidth", "12000",    "MainHeight", "9000"};
+        for (int i = 0; i < 10; i += 2)
+            store(values[i], values[i + 1]);
     }
 
     // Starts the program and waits for its main window (titled for activePage when given).

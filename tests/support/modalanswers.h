@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QList>
@@ -23,6 +24,10 @@ public:
         m_poll.start(5);
     }
     const QStringList& seen() const { return m_seen; }
+    // Clicks the message box's button.
+    static Answer press(QMessageBox::StandardButton button) {
+        return [button](QWidget* box) { qobject_cast<QMessageBox*>(box)->button(button)->click(); };
+    }
 
 private:
     void poll() {

@@ -1,8 +1,11 @@
 #include "bars/bandlayout.h"
+#include "bars/toolbarlayout.h"
+#include "bars/typedhistory.h"
 
 #include "base/settingsstore.h"
 #include "support/isolation.h"
 
+#include <QMap>
 #include <gtest/gtest.h>
 
 using namespace kelvane;
@@ -84,6 +87,68 @@ TEST(BandLayout, StoredLayoutSurvivesDamagedValues) {
         EXPECT_EQ(bands[i].width, widths[i]) << i;
     BL::save({{true, 2000}, {false, 1234.5f}});
     EXPECT_EQ(readSetting("Kelvane", "Settings", "BandWidth2", {}), QStringLiteral("1234.5"));
+}
+
+} // namespace
+
+TEST(ToolbarLayout, RoundTripAndUntrustworthyTexts) {
+    const QStringList keys = {"New", "Back", "Separator", "Mail"};
+    const QList<ToolbarLayout::Entry> layout = {
+        {"Mail", true}, {"Separator", false}, {"New", false}, {"Back", true}};
+    EXPECT_EQ(ToolbarLayout::toText(layout), QStringLiteral("1 Mail -Separator -New Back"));
+    EXPECT_EQ(ToolbarLayout::fromText(ToolbarLayout::toText(layout), keys), layout);
+    EXPECT_EQ(ToolbarLayout::fromText("  1  Mail -Separator   -New Back ", keys), layout);
+
+    for (const char* text :
+         {"", "garbage", "2 New Back Separator Mail", "New Back Separator Mail",
+          "1 New Back Separator", "1 New Back Separator Mail Mail",
+          "1 New -Back Separator Mail -Back", "1 New Back Separator Mail Stop",
+          "1 new Back Separator Mail", "1 New Back Separator --Mail", "1 New,Back,Separator,Mail"})
+        EXPECT_FALSE(ToolbarLayout::fromText(QLatin1String(text), keys)) << text;
+}
+
+namespace {
+
+// Keys in memory, every write recorded in order.
+struct MapStore {
+    QMap<QString, QString> keys;
+    QStringList writes;
+    HistoryStore store() {
+        return {[this](const QString& key, const QString& def) { return keys.value(key, def); },
+                [this](const QString& key, const QString& value) {
+                    keys.insert(key, value);
+                    writes << key + '=' + value;
+                }};
+    }
+};
+
+TEST(TypedHistory, SavesOldestFirstWithoutEmptyItemsAndTheCountLast) {
+    MapStore map;
+    TypedHistory::save({"x", "y", "z", "w"}, map.store());
+    map.writes.clear();
+    TypedHistory::save({"A", "", "B", "C", ""}, map.store());
+    EXPECT_EQ(map.writes, (QStringList{"HistorySite1=C", "HistorySite2=B", "HistorySite3=A",
+                                       "HistoryCount=3"}));
+    EXPECT_EQ(TypedHistory::load(map.store()), (QStringList{"A", "B", "C"}));
+
+    map.keys = {{"HistoryCount", "3"}, {"HistorySite1", "one"}, {"HistorySite3", "three"}};
+    EXPECT_EQ(TypedHistory::load(map.store()), (QStringList{"three", "0", "one"}));
+    for (const char* count : {"-2", "junk", "70000"}) {
+        map.keys = {{"HistoryCount", count}, {"HistorySite1", "x"}};
+        EXPECT_TRUE(TypedHistory::load(map.store()).isEmpty()) << count;
+    }
+}
+
+TEST(TypedHistory, AListPastTheCountRangeKeepsItsNewestItems) {
+    QStringList items;
+    for (int i = 0; i < TypedHistory::kMaxStored + 3; ++i)
+        items << QString::number(i); // "0" is the newest
+    MapStore map;
+    TypedHistory::save(items, map.store());
+    const QStringList loaded = TypedHistory::load(map.store());
+    ASSERT_EQ(loaded.size(), TypedHistory::kMaxStored);
+    EXPECT_EQ(loaded.first(), "0");
+    EXPECT_EQ(loaded.last(), QString::number(TypedHistory::kMaxStored - 1));
 }
 
 } // namespace

@@ -30,19 +30,15 @@ namespace {
 
 constexpr int kWaitMs = 15000;
 
-std::future<bool> sendInBackground(const QString& text, const QString& directory = "/",
-                                   int timeoutMs = 5000) {
-    return std::async(std::launch::async,
-                      [=] { return sendCommandLine(text, directory, timeoutMs); });
-}
-
-bool isReady(const std::future<bool>& pending) {
-    return pending.wait_for(0s) == std::future_status::ready;
+std::future<bool> sendInBackground(const QString& text, const QString& directory = "/") {
+    return std::async(std::launch::async, [=] { return sendCommandLine(text, directory, 5000); });
 }
 
 // Runs this thread's event loop, where the server lives, until the sender has its answer.
 bool answer(std::future<bool>&& pending) {
-    return QTest::qWaitFor([&] { return isReady(pending); }, kWaitMs) && pending.get();
+    return QTest::qWaitFor([&] { return pending.wait_for(0s) == std::future_status::ready; },
+                           kWaitMs) &&
+           pending.get();
 }
 
 sockaddr_un socketAddress(const QString& path) {
@@ -179,7 +175,7 @@ TEST_F(HandOverServerTest, DeliversTextUnchangedBeforeAnswering) {
     bool senderWaited = true;
     QObject::connect(&m_server, &HandOverServer::commandLineReceived, [&] {
         QTest::qWait(20); // the receiver lets the event loop run; the sender still waits
-        senderWaited = senderWaited && !isReady(pending);
+        senderWaited = senderWaited && pending.wait_for(0s) == std::future_status::timeout;
     });
     const QString directory = QStringLiteral("/home/u/dir with blanks/ä");
     // The long text arrives in several reads.

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kelvane;

@@ -4,7 +4,6 @@
 
 #include <QDate>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kelvane;

@@ -1,3 +1,4 @@
+#include "platform/displayplatform.h"
 #include "platform/paths.h"
 #include "support/isolation.h"
 
@@ -58,6 +59,23 @@ TEST(RuntimeFolderTest, OnlyAFolderOfThisUserAloneIsUsed) {
         ASSERT_EQ(::stat(QFile::encodeName(used), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, 0700u);
     }
+}
+
+TEST(DisplayPlatform, XWaylandOnlyWhenBothAreThereAndTheUserChoseNone) {
+    const struct {
+        const char *qpa, *wayland, *display;
+        bool argument;
+        const char* expected;
+    } cases[] = {
+        {"", "wayland-0", ":0", false, "xcb"},
+        {"", "wayland-0", "", false, ""},
+        {"", "", ":0", false, ""},
+        {"wayland", "wayland-0", ":0", false, ""},
+        {"", "wayland-0", ":0", true, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(preferredPlatform(c.qpa, c.wayland, c.display, c.argument), c.expected)
+            << c.qpa << '|' << c.wayland << '|' << c.display << '|' << c.argument;
 }
 
 } // namespace

@@ -184,8 +184,7 @@ TEST_F(Options, CleanNowAsksFirstAndUserLinksTabWarnsWhileTheSitesToolbarIsHidde
     sitesToolbarVisible = false;
     open();
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
-        ModalAnswers answers(
-            {[answer](QWidget* box) { static_cast<QMessageBox*>(box)->button(answer)->click(); }});
+        ModalAnswers answers({ModalAnswers::press(answer)});
         click("cleanNowButton");
         EXPECT_EQ(answers.seen(), QStringList{tableString(3020)});
     }

@@ -114,9 +114,7 @@ TEST_F(Downloads, TheSaveDialogProposesTheLastFolderAndReplacesOnlyWhenTheUserSa
                                   files->findChild<QLineEdit*>("fileNameEdit")->setText("mine.bin");
                                   static_cast<QDialog*>(dialog)->accept();
                               },
-                              [](QWidget* box) {
-                                  static_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
-                              }});
+                              ModalAnswers::press(QMessageBox::Yes)});
         download = fire("http://h/x", ".hidden/../x.bin");
     }
     EXPECT_EQ(download->path(), at("mine.bin.part"));
@@ -134,13 +132,9 @@ TEST_F(Downloads, TheSaveDialogProposesTheLastFolderAndReplacesOnlyWhenTheUserSa
 
 TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     test::writeFile(at("earlier.bin"), "e");
-    const DownloadRecord earlier{"http://h/e",
-                                 at("earlier.bin"),
-                                 DownloadRecord::Outcome::Completed,
-                                 1,
-                                 QDateTime::currentDateTimeUtc(),
-                                 {}};
-    writeDownloadList({earlier}, downloadListPath());
+    writeDownloadList({{"http://h/e", at("earlier.bin"), DownloadRecord::Outcome::Completed, 1,
+                        QDateTime::currentDateTimeUtc(), {}}},
+                      downloadListPath());
     FakeDownload* running = fire("http://h/run", "run.bin");
     running->setProgress(50, 100);
     FakeDownload* failing = fire("http://h/fail", "fail.bin");

@@ -1,37 +1,40 @@
 #include "base/shortcutfile.h"
+#include "favorites/addfavoritedialog.h"
+#include "favorites/favoritesfoldertree.h"
 #include "favorites/favoritesstore.h"
 #include "favorites/favoriteswindow.h"
+#include "favorites/organizefavoritesdialog.h"
+#include "support/isolation.h"
+#include "support/modalanswers.h"
 #include "support/waituntil.h"
 
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
 using namespace kelvane;
+using test::ModalAnswers;
 
 namespace {
 
-// Root: Other, Space (an address with %20). One/Same/Deep and Two/Same/Far: same-named folders.
-QString makeFavorites() {
-    const QString root = favoritesFolder();
-    for (const auto& [file, address] : {std::pair{"Space.url", "http://x/a%20b"},
-                                        {"Other.URL", "http://o/"},
-                                        {"One/Same/Deep.url", "http://deep/"},
-                                        {"Two/Same/Far.url", "http://far/"}}) {
-        const QString path = root + '/' + file;
-        QDir().mkpath(path.section('/', 0, -2));
-        EXPECT_TRUE(writeShortcutUrl(path, address));
-    }
-    return root;
-}
-
 class FavoritesWindowTest : public ::testing::Test {
 protected:
-    FavoritesWindowTest() { root = makeFavorites(); }
+    // Root: Other, Space (an address with %20); One/Same/Deep and Two/Same/Far: same names.
+    FavoritesWindowTest() {
+        for (const auto& [file, address] : {std::pair{"Space.url", "http://x/a%20b"},
+                                            {"Other.URL", "http://o/"},
+                                            {"One/Same/Deep.url", "http://deep/"},
+                                            {"Two/Same/Far.url", "http://far/"}}) {
+            QDir().mkpath(QFileInfo(root + '/' + file).path());
+            EXPECT_TRUE(writeShortcutUrl(root + '/' + file, address));
+        }
+    }
     // Opens the window and waits for its scan of the folder.
     FavoritesWindow& open(const QString& start = {}) {
         window = std::make_unique<FavoritesWindow>(start);
@@ -45,15 +48,15 @@ protected:
     }
     QStringList entries() const {
         QStringList rows;
-        for (int i = 0; i < window->favoritesList()->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* item = window->favoritesList()->topLevelItem(i);
-            rows << item->text(0) + '|' + item->text(1);
-        }
+        for (int i = 0; i < window->favoritesList()->topLevelItemCount(); ++i)
+            rows << window->favoritesList()->topLevelItem(i)->text(0) + '|' +
+                        window->favoritesList()->topLevelItem(i)->text(1);
         return rows;
     }
     QPoint cell(int row, int column) const {
-        QTreeWidget* list = window->favoritesList();
-        return list->visualRect(list->model()->index(row, column)).center();
+        return window->favoritesList()
+            ->visualRect(window->favoritesList()->model()->index(row, column))
+            .center();
     }
     void press(int row, int column) {
         QTest::mouseClick(window->favoritesList()->viewport(), Qt::LeftButton, {},
@@ -63,7 +66,8 @@ protected:
         return window->loadButton()->isEnabled() || window->clipboardButton()->isEnabled();
     }
 
-    QString root;
+    test::IsolatedHome home; // apart from the dialogs' tests below
+    const QString root = favoritesFolder();
     std::unique_ptr<FavoritesWindow> window;
     QStringList opened;
 };
@@ -122,3 +126,55 @@ TEST_F(FavoritesWindowTest, DoubleClickLoadsAndThePositionSurvives) {
 }
 
 } // namespace
+
+TEST(AddFavorite, WritesTheShortcutInTheChosenFolder) {
+    const QString root = favoritesFolder();
+    const QString links = createFavoritesFolder(root, "Links");
+    QString path;
+    {
+        ModalAnswers answers({[&](QWidget* modal) {
+            auto* dialog = qobject_cast<AddFavoriteDialog*>(modal);
+            EXPECT_EQ(dialog->nameEdit()->text(), "News _ today");
+            dialog->folderTree()->selectPath(links);
+            dialog->accept();
+        }});
+        path = addFavorite("News / today", "http://n/", nullptr);
+    }
+    EXPECT_EQ(path, links + "/News _ today.url");
+    EXPECT_EQ(readShortcutUrl(path), "http://n/");
+    ModalAnswers reject; // unanswered: rejected
+    EXPECT_EQ(addFavorite("Other", "http://o/", nullptr), "");
+    EXPECT_EQ(QDir(root).entryList(QDir::Files), QStringList());
+}
+
+TEST(AddFavorite, AsksBeforeReplacingAShortcut) {
+    const QString root = favoritesFolder();
+    const QString existing = root + "/Page.URL";
+    ASSERT_TRUE(writeShortcutUrl(existing, "http://old/"));
+    AddFavoriteDialog dialog("Page", root);
+    dialog.show();
+    dialog.folderTree()->selectPath(root);
+    for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
+        ModalAnswers answers({ModalAnswers::press(button)});
+        dialog.accept(); // OK
+        EXPECT_EQ(dialog.isVisible(), button == QMessageBox::No);
+    }
+    EXPECT_EQ(dialog.shortcutPath(), existing);
+}
+
+TEST(OrganizeFavorites, DeletesOnlyAfterConfirmation) {
+    const QString root = favoritesFolder();
+    QDir(root).mkpath("Group");
+    ASSERT_TRUE(writeShortcutUrl(root + "/Group/Gone.url", "x"));
+    ASSERT_TRUE(QFile::link(root, root + "/Group/up"));
+    OrganizeFavoritesDialog dialog(root);
+    dialog.show();
+    ASSERT_TRUE(dialog.tree()->selectPath(root + "/Group/up"));
+    EXPECT_EQ(dialog.tree()->currentItem()->childCount(), 0) << "a link back up is not walked";
+    for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
+        ASSERT_TRUE(dialog.tree()->selectPath(root + "/Group"));
+        ModalAnswers answers({ModalAnswers::press(button)});
+        dialog.deleteCurrent();
+        EXPECT_EQ(QFile::exists(root + "/Group/Gone.url"), button == QMessageBox::No);
+    }
+}
