@@ -124,6 +124,26 @@ TEST_F(WebEngineTest, HistoryStateTakesBackAndForwardToAnotherEngine) {
     EXPECT_EQ(copy.engine.backCount(), 2);
 }
 
+// A renderer that dies shows its panel and is never loaded again by itself, however often.
+TEST_F(WebEngineTest, ACrashedRendererWaitsForTheUserToReload) {
+    ASSERT_TRUE(browser.load(url("/a")));
+    for (int crash = 1; crash <= 3; ++crash) {
+        const int fetched = server.requestCount("/a");
+        ASSERT_TRUE(waitUntil([&] { return engine.page()->renderProcessPid() > 0; }));
+        ::kill(pid_t(engine.page()->renderProcessPid()), SIGKILL);
+        ASSERT_TRUE(waitUntil([&] { return engine.isShowingCrashPage(); })) << crash;
+        EXPECT_FALSE(waitUntil([&] { return server.requestCount("/a") > fetched; }, 1500));
+        EXPECT_EQ(engine.url(), url("/a")) << "the address stays for a reload";
+        if (crash < 3) {
+            ASSERT_TRUE(browser.load({}, [&] { engine.reload(false); }));
+        }
+    }
+    EXPECT_TRUE(engine.isShowingCrashPage());
+    ASSERT_TRUE(browser.load({}, [&] { engine.reload(false); }));
+    EXPECT_FALSE(engine.isShowingCrashPage());
+    EXPECT_EQ(browser.evaluate("document.title").toString(), QStringLiteral("A"));
+}
+
 TEST_F(WebEngineTest, OptionsReachThePagesAndSurviveADamagedFile) {
     test::IsolatedHome home;
     server.addPage("/s",
