@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStyle>
 #include <QTimer>
@@ -71,9 +70,9 @@ FindBar::FindBar(DocumentArea& documents, QWidget* parent)
     connect(m_previous, &QToolButton::clicked, this, &FindBar::findPrevious);
     connect(m_next, &QToolButton::clicked, this, &FindBar::findNext);
     connect(m_close, &QToolButton::clicked, this, &FindBar::closeBar);
-    // Connected after the document area's own handler, so the active document is already
-    // the new one here.
-    connect(documents.mdiArea(), &QMdiArea::subWindowActivated, this,
+    // From the document area, not its MDI area: the connection then goes with the area, which
+    // the frame deletes before the MDI area that still activates windows while it closes.
+    connect(&documents, &DocumentArea::activeDocumentChanged, this,
             &FindBar::activeDocumentChanged);
 }
 

@@ -97,7 +97,9 @@ bool FullScreenPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_window && event->type() == QEvent::Resize && m_page)
         m_page->setGeometry(m_window->rect());
     // Esc in this window; a dialog over it keeps its own Esc.
-    const auto* widget = qobject_cast<QWidget*>(watched);
+    // Not qobject_cast: items of the page's own scene come by too, of classes built without
+    // type information.
+    const auto* widget = watched->isWidgetType() ? static_cast<QWidget*>(watched) : nullptr;
     if (event->type() == QEvent::KeyPress && widget && widget->window() == m_window &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         leave();
