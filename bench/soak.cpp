@@ -35,9 +35,11 @@ using namespace kelvane::test;
 namespace {
 
 constexpr int kSettleMs = 8000;
-// After settling the figures are read this many times, two seconds apart, and the least of
-// each kept: pools of worker threads come and go with the work of the moment.
-constexpr int kReadings = 7;
+// After settling the figures are read this many times, some seconds apart, and the least of
+// each kept: pools of worker threads (Qt's and the engine's) grow with the work of the moment
+// and end a thread, with its wake-up descriptor, only after 30 s of idling.
+constexpr int kReadings = 6;
+constexpr int kReadingIntervalMs = 6000;
 constexpr double kPssGrowthAllowed = 0.10;
 
 struct Sample {
@@ -431,13 +433,13 @@ int main(int argc, char** argv) {
     for (int minute = 1; minute <= minutes && soak.running(); ++minute) {
         // Use until shortly before the minute ends; settle and measure at its end.
         soak.use(QDeadlineTimer(qMax<qint64>(0, minute * 60'000 - clock.elapsed() - kSettleMs -
-                                                    2000 * kReadings - 8000)));
+                                                    kReadingIntervalMs * (kReadings - 1) - 8000)));
         soak.settle();
         if (!soak.running())
             break;
         Sample least = measure(soak.pid(), minute);
         for (int reading = 1; reading < kReadings; ++reading) {
-            QTest::qWait(2000);
+            QTest::qWait(kReadingIntervalMs);
             const Sample now = measure(soak.pid(), minute);
             least = {minute, qMin(least.pssMb, now.pssMb), qMin(least.descriptors, now.descriptors),
                      qMin(least.threads, now.threads), qMin(least.processes, now.processes)};
