@@ -96,12 +96,12 @@ void FullScreenPage::restore() {
 bool FullScreenPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_window && event->type() == QEvent::Resize && m_page)
         m_page->setGeometry(m_window->rect());
-    // Esc in this window; a dialog over it keeps its own Esc.
-    // Not qobject_cast: items of the page's own scene come by too, of classes built without
-    // type information.
-    const auto* widget = watched->isWidgetType() ? static_cast<QWidget*>(watched) : nullptr;
-    if (event->type() == QEvent::KeyPress && widget && widget->window() == m_window &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    // Esc in this window; a dialog over it keeps its own Esc. The key is looked at before the
+    // receiver: items of the page's own scene pass by too, of classes built without type
+    // information, and are better not touched.
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == m_window) {
         leave();
         return true;
     }

@@ -51,14 +51,15 @@ bool KeyboardHook::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+    if (event->type() != QEvent::KeyPress)
         return false;
     // An unhandled key travels up from the focus widget to its parents, passing this filter
-    // each time; only the first receiver counts, so a key acts once.
+    // each time; only the first receiver counts, so a key acts once. (Compared, not asked: the
+    // page's scene items that pass by too are of classes built without type information.)
     QWidget* first = QApplication::focusWidget();
     if (!first)
         first = QApplication::activeWindow();
-    if (watched != first)
+    if (!first || watched != first)
         return false;
 
     const auto* key = static_cast<QKeyEvent*>(event);
