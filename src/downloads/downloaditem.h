@@ -70,7 +70,6 @@ Q_SIGNALS:
     void finished();
 
 private:
-    void attach(Download* download);
     void followEngine();
     void complete();
     void fail(const QString& reason);

@@ -69,10 +69,6 @@ void FeatureWindows::showFavorites() {
     window.exec();
 }
 
-DownloadsWindow* FeatureWindows::downloadsWindow() const {
-    return m_downloadsWindow;
-}
-
 void FeatureWindows::showDownloads() {
     if (!m_downloadsWindow) {
         m_downloadsWindow = new DownloadsWindow(*m_downloads, m_window);

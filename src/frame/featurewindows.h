@@ -44,7 +44,6 @@ public:
     // One Downloads window, brought forward when it is already open.
     void showDownloads();
     DownloadManager& downloads() const { return *m_downloads; }
-    DownloadsWindow* downloadsWindow() const;
     void addToFavorites();
     void showOptions();
     // The remembered answers to site questions, listed and edited in Options.
