@@ -3,12 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QHash>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
+#include <map>
 
 namespace kelvane::bench {
 
@@ -138,38 +138,44 @@ XServer::~XServer() {
     }
 }
 
-// Proportional set size of a process, in KiB (shared pages split among their users).
-qint64 pssKiB(const QString& pid) {
-    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
-    if (!rollup.open(QIODevice::ReadOnly))
+QList<qint64> processTree(qint64 root) {
+    std::multimap<qint64, qint64> children;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool numeric = false;
+        const qint64 pid = entry.toLongLong(&numeric);
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!numeric || !stat.open(QIODevice::ReadOnly))
+            continue;
+        // pid (comm) state ppid ...: the name may hold blanks and parentheses.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1)
+            children.emplace(fields[1].toLongLong(), pid);
+    }
+    QList<qint64> tree{root};
+    for (qsizetype i = 0; i < tree.size(); ++i) {
+        const auto [first, last] = children.equal_range(tree[i]);
+        for (auto it = first; it != last; ++it)
+            tree.append(it->second);
+    }
+    return tree;
+}
+
+qint64 procField(qint64 pid, const char* file, const QByteArray& label) {
+    QFile f(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(file)));
+    if (!f.open(QIODevice::ReadOnly))
         return 0;
-    for (const QByteArray& line : rollup.readAll().split('\n')) {
-        if (line.startsWith("Pss:"))
-            return line.mid(4).trimmed().split(' ').first().toLongLong();
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith(label))
+            return line.mid(label.size()).trimmed().split(' ').first().toLongLong();
     }
     return 0;
 }
 
 qint64 treePssKiB() {
-    QHash<QString, QString> parentOf;
-    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!pid.front().isDigit() || !stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray text = stat.readAll();
-        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1)
-            parentOf.insert(pid, QString::fromLatin1(fields.at(1)));
-    }
-    const QString self = QString::number(QCoreApplication::applicationPid());
     qint64 total = 0;
-    for (auto it = parentOf.cbegin(); it != parentOf.cend(); ++it) {
-        QString p = it.key();
-        while (!p.isEmpty() && p != self && p != QLatin1String("0") && p != QLatin1String("1"))
-            p = parentOf.value(p);
-        if (p == self)
-            total += pssKiB(it.key());
-    }
+    for (const qint64 pid : processTree(QCoreApplication::applicationPid()))
+        total += procField(pid, "smaps_rollup", "Pss:");
     return total;
 }
 

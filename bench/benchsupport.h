@@ -27,9 +27,13 @@ private:
 void prepareHome(const QTemporaryDir& home);
 QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home, const QString& display = {});
 
-// Proportional set size (shared pages split among their users) in KiB: of one process, and of
-// this process with all its descendants (a browser and its engine processes).
-qint64 pssKiB(const QString& pid);
+// A process and all its descendants (a browser and its engine processes), from /proc.
+QList<qint64> processTree(qint64 root);
+// The number after label in /proc/PID/FILE ("Pss:" of smaps_rollup, "Threads:" of status);
+// 0 when the process or the line is gone.
+qint64 procField(qint64 pid, const char* file, const QByteArray& label);
+// Proportional set size (shared pages split among their users), in KiB, of this process with
+// all its descendants.
 qint64 treePssKiB();
 
 // The median of a list of figures (0 for an empty list).

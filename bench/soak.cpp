@@ -10,6 +10,7 @@
 // a PNG.
 //
 // usage: soak [--minutes N] [--plot FILE.png] [--screens FOLDER]  (a screenshot each minute)
+#include "benchsupport.h"
 #include "support/httpserver.h"
 #include "support/isolation.h"
 #include "support/xsession.h"
@@ -31,6 +32,7 @@
 #include <map>
 
 using namespace kelvane::test;
+namespace bench = kelvane::bench;
 
 namespace {
 
@@ -53,50 +55,13 @@ struct Sample {
     int processes = 0;
 };
 
-// The process and its descendants, from /proc.
-QList<qint64> processTree(qint64 root) {
-    std::multimap<qint64, qint64> children;
-    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool numeric = false;
-        const qint64 pid = entry.toLongLong(&numeric);
-        if (!numeric)
-            continue;
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        // pid (comm) state ppid ...: the name may hold blanks and parentheses.
-        const QByteArray line = stat.readAll();
-        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1)
-            children.emplace(fields[1].toLongLong(), pid);
-    }
-    QList<qint64> tree{root};
-    for (qsizetype i = 0; i < tree.size(); ++i) {
-        const auto [first, last] = children.equal_range(tree[i]);
-        for (auto it = first; it != last; ++it)
-            tree.append(it->second);
-    }
-    return tree;
-}
-
-qint64 fieldOf(const QString& file, const QByteArray& label) {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        if (line.startsWith(label))
-            return line.mid(label.size()).trimmed().split(' ').first().toLongLong();
-    }
-    return 0;
-}
-
 Sample measure(qint64 browser, int minute) {
     Sample sample{minute};
-    for (const qint64 pid : processTree(browser)) {
-        const QString proc = QStringLiteral("/proc/%1/").arg(pid);
-        sample.pssMb += fieldOf(proc + QStringLiteral("smaps_rollup"), "Pss:") / 1024.0;
-        sample.threads += int(fieldOf(proc + QStringLiteral("status"), "Threads:"));
-        sample.descriptors += int(QDir(proc + QStringLiteral("fd")).entryList(QDir::System).size());
+    for (const qint64 pid : bench::processTree(browser)) {
+        sample.pssMb += bench::procField(pid, "smaps_rollup", "Pss:") / 1024.0;
+        sample.threads += int(bench::procField(pid, "status", "Threads:"));
+        sample.descriptors +=
+            int(QDir(QStringLiteral("/proc/%1/fd").arg(pid)).entryList(QDir::System).size());
         ++sample.processes;
     }
     return sample;
