@@ -435,14 +435,17 @@ void WebEngine::onRenderProcessTerminated(int status) {
         address->setObjectName(QStringLiteral("crashedAddress"));
         // The address comes from the web: never let it be read as markup.
         address->setTextFormat(Qt::PlainText);
+        // Full width and centred in itself: a wrapping label squeezed to its centred size
+        // hint showed only "http://".
         address->setWordWrap(true);
+        address->setAlignment(Qt::AlignHCenter);
         address->setTextInteractionFlags(Qt::TextSelectableByMouse);
         auto* reload = new QPushButton(tr("Reload the page"), m_crashPanel);
         reload->setObjectName(QStringLiteral("reloadCrashedPage"));
         connect(reload, &QPushButton::clicked, this, &WebEngine::reloadCrashedPage);
         layout->addStretch();
         layout->addWidget(heading, 0, Qt::AlignHCenter);
-        layout->addWidget(address, 0, Qt::AlignHCenter);
+        layout->addWidget(address);
         layout->addWidget(reload, 0, Qt::AlignHCenter);
         layout->addStretch();
         m_container->addWidget(m_crashPanel);

@@ -14,6 +14,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QLabel>
 #include <QProcess>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -132,6 +133,9 @@ TEST_F(WebEngineTest, ACrashedRendererWaitsForTheUserToReload) {
         ASSERT_TRUE(waitUntil([&] { return engine.page()->renderProcessPid() > 0; }));
         ::kill(pid_t(engine.page()->renderProcessPid()), SIGKILL);
         ASSERT_TRUE(waitUntil([&] { return engine.isShowingCrashPage(); })) << crash;
+        const auto* shown = engine.widget()->findChild<QLabel*>("crashedAddress");
+        ASSERT_TRUE(shown && shown->text() == url("/a"));
+        EXPECT_GE(shown->height(), shown->heightForWidth(shown->width())) << "not cut off";
         EXPECT_FALSE(waitUntil([&] { return server.requestCount("/a") > fetched; }, 1500));
         EXPECT_EQ(engine.url(), url("/a")) << "the address stays for a reload";
         if (crash < 3) {
