@@ -4,150 +4,20 @@
 #include "platform/engine/pageoutput.h"
 #include "platform/engine/pageproperties.h"
 #include "platform/engine/webengineprofile.h"
+#include "platform/engine/webpage.h"
 #include "platform/trace.h"
 
-#include <QAuthenticator>
-#include <QDateTime>
+#include <QDataStream>
 #include <QDir>
-#include <QLabel>
-#include <QPushButton>
-#include <QSet>
-#include <QSslCertificate>
 #include <QStackedWidget>
-#include <QVBoxLayout>
-#include <QWebEngineCertificateError>
 #include <QWebEngineFindTextResult>
-#include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
-#include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <cmath>
 
 namespace kelvane {
-
-namespace {
-
-// Hosts whose certificate the user accepted in spite of an error, this session: their pages
-// load without a new question, and are never shown as secure.
-QSet<QString>& exceptedHosts() {
-    static QSet<QString> hosts;
-    return hosts;
-}
-
-// Schemes the engine loads itself; any other goes to the desktop's handler, if the user agrees.
-bool isEngineScheme(const QString& scheme) {
-    static const QSet<QString> schemes = {
-        QStringLiteral("http"),       QStringLiteral("https"),        QStringLiteral("file"),
-        QStringLiteral("ftp"),        QStringLiteral("data"),         QStringLiteral("blob"),
-        QStringLiteral("about"),      QStringLiteral("view-source"),  QStringLiteral("qrc"),
-        QStringLiteral("chrome"),     QStringLiteral("chrome-error"), QStringLiteral("filesystem"),
-        QStringLiteral("javascript"), QStringLiteral("devtools")};
-    return scheme.isEmpty() || schemes.contains(scheme);
-}
-
-CertificateProblem problemOf(const QWebEngineCertificateError& error) {
-    using E = QWebEngineCertificateError;
-    const QList<QSslCertificate> chain = error.certificateChain();
-    switch (error.type()) {
-    case E::CertificateCommonNameInvalid:
-    case E::CertificateNonUniqueName:
-    case E::CertificateNameConstraintViolation:
-        return CertificateProblem::WrongHost;
-    case E::CertificateDateInvalid:
-        if (!chain.isEmpty() && chain.first().effectiveDate() > QDateTime::currentDateTimeUtc())
-            return CertificateProblem::NotYetValid;
-        return CertificateProblem::Expired;
-    case E::CertificateAuthorityInvalid:
-        return chain.size() == 1 && chain.first().isSelfSigned()
-                   ? CertificateProblem::SelfSigned
-                   : CertificateProblem::UnknownAuthority;
-    case E::CertificateRevoked:
-        return CertificateProblem::Revoked;
-    case E::CertificateWeakSignatureAlgorithm:
-    case E::CertificateWeakKey:
-    case E::SslObsoleteVersion:
-    case E::CertificateSymantecLegacy:
-        return CertificateProblem::Weak;
-    default:
-        return CertificateProblem::Other;
-    }
-}
-
-// The origin of a page as the browser names it: scheme, host and port.
-QString originText(const QUrl& origin) {
-    return origin
-        .adjusted(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment |
-                  QUrl::RemoveUserInfo)
-        .toString();
-}
-
-std::optional<SitePermission> permissionOf(QWebEnginePage::Feature feature) {
-    switch (feature) {
-    case QWebEnginePage::Notifications:
-        return SitePermission::Notifications;
-    case QWebEnginePage::Geolocation:
-        return SitePermission::Location;
-    case QWebEnginePage::MediaAudioCapture:
-        return SitePermission::Microphone;
-    case QWebEnginePage::MediaVideoCapture:
-        return SitePermission::Camera;
-    case QWebEnginePage::MediaAudioVideoCapture:
-        return SitePermission::CameraAndMicrophone;
-    case QWebEnginePage::DesktopVideoCapture:
-    case QWebEnginePage::DesktopAudioVideoCapture:
-        return SitePermission::ScreenSharing;
-    case QWebEnginePage::MouseLock:
-        return SitePermission::MouseLock;
-    }
-    return std::nullopt;
-}
-
-// The page of a WebEngine: navigation requests become navigationRequested, and the page's
-// script dialogs stay quiet while the engine is silent.
-class WebPage : public QWebEnginePage {
-public:
-    WebPage(QWebEngineProfile* profile, WebEngine* engine, QObject* parent)
-        : QWebEnginePage(profile, parent)
-        , m_engine(engine) {}
-
-protected:
-    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
-        if (!m_engine)
-            return true;
-        if (!isEngineScheme(url.scheme())) {
-            Q_EMIT m_engine->externalSchemeRequested(url.toString());
-            return false;
-        }
-        NavigationRequest request;
-        request.url = url.toString();
-        request.isMainFrame = isMainFrame;
-        Q_EMIT m_engine->navigationRequested(&request);
-        return !request.cancel;
-    }
-
-    void javaScriptAlert(const QUrl& origin, const QString& message) override {
-        if (!silent())
-            QWebEnginePage::javaScriptAlert(origin, message);
-    }
-
-    bool javaScriptConfirm(const QUrl& origin, const QString& message) override {
-        return !silent() && QWebEnginePage::javaScriptConfirm(origin, message);
-    }
-
-    bool javaScriptPrompt(const QUrl& origin, const QString& message, const QString& value,
-                          QString* result) override {
-        return !silent() && QWebEnginePage::javaScriptPrompt(origin, message, value, result);
-    }
-
-private:
-    bool silent() const { return m_engine && m_engine->isSilent(); }
-
-    QPointer<WebEngine> m_engine;
-};
-
-} // namespace
 
 int WebEngine::zoomLevelForFactor(double factor) {
     int best = kZoomLevelMedium;
@@ -185,46 +55,7 @@ WebEngine::WebEngine(QWidget* parent)
     connect(page, &QWebEnginePage::titleChanged, this, &Engine::titleChanged);
     connect(page, &QWebEnginePage::linkHovered, this, &Engine::statusTextChanged);
     connect(page, &QWebEnginePage::urlChanged, this, &WebEngine::raiseSecurityChanged);
-    connect(page, &QWebEnginePage::certificateError, this, &WebEngine::onCertificateError);
-    connect(page, &QWebEnginePage::authenticationRequired, this,
-            [this](const QUrl& url, QAuthenticator* authenticator) {
-                askForSignIn(url, authenticator, {});
-            });
-    connect(page, &QWebEnginePage::proxyAuthenticationRequired, this, &WebEngine::askForSignIn);
-    connect(page, &QWebEnginePage::featurePermissionRequested, this,
-            &WebEngine::onPermissionRequested);
-    connect(page, &QWebEnginePage::featurePermissionRequestCanceled, this,
-            [this](const QUrl& origin, QWebEnginePage::Feature feature) {
-                if (const auto permission = permissionOf(feature)) {
-                    m_pendingPermissions.remove({originText(origin), *permission});
-                    Q_EMIT permissionRequestCancelled(originText(origin), *permission);
-                }
-            });
-    connect(page, &QWebEnginePage::fullScreenRequested, this,
-            [this](QWebEngineFullScreenRequest engineRequest) {
-                FullScreenRequest request{engineRequest.toggleOn(), false};
-                Q_EMIT fullScreenRequested(&request);
-                if (request.accept)
-                    engineRequest.accept();
-                else
-                    engineRequest.reject();
-            });
-    // Queued: the handler may close the document and delete this page, which must not happen
-    // inside the page's own signal.
-    connect(
-        page, &QWebEnginePage::windowCloseRequested, this, [this] { Q_EMIT closeRequested(); },
-        Qt::QueuedConnection);
-    connect(page, &QWebEnginePage::newWindowRequested, this,
-            [this](QWebEngineNewWindowRequest& engineRequest) {
-                NewWindowRequest request;
-                request.url = engineRequest.requestedUrl().toString();
-                request.userInitiated = engineRequest.isUserInitiated();
-                Q_EMIT newWindowRequested(&request);
-                // Not opening the request drops it.
-                auto* target = qobject_cast<WebEngine*>(request.target);
-                if (!request.cancel && target && target != this && target->page())
-                    engineRequest.openIn(target->page());
-            });
+    connectRequests(page);
     connect(page, &QWebEnginePage::findTextFinished, this,
             [this](const QWebEngineFindTextResult& result) {
                 Q_EMIT findResult(result.activeMatch(), result.numberOfMatches());
@@ -333,81 +164,6 @@ void WebEngine::onLoadFinished(bool ok) {
     raiseSecurityChanged();
 }
 
-PageSecurity WebEngine::security() const {
-    if (!m_page || m_page->url().scheme() != QLatin1String("https"))
-        return PageSecurity::Plain;
-    if (m_certificateError || exceptedHosts().contains(m_page->url().host()))
-        return PageSecurity::NotSecure;
-    // An error page ("This site can't be reached") keeps the address it failed on.
-    if (m_loadFailed)
-        return PageSecurity::Plain;
-    return PageSecurity::Secure;
-}
-
-void WebEngine::onCertificateError(const QWebEngineCertificateError& engineError) {
-    m_certificateError = true;
-    raiseSecurityChanged();
-    CertificateError error;
-    const QUrl url = engineError.url();
-    error.url = url.toString();
-    error.host = url.host();
-    error.problem = problemOf(engineError);
-    error.description = engineError.description();
-    error.overridable = engineError.isOverridable();
-
-    // The load waits for the answer, which may come after this handler returns.
-    QWebEngineCertificateError held = engineError;
-    held.defer();
-    const QString host = error.host;
-    const bool overridable = error.overridable;
-    Q_EMIT certificateErrorRaised(error, Reply<bool>(
-                                             [held, host, overridable](bool proceed) mutable {
-                                                 if (proceed && overridable) {
-                                                     exceptedHosts().insert(host);
-                                                     held.acceptCertificate();
-                                                 } else {
-                                                     held.rejectCertificate();
-                                                 }
-                                             },
-                                             false));
-}
-
-void WebEngine::askForSignIn(const QUrl& url, QAuthenticator* authenticator,
-                             const QString& proxyHost) {
-    SignInRequest request;
-    request.url = url.toString();
-    request.host = url.host();
-    request.realm = authenticator->realm();
-    request.proxyHost = proxyHost;
-    Q_EMIT signInRequested(&request);
-    // An authenticator left empty cancels the sign-in; the page shows the server's answer.
-    if (request.cancel) {
-        *authenticator = QAuthenticator();
-        return;
-    }
-    authenticator->setUser(request.user);
-    authenticator->setPassword(request.password);
-}
-
-void WebEngine::onPermissionRequested(const QUrl& origin, QWebEnginePage::Feature feature) {
-    const auto permission = permissionOf(feature);
-    if (!permission) {
-        m_page->setFeaturePermission(origin, feature, QWebEnginePage::PermissionDeniedByUser);
-        return;
-    }
-    m_pendingPermissions.insert({originText(origin), *permission}, {origin, feature});
-    Q_EMIT permissionRequested(originText(origin), *permission);
-}
-
-void WebEngine::answerPermission(const QString& origin, SitePermission permission, bool allow) {
-    const auto pending = m_pendingPermissions.take({origin, permission});
-    if (!m_page || pending.first.isEmpty())
-        return;
-    m_page->setFeaturePermission(pending.first, pending.second,
-                                 allow ? QWebEnginePage::PermissionGrantedByUser
-                                       : QWebEnginePage::PermissionDeniedByUser);
-}
-
 void WebEngine::leaveFullScreen() {
     if (m_page)
         m_page->triggerAction(QWebEnginePage::ExitFullScreen);
@@ -415,59 +171,6 @@ void WebEngine::leaveFullScreen() {
 
 void WebEngine::raiseSecurityChanged() {
     Q_EMIT securityChanged(security());
-}
-
-void WebEngine::onRenderProcessTerminated(int status) {
-    if (status == QWebEnginePage::NormalTerminationStatus || !m_page || !m_container)
-        return;
-    m_crashedUrl = m_page->url().isEmpty() ? m_page->requestedUrl() : m_page->url();
-
-    if (!m_crashPanel) {
-        m_crashPanel = new QWidget(m_container);
-        m_crashPanel->setObjectName(QStringLiteral("crashPanel"));
-        auto* layout = new QVBoxLayout(m_crashPanel);
-        auto* heading = new QLabel(tr("This page stopped working."), m_crashPanel);
-        QFont font = heading->font();
-        font.setBold(true);
-        font.setPointSizeF(font.pointSizeF() * 1.5);
-        heading->setFont(font);
-        auto* address = new QLabel(m_crashPanel);
-        address->setObjectName(QStringLiteral("crashedAddress"));
-        // The address comes from the web: never let it be read as markup.
-        address->setTextFormat(Qt::PlainText);
-        // Full width and centred in itself: a wrapping label squeezed to its centred size
-        // hint showed only "http://".
-        address->setWordWrap(true);
-        address->setAlignment(Qt::AlignHCenter);
-        address->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        auto* reload = new QPushButton(tr("Reload the page"), m_crashPanel);
-        reload->setObjectName(QStringLiteral("reloadCrashedPage"));
-        connect(reload, &QPushButton::clicked, this, &WebEngine::reloadCrashedPage);
-        layout->addStretch();
-        layout->addWidget(heading, 0, Qt::AlignHCenter);
-        layout->addWidget(address);
-        layout->addWidget(reload, 0, Qt::AlignHCenter);
-        layout->addStretch();
-        m_container->addWidget(m_crashPanel);
-    }
-    if (auto* address = m_crashPanel->findChild<QLabel*>(QStringLiteral("crashedAddress")))
-        address->setText(m_crashedUrl.toString());
-    m_container->setCurrentWidget(m_crashPanel);
-
-    // A load cut short by the crash still has to end for whoever shows its progress.
-    if (m_loading) {
-        m_loading = false;
-        Q_EMIT progressChanged(0, 0);
-    }
-}
-
-void WebEngine::reloadCrashedPage() {
-    if (!m_page)
-        return;
-    if (m_crashedUrl.isValid())
-        m_page->load(m_crashedUrl);
-    else
-        m_page->triggerAction(QWebEnginePage::Reload);
 }
 
 int WebEngine::zoomLevel() const {

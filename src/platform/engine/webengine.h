@@ -74,6 +74,8 @@ public:
     bool isShowingCrashPage() const;
 
 private:
+    // Connects the page's requests to the browser (webenginerequests.cpp).
+    void connectRequests(QWebEnginePage* page);
     void onLoadStarted();
     void onLoadFinished(bool ok);
     void onRenderProcessTerminated(int status);

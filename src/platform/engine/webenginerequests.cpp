@@ -1,0 +1,202 @@
+// The page's requests to the browser: certificate errors, sign-in, site permissions, full
+// screen, new windows and closing.
+
+#include "platform/engine/webengine.h"
+
+#include <QAuthenticator>
+#include <QDateTime>
+#include <QSet>
+#include <QSslCertificate>
+#include <QWebEngineCertificateError>
+#include <QWebEngineFullScreenRequest>
+#include <QWebEngineNewWindowRequest>
+
+namespace kelvane {
+
+namespace {
+
+// Hosts whose certificate the user accepted in spite of an error, this session: their pages
+// load without a new question, and are never shown as secure.
+QSet<QString>& exceptedHosts() {
+    static QSet<QString> hosts;
+    return hosts;
+}
+
+CertificateProblem problemOf(const QWebEngineCertificateError& error) {
+    using E = QWebEngineCertificateError;
+    const QList<QSslCertificate> chain = error.certificateChain();
+    switch (error.type()) {
+    case E::CertificateCommonNameInvalid:
+    case E::CertificateNonUniqueName:
+    case E::CertificateNameConstraintViolation:
+        return CertificateProblem::WrongHost;
+    case E::CertificateDateInvalid:
+        if (!chain.isEmpty() && chain.first().effectiveDate() > QDateTime::currentDateTimeUtc())
+            return CertificateProblem::NotYetValid;
+        return CertificateProblem::Expired;
+    case E::CertificateAuthorityInvalid:
+        return chain.size() == 1 && chain.first().isSelfSigned()
+                   ? CertificateProblem::SelfSigned
+                   : CertificateProblem::UnknownAuthority;
+    case E::CertificateRevoked:
+        return CertificateProblem::Revoked;
+    case E::CertificateWeakSignatureAlgorithm:
+    case E::CertificateWeakKey:
+    case E::SslObsoleteVersion:
+    case E::CertificateSymantecLegacy:
+        return CertificateProblem::Weak;
+    default:
+        return CertificateProblem::Other;
+    }
+}
+
+// The origin of a page as the browser names it: scheme, host and port.
+QString originText(const QUrl& origin) {
+    return origin
+        .adjusted(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment |
+                  QUrl::RemoveUserInfo)
+        .toString();
+}
+
+std::optional<SitePermission> permissionOf(QWebEnginePage::Feature feature) {
+    switch (feature) {
+    case QWebEnginePage::Notifications:
+        return SitePermission::Notifications;
+    case QWebEnginePage::Geolocation:
+        return SitePermission::Location;
+    case QWebEnginePage::MediaAudioCapture:
+        return SitePermission::Microphone;
+    case QWebEnginePage::MediaVideoCapture:
+        return SitePermission::Camera;
+    case QWebEnginePage::MediaAudioVideoCapture:
+        return SitePermission::CameraAndMicrophone;
+    case QWebEnginePage::DesktopVideoCapture:
+    case QWebEnginePage::DesktopAudioVideoCapture:
+        return SitePermission::ScreenSharing;
+    case QWebEnginePage::MouseLock:
+        return SitePermission::MouseLock;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void WebEngine::connectRequests(QWebEnginePage* page) {
+    connect(page, &QWebEnginePage::certificateError, this, &WebEngine::onCertificateError);
+    connect(page, &QWebEnginePage::authenticationRequired, this,
+            [this](const QUrl& url, QAuthenticator* authenticator) {
+                askForSignIn(url, authenticator, {});
+            });
+    connect(page, &QWebEnginePage::proxyAuthenticationRequired, this, &WebEngine::askForSignIn);
+    connect(page, &QWebEnginePage::featurePermissionRequested, this,
+            &WebEngine::onPermissionRequested);
+    connect(page, &QWebEnginePage::featurePermissionRequestCanceled, this,
+            [this](const QUrl& origin, QWebEnginePage::Feature feature) {
+                if (const auto permission = permissionOf(feature)) {
+                    m_pendingPermissions.remove({originText(origin), *permission});
+                    Q_EMIT permissionRequestCancelled(originText(origin), *permission);
+                }
+            });
+    connect(page, &QWebEnginePage::fullScreenRequested, this,
+            [this](QWebEngineFullScreenRequest engineRequest) {
+                FullScreenRequest request{engineRequest.toggleOn(), false};
+                Q_EMIT fullScreenRequested(&request);
+                if (request.accept)
+                    engineRequest.accept();
+                else
+                    engineRequest.reject();
+            });
+    // Queued: the handler may close the document and delete this page, which must not happen
+    // inside the page's own signal.
+    connect(
+        page, &QWebEnginePage::windowCloseRequested, this, [this] { Q_EMIT closeRequested(); },
+        Qt::QueuedConnection);
+    connect(page, &QWebEnginePage::newWindowRequested, this,
+            [this](QWebEngineNewWindowRequest& engineRequest) {
+                NewWindowRequest request;
+                request.url = engineRequest.requestedUrl().toString();
+                request.userInitiated = engineRequest.isUserInitiated();
+                Q_EMIT newWindowRequested(&request);
+                // Not opening the request drops it.
+                auto* target = qobject_cast<WebEngine*>(request.target);
+                if (!request.cancel && target && target != this && target->page())
+                    engineRequest.openIn(target->page());
+            });
+}
+
+PageSecurity WebEngine::security() const {
+    if (!m_page || m_page->url().scheme() != QLatin1String("https"))
+        return PageSecurity::Plain;
+    if (m_certificateError || exceptedHosts().contains(m_page->url().host()))
+        return PageSecurity::NotSecure;
+    // An error page ("This site can't be reached") keeps the address it failed on.
+    if (m_loadFailed)
+        return PageSecurity::Plain;
+    return PageSecurity::Secure;
+}
+
+void WebEngine::onCertificateError(const QWebEngineCertificateError& engineError) {
+    m_certificateError = true;
+    raiseSecurityChanged();
+    CertificateError error;
+    const QUrl url = engineError.url();
+    error.url = url.toString();
+    error.host = url.host();
+    error.problem = problemOf(engineError);
+    error.description = engineError.description();
+    error.overridable = engineError.isOverridable();
+
+    // The load waits for the answer, which may come after this handler returns.
+    QWebEngineCertificateError held = engineError;
+    held.defer();
+    const QString host = error.host;
+    const bool overridable = error.overridable;
+    Q_EMIT certificateErrorRaised(error, Reply<bool>(
+                                             [held, host, overridable](bool proceed) mutable {
+                                                 if (proceed && overridable) {
+                                                     exceptedHosts().insert(host);
+                                                     held.acceptCertificate();
+                                                 } else {
+                                                     held.rejectCertificate();
+                                                 }
+                                             },
+                                             false));
+}
+
+void WebEngine::askForSignIn(const QUrl& url, QAuthenticator* authenticator,
+                             const QString& proxyHost) {
+    SignInRequest request;
+    request.url = url.toString();
+    request.host = url.host();
+    request.realm = authenticator->realm();
+    request.proxyHost = proxyHost;
+    Q_EMIT signInRequested(&request);
+    // An authenticator left empty cancels the sign-in; the page shows the server's answer.
+    if (request.cancel) {
+        *authenticator = QAuthenticator();
+        return;
+    }
+    authenticator->setUser(request.user);
+    authenticator->setPassword(request.password);
+}
+
+void WebEngine::onPermissionRequested(const QUrl& origin, QWebEnginePage::Feature feature) {
+    const auto permission = permissionOf(feature);
+    if (!permission) {
+        m_page->setFeaturePermission(origin, feature, QWebEnginePage::PermissionDeniedByUser);
+        return;
+    }
+    m_pendingPermissions.insert({originText(origin), *permission}, {origin, feature});
+    Q_EMIT permissionRequested(originText(origin), *permission);
+}
+
+void WebEngine::answerPermission(const QString& origin, SitePermission permission, bool allow) {
+    const auto pending = m_pendingPermissions.take({origin, permission});
+    if (!m_page || pending.first.isEmpty())
+        return;
+    m_page->setFeaturePermission(pending.first, pending.second,
+                                 allow ? QWebEnginePage::PermissionGrantedByUser
+                                       : QWebEnginePage::PermissionDeniedByUser);
+}
+
+} // namespace kelvane
