@@ -308,6 +308,11 @@ constexpr Entry kTable[] = {
     {5041, u"the file could not be written"},
     {5042, u"the file was blocked"},
     {5043, u"an unknown error"},
+    // What the status bar says when a download ends, and what the Downloads window adds
+    {5044, u"Download complete: %1"},
+    {5045, u"Download failed: %1 (%2)"},
+    {5046, u"its name could not be given to it; the complete file is kept as %1"},
+    {5047, u"No program was found to open %1"},
     // Options dialog, downloads
     {5050, u"Downloads"},
     {5051, u"&Ask where to save each file"},

@@ -3,11 +3,8 @@
 #include "base/stringtable.h"
 #include "platform/engine/engineservices.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include <filesystem>
 
 namespace kelvane {
 
@@ -15,7 +12,7 @@ namespace {
 
 // The reasons' texts follow the order of Download::Failure, from NetworkFailed on.
 constexpr int kFirstReasonId = 5030;
-constexpr int kRenameTries = 5;
+constexpr int kKeptAsPartId = 5046;
 
 QString reasonText(Download::Failure failure) {
     const int index =
@@ -37,33 +34,32 @@ DownloadItem::State stateOf(DownloadRecord::Outcome outcome) {
 
 } // namespace
 
-bool DownloadItem::isTaken(const QString& path) {
-    const QFileInfo file(path);
-    return file.exists() || file.isSymLink();
-}
-
 DownloadItem::DownloadItem(const DownloadRecord& record, QObject* parent)
     : QObject(parent)
     , m_record(record)
     , m_state(stateOf(record.outcome))
-    , m_received(record.outcome == DownloadRecord::Outcome::Completed ? record.bytes : 0) {}
+    , m_received(qMax(record.bytes, qint64(0)))
+    , m_total(record.outcome == DownloadRecord::Outcome::Completed ? record.bytes : -1) {}
 
-DownloadItem::DownloadItem(Download* download, const DownloadTarget& target, QObject* parent)
+DownloadItem::DownloadItem(Download* download, const DownloadTarget& target, DownloadNames& names,
+                           QObject* parent)
     : QObject(parent) {
     m_record.url = download->url();
-    restart(download, target);
+    restart(download, target, names);
 }
 
 QString DownloadItem::fileName() const {
     return QFileInfo(m_record.path).fileName();
 }
 
-void DownloadItem::restart(Download* download, const DownloadTarget& target) {
+void DownloadItem::restart(Download* download, const DownloadTarget& target, DownloadNames& names) {
+    discard();
     m_record.path = target.finalPath;
-    m_record.bytes = download->totalBytes();
     m_record.reason.clear();
     m_target = target;
+    m_names = &names;
     m_received = download->receivedBytes();
+    m_total = download->totalBytes();
     m_rate.clear();
     m_clock.start();
     m_state = State::Running;
@@ -73,20 +69,40 @@ void DownloadItem::restart(Download* download, const DownloadTarget& target) {
         if (!m_download || !isActive())
             return;
         m_received = m_download->receivedBytes();
-        m_record.bytes = m_download->totalBytes();
+        m_total = m_download->totalBytes();
         m_rate.note(m_clock.elapsed(), m_received);
         Q_EMIT changed();
     });
     connect(download, &Download::stateChanged, this, &DownloadItem::followEngine);
     // The engine dropped it: whatever it wrote is not a download any more.
-    connect(download, &QObject::destroyed, this, [this] {
-        if (isActive()) {
-            discardPartial();
-            finish(State::Cancelled);
-        }
-    });
+    connect(download, &QObject::destroyed, this,
+            [this] { isActive() ? finish(State::Cancelled) : discard(); });
     Q_EMIT changed();
     followEngine();
+}
+
+bool DownloadItem::continueFailed() {
+    if (m_state != State::Failed || !m_download || !m_download->canResume())
+        return false;
+    m_record.reason.clear();
+    m_rate.clear();
+    m_clock.start();
+    m_state = State::Running;
+    m_download->resume();
+    Q_EMIT changed();
+    return true;
+}
+
+void DownloadItem::discard() {
+    if (isActive())
+        return;
+    discardPartial();
+    if (m_names)
+        m_names->release(m_target);
+    // The engine's download, kept for a retry, goes with its files.
+    if (m_download)
+        m_download->disconnect(this), m_download->cancel();
+    m_download = nullptr;
 }
 
 void DownloadItem::tick() {
@@ -112,10 +128,8 @@ void DownloadItem::cancel() {
     if (m_download)
         m_download->cancel();
     // The engine may say so later; the files go now, so that a close right after leaves none.
-    if (isActive()) {
-        discardPartial();
+    if (isActive())
         finish(State::Cancelled);
-    }
 }
 
 void DownloadItem::followEngine() {
@@ -138,7 +152,6 @@ void DownloadItem::followEngine() {
         complete();
         return;
     case Download::State::Cancelled:
-        discardPartial();
         finish(State::Cancelled);
         return;
     case Download::State::Failed:
@@ -149,42 +162,26 @@ void DownloadItem::followEngine() {
 
 void DownloadItem::complete() {
     // Fewer bytes than the server announced: it ended early, whatever the engine says.
-    if (m_record.bytes > 0 && m_received < m_record.bytes)
+    if (m_total > 0 && m_received < m_total)
         return fail(reasonText(Download::Failure::NetworkFailed));
-    m_record.bytes = m_received;
-    const QString part = m_target.partPath;
-    if (!part.isEmpty()) {
-        QString target = m_record.path;
-        bool moved = false;
-        if (m_target.replace) {
-            std::error_code error;
-            std::filesystem::rename(QFile::encodeName(part).toStdString(),
-                                    QFile::encodeName(target).toStdString(), error);
-            moved = !error;
-        } else {
-            // Renaming never replaces a file; one that took the name meanwhile keeps it.
-            const QDir folder = QFileInfo(target).dir();
-            for (int i = 0; i < kRenameTries && !moved; ++i) {
-                if (isTaken(target))
-                    target = folder.filePath(uniqueFileName(m_target.name, [&](const QString& n) {
-                        return isTaken(folder.filePath(n));
-                    }));
-                moved = QFile::rename(part, target);
-            }
+    if (!m_target.partPath.isEmpty()) {
+        const DownloadNames::Move moved = m_names->moveIntoPlace(m_target);
+        m_record.path = moved.path;
+        if (moved.error) {
+            // The file is whole: it stays under its part name rather than go.
+            m_partialFiles.clear();
+            return fail(tableString(kKeptAsPartId).arg(QFileInfo(moved.path).fileName()));
         }
-        if (!moved)
-            return fail(reasonText(Download::Failure::FileFailed));
-        m_record.path = target;
     }
     // The size on disk: a page saved with its files counts files, not bytes, as it runs.
     if (const QFileInfo file(m_record.path); file.isFile())
-        m_record.bytes = m_received = file.size();
+        m_received = file.size();
+    m_total = m_received;
     finish(State::Completed);
 }
 
 void DownloadItem::fail(const QString& reason) {
     m_record.reason = reason;
-    discardPartial();
     finish(State::Failed);
 }
 
@@ -194,9 +191,17 @@ void DownloadItem::finish(State state) {
                        : state == State::Failed  ? DownloadRecord::Outcome::Failed
                                                  : DownloadRecord::Outcome::Cancelled;
     m_record.finished = QDateTime::currentDateTimeUtc();
-    if (m_download)
-        m_download->disconnect(this);
-    m_download = nullptr;
+    // A failed or cancelled download keeps the size it reached.
+    m_record.bytes = m_received;
+    // What the engine can continue stays, files and names, for a retry.
+    if (state != State::Failed || !m_download || !m_download->canResume()) {
+        if (state == State::Completed)
+            m_partialFiles.clear();
+        if (m_download)
+            m_download->disconnect(this);
+        m_download = nullptr;
+        discard();
+    }
     Q_EMIT changed();
     Q_EMIT finished();
 }

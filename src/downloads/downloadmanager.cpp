@@ -24,14 +24,16 @@ constexpr int kSaveTitleId = 5024;
 constexpr int kStillRunningId = 5025;
 constexpr int kCancelAndCloseId = 5026;
 constexpr int kKeepOpenId = 5027;
+constexpr int kCompleteNoticeId = 5044;
+constexpr int kFailedNoticeId = 5045;
 constexpr int kTickMs = 1000;
-// Room left in a name for ".part", a number, and the engine's own ".download".
-constexpr int kPartRoom = 16;
+constexpr int kNoticeMs = 8000;
 
 const QString kLastFolderKey = QStringLiteral("DownloadLastFolder");
 
-QString partSuffix() {
-    return QStringLiteral(".part");
+bool isOnDisk(const QString& path) {
+    const QFileInfo file(path);
+    return file.exists() || file.isSymLink();
 }
 
 } // namespace
@@ -47,6 +49,12 @@ DownloadManager::DownloadManager(EngineServices& services, QWidget* window)
             item->tick();
     });
     m_ticker.setInterval(kTickMs);
+    m_noticeTimer.setSingleShot(true);
+    m_noticeTimer.setInterval(kNoticeMs);
+    connect(&m_noticeTimer, &QTimer::timeout, this, [this] {
+        m_notice.clear();
+        updateStatus();
+    });
 }
 
 DownloadManager::~DownloadManager() = default;
@@ -70,43 +78,28 @@ int DownloadManager::activeCount() const {
     return int(std::ranges::count_if(m_items, &DownloadItem::isActive));
 }
 
-DownloadTarget DownloadManager::targetIn(const QString& folder, const QString& name, bool replace) {
-    const QDir dir(folder);
-    const auto taken = [&](const QString& n) { return DownloadItem::isTaken(dir.filePath(n)); };
-    const QString final =
-        replace ? name
-                : uniqueFileName(
-                      name, [&](const QString& n) { return taken(n) || taken(n + partSuffix()); },
-                      kMaxFileNameBytes - kPartRoom);
-    // The engine writes its own intermediate file beside the part file, ".download" added.
-    const QString part = uniqueFileName(final + partSuffix(), [&](const QString& n) {
-        return taken(n) || taken(n + QStringLiteral(".download"));
-    });
-    return {dir.filePath(final), dir.filePath(part), name, replace};
-}
-
 std::optional<DownloadTarget> DownloadManager::chooseTarget(const QString& suggestedName) {
-    const QString name = safeFileName(suggestedName, kMaxFileNameBytes - kPartRoom);
+    const QString name = safeFileName(suggestedName, kMaxFileNameBytes - kPartNameRoom);
     const AppSettings& app = appSettings();
     if (!app.downloadAskWhere) {
         const QString folder =
             app.downloadFolder.isEmpty() ? desktopDownloadFolder() : app.downloadFolder;
         QDir().mkpath(folder);
-        return targetIn(folder, name, false);
+        return m_names.hold(folder, name, false);
     }
     QString folder = Settings::readText(kLastFolderKey);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = desktopDownloadFolder();
         QDir().mkpath(folder);
     }
-    const QString chosen = QFileDialog::getSaveFileName(m_window, tableString(kSaveTitleId),
-                                                        targetIn(folder, name, false).finalPath);
+    const QString chosen = QFileDialog::getSaveFileName(
+        m_window, tableString(kSaveTitleId), QDir(folder).filePath(m_names.freeName(folder, name)));
     if (chosen.isEmpty())
         return std::nullopt;
     const QFileInfo file(chosen);
     Settings::writeText(kLastFolderKey, file.absolutePath());
     // The dialog lets an existing file be chosen only once the user agreed to replace it.
-    return targetIn(file.absolutePath(), file.fileName(), DownloadItem::isTaken(chosen));
+    return m_names.hold(file.absolutePath(), file.fileName(), isOnDisk(chosen));
 }
 
 void DownloadManager::onDownloadRequested(Download* engineDownload) {
@@ -114,7 +107,8 @@ void DownloadManager::onDownloadRequested(Download* engineDownload) {
     if (download->state() == Download::State::Running) {
         // A page the page's own command saves: its file is chosen and being written.
         const QFileInfo file(download->path());
-        add(new DownloadItem(download, {file.filePath(), QString(), file.fileName(), true}, this));
+        add(new DownloadItem(download, {file.filePath(), QString(), file.fileName(), true}, m_names,
+                             this));
         return;
     }
     if (download->state() != Download::State::Requested)
@@ -128,9 +122,9 @@ void DownloadManager::onDownloadRequested(Download* engineDownload) {
         m_retries.erase(retried);
         const QFileInfo file(item->path());
         QDir().mkpath(file.absolutePath());
-        const DownloadTarget target = targetIn(file.absolutePath(), file.fileName(), false);
+        const DownloadTarget target = m_names.hold(file.absolutePath(), file.fileName(), false);
         download->start(target.partPath);
-        item->restart(download, target);
+        item->restart(download, target, m_names);
         m_ticker.start();
         updateStatus();
         return;
@@ -144,7 +138,7 @@ void DownloadManager::onDownloadRequested(Download* engineDownload) {
         return;
     }
     download->start(target->partPath);
-    add(new DownloadItem(download, *target, this));
+    add(new DownloadItem(download, *target, m_names, this));
 }
 
 void DownloadManager::add(DownloadItem* item) {
@@ -152,6 +146,7 @@ void DownloadManager::add(DownloadItem* item) {
     m_items.append(item);
     connect(item, &DownloadItem::changed, this, &DownloadManager::updateStatus);
     connect(item, &DownloadItem::finished, this, &DownloadManager::save);
+    connect(item, &DownloadItem::finished, this, [this, item] { tellOutcome(item); });
     Q_EMIT itemAdded(item);
     m_ticker.start();
     updateStatus();
@@ -159,9 +154,29 @@ void DownloadManager::add(DownloadItem* item) {
         save();
 }
 
+void DownloadManager::tellOutcome(const DownloadItem* item) {
+    if (item->state() == DownloadItem::State::Completed)
+        showNotice(tableString(kCompleteNoticeId).arg(item->fileName()));
+    else if (item->state() == DownloadItem::State::Failed)
+        showNotice(tableString(kFailedNoticeId).arg(item->fileName(), item->failureReason()));
+}
+
+void DownloadManager::showNotice(const QString& text) {
+    m_notice = text;
+    m_noticeTimer.start();
+    updateStatus();
+}
+
 void DownloadManager::retry(DownloadItem* item) {
-    if (!item || item->state() != DownloadItem::State::Failed)
+    using S = DownloadItem::State;
+    if (!item || (item->state() != S::Failed && item->state() != S::Cancelled))
         return;
+    if (item->continueFailed()) {
+        m_ticker.start();
+        updateStatus();
+        return;
+    }
+    item->discard();
     if (!m_retries.contains(item))
         m_retries.append(item);
     m_services.download(item->url());
@@ -170,6 +185,7 @@ void DownloadManager::retry(DownloadItem* item) {
 void DownloadManager::remove(DownloadItem* item) {
     if (!item || item->isActive() || !m_items.removeOne(item))
         return;
+    item->discard();
     Q_EMIT itemRemoved(item);
     item->deleteLater();
     save();
@@ -180,6 +196,7 @@ void DownloadManager::clearList() {
     const QList<DownloadItem*> all = m_items;
     for (DownloadItem* item : all) {
         if (!item->isActive() && m_items.removeOne(item)) {
+            item->discard();
             Q_EMIT itemRemoved(item);
             item->deleteLater();
         }
@@ -208,8 +225,10 @@ bool DownloadManager::confirmClose() {
 void DownloadManager::cancelAll() {
     m_retries.clear();
     const QList<DownloadItem*> all = m_items;
-    for (DownloadItem* item : all)
+    for (DownloadItem* item : all) {
         item->cancel();
+        item->discard();
+    }
 }
 
 void DownloadManager::updateStatus() {
@@ -220,7 +239,7 @@ void DownloadManager::updateStatus() {
     }
     if (running.isEmpty())
         m_ticker.stop();
-    const QString text = runningDownloadsText(running);
+    const QString text = m_notice.isEmpty() ? runningDownloadsText(running) : m_notice;
     if (text != m_statusText) {
         m_statusText = text;
         Q_EMIT statusTextChanged(text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "downloads/downloadnames.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -13,7 +15,6 @@ namespace kelvane {
 
 class Download;
 class DownloadItem;
-struct DownloadTarget;
 class EngineServices;
 
 // Every download of the browser: it answers the engine's download requests (asking where to
@@ -21,8 +22,10 @@ class EngineServices;
 // the list of this session's downloads and the earlier ones of the list file, and writes that
 // file whenever a download ends or leaves the list.
 //
-// A name from the web is made safe (downloads/downloadrules.h) and never replaces a file: a
-// taken name gets a number, unless the user chose to replace that file in the save dialog.
+// A name from the web is made safe (downloads/downloadrules.h) and never replaces a file nor
+// takes a name another running download holds: a taken name gets a number, unless the user
+// chose to replace that file in the save dialog. A download that completes or fails says so
+// in the status text for a few seconds.
 class DownloadManager : public QObject {
     Q_OBJECT
 public:
@@ -33,10 +36,14 @@ public:
     // The list, oldest first: the earlier downloads, then this session's.
     const QList<DownloadItem*>& items();
     int activeCount() const;
-    // The status bar's text for the running downloads; empty when none runs.
+    // The status bar's text: the last notice for a few seconds, else the running downloads';
+    // empty when none runs.
     QString statusText() const { return m_statusText; }
+    // Shows text in the status text for a few seconds.
+    void showNotice(const QString& text);
 
-    // The Downloads window's commands.
+    // The Downloads window's commands. A retry continues a failed download from the bytes it
+    // received where the engine can, else starts it again, a cancelled one too.
     void retry(DownloadItem* item);
     void remove(DownloadItem* item);
     void clearList();
@@ -44,6 +51,8 @@ public:
     // At the close: with downloads running, asks once whether to cancel them and close or keep
     // the browser open. True when the browser may close; the downloads are cancelled then.
     bool confirmClose();
+    // Cancels the running downloads and drops the files failed ones kept for a retry, which no
+    // later session continues.
     void cancelAll();
 
 Q_SIGNALS:
@@ -54,9 +63,8 @@ Q_SIGNALS:
 private:
     void onDownloadRequested(Download* download);
     std::optional<DownloadTarget> chooseTarget(const QString& suggestedName);
-    // The target of name in folder (the free name of it, unless it replaces a file).
-    static DownloadTarget targetIn(const QString& folder, const QString& name, bool replace);
     void add(DownloadItem* item);
+    void tellOutcome(const DownloadItem* item);
     void loadEarlier();
     void updateStatus();
     void save();
@@ -65,7 +73,10 @@ private:
     QWidget* m_window;
     QList<DownloadItem*> m_items;
     QList<QPointer<DownloadItem>> m_retries;
+    DownloadNames m_names;
     QTimer m_ticker;
+    QTimer m_noticeTimer;
+    QString m_notice;
     QString m_statusText;
     bool m_loaded = false;
 };

@@ -6,20 +6,21 @@
 #include "downloads/downloadmanager.h"
 #include "downloads/downloadrules.h"
 #include "draw/progressbar.h"
+#include "platform/desktopopener.h"
 #include "platform/twips.h"
 #include "ui/captions.h"
 
-#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace kelvane {
@@ -39,6 +40,7 @@ constexpr int kPausedId = 5022;
 constexpr int kReceivedOfTotalId = 5023;
 constexpr int kProductNameId = 100;
 constexpr int kGoneId = 5028;
+constexpr int kNoProgramId = 5047;
 constexpr int kColumnCount = 5;
 constexpr int kColumnWidths[kColumnCount] = {3600, 2700, 3600, 1400, 1500}; // twips
 
@@ -91,7 +93,8 @@ private:
 DownloadsWindow::DownloadsWindow(DownloadManager& manager, QWidget* parent)
     : QDialog(parent)
     , m_manager(manager)
-    , m_list(new QTreeWidget(this)) {
+    , m_list(new QTreeWidget(this))
+    , m_details(new QLabel(this)) {
     setCaptionId(this, kTitleId);
     setSizeGripEnabled(true);
 
@@ -107,7 +110,10 @@ DownloadsWindow::DownloadsWindow(DownloadManager& manager, QWidget* parent)
     m_list->setAllColumnsShowFocus(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setItemDelegateForColumn(ProgressColumn, new ProgressDelegate(m_list));
-    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &DownloadsWindow::updateButtons);
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, [this] {
+        updateButtons();
+        updateDetails();
+    });
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &DownloadsWindow::openSelected);
 
     auto* buttons = new QHBoxLayout;
@@ -134,8 +140,13 @@ DownloadsWindow::DownloadsWindow(DownloadManager& manager, QWidget* parent)
             buttons->addStretch();
         buttons->addWidget(button);
     }
+    m_details->setObjectName(QStringLiteral("details"));
+    m_details->setWordWrap(true);
+    m_details->setTextFormat(Qt::PlainText);
+    m_details->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
+    layout->addWidget(m_details);
     layout->addLayout(buttons);
     applyCaptions(this);
     resize(twipsToPixels(kDesignWidth, dpi), twipsToPixels(kDesignHeight, logicalDpiY()));
@@ -176,14 +187,16 @@ void DownloadsWindow::updateRow(DownloadItem* item) {
         return;
     const qint64 received = item->receivedBytes();
     const qint64 total = item->totalBytes();
-    QString size = sizeText(total);
+    // What is there of what was announced; a failed or cancelled one ended short of it.
+    const QString size =
+        total >= 0 && total != received
+            ? tableString(kReceivedOfTotalId).arg(sizeText(received), sizeText(total))
+            : sizeText(received);
     QString progress, speed, timeLeft;
     QVariant percent;
     switch (item->state()) {
     case DownloadItem::State::Running:
     case DownloadItem::State::Paused: {
-        size = total >= 0 ? tableString(kReceivedOfTotalId).arg(sizeText(received), size)
-                          : sizeText(received);
         const bool paused = item->state() == DownloadItem::State::Paused;
         const int done = percentDone(received, total);
         progress = paused ? tableString(kPausedId) : QString();
@@ -214,8 +227,10 @@ void DownloadsWindow::updateRow(DownloadItem* item) {
     const QString tip = item->url() + QLatin1Char('\n') + item->path();
     for (int column = 0; column < kColumnCount; ++column)
         row->setToolTip(column, column == ProgressColumn && !progress.isEmpty() ? progress : tip);
-    if (item == selectedItem())
+    if (item == selectedItem()) {
         updateButtons();
+        updateDetails();
+    }
 }
 
 void DownloadsWindow::removeRow(DownloadItem* item) {
@@ -245,11 +260,23 @@ void DownloadsWindow::updateButtons() {
     button(Button::PauseResume)->setEnabled(active);
     button(Button::PauseResume)->setText(tableString(state == S::Paused ? kResumeId : kPauseId));
     button(Button::Cancel)->setEnabled(active);
-    button(Button::Retry)->setEnabled(state == S::Failed);
+    button(Button::Retry)->setEnabled(state == S::Failed || state == S::Cancelled);
     button(Button::Open)->setEnabled(state == S::Completed);
     button(Button::ShowInFolder)->setEnabled(state == S::Completed);
     button(Button::Remove)->setEnabled(item && !active);
     button(Button::Clear)->setEnabled(m_manager.items().size() > m_manager.activeCount());
+}
+
+void DownloadsWindow::updateDetails() {
+    DownloadItem* item = selectedItem();
+    const QTreeWidgetItem* row = m_rows.value(item);
+    if (!item || !row) {
+        m_details->clear();
+        return;
+    }
+    const QString state = row->text(ProgressColumn);
+    m_details->setText((state.isEmpty() ? QString() : state + QLatin1Char('\n')) +
+                       QDir::toNativeSeparators(item->path()));
 }
 
 void DownloadsWindow::pauseOrResume() {
@@ -283,7 +310,11 @@ void DownloadsWindow::openThroughDesktop(const QString& path) {
         QMessageBox::information(this, tableString(kProductNameId), tableString(kGoneId).arg(path));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    openWithDesktop(path, this, [this, path] {
+        const QString text = tableString(kNoProgramId).arg(path);
+        m_details->setText(text);
+        m_manager.showNotice(text);
+    });
 }
 
 void DownloadsWindow::removeSelected() {

@@ -5,6 +5,7 @@
 
 #include <array>
 
+class QLabel;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -15,8 +16,8 @@ class DownloadItem;
 class DownloadManager;
 
 // The Downloads window: every download of the list, newest first, with its name, size,
-// progress, speed and time left, and buttons for the chosen one. It stays open beside the
-// pages and follows the downloads as they run.
+// progress, speed and time left, the chosen one's state and place in full below the list, and
+// buttons for it. It stays open beside the pages and follows the downloads as they run.
 class DownloadsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -31,6 +32,8 @@ public:
     static constexpr int kDesignHeight = 5000;
 
     QTreeWidget* list() const { return m_list; }
+    // The chosen download's state (a failure's whole reason) and file.
+    QLabel* details() const { return m_details; }
     QPushButton* button(Button which) const { return m_buttons[size_t(which)]; }
     DownloadItem* selectedItem() const;
     void select(DownloadItem* item);
@@ -51,13 +54,15 @@ private:
     void updateRow(DownloadItem* item);
     void removeRow(DownloadItem* item);
     void updateButtons();
-    // Opens path through the desktop, or says that it is gone.
+    void updateDetails();
+    // Opens path through the desktop, or says that it is gone or that no program took it.
     void openThroughDesktop(const QString& path);
     void restorePlace();
     void savePlace();
 
     DownloadManager& m_manager;
     QTreeWidget* m_list;
+    QLabel* m_details;
     std::array<QPushButton*, size_t(Button::Done) + 1> m_buttons{};
     QHash<DownloadItem*, QTreeWidgetItem*> m_rows;
 };

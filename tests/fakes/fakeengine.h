@@ -144,11 +144,14 @@ public:
     Failure failure() const override { return m_failure; }
     QString failureText() const override { return {}; }
     QString path() const override { return m_path; }
-    QStringList partialFiles() const override { return {m_path}; }
+    // As the engine's: its own file beside the path until complete.
+    QStringList partialFiles() const override { return {m_path, m_path + ".download"}; }
+    bool canResume() const override { return m_state == State::Failed && m_resumable; }
     void start(const QString& path) override;
-    void cancel() override { log("cancel"), setState(State::Cancelled); }
+    // As the engine, a started download says so a moment later.
+    void cancel() override;
     void pause() override { log("pause"), m_paused = true, Q_EMIT stateChanged(); }
-    void resume() override { log("resume"), m_paused = false, Q_EMIT stateChanged(); }
+    void resume() override;
 
     QStringList calls() const { return m_calls; }
     void setState(State state, Failure failure = Failure::None) {
@@ -156,6 +159,8 @@ public:
         m_failure = failure;
         Q_EMIT stateChanged();
     }
+    // A failure the engine can continue from.
+    void setResumable(bool resumable) { m_resumable = resumable; }
     void setProgress(qint64 received, qint64 total) {
         m_received = received;
         m_total = total;
@@ -169,7 +174,7 @@ private:
     QStringList m_calls;
     State m_state = State::Requested;
     Failure m_failure = Failure::None;
-    bool m_paused = false;
+    bool m_paused = false, m_resumable = false;
     qint64 m_received = 0, m_total = -1;
 };
 

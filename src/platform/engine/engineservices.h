@@ -60,12 +60,17 @@ public:
     // The files the engine may leave behind for a download that did not complete: the path
     // and the engine's own intermediate file beside it.
     virtual QStringList partialFiles() const = 0;
+    // A failed download the engine can continue from the bytes it received (its files kept):
+    // resume() asks the server for the rest, or, when the server cannot send a part, starts
+    // again.
+    virtual bool canResume() const = 0;
 
     // Starts a requested download into path, whose folder exists; an existing file there is
     // replaced.
     virtual void start(const QString& path) = 0;
     virtual void cancel() = 0;
     virtual void pause() = 0;
+    // Continues a paused download, or a failed one that canResume().
     virtual void resume() = 0;
 
 Q_SIGNALS:

@@ -155,6 +155,11 @@ QStringList WebDownload::partialFiles() const {
     return file.isEmpty() ? QStringList() : QStringList{file, file + QStringLiteral(".download")};
 }
 
+bool WebDownload::canResume() const {
+    return m_request && m_request->state() == QWebEngineDownloadRequest::DownloadInterrupted &&
+           !m_request->isFinished();
+}
+
 void WebDownload::start(const QString& path) {
     if (!m_request || m_request->state() != QWebEngineDownloadRequest::DownloadRequested)
         return;
@@ -184,10 +189,12 @@ WebEngineServices::WebEngineServices()
     QWebEngineProfile* profile = m_profile;
     connect(profile, &QWebEngineProfile::downloadRequested, this,
             [this](QWebEngineDownloadRequest* request) {
-                // The engine resumes a download that broke off by asking for its target again,
-                // with a new request of the same id that from then on carries its progress.
+                // The engine resumes a download that broke off, by itself or on resume(), by
+                // asking for its target again, with a new request of the same id that from then
+                // on carries its progress.
                 const QPointer<WebDownload> resumed = m_downloads.value(request->id());
-                if (resumed && resumed->state() == Download::State::Running &&
+                if (resumed &&
+                    (resumed->state() == Download::State::Running || resumed->canResume()) &&
                     resumed->url() == request->url().toString()) {
                     request->setDownloadDirectory(resumed->request()->downloadDirectory());
                     request->setDownloadFileName(resumed->request()->downloadFileName());

@@ -29,6 +29,7 @@ public:
     QString failureText() const override;
     QString path() const override;
     QStringList partialFiles() const override;
+    bool canResume() const override;
 
     void start(const QString& path) override;
     void cancel() override;

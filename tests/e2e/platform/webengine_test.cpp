@@ -191,7 +191,14 @@ struct DownloadServer {
     }
     // Answers cut short by "cut" are whole from now on.
     void serveWhole() { m_process.write("whole\n"), m_process.waitForBytesWritten(); }
+    // The first byte of each answer of ranges=1 so far.
+    QList<qint64> starts() {
+        while (m_process.canReadLine())
+            m_starts << m_process.readLine().trimmed().sliced(5).toLongLong();
+        return m_starts;
+    }
     QProcess m_process;
+    QList<qint64> m_starts;
     int m_port = 0;
 };
 
@@ -263,13 +270,32 @@ TEST_F(Downloads, AServerEndingHalfWayFailsSayingWhyAndRetryCompletes) {
     DownloadItem* item = fetch("name=cut.bin&size=3000000&cut=1000000");
     ASSERT_TRUE(ends(item, State::Failed));
     EXPECT_EQ(item->failureReason(), tableString(5030));
-    EXPECT_TRUE(files().isEmpty()) << files().join(',').toStdString();
     server.serveWhole();
     manager.retry(item);
     ASSERT_TRUE(waitUntil([&] { return item->isActive(); }));
     ASSERT_TRUE(ends(item, State::Completed));
     EXPECT_EQ(manager.items().size(), 1);
     EXPECT_EQ(sha256(QDir(folder()).filePath("cut.bin")), served(3'000'000));
+}
+
+TEST_F(Downloads, RetryContinuesFromTheBytesOnDiskWhereTheServerSendsRanges) {
+    DownloadItem* item = fetch("name=r.bin&size=3000000&cut=1000000&ranges=1");
+    ASSERT_TRUE(ends(item, State::Failed));
+    EXPECT_EQ(files(), QStringList{"r.bin.part.download"}) << "kept for the retry";
+    server.serveWhole();
+    manager.retry(item);
+    ASSERT_TRUE(ends(item, State::Completed));
+    EXPECT_EQ(sha256(item->path()), served(3'000'000));
+    EXPECT_EQ(server.starts().last(), 1'000'000) << "the rest only";
+    // A cancelled one starts again from the first byte.
+    item = fetch("name=c.bin&size=2000000&rate=2000000&ranges=1");
+    ASSERT_TRUE(waitUntil([&] { return item->receivedBytes() > 0; }));
+    item->cancel();
+    manager.retry(item);
+    ASSERT_TRUE(waitUntil([&] { return item->isActive(); }));
+    ASSERT_TRUE(ends(item, State::Completed));
+    EXPECT_EQ(server.starts().last(), 0);
+    EXPECT_EQ(files(), (QStringList{"c.bin", "r.bin"}));
 }
 
 TEST_F(Downloads, TheProgramClosedBySignalCancelsItsDownloadsCleanly) {

@@ -9,8 +9,8 @@
 #include "platform/paths.h"
 #include "support/isolation.h"
 #include "support/modalanswers.h"
+#include "support/waituntil.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -19,21 +19,28 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
 using namespace kelvane;
 using test::FakeDownload;
 using test::ModalAnswers;
 using State = DownloadItem::State;
 
-namespace {
+// Runs before each rename of the program, with its target: what another program may do
+// between the check of a name and the rename.
+std::function<void(const char*)> beforeRename;
 
-// Takes the addresses the desktop is asked to open.
-class DesktopCatcher : public QObject {
-    Q_OBJECT
-public:
-    QStringList opened;
-public Q_SLOTS:
-    void open(const QUrl& url) { opened << url.toLocalFile(); }
-};
+extern "C" int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned flags) {
+    if (beforeRename)
+        beforeRename(to);
+    using Rename = int (*)(int, const char*, int, const char*, unsigned);
+    static const auto real = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "renameat2"));
+    return real(fromDir, from, toDir, to, flags);
+}
+
+namespace {
 
 struct Downloads : ::testing::Test {
     Downloads() {
@@ -74,6 +81,34 @@ TEST_F(Downloads, ServerNamesStayInTheFolderAndNeverReplaceAFile) {
     EXPECT_EQ(test::readFile(at("report.bin")), "old");
     EXPECT_EQ(manager.items().last()->path(), at("report (2).bin"));
     EXPECT_EQ(readDownloadList(downloadListPath()).value(0).path, at("report (2).bin"));
+    // Running downloads hold their names, the engine's own file beside the part file too.
+    QSet<QString> names;
+    for (const QString name : {"a.bin", "a.bin", "a.bin.part", "a.bin.part.download"}) {
+        const QString part = fire("http://h/a", name)->path();
+        names << manager.items().last()->path() << part << part + ".download";
+    }
+    EXPECT_EQ(names.size(), 12) << names.values().join(',').toStdString();
+}
+
+// A file, link or folder that takes the final name between the check and the rename is never
+// written nor followed; a part file that cannot be renamed stays, and the download says so.
+TEST_F(Downloads, TheFinalRenameNeverReplacesAndKeepsWhatItCannotMove) {
+    test::writeFile(at("outside"), "mine");
+    const std::pair<std::function<void(const char*)>, QString> cases[] = {
+        {[&](const char* to) { beforeRename = {}, ::symlink("outside", to); }, "r (1).bin"},
+        {[](const char* to) { ::mkdir(to, 0700); }, "r (2).bin.part"},
+    };
+    for (const auto& [race, kept] : cases) {
+        FakeDownload* download = fire("http://h/r", "r.bin");
+        beforeRename = race;
+        complete(download, "new");
+        beforeRename = {};
+        EXPECT_EQ(test::readFile(at("outside")), "mine");
+        EXPECT_EQ(test::readFile(at(kept)), "new");
+        EXPECT_EQ(manager.items().last()->path(), at(kept));
+    }
+    EXPECT_EQ(manager.items().last()->state(), State::Failed);
+    EXPECT_EQ(manager.items().last()->failureReason(), tableString(5046).arg("r (2).bin.part"));
 }
 
 TEST_F(Downloads, FailedCancelledAndCutShortDownloadsLeaveNothing) {
@@ -95,6 +130,17 @@ TEST_F(Downloads, FailedCancelledAndCutShortDownloadsLeaveNothing) {
     EXPECT_EQ(manager.items().at(0)->failureReason(), tableString(5037));
     EXPECT_EQ(manager.items().at(1)->failureReason(), tableString(5030)) << "never complete";
     EXPECT_EQ(manager.activeCount(), 0);
+    manager.retry(manager.items().at(2));
+    EXPECT_EQ(services.downloaded(), QStringList{"http://h/f"}) << "a cancelled one again";
+    // What the engine can continue stays for Retry, which continues it.
+    FakeDownload* broken = fire("http://h/g");
+    test::writeFile(broken->path() + ".download", "part");
+    broken->setResumable(true);
+    broken->setState(Download::State::Failed, Download::Failure::NetworkFailed);
+    EXPECT_EQ(files(), QStringList{"f.bin.part.download"});
+    manager.retry(manager.items().last());
+    EXPECT_EQ(broken->calls().last(), "resume");
+    EXPECT_TRUE(manager.items().last()->isActive());
 }
 
 TEST_F(Downloads, TheSaveDialogProposesTheLastFolderAndReplacesOnlyWhenTheUserSaysSo) {
@@ -132,15 +178,22 @@ TEST_F(Downloads, TheSaveDialogProposesTheLastFolderAndReplacesOnlyWhenTheUserSa
 
 TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     test::writeFile(at("earlier.bin"), "e");
-    writeDownloadList({{"http://h/e", at("earlier.bin"), DownloadRecord::Outcome::Completed, 1,
-                        QDateTime::currentDateTimeUtc(), {}}},
+    writeDownloadList({{"http://h/e",
+                        at("earlier.bin"),
+                        DownloadRecord::Outcome::Completed,
+                        1,
+                        QDateTime::currentDateTimeUtc(),
+                        {}}},
                       downloadListPath());
     FakeDownload* running = fire("http://h/run", "run.bin");
     running->setProgress(50, 100);
-    FakeDownload* failing = fire("http://h/fail", "fail.bin");
-    failing->setState(Download::State::Failed, Download::Failure::NetworkFailed);
-    complete(fire("http://h/done", "done.bin"), "done");
     EXPECT_EQ(manager.statusText(), "Downloads running: 1 (50%)");
+    FakeDownload* failing = fire("http://h/fail", "fail.bin");
+    failing->setProgress(1, 100);
+    failing->setState(Download::State::Failed, Download::Failure::NetworkFailed);
+    EXPECT_EQ(manager.statusText(), tableString(5045).arg("fail.bin", tableString(5030)));
+    complete(fire("http://h/done", "done.bin"), "done");
+    EXPECT_EQ(manager.statusText(), tableString(5044).arg("done.bin"));
     DownloadsWindow w(manager);
     QTreeWidget* list = w.list();
     QStringList rows;
@@ -149,6 +202,9 @@ TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     ASSERT_EQ(rows, (QStringList{"done.bin", "fail.bin", "run.bin", "earlier.bin"}));
     EXPECT_EQ(list->topLevelItem(1)->text(DownloadsWindow::ProgressColumn),
               tableString(5021).arg(tableString(5030)));
+    EXPECT_EQ(list->topLevelItem(1)->text(DownloadsWindow::SizeColumn),
+              tableString(5023).arg(sizeText(1), sizeText(100)))
+        << "what arrived, not the whole";
     const auto press = [&](DownloadsWindow::Button b) { w.button(b)->click(); };
     const auto enabled = [&] {
         QString states;
@@ -165,23 +221,38 @@ TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     EXPECT_EQ(running->calls(), (QStringList{"start " + at("run.bin.part"), "pause", "resume"}));
     list->setCurrentItem(list->topLevelItem(1));
     EXPECT_EQ(enabled(), "0010011");
+    EXPECT_TRUE(w.details()->wordWrap());
+    EXPECT_EQ(w.details()->text(), tableString(5021).arg(tableString(5030)) + '\n' + at("fail.bin"))
+        << "the reason in full";
     press(B::Retry);
     EXPECT_EQ(services.downloaded(), QStringList{"http://h/fail"});
     FakeDownload* again = fire("http://h/fail", "other name.bin");
     EXPECT_EQ(again->path(), at("fail.bin.part")) << "the same file, no question";
     EXPECT_EQ(list->topLevelItemCount(), 4);
     EXPECT_EQ(enabled(), "1100001");
-    DesktopCatcher desktop;
-    QDesktopServices::setUrlHandler("file", &desktop, "open");
+    // The desktop's opener logs what it is asked, and fails once "fail" is beside it.
+    QTemporaryDir bin;
+    const QString opener = bin.filePath("xdg-open"), path = qEnvironmentVariable("PATH");
+    test::writeFile(opener, "#!/bin/sh\necho \"$1\" >> \"$0.log\"; echo noise >&2; "
+                            "[ ! -e \"$0.fail\" ]\n");
+    ::chmod(QFile::encodeName(opener), 0700);
+    qputenv("PATH", (bin.path() + ':' + path).toUtf8());
     list->setCurrentItem(list->topLevelItem(0));
     EXPECT_EQ(enabled(), "0001111");
     press(B::Open);
     press(B::ShowInFolder);
+    EXPECT_TRUE(test::waitUntil([&] { return test::readFile(opener + ".log").count('\n') == 2; }));
+    test::writeFile(opener + ".fail", "");
+    press(B::ShowInFolder);
+    const QString noProgram = tableString(5047).arg(folder.path());
+    EXPECT_TRUE(test::waitUntil([&] { return manager.statusText() == noProgram; }));
+    EXPECT_EQ(w.details()->text(), noProgram);
     QFile::remove(at("done.bin"));
     ModalAnswers gone;
     press(B::Open);
-    QDesktopServices::unsetUrlHandler("file");
-    EXPECT_EQ(desktop.opened, (QStringList{at("done.bin"), folder.path()}));
+    qputenv("PATH", path.toUtf8());
+    EXPECT_EQ(test::readFile(opener + ".log"),
+              (at("done.bin") + '\n' + folder.path() + "\n" + folder.path() + "\n").toUtf8());
     EXPECT_EQ(gone.seen(), QStringList{tableString(5028).arg(at("done.bin"))});
     list->setCurrentItem(list->topLevelItem(3));
     press(B::Remove);
@@ -191,10 +262,12 @@ TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     EXPECT_TRUE(readDownloadList(downloadListPath()).isEmpty());
 }
 
+// The files go at once: the program quits right after, before the engine's own cleaning.
 TEST_F(Downloads, TheCloseQuestionCancelsOnlyWhenTheUserSaysSo) {
     EXPECT_TRUE(manager.confirmClose()) << "nothing runs: no question";
     FakeDownload* download = fire("http://h/f");
     test::writeFile(download->path(), "part");
+    test::writeFile(download->path() + ".download", "engine's");
     const std::pair<ModalAnswers::Answer, bool> answers[] = {
         {[](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }, false},
         {[](QWidget* box) { box->close(); }, false},
@@ -204,11 +277,9 @@ TEST_F(Downloads, TheCloseQuestionCancelsOnlyWhenTheUserSaysSo) {
         ModalAnswers asked({answer});
         EXPECT_EQ(manager.confirmClose(), closes);
         EXPECT_EQ(asked.seen(), QStringList{tableString(5025).arg(1)});
-        EXPECT_EQ(download->state() == Download::State::Running, !closes);
+        EXPECT_EQ(manager.items().last()->isActive(), !closes);
     }
-    EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(files().isEmpty()) << files().join(',').toStdString();
 }
 
 } // namespace
-
-#include "downloads_test.moc"
