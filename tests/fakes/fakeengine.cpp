@@ -2,7 +2,6 @@
 
 #include <QDataStream>
 #include <QRegularExpression>
-#include <QTimer>
 
 namespace kelvane::test {
 
@@ -79,22 +78,6 @@ void FakeDownload::start(const QString& path) {
     log("start " + path);
     m_path = path;
     setState(State::Running);
-}
-
-void FakeDownload::cancel() {
-    log("cancel");
-    if (m_state == State::Requested)
-        setState(State::Cancelled);
-    else if (m_state != State::Completed)
-        QTimer::singleShot(0, this, [this] { setState(State::Cancelled); });
-}
-
-void FakeDownload::resume() {
-    log("resume");
-    m_paused = false;
-    if (canResume())
-        m_state = State::Running;
-    Q_EMIT stateChanged();
 }
 
 void FakeEngineServices::fireDownload(FakeDownload* download) {

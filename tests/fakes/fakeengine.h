@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -149,9 +150,17 @@ public:
     bool canResume() const override { return m_state == State::Failed && m_resumable; }
     void start(const QString& path) override;
     // As the engine, a started download says so a moment later.
-    void cancel() override;
+    void cancel() override {
+        log("cancel");
+        if (m_state == State::Requested)
+            return setState(State::Cancelled);
+        QTimer::singleShot(0, this, [this] { setState(State::Cancelled); });
+    }
     void pause() override { log("pause"), m_paused = true, Q_EMIT stateChanged(); }
-    void resume() override;
+    void resume() override {
+        log("resume"), m_paused = false, m_state = canResume() ? State::Running : m_state;
+        Q_EMIT stateChanged();
+    }
 
     QStringList calls() const { return m_calls; }
     void setState(State state, Failure failure = Failure::None) {

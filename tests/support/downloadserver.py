@@ -12,9 +12,8 @@ went away) or nobody asked anything for two minutes. Every answer is built from 
   stall=K  after K bytes the answer waits until the client goes away
   rate=B   at most B bytes a second
   html=T   an HTML page with body T instead of a download
-  ranges=1 the server accepts ranges: a "Range: bytes=S-" asks for the body from byte S
-           (cut and stall count from the body's start); each answer's first byte is printed
-           on standard output as "from S"
+  ranges=1 "Range: bytes=S-" asks for the body from byte S (cut and stall still count from
+           byte 0); each answer's first byte is printed on standard output as "from S"
 """
 import os
 import sys
@@ -64,20 +63,16 @@ class Handler(BaseHTTPRequestHandler):
         cut = int(arg("cut")) if arg("cut") and cutting else None
         stall = int(arg("stall")) if arg("stall") else None
         rate = int(arg("rate")) if arg("rate") else None
-        start = 0
         ranges = arg("ranges") == "1"
-        asked = self.headers.get("Range", "")
-        if ranges and asked.startswith("bytes=") and asked.endswith("-"):
-            start = int(asked[6:-1])
-        if ranges:
-            print("from %d" % start, flush=True)
+        asked = self.headers.get("Range", "") if ranges else ""
+        start = int(asked[6:-1]) if asked.startswith("bytes=") and asked.endswith("-") else 0
         self.send_response(206 if start else 200)
         self.send_header("Content-Type", "application/octet-stream")
         self.send_header("Content-Length", str(size - start))
         if ranges:
+            print("from %d" % start, flush=True)
             self.send_header("Accept-Ranges", "bytes")
             self.send_header("ETag", '"%d"' % size)
-            self.send_header("Last-Modified", "Mon, 07 Dec 2026 12:00:00 GMT")
         if start:
             self.send_header("Content-Range", "bytes %d-%d/%d" % (start, size - 1, size))
         self.send_header("Cache-Control", "no-store")

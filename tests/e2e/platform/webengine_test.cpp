@@ -287,15 +287,7 @@ TEST_F(Downloads, RetryContinuesFromTheBytesOnDiskWhereTheServerSendsRanges) {
     ASSERT_TRUE(ends(item, State::Completed));
     EXPECT_EQ(sha256(item->path()), served(3'000'000));
     EXPECT_EQ(server.starts().last(), 1'000'000) << "the rest only";
-    // A cancelled one starts again from the first byte.
-    item = fetch("name=c.bin&size=2000000&rate=2000000&ranges=1");
-    ASSERT_TRUE(waitUntil([&] { return item->receivedBytes() > 0; }));
-    item->cancel();
-    manager.retry(item);
-    ASSERT_TRUE(waitUntil([&] { return item->isActive(); }));
-    ASSERT_TRUE(ends(item, State::Completed));
-    EXPECT_EQ(server.starts().last(), 0);
-    EXPECT_EQ(files(), (QStringList{"c.bin", "r.bin"}));
+    EXPECT_EQ(files(), QStringList{"r.bin"});
 }
 
 TEST_F(Downloads, TheProgramClosedBySignalCancelsItsDownloadsCleanly) {
