@@ -27,7 +27,8 @@ constexpr int kKeepOpenId = 5027;
 constexpr int kCompleteNoticeId = 5044;
 constexpr int kFailedNoticeId = 5045;
 constexpr int kTickMs = 1000;
-constexpr int kNoticeMs = 8000;
+// Long enough to be seen by someone who looked away while the download ran.
+constexpr int kNoticeMs = 30000;
 
 const QString kLastFolderKey = QStringLiteral("DownloadLastFolder");
 
@@ -239,7 +240,10 @@ void DownloadManager::updateStatus() {
     }
     if (running.isEmpty())
         m_ticker.stop();
-    const QString text = m_notice.isEmpty() ? runningDownloadsText(running) : m_notice;
+    const QString progress = runningDownloadsText(running);
+    const QString text = m_notice.isEmpty()   ? progress
+                         : progress.isEmpty() ? m_notice
+                                              : m_notice + QStringLiteral(" \u2014 ") + progress;
     if (text != m_statusText) {
         m_statusText = text;
         Q_EMIT statusTextChanged(text);

@@ -25,7 +25,7 @@ class EngineServices;
 // A name from the web is made safe (downloads/downloadrules.h) and never replaces a file nor
 // takes a name another running download holds: a taken name gets a number, unless the user
 // chose to replace that file in the save dialog. A download that completes or fails says so
-// in the status text for a few seconds.
+// in the status text.
 class DownloadManager : public QObject {
     Q_OBJECT
 public:
@@ -36,10 +36,10 @@ public:
     // The list, oldest first: the earlier downloads, then this session's.
     const QList<DownloadItem*>& items();
     int activeCount() const;
-    // The status bar's text: the last notice for a few seconds, else the running downloads';
-    // empty when none runs.
+    // The status bar's text: the last notice for half a minute, then the running downloads'
+    // progress; empty when neither.
     QString statusText() const { return m_statusText; }
-    // Shows text in the status text for a few seconds.
+    // Shows text in the status text for half a minute, before the progress.
     void showNotice(const QString& text);
 
     // The Downloads window's commands. A retry continues a failed download from the bytes it

@@ -190,9 +190,10 @@ TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     FakeDownload* failing = fire("http://h/fail", "fail.bin");
     failing->setProgress(1, 100);
     failing->setState(Download::State::Failed, Download::Failure::NetworkFailed);
-    EXPECT_EQ(manager.statusText(), tableString(5045).arg("fail.bin", tableString(5030)));
+    EXPECT_EQ(manager.statusText(), tableString(5045).arg("fail.bin", tableString(5030)) +
+                                        " \u2014 Downloads running: 1 (50%)");
     complete(fire("http://h/done", "done.bin"), "done");
-    EXPECT_EQ(manager.statusText(), tableString(5044).arg("done.bin"));
+    EXPECT_TRUE(manager.statusText().startsWith(tableString(5044).arg("done.bin")));
     DownloadsWindow w(manager);
     QTreeWidget* list = w.list();
     QStringList rows;
@@ -241,7 +242,7 @@ TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     test::writeFile(opener + ".fail", "");
     press(B::ShowInFolder);
     const QString noProgram = tableString(5047).arg(folder.path());
-    EXPECT_TRUE(test::waitUntil([&] { return manager.statusText() == noProgram; }));
+    EXPECT_TRUE(test::waitUntil([&] { return manager.statusText().startsWith(noProgram); }));
     EXPECT_EQ(w.details()->text(), noProgram);
     QFile::remove(at("done.bin"));
     ModalAnswers gone;
