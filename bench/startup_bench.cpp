@@ -9,6 +9,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
@@ -49,10 +51,27 @@ struct Run {
     }
 };
 
-Run runOnce(const QString& program, const QString& url, const QString& display) {
+// With --blocking, both runs of a pair are the browser's, with 150 000 rules in its block lists:
+// the first with blocking on, the second with it off.
+QByteArray blockingList;
+
+void prepareBlocking(const QTemporaryDir& home, bool on) {
+    QDir().mkpath(home.path() + QStringLiteral("/data/Kelvane/blocklists"));
+    QFile list(home.path() + QStringLiteral("/data/Kelvane/blocklists/generated.txt"));
+    QFile settings(home.path() + QStringLiteral("/config/Kelvane/blocking.ini"));
+    if (list.open(QIODevice::WriteOnly))
+        list.write(blockingList);
+    if (settings.open(QIODevice::WriteOnly))
+        settings.write(on ? "[General]\nEnabled=true\n" : "[General]\nEnabled=false\n");
+}
+
+Run runOnce(const QString& program, const QString& url, const QString& display,
+            std::optional<bool> blocking = {}) {
     Run run;
     QTemporaryDir home;
     bench::prepareHome(home);
+    if (blocking)
+        prepareBlocking(home, *blocking);
 
     QProcess process;
     process.setProcessEnvironment(bench::isolatedEnvironment(home, display));
@@ -137,8 +156,9 @@ void measure(QTextStream& out, const QString& platform, const QString& browser, 
     QList<Pair> results;
     for (int i = 0; i < pairs; ++i) {
         Pair pair;
-        pair.browser = runOnce(browser, url, display);
-        pair.bare = runOnce(bare, url, display);
+        const bool blocking = !blockingList.isEmpty();
+        pair.browser = runOnce(browser, url, display, blocking ? std::optional(true) : std::nullopt);
+        pair.bare = blocking ? runOnce(browser, url, display, false) : runOnce(bare, url, display);
         std::fprintf(stderr, "  %s pair %d: browser %lld/%lld ms, bare %lld/%lld ms\n",
                      qPrintable(platform), i + 1,
                      static_cast<long long>(pair.browser.at(kShown).value_or(-1)),
@@ -148,6 +168,8 @@ void measure(QTextStream& out, const QString& platform, const QString& browser, 
         results.append(pair);
     }
 
+    if (!blockingList.isEmpty())
+        out << "(\"browser\": blocking on; \"bare program\": the browser with blocking off)\n";
     out << "Start-up on " << platform << ", " << pairs
         << " pairs (browser, bare, browser, bare ...), ms from process start:\n";
     for (const char* milestone : {kShown, kLoaded}) {
@@ -196,13 +218,22 @@ int main(int argc, char** argv) {
         QStringLiteral("platform"),
         QStringLiteral("offscreen, xcb (Xvfb with openbox) or both (default)."),
         QStringLiteral("name"), QStringLiteral("both"));
-    parser.addOptions({browserOption, bareOption, pairsOption, platformOption});
+    const QCommandLineOption blockingOption(
+        QStringLiteral("blocking"),
+        QStringLiteral("Compare the browser with blocking on (150 000 rules) against off, instead "
+                       "of against the bare program."));
+    parser.addOptions({browserOption, bareOption, pairsOption, platformOption, blockingOption});
     parser.process(app);
 
     bool ok = false;
     const int pairs = parser.value(pairsOption).toInt(&ok);
     const QString platform = parser.value(platformOption);
-    if (!ok || pairs < 1 || !parser.isSet(browserOption) || !parser.isSet(bareOption) ||
+    if (parser.isSet(blockingOption)) {
+        for (int i = 0; i < 150'000; ++i)
+            blockingList += "||host" + QByteArray::number(i) + ".example^\n";
+    }
+    if (!ok || pairs < 1 || !parser.isSet(browserOption) ||
+        (!parser.isSet(bareOption) && !parser.isSet(blockingOption)) ||
         !QStringList{QStringLiteral("offscreen"), QStringLiteral("xcb"), QStringLiteral("both")}
              .contains(platform)) {
         std::fputs("usage: startup_bench --browser PATH --bare PATH [--pairs N] "

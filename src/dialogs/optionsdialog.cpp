@@ -56,6 +56,8 @@ OptionsDialog::OptionsDialog(OptionsContext context, QWidget* parent)
         m_permissions = new SitePermissionsPage(*m_context.rememberedAnswers, this);
         f.tabs->addTab(m_permissions, tr("Permissions"));
     }
+    for (const OptionsPage& page : std::as_const(m_context.morePages))
+        f.tabs->addTab(page.page, page.title);
 
     connectControls();
     showLink(0);
@@ -296,6 +298,10 @@ void OptionsDialog::commit() {
     if (m_permissions) {
         *m_context.rememberedAnswers = m_permissions->answers();
         m_context.rememberedAnswers->save();
+    }
+    for (const OptionsPage& page : std::as_const(m_context.morePages)) {
+        if (page.commit)
+            page.commit();
     }
 }
 

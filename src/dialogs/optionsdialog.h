@@ -25,6 +25,13 @@ struct ActivePage {
     QString title;
 };
 
+// A tab another feature adds to the dialog: the dialog takes the page and calls commit on OK.
+struct OptionsPage {
+    QString title;
+    QWidget* page = nullptr;
+    std::function<void()> commit;
+};
+
 // What the Options dialog needs of the main window, handed in when it opens.
 struct OptionsContext {
     std::optional<ActivePage> page; // none without an open document
@@ -34,6 +41,7 @@ struct OptionsContext {
     // The remembered answers to site questions, listed in a tab of their own and written back
     // (to their file) on OK; none: no such tab.
     RememberedAnswers* rememberedAnswers = nullptr;
+    QList<OptionsPage> morePages;
 };
 
 // View > Options: edits the settings record (appSettings()) in five tabs (General, Sites, Quick

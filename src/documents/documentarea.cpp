@@ -48,6 +48,7 @@ DocumentWindow* DocumentArea::createDocument() {
     connect(doc, &DocumentWindow::progressPercent, this, &DocumentArea::progressPercent);
     connect(doc, &DocumentWindow::addressText, this, &DocumentArea::addressText);
     connect(doc, &DocumentWindow::securityChanged, this, &DocumentArea::securityChanged);
+    connect(doc, &DocumentWindow::blockedRequests, this, &DocumentArea::blockedRequests);
     connect(doc, &DocumentWindow::loadFinished, this, [this, doc] { Q_EMIT documentLoaded(doc); });
     connect(doc, &DocumentWindow::closing, this, [this, doc] { Q_EMIT documentClosing(doc); });
     Q_EMIT documentCreated(doc);

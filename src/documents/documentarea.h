@@ -86,6 +86,7 @@ Q_SIGNALS:
     void progressPercent(int percent);
     void addressText(const QString& address);
     void securityChanged(kelvane::PageSecurity security);
+    void blockedRequests(int count);
     void popupWasKilled(const QString& address, const QString& requestingPage, bool blockedSite);
     void documentLoaded(kelvane::DocumentWindow* document);
     // Every document's engine, for the questions its page asks whether it is active or not

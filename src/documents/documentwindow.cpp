@@ -54,6 +54,10 @@ DocumentWindow::DocumentWindow(DocumentHost& host, QWidget* parent)
     connect(m_engine, &Engine::closeRequested, this, &DocumentWindow::closeDocument,
             Qt::QueuedConnection);
     connect(m_engine, &Engine::securityChanged, this, &DocumentWindow::onSecurityChanged);
+    connect(m_engine, &Engine::blockedRequestsChanged, this, [this](int count) {
+        if (m_active)
+            Q_EMIT blockedRequests(count);
+    });
     connect(m_flashTimer, &QTimer::timeout, this, &DocumentWindow::flashTab);
 }
 
@@ -84,6 +88,7 @@ void DocumentWindow::activate() {
     Q_EMIT statusText(QString());
     Q_EMIT progressPercent(m_loadPercent);
     Q_EMIT securityChanged(m_security);
+    Q_EMIT blockedRequests(m_engine->blockedRequests());
 }
 
 void DocumentWindow::deactivate() {

@@ -54,6 +54,8 @@ Q_SIGNALS:
     // The page address for the address box.
     void addressText(const QString& address);
     void securityChanged(kelvane::PageSecurity security);
+    // The requests content blocking dropped for the page's document.
+    void blockedRequests(int count);
     // A load of this document ended.
     void loadFinished();
     // The document is about to leave the set; its engine still holds its page and history.

@@ -1,5 +1,8 @@
 #include "frame/featurewindows.h"
 
+#include "blocking/blockingpage.h"
+#include "blocking/contentblocking.h"
+
 #include "bars/sitestoolbar.h"
 #include "base/appsettings.h"
 #include "dialogs/aboutbox.h"
@@ -94,6 +97,11 @@ void FeatureWindows::showOptions() {
     EngineFactory& engines = m_parts.engines;
     context.cleanHistory = [&engines] { engines.cleanHistory(); };
     context.rememberedAnswers = m_rememberedAnswers;
+    if (ContentBlocking* blocking = m_blocking) {
+        auto* page = new BlockingPage(blocking->settings(), blocking->lists());
+        context.morePages.append({tr("Content Blocking"), page,
+                                  [blocking, page] { blocking->setSettings(page->settings()); }});
+    }
     AppSettings& app = appSettings();
     const bool trayWasOn = app.minimizeToTray;
     OptionsDialog(std::move(context), m_window).exec();

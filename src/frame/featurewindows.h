@@ -7,6 +7,7 @@ class QWidget;
 
 namespace kelvane {
 
+class ContentBlocking;
 class DocumentArea;
 class DownloadManager;
 class DownloadsWindow;
@@ -48,6 +49,8 @@ public:
     void showOptions();
     // The remembered answers to site questions, listed and edited in Options.
     void setRememberedAnswers(RememberedAnswers* answers) { m_rememberedAnswers = answers; }
+    // Content blocking, with a page of its own in Options.
+    void setContentBlocking(ContentBlocking* blocking) { m_blocking = blocking; }
     QuickSearch* quickSearch() const { return m_quickSearch; }
     FavoritesTransfer* favoritesTransfer() const { return m_favoritesTransfer; }
     // At the close: Quick Search keeps its queries even when its window is only hidden.
@@ -63,6 +66,7 @@ private:
     QuickSearch* m_quickSearch;
     FavoritesTransfer* m_favoritesTransfer;
     RememberedAnswers* m_rememberedAnswers = nullptr;
+    ContentBlocking* m_blocking = nullptr;
     DownloadManager* m_downloads;
     QPointer<DownloadsWindow> m_downloadsWindow;
 };

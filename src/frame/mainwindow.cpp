@@ -1,5 +1,9 @@
 #include "frame/mainwindow.h"
 
+#include "blocking/contentblocking.h"
+#include "frame/blockingstatus.h"
+#include "frame/developertools.h"
+
 #include "bars/addresspanel.h"
 #include "bars/bandcontainer.h"
 #include "bars/browsetoolbar.h"
@@ -211,6 +215,11 @@ void MainWindow::answerPageRequests() {
     connect(m_documents, &DocumentArea::documentCreated, m_fullScreen, &FullScreenPage::watch);
     connect(m_questions, &PageQuestions::statusText, m_statusBar, &StatusBar::setStatusText);
     m_features->setRememberedAnswers(&m_questions->rememberedAnswers());
+    m_blocking = new ContentBlocking(this);
+    m_features->setContentBlocking(m_blocking);
+    new BlockingStatus(*m_documents, *m_statusBar, *m_blocking, this);
+    m_blocking->start();
+    m_developerTools = new DeveloperTools(*m_documents, this);
 }
 
 void MainWindow::navigateTo(const QString& text) {
@@ -230,6 +239,7 @@ void MainWindow::connectMenus() {
     connect(m.close, &QAction::triggered, docs, &DocumentArea::closeActiveDocument);
     connect(m.exit, &QAction::triggered, this, &QWidget::close);
     connect(m.find, &QAction::triggered, m_findBar, &FindBar::openBar);
+    connect(m.developerTools, &QAction::triggered, m_developerTools, &DeveloperTools::toggle);
     m_features->connectMenus(m);
     connect(m.navigator, &QAction::triggered, m_navigator, &NavigatorWindow::setVisible);
     connect(m.statusBar, &QAction::triggered, statusBar(), &QWidget::setVisible);

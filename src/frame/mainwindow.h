@@ -13,6 +13,8 @@ namespace kelvane {
 class AddressPanel;
 class BlockedSitesFile;
 class CommandSet;
+class ContentBlocking;
+class DeveloperTools;
 class DocumentArea;
 class DocumentWindow;
 class EngineFactory;
@@ -82,6 +84,8 @@ public:
     RecentlyClosed* recentlyClosed() const { return m_recentlyClosed; }
     PageQuestions* pageQuestions() const { return m_questions; }
     FullScreenPage* fullScreen() const { return m_fullScreen; }
+    ContentBlocking* contentBlocking() const { return m_blocking; }
+    DeveloperTools* developerTools() const { return m_developerTools; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -122,6 +126,8 @@ private:
     TrayIcon* m_tray;
     FrameTitle* m_title;
     RecentlyClosed* m_recentlyClosed;
+    ContentBlocking* m_blocking = nullptr;
+    DeveloperTools* m_developerTools = nullptr;
     std::unique_ptr<BlockedSitesFile> m_blockedSites;
     StatusBar* m_statusBar = nullptr;
     NotesPane* m_notesPane = nullptr;

@@ -51,6 +51,7 @@ struct MainMenus {
     QAction* resetAllTabs;
     QAction* quickSearch;
     QAction* source;
+    QAction* developerTools;
     QAction* internetOptions;
     QAction* options;
     // Navigate

@@ -226,9 +226,22 @@ void StatusBar::recordKilledPopup(const QString& address, const QString& request
 
 void StatusBar::updatePopupToolTip() {
     // The count is our own addition to the panel's tool tip, not a text of the string table.
-    m_popupPanel->setToolTip(
-        tableString(kPopupToolTip) + u'\n' +
-        QStringLiteral("Popups killed this session: %1").arg(m_killed.count()));
+    QString text = tableString(kPopupToolTip) + u'\n' +
+                   QStringLiteral("Popups killed this session: %1").arg(m_killed.count());
+    if (!m_blocking.enabled)
+        text += u'\n' + tr("Blocking of ads and trackers is off");
+    else if (m_blocking.siteExcepted)
+        text += u'\n' + tr("Ads and trackers allowed on this site");
+    else
+        text += u'\n' + tr("Requests blocked on this page: %1").arg(m_blocking.blocked);
+    m_popupPanel->setToolTip(text);
+}
+
+void StatusBar::setContentBlocking(const ContentBlockingState& state) {
+    if (state == m_blocking)
+        return;
+    m_blocking = state;
+    updatePopupToolTip();
 }
 
 void StatusBar::showKilledPopupsMenu(const QPoint& globalPos) {
@@ -254,6 +267,17 @@ void StatusBar::showKilledPopupsMenu(const QPoint& globalPos) {
             action->setData(popup.address);
             action->setToolTip(popup.address);
         }
+    }
+    if (m_blocking.enabled && !m_blocking.site.isEmpty()) {
+        m_killedMenu->addSeparator();
+        QAction* allow =
+            m_killedMenu->addAction(tr("Allow ads and trackers on %1").arg(m_blocking.site));
+        allow->setObjectName(QStringLiteral("siteException"));
+        allow->setCheckable(true);
+        allow->setChecked(m_blocking.siteExcepted);
+        const QString site = m_blocking.site;
+        connect(allow, &QAction::toggled, this,
+                [this, site](bool on) { Q_EMIT siteExceptionChosen(site, on); });
     }
     m_killedMenu->popup(globalPos);
 }

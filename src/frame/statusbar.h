@@ -55,6 +55,19 @@ public:
     // The right-click list of the last killed popups (shown by a right click on panel 4).
     QMenu* killedPopupsMenu() const { return m_killedMenu; }
 
+    // Content blocking for the active document, told in panel 4's tool tip: the requests it
+    // blocked, and in the right-click menu the switch of the site's exception. An empty site
+    // (no page, or one without a host) offers no exception.
+    struct ContentBlockingState {
+        bool enabled = false;
+        int blocked = 0;
+        QString site;
+        bool siteExcepted = false;
+        bool operator==(const ContentBlockingState&) const = default;
+    };
+    void setContentBlocking(const ContentBlockingState& state);
+    const ContentBlockingState& contentBlocking() const { return m_blocking; }
+
     // Panel 5: the padlock while the active page is secure, an open padlock with the tool tip
     // "Not secure" while it shows a page whose failed certificate the user let through, and
     // nothing for a page that is not encrypted.
@@ -73,6 +86,8 @@ Q_SIGNALS:
     // (A double click on the popup picture switches the popup blocker.)
     // A killed popup was chosen from the right-click list: open address in a new document.
     void killedPopupChosen(const QString& address);
+    // The user switched blocking off (excepted) or on again for site.
+    void siteExceptionChosen(const QString& site, bool excepted);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -99,6 +114,7 @@ private:
     bool m_popupsAllowed = true;
     PageSecurity m_security = PageSecurity::Plain;
     int m_percent = 0;
+    ContentBlockingState m_blocking;
     QString m_pageText;
     QString m_downloadsText;
 };

@@ -9,8 +9,9 @@ static QString pathOf(const QString& target) {
     return target.section('?', 0, 0);
 }
 
-TestHttpServer::TestHttpServer(QObject* parent)
+TestHttpServer::TestHttpServer(QObject* parent, const QString& address)
     : QObject(parent)
+    , m_address(address)
     , m_server(new QTcpServer(this)) {
     connect(m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket* socket = m_server->nextPendingConnection()) {
@@ -19,14 +20,14 @@ TestHttpServer::TestHttpServer(QObject* parent)
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         }
     });
-    m_server->listen(QHostAddress::LocalHost, 0);
+    m_server->listen(QHostAddress(address), 0);
     m_idle.setSingleShot(true);
     connect(&m_idle, &QTimer::timeout, this, &TestHttpServer::close);
     m_idle.start(120'000);
 }
 
 QString TestHttpServer::url(const QString& path) const {
-    return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path);
+    return QStringLiteral("http://%1:%2%3").arg(m_address).arg(port()).arg(path);
 }
 
 void TestHttpServer::addPage(const QString& path, const QString& body, const QString& contentType) {

@@ -15,11 +15,13 @@ namespace kelvane::test {
 class TestHttpServer : public QObject {
     Q_OBJECT
 public:
-    explicit TestHttpServer(QObject* parent = nullptr);
+    // address: another of 127.0.0.0/8 gives a second host.
+    explicit TestHttpServer(QObject* parent = nullptr,
+                            const QString& address = QStringLiteral("127.0.0.1"));
     ~TestHttpServer() override { close(); }
 
     quint16 port() const { return m_server->serverPort(); }
-    // http://127.0.0.1:<port><path>; path starts with "/".
+    // http://<address>:<port><path>; path starts with "/".
     QString url(const QString& path) const;
 
     void addPage(const QString& path, const QString& body,
@@ -39,6 +41,7 @@ private:
     };
     void onReadyRead(QTcpSocket* socket);
 
+    QString m_address;
     QTcpServer* m_server;
     QHash<QString, Page> m_pages;
     QStringList m_log;

@@ -12,6 +12,8 @@
 
 int main(int argc, char** argv) {
     kelvane::test::IsolatedHome home;
+    // No test fetches block lists from the internet; one that wants a list names its own.
+    qputenv("KELVANE_BLOCKLIST_SUBSCRIPTIONS", "");
     ::testing::InitGoogleTest(&argc, argv);
 #ifdef KELVANE_TEST_GUI
     kelvane::prepareEngineEnvironment(/*quiet=*/true);

@@ -101,6 +101,12 @@ public:
     // Leaves full screen the page's own way (it then asks to leave through fullScreenRequested).
     virtual void leaveFullScreen() = 0;
 
+    // Requests of the page's document that content blocking dropped.
+    virtual int blockedRequests() const { return 0; }
+    // Shows this page's developer tools in tools, an engine of their own (which then takes the
+    // page's title as its own); null closes them.
+    virtual void showDeveloperToolsIn(Engine* tools) { Q_UNUSED(tools); }
+
 Q_SIGNALS:
     void statusTextChanged(const QString& text);
     // progressMax 0 marks the end of a load; progress -1 means complete.
@@ -126,6 +132,9 @@ Q_SIGNALS:
     // An address of a scheme the engine does not load itself (mailto:, tel:, ...), from a
     // link the user followed or an address typed; the navigation was dropped.
     void externalSchemeRequested(const QString& url);
+    void blockedRequestsChanged(int count);
+    // "Inspect" in the page's context menu.
+    void developerToolsRequested();
 };
 
 // Every window gets its engines from the factory, so tests can hand out fakes.

@@ -1,10 +1,14 @@
 #include "platform/engine/internetoptions.h"
 
+#include "platform/spelling.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -46,6 +50,18 @@ InternetOptions::InternetOptions(QWidget* parent)
     filesLayout->addWidget(m_httpCache);
     filesLayout->addWidget(m_delete, 0, Qt::AlignLeft);
 
+    auto* spelling = new QGroupBox(tr("Spelling"), this);
+    m_languages = new QListWidget(spelling);
+    m_languages->setObjectName(QStringLiteral("spellingLanguages"));
+    for (const QString& language : WebEngineProfile::dictionaryLanguages()) {
+        auto* item = new QListWidgetItem(language, m_languages);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    m_languages->setMaximumHeight(m_languages->sizeHintForRow(0) * 5 + 4);
+    auto* spellingLayout = new QVBoxLayout(spelling);
+    spellingLayout->addWidget(m_languages);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -54,17 +70,24 @@ InternetOptions::InternetOptions(QWidget* parent)
     layout->addWidget(content);
     layout->addWidget(privacy);
     layout->addWidget(files);
+    layout->addWidget(spelling);
     layout->addWidget(buttons);
 
     showOptions(WebEngineProfile::options());
 }
 
 EngineOptions InternetOptions::chosenOptions() const {
-    EngineOptions options;
+    // What this dialog does not show (the spelling languages) stays as it is.
+    EngineOptions options = WebEngineProfile::options();
     options.javaScript = m_javaScript->isChecked();
     options.images = m_images->isChecked();
     options.cookies = static_cast<EngineOptions::Cookies>(m_cookies->currentIndex());
     options.httpCache = m_httpCache->isChecked();
+    options.spellingLanguages.clear();
+    for (int i = 0; i < m_languages->count(); ++i) {
+        if (m_languages->item(i)->checkState() == Qt::Checked)
+            options.spellingLanguages.append(m_languages->item(i)->text());
+    }
     return options;
 }
 
@@ -73,6 +96,16 @@ void InternetOptions::showOptions(const EngineOptions& options) {
     m_images->setChecked(options.images);
     m_cookies->setCurrentIndex(static_cast<int>(options.cookies));
     m_httpCache->setChecked(options.httpCache);
+    // Without a choice of the user's, the languages checked are those of the locale.
+    QStringList available;
+    for (int i = 0; i < m_languages->count(); ++i)
+        available.append(m_languages->item(i)->text());
+    const QStringList checked = spellingLanguages(options.spellingLanguages,
+                                                  QLocale::system().uiLanguages(), available);
+    for (int i = 0; i < m_languages->count(); ++i) {
+        QListWidgetItem* item = m_languages->item(i);
+        item->setCheckState(checked.contains(item->text()) ? Qt::Checked : Qt::Unchecked);
+    }
 }
 
 void InternetOptions::accept() {

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QListWidget;
 class QPushButton;
 
 namespace kelvane {
@@ -31,6 +32,7 @@ private:
     QComboBox* m_cookies = nullptr;
     QCheckBox* m_httpCache = nullptr;
     QPushButton* m_delete = nullptr;
+    QListWidget* m_languages = nullptr;
 };
 
 } // namespace kelvane

@@ -101,7 +101,16 @@ bool PageOutput::print(QPrinter* target) {
     QObject::connect(m_view, &QObject::destroyed, &loop, [&] { finish(false); });
     QObject::connect(m_view->page(), &QWebEnginePage::renderProcessTerminated, &loop,
                      [&] { finish(false); });
-    m_view->print(target);
+    // A PDF file gets the engine's own PDF, whose text stays text; printing it through the
+    // printer would make each page one picture.
+    if (target->outputFormat() == QPrinter::PdfFormat && !target->outputFileName().isEmpty()) {
+        QObject::connect(m_view->page(), &QWebEnginePage::pdfPrintingFinished, &loop,
+                         [&](const QString&, bool ok) { finish(ok); });
+        m_view->page()->printToPdf(target->outputFileName(), target->pageLayout(),
+                                   target->pageRanges());
+    } else {
+        m_view->print(target);
+    }
     if (!finished)
         loop.exec();
     m_printing = false;

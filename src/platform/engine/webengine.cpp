@@ -2,7 +2,9 @@
 
 #include "platform/engine/internetoptions.h"
 #include "platform/engine/pageoutput.h"
+#include "platform/engine/pagemenu.h"
 #include "platform/engine/pageproperties.h"
+#include "platform/engine/requestfilter.h"
 #include "platform/engine/webengineprofile.h"
 #include "platform/engine/webpage.h"
 #include "platform/trace.h"
@@ -39,6 +41,16 @@ WebEngine::WebEngine(QWidget* parent)
     m_container->addWidget(m_view);
     m_container->setFocusProxy(m_view);
     m_output = std::make_unique<PageOutput>(m_view);
+    m_filter = new RequestFilter(this);
+    page->setUrlRequestInterceptor(m_filter);
+    // Queued: the filter counts from inside the engine's call.
+    connect(m_filter, &RequestFilter::blockedCountChanged, this, &Engine::blockedRequestsChanged,
+            Qt::QueuedConnection);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        createPageMenu(m_view, [this] { Q_EMIT developerToolsRequested(); })
+            ->popup(m_view->mapToGlobal(pos));
+    });
 
     // Should the view go first (with its parent), its page raises nothing while it dies.
     connect(m_view, &QObject::destroyed, this, [this] {
@@ -52,7 +64,7 @@ WebEngine::WebEngine(QWidget* parent)
     connect(page, &QWebEnginePage::loadProgress, this,
             [this](int progress) { Q_EMIT progressChanged(progress, 100); });
     connect(page, &QWebEnginePage::loadFinished, this, &WebEngine::onLoadFinished);
-    connect(page, &QWebEnginePage::titleChanged, this, &Engine::titleChanged);
+    connect(page, &QWebEnginePage::titleChanged, this, [this] { Q_EMIT titleChanged(title()); });
     connect(page, &QWebEnginePage::linkHovered, this, &Engine::statusTextChanged);
     connect(page, &QWebEnginePage::urlChanged, this, &WebEngine::raiseSecurityChanged);
     connectRequests(page);
@@ -134,6 +146,8 @@ QString WebEngine::url() const {
 }
 
 QString WebEngine::title() const {
+    if (m_inspected)
+        return tr("Developer Tools - %1").arg(m_inspected->title());
     return m_page ? m_page->title() : QString();
 }
 
@@ -162,6 +176,25 @@ void WebEngine::onLoadFinished(bool ok) {
     m_loadFailed = !ok;
     Q_EMIT progressChanged(0, 0);
     raiseSecurityChanged();
+}
+
+int WebEngine::blockedRequests() const {
+    return m_filter->blockedCount();
+}
+
+void WebEngine::showDeveloperToolsIn(Engine* tools) {
+    if (!m_page)
+        return;
+    auto* target = qobject_cast<WebEngine*>(tools);
+    if (!target || !target->page()) {
+        m_page->setDevToolsPage(nullptr);
+        return;
+    }
+    target->m_inspected = this;
+    m_page->setDevToolsPage(target->page());
+    const auto retitle = [target] { Q_EMIT target->titleChanged(target->title()); };
+    connect(m_page, &QWebEnginePage::titleChanged, target, retitle);
+    retitle();
 }
 
 void WebEngine::leaveFullScreen() {

@@ -20,6 +20,7 @@ class QWebEngineCertificateError;
 namespace kelvane {
 
 class PageOutput;
+class RequestFilter;
 
 // The engine of the program: a QWebEngineView on the shared profile, with the page's events
 // raised as the engine's events.
@@ -66,6 +67,8 @@ public:
 
     void answerPermission(const QString& origin, SitePermission permission, bool allow) override;
     void leaveFullScreen() override;
+    int blockedRequests() const override;
+    void showDeveloperToolsIn(Engine* tools) override;
 
     bool isSilent() const { return m_silent; }
     QWebEngineView* view() const { return m_view; }
@@ -92,6 +95,9 @@ private:
     QWidget* m_crashPanel = nullptr;
     QUrl m_crashedUrl;
     std::unique_ptr<PageOutput> m_output;
+    RequestFilter* m_filter = nullptr;
+    // The page whose developer tools this engine shows, if it shows any.
+    QPointer<WebEngine> m_inspected;
     bool m_silent = false;
     bool m_loading = false;
     bool m_certificateError = false;

@@ -3,11 +3,14 @@
 #include "platform/trace.h"
 
 #include "platform/paths.h"
+#include "platform/spelling.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHash>
+#include <QLocale>
 #include <QPointer>
 #include <QSettings>
 #include <QStandardPaths>
@@ -28,6 +31,7 @@ const char* const kJavaScriptKey = "JavaScript";
 const char* const kImagesKey = "Images";
 const char* const kCookiesKey = "Cookies";
 const char* const kHttpCacheKey = "HttpCache";
+const char* const kSpellingKey = "SpellingLanguages";
 
 class StalledLoadWatch;
 
@@ -59,6 +63,20 @@ QList<QWebEnginePage*> livePages() {
 QString cacheDir() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
            QStringLiteral("/Kelvane");
+}
+
+// The engine reads its dictionaries from one folder, named before it starts: ours gathers the
+// program's own and the system's. A folder the user names is left as it is.
+QString dictionaryFolder() {
+    static const QString folder = [] {
+        if (qEnvironmentVariableIsSet("QTWEBENGINE_DICTIONARIES_PATH"))
+            return qEnvironmentVariable("QTWEBENGINE_DICTIONARIES_PATH");
+        const QString gathered = cacheDir() + QStringLiteral("/dictionaries");
+        gatherDictionaries(dictionarySources(QCoreApplication::applicationDirPath()), gathered);
+        qputenv("QTWEBENGINE_DICTIONARIES_PATH", QFile::encodeName(gathered));
+        return gathered;
+    }();
+    return folder;
 }
 
 // Only "true"/"false" (as QSettings writes them) count; anything else keeps the default.
@@ -157,6 +175,11 @@ void apply(QWebEngineProfile* profile, const EngineOptions& options) {
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, options.javaScript);
     settings->setAttribute(QWebEngineSettings::AutoLoadImages, options.images);
     cookiePolicy.store(options.cookies);
+    const QStringList languages =
+        spellingLanguages(options.spellingLanguages, QLocale::system().uiLanguages(),
+                          WebEngineProfile::dictionaryLanguages());
+    profile->setSpellCheckLanguages(languages);
+    profile->setSpellCheckEnabled(!languages.isEmpty());
     const auto cacheType =
         options.httpCache ? QWebEngineProfile::DiskHttpCache : QWebEngineProfile::NoCache;
     if (profile->httpCacheType() != cacheType) {
@@ -176,6 +199,7 @@ QWebEngineProfile* WebEngineProfile::profile() {
     const QString cache = cacheDir();
     makePrivateFolder(storage);
     makePrivateFolder(cache);
+    dictionaryFolder();
 
     // Owned by the application object so that it outlives every page that uses it.
     auto* created = new QWebEngineProfile(QStringLiteral("Kelvane"), QCoreApplication::instance());
@@ -202,6 +226,9 @@ QWebEngineProfile* WebEngineProfile::profile() {
     QWebEngineSettings* settings = created->settings();
     settings->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
     settings->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, true);
+    // PDF documents show in the engine's own viewer rather than download.
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, true);
+    settings->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
     settings->setUnknownUrlSchemePolicy(
         QWebEngineSettings::AllowUnknownUrlSchemesFromUserInteraction);
 
@@ -226,7 +253,13 @@ EngineOptions WebEngineProfile::options() {
     if (ok && cookies >= static_cast<int>(EngineOptions::Cookies::Accept) &&
         cookies <= static_cast<int>(EngineOptions::Cookies::BlockAll))
         options.cookies = static_cast<EngineOptions::Cookies>(cookies);
+    options.spellingLanguages = settings.value(QLatin1String(kSpellingKey)).toStringList();
+    options.spellingLanguages.removeAll(QString());
     return options;
+}
+
+QStringList WebEngineProfile::dictionaryLanguages() {
+    return kelvane::dictionaryLanguages(dictionaryFolder());
 }
 
 void WebEngineProfile::setOptions(const EngineOptions& options) {
@@ -238,6 +271,7 @@ void WebEngineProfile::setOptions(const EngineOptions& options) {
     settings.setValue(QLatin1String(kImagesKey), options.images);
     settings.setValue(QLatin1String(kCookiesKey), static_cast<int>(options.cookies));
     settings.setValue(QLatin1String(kHttpCacheKey), options.httpCache);
+    settings.setValue(QLatin1String(kSpellingKey), options.spellingLanguages);
     settings.sync();
 }
 

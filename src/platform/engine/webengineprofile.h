@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWebEnginePage;
 class QWebEngineProfile;
@@ -16,6 +17,8 @@ struct EngineOptions {
     bool images = true;
     Cookies cookies = Cookies::Accept;
     bool httpCache = true;
+    // The spell checker's languages; empty: those of the user's locale.
+    QStringList spellingLanguages;
 
     bool operator==(const EngineOptions&) const = default;
 };
@@ -32,6 +35,9 @@ public:
     static EngineOptions options();
     // Applies the options to the profile and writes them to the options file.
     static void setOptions(const EngineOptions& options);
+
+    // The languages the spell checker has dictionaries for.
+    static QStringList dictionaryLanguages();
 
     // Every page of the profile registers itself, so history cleaning reaches open pages.
     static void registerPage(QWebEnginePage* page);

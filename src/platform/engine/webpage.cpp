@@ -12,7 +12,9 @@ bool isEngineScheme(const QString& scheme) {
         QStringLiteral("ftp"),        QStringLiteral("data"),         QStringLiteral("blob"),
         QStringLiteral("about"),      QStringLiteral("view-source"),  QStringLiteral("qrc"),
         QStringLiteral("chrome"),     QStringLiteral("chrome-error"), QStringLiteral("filesystem"),
-        QStringLiteral("javascript"), QStringLiteral("devtools")};
+        QStringLiteral("javascript"), QStringLiteral("devtools"),
+        // The engine's PDF viewer.
+        QStringLiteral("chrome-extension")};
     return scheme.isEmpty() || schemes.contains(scheme);
 }
 

@@ -46,6 +46,11 @@ TEST(Install, PutsTheExpectedFilesThatValidateAndAProgramThatRuns) {
                             "share/doc/kelvane/changelog.gz"};
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         expected << QString("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id);
+    // The spell checker's dictionaries built from the machine's hunspell ones, English at least.
+    const QDir dictionaries(KELVANE_BUILD_DIR "/qtwebengine_dictionaries");
+    EXPECT_TRUE(dictionaries.exists("en-US.bdic"));
+    for (const QString& name : dictionaries.entryList({"*.bdic"}, QDir::Files))
+        expected << "share/kelvane/qtwebengine_dictionaries/" + name;
     QStringList installed;
     for (QDirIterator it(prefix, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
          it.hasNext();)
