@@ -25,8 +25,8 @@ constexpr int kQueries = 20'000;
 constexpr int kBatch = 32;
 
 std::string hostName(std::mt19937& random, int labels) {
-    static const char* const kWords[] = {"ads",  "track", "pixel", "cdn",  "stats", "beacon",
-                                         "img",  "media", "srv",   "edge", "tag",   "sync"};
+    static const char* const kWords[] = {"ads", "track", "pixel", "cdn",  "stats", "beacon",
+                                         "img", "media", "srv",   "edge", "tag",   "sync"};
     std::string host;
     for (int i = 0; i < labels; ++i) {
         host += kWords[random() % 12];
@@ -73,8 +73,8 @@ Lists generate() {
 }
 
 double nsSince(Clock::time_point start, int count) {
-    return double(std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start)
-                      .count()) /
+    return double(
+               std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count()) /
            count;
 }
 

@@ -10,9 +10,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -157,7 +157,8 @@ void measure(QTextStream& out, const QString& platform, const QString& browser, 
     for (int i = 0; i < pairs; ++i) {
         Pair pair;
         const bool blocking = !blockingList.isEmpty();
-        pair.browser = runOnce(browser, url, display, blocking ? std::optional(true) : std::nullopt);
+        pair.browser =
+            runOnce(browser, url, display, blocking ? std::optional(true) : std::nullopt);
         pair.bare = blocking ? runOnce(browser, url, display, false) : runOnce(bare, url, display);
         std::fprintf(stderr, "  %s pair %d: browser %lld/%lld ms, bare %lld/%lld ms\n",
                      qPrintable(platform), i + 1,

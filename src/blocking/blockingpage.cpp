@@ -66,9 +66,9 @@ BlockingPage::BlockingPage(const BlockingSettings& settings, const QList<ListFil
     auto* remove = new QPushButton(tr("&Remove"), subscribed);
     connect(add, &QPushButton::clicked, this, [this] {
         bool ok = false;
-        const QString url = QInputDialog::getText(this, tr("Subscribe to a list"),
-                                                  tr("Address of the list:"), QLineEdit::Normal,
-                                                  QStringLiteral("https://"), &ok);
+        const QString url =
+            QInputDialog::getText(this, tr("Subscribe to a list"), tr("Address of the list:"),
+                                  QLineEdit::Normal, QStringLiteral("https://"), &ok);
         if (ok)
             addSubscription(url);
     });

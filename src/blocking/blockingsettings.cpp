@@ -49,7 +49,8 @@ BlockingSettings BlockingSettings::load() {
         return result;
     }
     QSettings file(path(), QSettings::IniFormat);
-    result.enabled = file.value(QStringLiteral("Enabled"), true).toString() != QLatin1String("false");
+    result.enabled =
+        file.value(QStringLiteral("Enabled"), true).toString() != QLatin1String("false");
     result.siteExceptions = file.value(QStringLiteral("SiteExceptions")).toStringList();
     result.siteExceptions.removeAll(QString());
     const int count = file.beginReadArray(QStringLiteral("Subscriptions"));

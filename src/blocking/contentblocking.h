@@ -1,7 +1,7 @@
 #pragma once
 
-#include "blocking/blocklistloader.h"
 #include "blocking/blockingsettings.h"
+#include "blocking/blocklistloader.h"
 
 #include <QObject>
 #include <QPointer>

@@ -226,15 +226,13 @@ void StatusBar::recordKilledPopup(const QString& address, const QString& request
 
 void StatusBar::updatePopupToolTip() {
     // The count is our own addition to the panel's tool tip, not a text of the string table.
-    QString text = tableString(kPopupToolTip) + u'\n' +
-                   QStringLiteral("Popups killed this session: %1").arg(m_killed.count());
-    if (!m_blocking.enabled)
-        text += u'\n' + tr("Blocking of ads and trackers is off");
-    else if (m_blocking.siteExcepted)
-        text += u'\n' + tr("Ads and trackers allowed on this site");
-    else
-        text += u'\n' + tr("Requests blocked on this page: %1").arg(m_blocking.blocked);
-    m_popupPanel->setToolTip(text);
+    const QString blocking = !m_blocking.enabled ? tr("Blocking of ads and trackers is off")
+                             : m_blocking.siteExcepted
+                                 ? tr("Ads and trackers allowed on this site")
+                                 : tr("Requests blocked on this page: %1").arg(m_blocking.blocked);
+    m_popupPanel->setToolTip(
+        tableString(kPopupToolTip) + u'\n' + blocking + u'\n' +
+        QStringLiteral("Popups killed this session: %1").arg(m_killed.count()));
 }
 
 void StatusBar::setContentBlocking(const ContentBlockingState& state) {

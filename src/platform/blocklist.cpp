@@ -77,11 +77,10 @@ std::string normalizedHost(std::string_view name) {
 }
 
 bool isCosmetic(std::string_view line) {
-    static constexpr std::array<std::string_view, 6> kMarks = {"##", "#@#", "#?#",
+    static constexpr std::array<std::string_view, 6> kMarks = {"##",  "#@#", "#?#",
                                                                "#$#", "#%#", "#@?#"};
-    return std::ranges::any_of(kMarks, [&](std::string_view mark) {
-        return line.find(mark) != std::string_view::npos;
-    });
+    return std::ranges::any_of(
+        kMarks, [&](std::string_view mark) { return line.find(mark) != std::string_view::npos; });
 }
 
 // The party a rule's options name; false for any option this browser does not apply.
@@ -127,8 +126,8 @@ bool readNetworkRule(std::string_view rule, HostRule& out) {
 }
 
 bool isBlockingAddress(std::string_view address) {
-    return address == "0.0.0.0" || address == "127.0.0.1" || address == "::" ||
-           address == "::1" || address == "0";
+    return address == "0.0.0.0" || address == "127.0.0.1" || address == "::" || address == "::1" ||
+           address == "0";
 }
 
 // Reads one line into parsed: a rule taken, a line skipped, or nothing for a comment.
@@ -177,16 +176,15 @@ void readLine(std::string_view line, ParsedBlockList& parsed) {
         if (host.empty() || isBlockingAddress(host))
             ++parsed.skipped;
         else
-            parsed.rules.push_back(HostRule{std::move(host), HostRule::Action::Block,
-                                            HostRule::Party::Any});
+            parsed.rules.push_back(
+                HostRule{std::move(host), HostRule::Action::Block, HostRule::Party::Any});
     }
 }
 
 bool isNumeric(std::string_view host) {
-    return !host.empty() && (host.find(':') != std::string_view::npos ||
-                             std::ranges::all_of(host, [](char c) {
-                                 return (c >= '0' && c <= '9') || c == '.';
-                             }));
+    return !host.empty() &&
+           (host.find(':') != std::string_view::npos ||
+            std::ranges::all_of(host, [](char c) { return (c >= '0' && c <= '9') || c == '.'; }));
 }
 
 std::string_view siteOf(std::string_view host) {
@@ -198,8 +196,7 @@ std::string_view siteOf(std::string_view host) {
     if (last == std::string_view::npos || last == 0)
         return host;
     std::size_t start = host.rfind('.', last - 1);
-    const std::size_t secondLength =
-        start == std::string_view::npos ? last : last - start - 1;
+    const std::size_t secondLength = start == std::string_view::npos ? last : last - start - 1;
     // "example.co.uk", "example.com.au": a short second level under a country's code.
     if (start != std::string_view::npos && host.size() - last - 1 == 2 && secondLength <= 3)
         start = start == 0 ? std::string_view::npos : host.rfind('.', start - 1);

@@ -8,6 +8,7 @@
 #include "frame/mainwindow.h"
 #include "frame/menus.h"
 #include "frame/statusbar.h"
+#include "platform/engine/engineservices.h"
 #include "platform/engine/webengine.h"
 #include "platform/engine/webenginefactory.h"
 #include "support/httpserver.h"
@@ -26,9 +27,11 @@ using test::waitUntil;
 
 namespace {
 
-// Read when the engine starts, which is after this.
-const bool kResolverRules = [] {
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--host-resolver-rules=MAP tracker.test 127.0.0.2");
+// Read when the engine starts, which is after this; the dictionaries are the build's.
+const bool kEngineEnvironment = [] {
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "\"--host-resolver-rules=MAP tracker.test 127.0.0.2\"");
+    qputenv("QTWEBENGINE_DICTIONARIES_PATH",
+            QFile::encodeName(QFileInfo(KELVANE_BINARY).path() + "/qtwebengine_dictionaries"));
     return true;
 }();
 
@@ -122,7 +125,7 @@ TEST_F(PageExtras, BlockedHostsAreNeverAskedAndTheSiteExceptionLetsThemThrough) 
     off.enabled = false;
     window.contentBlocking()->setSettings(off);
     ASSERT_TRUE(open(server.url("/page")));
-    EXPECT_TRUE(waitUntil([&] { return tracker.requestCount("/t.js") == 2; }));
+    EXPECT_TRUE(waitUntil([&] { return engine()->title() == "tracked"; })); // perhaps from cache
 }
 
 TEST_F(PageExtras, MisspelledWordOffersTheCheckersSuggestion) {
@@ -168,8 +171,9 @@ TEST_F(PageExtras, MisspelledWordOffersTheCheckersSuggestion) {
 TEST_F(PageExtras, DeveloperToolsOpenInATiledDocumentAndCloseWithThePage) {
     ASSERT_TRUE(open(server.url("/page")));
     DocumentWindow* page = active();
+    const int count = window.documentArea().count();
     window.menus().developerTools->trigger();
-    ASSERT_TRUE(waitUntil([&] { return window.documentArea().count() == 2; }));
+    ASSERT_EQ(window.documentArea().count(), count + 1);
     DocumentWindow* tools = window.developerTools()->toolsOf(page);
     ASSERT_NE(tools, nullptr);
     EXPECT_TRUE(waitUntil([&] { return tools->engine()->title() == "Developer Tools - Page"; }));
@@ -182,11 +186,11 @@ TEST_F(PageExtras, DeveloperToolsOpenInATiledDocumentAndCloseWithThePage) {
     // F12 again closes them; closing the page closes tools opened again.
     page->bringToFront();
     window.menus().developerTools->trigger();
-    EXPECT_TRUE(waitUntil([&] { return window.documentArea().count() == 1; }));
+    EXPECT_TRUE(waitUntil([&] { return window.documentArea().count() == count; }));
     window.menus().developerTools->trigger();
-    ASSERT_TRUE(waitUntil([&] { return window.documentArea().count() == 2; }));
+    ASSERT_EQ(window.documentArea().count(), count + 1);
     page->closeDocument();
-    EXPECT_TRUE(waitUntil([&] { return window.documentArea().count() == 0; }));
+    EXPECT_TRUE(waitUntil([&] { return window.documentArea().count() == count - 1; }));
 }
 
 TEST_F(PageExtras, PdfShowsInTheViewerAndPrintsToPdfAsText) {

@@ -286,6 +286,21 @@ TEST_F(StatusBarTest, KilledPopupsAreCountedAndListedNewestFirst) {
     EXPECT_EQ(chosen[0][0].toString(), "http://pop.example/11");
 }
 
+TEST_F(StatusBarTest, BlockedRequestsAreToldAndTheSiteExceptionOffered) {
+    bar->setContentBlocking({true, 3, "ads.example", false});
+    EXPECT_TRUE(label(4)->toolTip().contains("Requests blocked on this page: 3"));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, {5, 5}, panel(4)->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(panel(4), &click);
+    auto* allow = bar->killedPopupsMenu()->findChild<QAction*>("siteException");
+    ASSERT_NE(allow, nullptr);
+    QSignalSpy chosen(bar, &StatusBar::siteExceptionChosen);
+    allow->trigger();
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen[0], (QVariantList{"ads.example", true}));
+    bar->setContentBlocking({true, 0, "ads.example", true});
+    EXPECT_TRUE(label(4)->toolTip().contains("allowed on this site"));
+}
+
 TEST_F(StatusBarTest, ProgressPanelDrawsNothingAtZeroAndTheBarOtherwise) {
     const auto grab = [this] { return panel(6)->grab().toImage(); };
     const QImage idle = grab();
