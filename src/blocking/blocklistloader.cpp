@@ -17,9 +17,9 @@ LoadedLists loadBlockLists(const QStringList& files) {
         ListFileSummary summary{path, 0, 0, false};
         QFile file(path);
         if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxListBytes) {
-            const ParsedBlockList parsed = parseBlockList(file.readAll());
-            matcher->add(parsed.rules);
+            ParsedBlockList parsed = parseBlockList(file.readAll());
             summary = {path, int(parsed.rules.size()), parsed.skipped, true};
+            matcher->add(std::move(parsed.rules));
         }
         loaded.files.append(summary);
     }

@@ -6,6 +6,9 @@
 #include <QThread>
 #include <QTimer>
 
+#include <pthread.h>
+#include <sched.h>
+
 namespace kelvane {
 
 namespace {
@@ -91,8 +94,13 @@ void ContentBlocking::loadLists() {
         return;
     }
     auto result = std::make_shared<LoadedLists>();
-    m_loader = QThread::create(
-        [result, files = blockListFiles(m_settings)] { *result = loadBlockLists(files); });
+    m_loader = QThread::create([result, files = blockListFiles(m_settings)] {
+        // Only what the engine and the window leave of the processor: the first page must not
+        // wait for the lists.
+        const sched_param idle{};
+        pthread_setschedparam(pthread_self(), SCHED_IDLE, &idle);
+        *result = loadBlockLists(files);
+    });
     connect(m_loader, &QThread::finished, this, [this, result] {
         m_loader->deleteLater();
         m_loader = nullptr;
@@ -103,7 +111,7 @@ void ContentBlocking::loadLists() {
         if (std::exchange(m_loadAgain, false))
             loadLists();
     });
-    m_loader->start(QThread::LowPriority);
+    m_loader->start();
 }
 
 void ContentBlocking::fetchDue() {

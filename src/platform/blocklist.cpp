@@ -223,9 +223,12 @@ void HostMatcher::add(const HostRule& rule) {
         m_hosts[rule.host] |= flagOf(rule);
 }
 
-void HostMatcher::add(const std::vector<HostRule>& rules) {
-    for (const HostRule& rule : rules)
-        add(rule);
+void HostMatcher::add(std::vector<HostRule>&& rules) {
+    m_hosts.reserve(m_hosts.size() + rules.size());
+    for (HostRule& rule : rules) {
+        if (!rule.host.empty())
+            m_hosts[std::move(rule.host)] |= flagOf(rule);
+    }
 }
 
 std::uint8_t HostMatcher::flagsFor(std::string_view host) const {

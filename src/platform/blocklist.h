@@ -43,7 +43,7 @@ ParsedBlockList parseBlockList(QByteArrayView text);
 class HostMatcher {
 public:
     void add(const HostRule& rule);
-    void add(const std::vector<HostRule>& rules);
+    void add(std::vector<HostRule>&& rules);
 
     // Whether a request to host is blocked; thirdParty: the page that makes it is of another
     // site. An exception for the host or a parent domain wins over any block.
