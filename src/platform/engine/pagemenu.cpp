@@ -11,34 +11,18 @@ namespace kelvane {
 
 namespace {
 
-void addSpelling(QMenu* menu, QWebEngineView* view, const QWebEngineContextMenuRequest& request) {
-    const QString word = request.misspelledWord();
-    QAction* first = menu->actions().value(0);
-    QWebEnginePage* page = view->page();
-    const QStringList suggestions = request.spellCheckerSuggestions();
-    for (const QString& suggestion : suggestions) {
-        QAction* action = new QAction(suggestion, menu);
-        QFont font = action->font();
-        font.setBold(true);
-        action->setFont(font);
-        QObject::connect(action, &QAction::triggered, page,
-                         [page, suggestion] { page->replaceMisspelledWord(suggestion); });
-        menu->insertAction(first, action);
-    }
-    if (suggestions.isEmpty()) {
-        QAction* none = new QAction(QObject::tr("No suggestions"), menu);
-        none->setEnabled(false);
-        menu->insertAction(first, none);
-    }
+// The engine's own menu starts with the checker's suggestions; "Add to Dictionary" follows them.
+void addToDictionaryItem(QMenu* menu, QWebEnginePage* page, const QString& word) {
     QAction* add = new QAction(QObject::tr("Add to Dictionary"), menu);
     const QString path = customDictionaryPath(page->profile()->persistentStoragePath());
-    QObject::connect(add, &QAction::triggered, page, [page, path, word] {
+    QObject::connect(add, &QAction::triggered, page, [path, word] {
+        // The checker reads the file when it starts; the word is known from then on.
         addToCustomDictionary(path, word);
-        // The checker reads the file at its start; until then the word is left as it is.
-        page->replaceMisspelledWord(word);
     });
-    menu->insertAction(first, add);
-    menu->insertSeparator(first);
+    const QList<QAction*> actions = menu->actions();
+    const auto separator =
+        std::ranges::find_if(actions, [](const QAction* action) { return action->isSeparator(); });
+    menu->insertAction(separator == actions.end() ? actions.value(0) : *separator, add);
 }
 
 } // namespace
@@ -48,7 +32,7 @@ QMenu* createPageMenu(QWebEngineView* view, const std::function<void()>& inspect
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const QWebEngineContextMenuRequest* request = view->lastContextMenuRequest();
     if (request && request->isContentEditable() && !request->misspelledWord().isEmpty())
-        addSpelling(menu, view, *request);
+        addToDictionaryItem(menu, view->page(), request->misspelledWord());
 
     // The engine's own item would open its tools in a window the browser does not manage.
     QAction* engineInspect = view->pageAction(QWebEnginePage::InspectElement);

@@ -7,9 +7,9 @@ class QWebEngineView;
 
 namespace kelvane {
 
-// The page's context menu: the engine's own, with the spell checker's suggestions and "Add to
-// Dictionary" over a misspelled word, and "Inspect" opening the developer tools the browser's
-// way (in a document of their own).
+// The page's context menu: the engine's own, which offers the spell checker's suggestions over
+// a misspelled word, with "Add to Dictionary" after them, and "Inspect" opening the developer
+// tools the browser's way (in a document of their own).
 QMenu* createPageMenu(QWebEngineView* view, const std::function<void()>& inspect);
 
 } // namespace kelvane
