@@ -175,11 +175,7 @@ void apply(QWebEngineProfile* profile, const EngineOptions& options) {
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, options.javaScript);
     settings->setAttribute(QWebEngineSettings::AutoLoadImages, options.images);
     cookiePolicy.store(options.cookies);
-    const QStringList languages =
-        spellingLanguages(options.spellingLanguages, QLocale::system().uiLanguages(),
-                          WebEngineProfile::dictionaryLanguages());
-    profile->setSpellCheckLanguages(languages);
-    profile->setSpellCheckEnabled(!languages.isEmpty());
+    WebEngineProfile::applySpelling(profile, options);
     const auto cacheType =
         options.httpCache ? QWebEngineProfile::DiskHttpCache : QWebEngineProfile::NoCache;
     if (profile->httpCacheType() != cacheType) {
@@ -226,9 +222,7 @@ QWebEngineProfile* WebEngineProfile::profile() {
     QWebEngineSettings* settings = created->settings();
     settings->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
     settings->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, true);
-    // PDF documents show in the engine's own viewer rather than download.
-    settings->setAttribute(QWebEngineSettings::PluginsEnabled, true);
-    settings->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
+    showPdfInPages(created);
     settings->setUnknownUrlSchemePolicy(
         QWebEngineSettings::AllowUnknownUrlSchemesFromUserInteraction);
 
@@ -236,6 +230,18 @@ QWebEngineProfile* WebEngineProfile::profile() {
     apply(created, options());
     benchMarkOnce("engine profile created");
     return created;
+}
+
+void WebEngineProfile::showPdfInPages(QWebEngineProfile* profile) {
+    profile->settings()->setAttribute(QWebEngineSettings::PluginsEnabled, true);
+    profile->settings()->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
+}
+
+void WebEngineProfile::applySpelling(QWebEngineProfile* profile, const EngineOptions& options) {
+    const QStringList languages = spellingLanguages(
+        options.spellingLanguages, QLocale::system().uiLanguages(), dictionaryLanguages());
+    profile->setSpellCheckLanguages(languages);
+    profile->setSpellCheckEnabled(!languages.isEmpty());
 }
 
 QString WebEngineProfile::optionsFile() {

@@ -71,6 +71,7 @@ struct PageExtras : ::testing::Test {
         server.addPage("/own.png", "", "image/png");
         tracker.addPage("/t.js", "document.title = 'tracked';", "text/javascript");
         tracker.addPage("/pixel.png", "", "image/png");
+        tracker.addPage("/own", test::htmlPage("Tracker's own"));
         server.addPage("/text", test::htmlPage("Text", "<textarea id=t spellcheck=true "
                                                        "style='font-size:40px'>I wrte</textarea>"));
         server.addPage("/doc.pdf", pdfDocument(), "application/pdf");
@@ -112,6 +113,10 @@ TEST_F(PageExtras, BlockedHostsAreNeverAskedAndTheSiteExceptionLetsThemThrough) 
     EXPECT_NE(engine()->title(), "tracked");
     EXPECT_TRUE(waitUntil([&] { return window.statusBarPanels()->contentBlocking().blocked == 2; }));
     EXPECT_EQ(window.statusBarPanels()->contentBlocking().site, "127.0.0.1");
+    // A listed host's own page is never blocked, only what pages load from it.
+    ASSERT_TRUE(open(trackerUrl("/own")));
+    EXPECT_EQ(engine()->title(), "Tracker's own");
+    ASSERT_TRUE(open(server.url("/page")));
 
     Q_EMIT window.statusBarPanels()->siteExceptionChosen("127.0.0.1", true);
     EXPECT_TRUE(waitUntil([&] { return tracker.requestCount("/t.js") == 1; }));
