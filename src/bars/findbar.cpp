@@ -123,6 +123,9 @@ void FindBar::search(bool backward) {
     const QString text = m_text->text();
     if (text.isEmpty())
         m_count->clear();
+    // A find wakes the page first.
+    if (DocumentWindow* doc = m_documents.activeDocument())
+        doc->wake();
     m_browser->find(text, backward);
 }
 

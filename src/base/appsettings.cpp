@@ -40,7 +40,8 @@ AppSettings::AppSettings()
           int32FromText(catalogueDefault(QStringLiteral("QuickNotesColor"))).value_or(0))
     , popUpEnabled(defaultBool(QStringLiteral("PopUpEnabled")))
     , downloadAskWhere(defaultBool(QStringLiteral("DownloadAskWhere")))
-    , downloadFolder(catalogueDefault(QStringLiteral("DownloadFolder"))) {
+    , downloadFolder(catalogueDefault(QStringLiteral("DownloadFolder")))
+    , documentSleep(catalogueDefault(QStringLiteral("DocumentSleep"))) {
     for (int i = 1; i <= kUserLinkCount; ++i) {
         UserLink& link = userLinks[i - 1];
         link.enabled = defaultBool(linkKey(i, "Enabled"));
@@ -90,6 +91,10 @@ void AppSettings::readDownloads() {
     downloadFolder = Settings::readText(QStringLiteral("DownloadFolder"));
 }
 
+void AppSettings::readDocumentSleep() {
+    documentSleep = Settings::readText(QStringLiteral("DocumentSleep"));
+}
+
 void AppSettings::write() const {
     Settings::writeBool(QStringLiteral("CleanOnExit"), cleanOnExit);
     Settings::writeBool(QStringLiteral("SaveAllOnExit"), saveAllOnExit);
@@ -118,6 +123,7 @@ void AppSettings::write() const {
     Settings::writeBool(QStringLiteral("PopUpEnabled"), popUpEnabled);
     Settings::writeBool(QStringLiteral("DownloadAskWhere"), downloadAskWhere);
     Settings::writeText(QStringLiteral("DownloadFolder"), downloadFolder);
+    Settings::writeText(QStringLiteral("DocumentSleep"), documentSleep);
 }
 
 QFont AppSettings::notesBoxFont() const {

@@ -44,6 +44,8 @@ struct AppSettings {
     // the desktop's download folder).
     bool downloadAskWhere;
     QString downloadFolder;
+    // How long a document stays unseen before it sleeps, in the text form of SleepTimes.
+    QString documentSleep;
     // Sites whose first page a new window may not open while popups are blocked. Kept in its
     // own file, read at start and written at exit by the main window.
     QStringList blockedSites;
@@ -62,6 +64,7 @@ struct AppSettings {
     void readUserLinks();
     void readPopUp();
     void readDownloads();
+    void readDocumentSleep();
     // Everything above, in the unload's order.
     void write() const;
 };

@@ -82,6 +82,8 @@ QList<CatalogueEntry> buildCatalogue() {
         // desktop's download folder); the folder the save dialog last went to; the window.
         plain("DownloadAskWhere", T::Boolean, QStringLiteral("True")),
         plain("DownloadFolder", T::Text, empty),
+        // Minutes unseen before a document is frozen, and discarded; or "Never".
+        plain("DocumentSleep", T::Text, QStringLiteral("5,30")),
         plain("DownloadLastFolder", T::Text, empty),
         plain("DownloadsLeft", T::Position, runTime),
         plain("DownloadsTop", T::Position, runTime),

@@ -3,6 +3,7 @@
 #include "base/passwordhash.h"
 #include "base/stringtable.h"
 #include "dialogs/sitepermissionspage.h"
+#include "documents/sleeprules.h"
 #include "platform/paths.h"
 #include "platform/twips.h"
 #include "ui/captions.h"
@@ -120,6 +121,7 @@ void OptionsDialog::fill() {
     const AppSettings& app = appSettings();
     f.cleanHistoryBox->setChecked(app.cleanOnExit);
     f.saveAllBox->setChecked(app.saveAllOnExit);
+    fillSleepTimes(SleepTimes::fromText(app.documentSleep));
     f.minimizeToTrayBox->setChecked(app.minimizeToTray);
     f.checkDefaultBox->setChecked(app.checkIfDefault);
     updateTrayGroup();
@@ -268,11 +270,32 @@ void OptionsDialog::accept() {
     QDialog::accept();
 }
 
+void OptionsDialog::fillSleepTimes(const SleepTimes& current) {
+    QComboBox* list = m_form->sleepTimesList;
+    const auto add = [list](int freeze, int discard) {
+        SleepTimes times;
+        times.freezeMinutes = freeze;
+        times.discardMinutes = discard;
+        list->addItem(tr("Frozen after %1 min, discarded after %2 min").arg(freeze).arg(discard),
+                      times.toText());
+    };
+    add(SleepTimes::kDefaultFreezeMinutes, SleepTimes::kDefaultDiscardMinutes);
+    add(1, 10);
+    add(15, 120);
+    if (list->findData(current.toText()) < 0 && !current.never)
+        add(current.freezeMinutes, current.discardMinutes);
+    SleepTimes never;
+    never.never = true;
+    list->addItem(tr("Never"), never.toText());
+    list->setCurrentIndex(list->findData(current.toText()));
+}
+
 void OptionsDialog::commit() {
     const Ui::OptionsForm& f = *m_form;
     AppSettings& app = appSettings();
     app.cleanOnExit = f.cleanHistoryBox->isChecked();
     app.saveAllOnExit = f.saveAllBox->isChecked();
+    app.documentSleep = f.sleepTimesList->currentData().toString();
     app.checkIfDefault = f.checkDefaultBox->isChecked();
     app.downloadAskWhere = f.askWhereButton->isChecked();
     app.downloadFolder = f.downloadFolderEdit->text().trimmed();

@@ -18,6 +18,7 @@ namespace kelvane {
 
 class RememberedAnswers;
 class SitePermissionsPage;
+struct SleepTimes;
 
 // The page of the active document, for the Use Current buttons.
 struct ActivePage {
@@ -65,6 +66,8 @@ public:
 
 private:
     void fill();
+    // The sleep choices, current among them.
+    void fillSleepTimes(const SleepTimes& current);
     void connectControls();
     void updateTrayGroup();
     void setLinkFieldsEnabled(bool enabled);

@@ -2,7 +2,9 @@
 
 #include "base/shortcutfile.h"
 #include "documents/arrangement.h"
+#include "documents/documentsleep.h"
 #include "documents/documentwindow.h"
+#include "documents/sleeprules.h"
 #include "documents/tabbar.h"
 #include "documents/tabrules.h"
 #include "platform/engine/engine.h"
@@ -19,7 +21,8 @@ DocumentArea::DocumentArea(QMdiArea* mdiArea, EngineFactory& engines, QWidget* t
     : QObject(mdiArea)
     , m_mdi(mdiArea)
     , m_engines(engines)
-    , m_tabBar(new TabBar(m_set, tabBarParent)) {
+    , m_tabBar(new TabBar(m_set, tabBarParent))
+    , m_sleep(new DocumentSleep(*this, this)) {
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &DocumentArea::subWindowActivated);
     connect(m_tabBar, &TabBar::tabClicked, this, &DocumentArea::tabClicked);
     connect(m_tabBar, &TabBar::tabDoubleClicked, this, &DocumentArea::tabDoubleClicked);
@@ -127,6 +130,42 @@ void DocumentArea::openDocument(const QString& url, const QByteArray& history) {
     Q_EMIT addressOpened(url);
 }
 
+void DocumentArea::openAsleep(const SavedPage& page) {
+    DocumentWindow* doc = createDocument();
+    const int index = m_set.append(doc, page.url, page.url);
+    doc->restoreAsleep(page);
+    Q_EMIT countChanged();
+    showDocument(doc);
+    setTabShrunk(index, false);
+    Q_EMIT addressOpened(page.url);
+}
+
+QList<DocumentWindow*> DocumentArea::visibleDocuments() const {
+    QList<QMdiSubWindow*> windows;
+    QList<QRect> places;
+    for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::StackingOrder)) {
+        if (!w->isMinimized() && !w->isHidden()) {
+            windows.append(w);
+            // A maximized window covers the whole area, whatever its size before the area
+            // is first shown.
+            constexpr int kAll = 1 << 20;
+            places.append(w->isMaximized() ? QRect(-kAll, -kAll, 2 * kAll, 2 * kAll)
+                                           : w->geometry());
+        }
+    }
+    QList<DocumentWindow*> visible;
+    for (const int i : restoreLoadOrder(places)) {
+        if (auto* doc = qobject_cast<DocumentWindow*>(windows.at(i)->widget()))
+            visible.append(doc);
+    }
+    return visible;
+}
+
+void DocumentArea::wakeVisible() {
+    for (DocumentWindow* doc : visibleDocuments())
+        doc->wake();
+}
+
 DocumentWindow* DocumentArea::openWindowForRequest() {
     DocumentWindow* doc = createDocument();
     m_set.append(doc, QString(), QString());
@@ -156,7 +195,7 @@ void DocumentArea::tabClicked(int tabIndex, Qt::MouseButton button) {
 void DocumentArea::setTabShrunk(int docIndex, bool shrunk) {
     m_set.setShrunk(docIndex, shrunk);
     if (DocumentWindow* doc = document(docIndex))
-        m_set.setTabTitle(docIndex, doc->engine()->title());
+        m_set.setTabTitle(docIndex, doc->pageTitle());
 }
 
 void DocumentArea::tabDoubleClicked(int tabIndex) {
@@ -220,6 +259,7 @@ void DocumentArea::arrange(const std::function<QList<QRect>(const QRect&, int)>&
         w->setGeometry(places.at(i));
         w->raise();
     }
+    wakeVisible();
 }
 
 void DocumentArea::arrangeIcons() {

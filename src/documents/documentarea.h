@@ -16,7 +16,9 @@ class QMenu;
 
 namespace kelvane {
 
+class DocumentSleep;
 class TabBar;
+struct SavedPage;
 
 // The open documents: the document set, the multiple-document area kept in step with it, the
 // tab bar over it, and the commands that open, switch, close, shrink and arrange documents.
@@ -43,6 +45,15 @@ public:
     // current entry loads and Back and Forward lead where they led. When the engine cannot take
     // the history, address opens as by openInNewDocument.
     void openWithHistory(const QString& address, const QByteArray& history);
+
+    // Opens a saved document asleep: caption, tab, row and address at once; it loads with its
+    // history when it is first shown.
+    void openAsleep(const SavedPage& page);
+    // The documents whose windows the user sees some part of, the active one first.
+    QList<DocumentWindow*> visibleDocuments() const;
+    // Loads or wakes the documents in sight, the active one first.
+    void wakeVisible();
+    DocumentSleep& sleep() const { return *m_sleep; }
 
     void tabClicked(int tabIndex, Qt::MouseButton button);
     // Ctrl+Tab and Ctrl+Shift+Tab: the next (or previous) tab's document comes to the front.
@@ -114,6 +125,7 @@ private:
     TabBar* m_tabBar;
     QPointer<DocumentWindow> m_active;
     std::function<bool()> m_addressFocus;
+    DocumentSleep* m_sleep;
 };
 
 } // namespace kelvane

@@ -3,6 +3,8 @@
 #include "documents/tabrules.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
 
 namespace kelvane {
 
@@ -32,6 +34,10 @@ QVariant DocumentSet::data(const QModelIndex& index, int role) const {
             return bold;
         }
         return {};
+    case Qt::ForegroundRole:
+        if (e.sleeping)
+            return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
+        return {};
     case DocumentRole:
         return QVariant::fromValue(e.document.data());
     case DocIndexRole:
@@ -48,6 +54,8 @@ QVariant DocumentSet::data(const QModelIndex& index, int role) const {
         return e.active;
     case AddressRole:
         return e.address;
+    case SleepingRole:
+        return e.sleeping;
     default:
         return {};
     }
@@ -60,6 +68,9 @@ QVariant DocumentSet::headerData(int section, Qt::Orientation orientation, int r
             return section == SiteColumn ? QStringLiteral("2503") : QStringLiteral("2504");
         if (role == Qt::DisplayRole)
             return m_headers[section];
+        // How many documents sleep, on the Navigator's header.
+        if (role == Qt::ToolTipRole && sleepingCount() > 0)
+            return tr("%n of %1 documents asleep", nullptr, sleepingCount()).arg(count());
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }
@@ -180,6 +191,18 @@ bool DocumentSet::isShrunk(int docIndex) const {
 }
 QString DocumentSet::address(int docIndex) const {
     return field(docIndex, &Entry::address);
+}
+bool DocumentSet::isSleeping(int docIndex) const {
+    return field(docIndex, &Entry::sleeping);
+}
+
+void DocumentSet::setSleeping(int docIndex, bool sleeping) {
+    setField(docIndex, &Entry::sleeping, sleeping, -1, {Qt::ForegroundRole, SleepingRole});
+}
+
+int DocumentSet::sleepingCount() const {
+    return int(std::count_if(m_entries.cbegin(), m_entries.cend(),
+                             [](const Entry& e) { return e.sleeping; }));
 }
 
 void DocumentSet::setRowText(int docIndex, const QString& text) {

@@ -22,6 +22,7 @@ public:
         TabShrunkRole,                   // bool: the tab's Tag is "1"
         ActiveRole,                      // bool: the row is drawn bold
         AddressRole,                     // QString: the page's address
+        SleepingRole,                    // bool: the page sleeps; its row and tab are dimmed
     };
 
     explicit DocumentSet(QObject* parent = nullptr);
@@ -54,6 +55,8 @@ public:
     int tabIcon(int docIndex) const;
     bool isShrunk(int docIndex) const;
     QString address(int docIndex) const;
+    bool isSleeping(int docIndex) const;
+    int sleepingCount() const;
 
     void setRowText(int docIndex, const QString& text);
     void setStatus(int docIndex, const QString& text);
@@ -63,6 +66,7 @@ public:
     void setTabIcon(int docIndex, int icon);
     void setShrunk(int docIndex, bool shrunk);
     void setAddress(int docIndex, const QString& address);
+    void setSleeping(int docIndex, bool sleeping);
     // Sets tab docIndex's caption and icon parity from a title by the tab-caption rule.
     void setTabTitle(int docIndex, const QString& title);
 
@@ -82,6 +86,7 @@ private:
         int tabIcon = 0;
         bool shrunk = false;
         QString address;
+        bool sleeping = false;
     };
 
     template <typename T> T field(int docIndex, T Entry::*member) const;

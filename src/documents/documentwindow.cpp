@@ -59,6 +59,7 @@ DocumentWindow::DocumentWindow(DocumentHost& host, QWidget* parent)
             Q_EMIT blockedRequests(count);
     });
     connect(m_flashTimer, &QTimer::timeout, this, &DocumentWindow::flashTab);
+    connect(m_engine, &Engine::lifecycleChanged, this, &DocumentWindow::updateSleepMark);
 }
 
 DocumentWindow::~DocumentWindow() {
@@ -84,7 +85,13 @@ void DocumentWindow::activate() {
     const int index = docIndex();
     m_host.documents().setActive(index, true);
     m_host.selectTab(index);
-    Q_EMIT addressText(m_engine->url());
+    // The active document is never asleep. It wakes once the events of the moment are done:
+    // a restore, or the area's first showing, activates every document in turn.
+    QTimer::singleShot(0, this, [this] {
+        if (m_active)
+            wake();
+    });
+    Q_EMIT addressText(pageUrl());
     Q_EMIT statusText(QString());
     Q_EMIT progressPercent(m_loadPercent);
     Q_EMIT securityChanged(m_security);
@@ -114,6 +121,87 @@ void DocumentWindow::unload() {
     Q_EMIT statusText(QString());
     Q_EMIT progressPercent(0);
     m_host.documentCountChanged();
+}
+
+QString DocumentWindow::pageUrl() const {
+    return m_asleep ? m_asleep->url : m_engine->url();
+}
+
+QString DocumentWindow::pageTitle() const {
+    return m_asleep ? m_asleep->title : m_engine->title();
+}
+
+SavedPage DocumentWindow::savedPage() const {
+    return m_asleep ? *m_asleep
+                    : SavedPage{m_engine->url(), m_engine->title(), m_engine->historyState()};
+}
+
+void DocumentWindow::restoreAsleep(const SavedPage& page) {
+    m_asleep = page;
+    const QString title = page.title.isEmpty() ? page.url : page.title;
+    setWindowTitle(title);
+    DocumentSet& set = m_host.documents();
+    const int index = docIndex();
+    set.setRowText(index, title);
+    set.setTabToolTip(index, title);
+    set.setTabTitle(index, title);
+    set.setAddress(index, page.url);
+    updateSleepMark();
+}
+
+SleepDepth DocumentWindow::sleepDepth() const {
+    if (m_asleep)
+        return SleepDepth::Discarded;
+    switch (m_engine->lifecycle()) {
+    case PageLifecycle::Frozen:
+        return SleepDepth::Frozen;
+    case PageLifecycle::Discarded:
+        return SleepDepth::Discarded;
+    case PageLifecycle::Active:
+        break;
+    }
+    return SleepDepth::Awake;
+}
+
+SleepState DocumentWindow::sleepState(bool visible) const {
+    const PageActivity activity = m_engine->activity();
+    SleepState state;
+    state.active = m_active;
+    state.visible = visible;
+    state.audible = activity.audible;
+    state.capturing = activity.capturing;
+    state.fullScreen = activity.fullScreen;
+    state.typedText = activity.typedText;
+    state.devTools = activity.devTools;
+    state.loading = m_loading;
+    return state;
+}
+
+void DocumentWindow::sleep(SleepDepth depth) {
+    if (m_asleep || m_closing || depth <= sleepDepth())
+        return;
+    const SleepDepth allowed = std::min(depth, deepestSleep(sleepState(false)));
+    if (allowed <= sleepDepth())
+        return;
+    m_engine->setLifecycle(allowed == SleepDepth::Frozen ? PageLifecycle::Frozen
+                                                         : PageLifecycle::Discarded);
+    updateSleepMark();
+}
+
+void DocumentWindow::wake() {
+    if (m_asleep) {
+        const SavedPage page = *std::exchange(m_asleep, std::nullopt);
+        if (page.history.isEmpty() || !m_engine->restoreHistory(page.history))
+            m_engine->navigate(page.url);
+    } else if (m_engine->lifecycle() != PageLifecycle::Active) {
+        m_engine->setLifecycle(PageLifecycle::Active);
+    }
+    updateSleepMark();
+}
+
+void DocumentWindow::updateSleepMark() {
+    if (!m_closing)
+        m_host.documents().setSleeping(docIndex(), sleepDepth() != SleepDepth::Awake);
 }
 
 void DocumentWindow::onStatusTextChanged(const QString& text) {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "base/sessionfile.h"
+#include "documents/sleeprules.h"
 #include "platform/engine/pagerequests.h"
 
 #include <QWidget>
+
+#include <optional>
 
 class QTimer;
 
@@ -46,6 +50,27 @@ public:
     // Leaves the document set; runs once, whatever closed the window.
     void unload();
 
+    // The page's address and title, also of a document that has not loaded yet.
+    QString pageUrl() const;
+    QString pageTitle() const;
+    // The page as it is kept beyond the window, with its back and forward history.
+    SavedPage savedPage() const;
+    // Takes page without loading it: caption, tab, row and address show at once, and the page
+    // loads with its history when the document first wakes.
+    void restoreAsleep(const SavedPage& page);
+
+    // Sleep. A document that has not loaded yet counts as discarded.
+    SleepDepth sleepDepth() const;
+    // The document's state for the sleep rules; visible: the user sees some of its window.
+    SleepState sleepState(bool visible) const;
+    // Puts the page to sleep no deeper than depth and its state allow.
+    void sleep(SleepDepth depth);
+    // Loads or wakes the page where it was; nothing for one awake.
+    void wake();
+    // When the user last saw the document, on the sleep clock (0: not yet).
+    qint64 lastSeen() const { return m_lastSeen; }
+    void setLastSeen(qint64 time) { m_lastSeen = time; }
+
 Q_SIGNALS:
     // The status panel's text.
     void statusText(const QString& text);
@@ -76,6 +101,7 @@ private:
     void noteAddress();
     // One tick of the tab's flash after a load finished in the background.
     void flashTab();
+    void updateSleepMark();
 
     DocumentHost& m_host;
     Engine* m_engine = nullptr;
@@ -92,6 +118,9 @@ private:
     bool m_closing = false;
     bool m_unloaded = false;
     bool m_finishedOnce = false;
+    // The page restored but not loaded yet.
+    std::optional<SavedPage> m_asleep;
+    qint64 m_lastSeen = 0;
 };
 
 } // namespace kelvane

@@ -47,6 +47,10 @@ void TabBar::updateRows(int first, int last) {
         setTabText(row, m_documents.tabCaption(docIndex));
         setTabToolTip(row, m_documents.tabToolTip(docIndex));
         setTabIcon(row, tabPicture(m_documents.tabIcon(docIndex)));
+        // A sleeping document's caption is dimmed, as the Navigator dims its row.
+        setTabTextColor(row, m_documents.isSleeping(docIndex)
+                                 ? palette().color(QPalette::Disabled, QPalette::WindowText)
+                                 : QColor());
     }
 }
 

@@ -128,6 +128,9 @@ void CommandSet::runKeyAction(HookAction action, bool shift) {
 
 Engine* CommandSet::activeEngine() const {
     DocumentWindow* doc = m_documents.activeDocument();
+    // A command on the page wakes it first.
+    if (doc)
+        doc->wake();
     return doc ? doc->engine() : nullptr;
 }
 

@@ -17,6 +17,7 @@
 #include "dialogs/associationquestion.h"
 #include "dialogs/defaultbrowsercheck.h"
 #include "documents/documentarea.h"
+#include "documents/documentsleep.h"
 #include "documents/documentwindow.h"
 #include "documents/tabbar.h"
 #include "downloads/downloadmanager.h"
@@ -252,6 +253,8 @@ void MainWindow::connectMenus() {
     connect(m.tileHorizontally, &QAction::triggered, docs, &DocumentArea::tileHorizontally);
     connect(m.tileVertically, &QAction::triggered, docs, &DocumentArea::tileVertically);
     connect(m.arrangeIcons, &QAction::triggered, docs, &DocumentArea::arrangeIcons);
+    connect(m.putOthersToSleep, &QAction::triggered, &docs->sleep(),
+            &DocumentSleep::putOthersToSleep);
     connect(m.findDocument, &QAction::triggered, m_navigator, &NavigatorWindow::showPalette);
     // The key works from the Navigator too.
     m_navigator->addAction(m.findDocument);
@@ -305,6 +308,7 @@ void MainWindow::load(const QString& commandLine) {
     m_bars->sitesToolbar()->setUserLinks(app.userLinks);
     app.readPopUp();
     app.readDownloads();
+    app.readDocumentSleep();
     if (app.minimizeToTray)
         m_tray->add();
     trace("settings loaded");

@@ -150,6 +150,7 @@ MainMenus::MainMenus(QMainWindow* window) {
     tileHorizontally = windows.item("1028");
     tileVertically = windows.item("1029");
     arrangeIcons = windows.item("1030");
+    putOthersToSleep = windows.item("Put Other Documents to Sleep");
     windows.separator();
     findDocument = windows.item("Go to &Document...", "Ctrl+K");
     recentlyClosedMenu = windows.submenu("Recently Closed");

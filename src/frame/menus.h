@@ -71,6 +71,7 @@ struct MainMenus {
     QAction* tileHorizontally;
     QAction* tileVertically;
     QAction* arrangeIcons;
+    QAction* putOthersToSleep; // discards every document that may sleep
     QAction* findDocument; // the Navigator's filter box
     QMenu* recentlyClosedMenu;
     QAction* reopenClosed; // the most recently closed document

@@ -2,7 +2,6 @@
 
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
-#include "platform/engine/engine.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -30,11 +29,11 @@ RecentlyClosed::RecentlyClosed(DocumentArea& documents, QMenu* menu, QAction* re
 }
 
 void RecentlyClosed::documentClosing(DocumentWindow* document) {
-    const Engine* engine = document->engine();
     // A window that never got a page (a pop-up stopped before it loaded) is nothing to reopen.
-    if (engine->url().isEmpty())
+    const SavedPage page = document->savedPage();
+    if (page.url.isEmpty())
         return;
-    m_pages.prepend({engine->url(), engine->title(), engine->historyState()});
+    m_pages.prepend(page);
     if (m_pages.size() > kLimit)
         m_pages.removeLast();
     m_reopenLatest->setEnabled(true);

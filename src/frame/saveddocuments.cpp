@@ -7,7 +7,6 @@
 #include "dialogs/restoredocumentsdialog.h"
 #include "documents/documentarea.h"
 #include "documents/documentwindow.h"
-#include "platform/engine/engine.h"
 
 #include <QTimer>
 
@@ -32,10 +31,12 @@ void SavedDocuments::save() const {
     const bool keepHistory = !appSettings().cleanOnExit;
     for (int i = 1; i <= count; ++i) {
         if (const DocumentWindow* doc = m_documents.document(i)) {
-            const Engine* engine = doc->engine();
-            Settings::writeText(numberedKey(QStringLiteral("Document"), i), engine->url());
-            pages.append({engine->url(), engine->title(),
-                          keepHistory ? engine->historyState() : QByteArray()});
+            // A document that sleeps or has not loaded yet keeps its page all the same.
+            SavedPage page = doc->savedPage();
+            Settings::writeText(numberedKey(QStringLiteral("Document"), i), page.url);
+            if (!keepHistory)
+                page.history.clear();
+            pages.append(page);
         }
     }
     const QString path = SessionFile::defaultPath();
@@ -70,8 +71,10 @@ void SavedDocuments::restore() {
         // A history goes with its address only: an older version may have changed the list
         // since the session file was written.
         const bool kept = i < pages.size() && pages.at(i).url == addresses.at(i);
-        m_documents.openWithHistory(addresses.at(i), kept ? pages.at(i).history : QByteArray());
+        m_documents.openAsleep(kept ? pages.at(i) : SavedPage{addresses.at(i), {}, {}});
     }
+    // Only the documents in sight load now; the others when they are first shown.
+    m_documents.wakeVisible();
 }
 
 void SavedDocuments::stopAutoSave() {

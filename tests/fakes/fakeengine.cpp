@@ -17,6 +17,17 @@ void FakeEngine::viewSource() {
         fireNewWindow("view-source:" + m_url);
 }
 
+void FakeEngine::setLifecycle(PageLifecycle state) {
+    if (m_lifecycle == PageLifecycle::Discarded && state == PageLifecycle::Frozen)
+        return;
+    if (state == PageLifecycle::Discarded && m_activity.typedText)
+        state = PageLifecycle::Frozen;
+    static const char* const names[] = {"Active", "Frozen", "Discarded"};
+    log(QStringLiteral("lifecycle ") + names[int(state)]);
+    if (state != m_lifecycle)
+        Q_EMIT lifecycleChanged(m_lifecycle = state);
+}
+
 std::optional<HistoryEntry> FakeEngine::historyEntry(bool back, int index) const {
     const QList<HistoryEntry>& list = back ? m_back : m_forward;
     return index < 1 || index > list.size() ? std::nullopt : std::optional(list[index - 1]);

@@ -63,6 +63,10 @@ public:
                 .arg(allow ? "allow" : "block"));
     }
     void leaveFullScreen() override { log("leaveFullScreen"); }
+    PageLifecycle lifecycle() const override { return m_lifecycle; }
+    // Like the real engine: a discarded page only wakes, and typed text is frozen at most.
+    void setLifecycle(PageLifecycle state) override;
+    PageActivity activity() const override { return m_activity; }
 
     // Every call since the last clearCalls(), in order; the texts navigated to.
     QStringList calls() const { return m_calls; }
@@ -70,6 +74,7 @@ public:
     void clearCalls() { m_calls.clear(); }
 
     void setUrl(const QString& url) { m_url = url; }
+    void setActivity(const PageActivity& activity) { m_activity = activity; }
     // Nearest entry first.
     void setHistory(const QList<HistoryEntry>& back, const QList<HistoryEntry>& forward) {
         m_back = back;
@@ -122,6 +127,8 @@ private:
     int m_zoomLevel = kZoomLevelMedium;
     QString m_url, m_title;
     QList<HistoryEntry> m_back, m_forward;
+    PageLifecycle m_lifecycle = PageLifecycle::Active;
+    PageActivity m_activity;
 };
 
 // A download whose state the test sets; it logs what the browser asked of it.

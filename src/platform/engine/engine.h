@@ -36,6 +36,19 @@ struct NewWindowRequest {
     bool cancel = false;
 };
 
+// How far a page sleeps, as the engine's page lifecycle has it: a frozen page runs no scripts
+// or timers; a discarded one has no renderer left, only its address, title and history.
+enum class PageLifecycle { Active, Frozen, Discarded };
+
+// What the page does that the engine would lose by putting it to sleep.
+struct PageActivity {
+    bool audible = false;
+    bool capturing = false; // camera, microphone or screen
+    bool fullScreen = false;
+    bool typedText = false; // known only while the page is out of sight
+    bool devTools = false;
+};
+
 // One entry of a page's back or forward list.
 struct HistoryEntry {
     QString title;
@@ -107,6 +120,14 @@ public:
     // page's title as its own); null closes them.
     virtual void showDeveloperToolsIn(Engine* tools) { Q_UNUSED(tools); }
 
+    // Page lifecycle. The engine counts a shown view as in sight even when another window
+    // covers it, so the browser puts a page out of sight with Frozen or Discarded, and the
+    // engine goes no further than the page's activity allows. Active brings it back in sight,
+    // a discarded page reloading where it was.
+    virtual PageLifecycle lifecycle() const = 0;
+    virtual void setLifecycle(PageLifecycle state) = 0;
+    virtual PageActivity activity() const = 0;
+
 Q_SIGNALS:
     void statusTextChanged(const QString& text);
     // progressMax 0 marks the end of a load; progress -1 means complete.
@@ -119,6 +140,7 @@ Q_SIGNALS:
     void securityChanged(kelvane::PageSecurity security);
     // The answer to find: the 1-based match now selected (0: none) of matchCount.
     void findResult(int activeMatch, int matchCount);
+    void lifecycleChanged(kelvane::PageLifecycle state);
 
     // Requests of the page, each answered by the browser.
     void certificateErrorRaised(const kelvane::CertificateError& error,

@@ -68,6 +68,7 @@ WebEngine::WebEngine(QWidget* parent)
     connect(page, &QWebEnginePage::linkHovered, this, &Engine::statusTextChanged);
     connect(page, &QWebEnginePage::urlChanged, this, &WebEngine::raiseSecurityChanged);
     connectRequests(page);
+    connectLifecycle(page);
     connect(page, &QWebEnginePage::findTextFinished, this,
             [this](const QWebEngineFindTextResult& result) {
                 Q_EMIT findResult(result.activeMatch(), result.numberOfMatches());
@@ -166,6 +167,7 @@ void WebEngine::onLoadStarted() {
     m_loading = true;
     m_certificateError = false;
     m_loadFailed = false;
+    m_capturing = false;
     if (isShowingCrashPage())
         m_container->setCurrentWidget(m_view);
     Q_EMIT progressChanged(0, 100);

@@ -70,6 +70,10 @@ public:
     int blockedRequests() const override;
     void showDeveloperToolsIn(Engine* tools) override;
 
+    PageLifecycle lifecycle() const override;
+    void setLifecycle(PageLifecycle state) override;
+    PageActivity activity() const override;
+
     bool isSilent() const { return m_silent; }
     QWebEngineView* view() const { return m_view; }
     QWebEnginePage* page() const;
@@ -79,6 +83,8 @@ public:
 private:
     // Connects the page's requests to the browser (webenginerequests.cpp).
     void connectRequests(QWebEnginePage* page);
+    // Raises the page's lifecycle changes (webenginelifecycle.cpp).
+    void connectLifecycle(QWebEnginePage* page);
     void onLoadStarted();
     void onLoadFinished(bool ok);
     void onRenderProcessTerminated(int status);
@@ -102,6 +108,9 @@ private:
     bool m_loading = false;
     bool m_certificateError = false;
     bool m_loadFailed = false;
+    // Granted since the page's last load: what the engine counts as capturing.
+    bool m_capturing = false;
+    bool m_fullScreen = false;
     // Requests the browser has yet to answer: the engine's origin and feature of each.
     QHash<QPair<QString, SitePermission>, QPair<QUrl, QWebEnginePage::Feature>>
         m_pendingPermissions;

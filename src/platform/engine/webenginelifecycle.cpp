@@ -1,4 +1,5 @@
-// The renderer's life: the "page stopped working" panel when it dies.
+// The page's life: frozen and discarded out of sight, and the "page stopped working" panel
+// when its renderer dies.
 
 #include "platform/engine/webengine.h"
 
@@ -8,6 +9,67 @@
 #include <QVBoxLayout>
 
 namespace kelvane {
+
+namespace {
+
+using EngineState = QWebEnginePage::LifecycleState;
+
+PageLifecycle lifecycleOf(EngineState state) {
+    switch (state) {
+    case EngineState::Frozen:
+        return PageLifecycle::Frozen;
+    case EngineState::Discarded:
+        return PageLifecycle::Discarded;
+    case EngineState::Active:
+        break;
+    }
+    return PageLifecycle::Active;
+}
+
+} // namespace
+
+void WebEngine::connectLifecycle(QWebEnginePage* page) {
+    connect(page, &QWebEnginePage::lifecycleStateChanged, this,
+            [this](EngineState state) { Q_EMIT lifecycleChanged(lifecycleOf(state)); });
+}
+
+PageLifecycle WebEngine::lifecycle() const {
+    return m_page ? lifecycleOf(m_page->lifecycleState()) : PageLifecycle::Active;
+}
+
+void WebEngine::setLifecycle(PageLifecycle state) {
+    if (!m_page || !m_view)
+        return;
+    if (state == PageLifecycle::Active) {
+        // A discarded page reloads its current entry here.
+        m_page->setLifecycleState(EngineState::Active);
+        m_page->setVisible(m_view->isVisible());
+        return;
+    }
+    // A discarded page only ever becomes active again.
+    if (m_page->lifecycleState() == EngineState::Discarded)
+        return;
+    // The engine refuses to freeze a page it counts as in sight.
+    m_page->setVisible(false);
+    EngineState target =
+        state == PageLifecycle::Frozen ? EngineState::Frozen : EngineState::Discarded;
+    // The engine recommends freezing at most a page whose form holds typed text.
+    if (target == EngineState::Discarded && m_page->recommendedState() == EngineState::Frozen)
+        target = EngineState::Frozen;
+    m_page->setLifecycleState(target);
+}
+
+PageActivity WebEngine::activity() const {
+    PageActivity activity;
+    if (!m_page)
+        return activity;
+    activity.audible = m_page->recentlyAudible();
+    activity.capturing = m_capturing;
+    activity.fullScreen = m_fullScreen;
+    activity.typedText = !m_page->isVisible() && m_page->recommendedState() == EngineState::Frozen;
+    activity.devTools = m_page->devToolsPage() || m_page->inspectedPage();
+    return activity;
+}
 
 void WebEngine::onRenderProcessTerminated(int status) {
     if (status == QWebEnginePage::NormalTerminationStatus || !m_page || !m_container)

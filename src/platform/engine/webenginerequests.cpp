@@ -101,9 +101,10 @@ void WebEngine::connectRequests(QWebEnginePage* page) {
             [this](QWebEngineFullScreenRequest engineRequest) {
                 FullScreenRequest request{engineRequest.toggleOn(), false};
                 Q_EMIT fullScreenRequested(&request);
-                if (request.accept)
+                if (request.accept) {
+                    m_fullScreen = engineRequest.toggleOn();
                     engineRequest.accept();
-                else
+                } else
                     engineRequest.reject();
             });
     // Queued: the handler may close the document and delete this page, which must not happen
@@ -194,6 +195,9 @@ void WebEngine::answerPermission(const QString& origin, SitePermission permissio
     const auto pending = m_pendingPermissions.take({origin, permission});
     if (!m_page || pending.first.isEmpty())
         return;
+    if (allow && permission != SitePermission::Notifications &&
+        permission != SitePermission::Location && permission != SitePermission::MouseLock)
+        m_capturing = true;
     m_page->setFeaturePermission(pending.first, pending.second,
                                  allow ? QWebEnginePage::PermissionGrantedByUser
                                        : QWebEnginePage::PermissionDeniedByUser);

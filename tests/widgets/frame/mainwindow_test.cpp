@@ -122,10 +122,11 @@ TEST_F(MainWindowTest, AfterUncleanStartsTheUserChoosesTheSavedDocuments) {
         {
             TestWindow run{QString()};
             EXPECT_EQ(answers.seen(), QStringList{"Open Saved Documents"});
-            QStringList opened;
+            QStringList opened, loaded;
             for (int i = 1; i <= run.area().count(); ++i)
-                opened << run.engine(i)->navigated();
+                opened << run.doc(i)->pageUrl(), loaded << run.engine(i)->navigated();
             EXPECT_EQ(opened, c.opened);
+            EXPECT_EQ(loaded, c.opened.mid(c.opened.size() - 1)) << "the active one loads";
         }
         EXPECT_FALSE(QFile::exists(StartGuard::defaultPath())) << "a clean close clears it";
     }
