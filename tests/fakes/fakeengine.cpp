@@ -20,10 +20,8 @@ void FakeEngine::viewSource() {
 void FakeEngine::setLifecycle(PageLifecycle state) {
     if (m_lifecycle == PageLifecycle::Discarded && state == PageLifecycle::Frozen)
         return;
-    if (state == PageLifecycle::Discarded && m_activity.typedText)
-        state = PageLifecycle::Frozen;
-    static const char* const names[] = {"Active", "Frozen", "Discarded"};
-    log(QStringLiteral("lifecycle ") + names[int(state)]);
+    state = m_activity.typedText ? std::min(state, PageLifecycle::Frozen) : state;
+    log(QStringLiteral("lifecycle ") + QStringList{"Active", "Frozen", "Discarded"}[int(state)]);
     if (state != m_lifecycle)
         Q_EMIT lifecycleChanged(m_lifecycle = state);
 }

@@ -48,6 +48,11 @@ struct TestWindow {
     FakeEngine* engine(int docIndex) { return static_cast<FakeEngine*>(doc(docIndex)->engine()); }
     FakeEngine* active() { return static_cast<FakeEngine*>(area().activeDocument()->engine()); }
     void open(const QString& address) { window.openInNewDocument(address); }
+    // Loads every document restored asleep.
+    void wakeAll() {
+        for (int i = 1; i <= area().count(); ++i)
+            doc(i)->wake();
+    }
     void closeAll() {
         while (area().count() > 0)
             doc(1)->closeDocument();

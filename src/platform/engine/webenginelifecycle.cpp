@@ -51,12 +51,11 @@ void WebEngine::setLifecycle(PageLifecycle state) {
         return;
     // The engine refuses to freeze a page it counts as in sight.
     m_page->setVisible(false);
-    EngineState target =
-        state == PageLifecycle::Frozen ? EngineState::Frozen : EngineState::Discarded;
-    // The engine recommends freezing at most a page whose form holds typed text.
-    if (target == EngineState::Discarded && m_page->recommendedState() == EngineState::Frozen)
-        target = EngineState::Frozen;
-    m_page->setLifecycleState(target);
+    if (m_page->lifecycleState() == EngineState::Active)
+        m_page->setLifecycleState(EngineState::Frozen);
+    // Frozen, the engine recommends discarding unless the page's form holds typed text.
+    if (state == PageLifecycle::Discarded && m_page->recommendedState() == EngineState::Discarded)
+        m_page->setLifecycleState(EngineState::Discarded);
 }
 
 PageActivity WebEngine::activity() const {
@@ -66,7 +65,9 @@ PageActivity WebEngine::activity() const {
     activity.audible = m_page->recentlyAudible();
     activity.capturing = m_capturing;
     activity.fullScreen = m_fullScreen;
-    activity.typedText = !m_page->isVisible() && m_page->recommendedState() == EngineState::Frozen;
+    // A frozen page out of sight that the engine would not discard holds typed text.
+    activity.typedText = !m_page->isVisible() && m_page->lifecycleState() == EngineState::Frozen &&
+                         m_page->recommendedState() == EngineState::Frozen;
     activity.devTools = m_page->devToolsPage() || m_page->inspectedPage();
     return activity;
 }

@@ -81,11 +81,12 @@ TEST_F(CrashSafety, KilledSessionReopensItsDocuments) {
     killProgram();
 
     ASSERT_TRUE(start());
-    EXPECT_TRUE(x.waitFor([&] {
-        return server.requestCount("/a") >= 2 && server.requestCount("/b") >= 2 &&
-               server.requestCount("/c") >= 2;
-    })) << qPrintable(server.requestLog().join(' '));
+    EXPECT_TRUE(x.waitFor([&] { return server.requestCount("/c") >= 2; }))
+        << qPrintable(server.requestLog().join(' '));
+    // The others come back asleep, to load when first shown.
+    EXPECT_TRUE(server.requestCount("/a") == 1 && server.requestCount("/b") == 1);
     ASSERT_TRUE(stop());
+    EXPECT_EQ(stored("Document1"), url("/a")) << "saved asleep";
 }
 
 TEST_F(CrashSafety, TwoKilledStartsWithTheSameDocumentsMakeTheThirdAsk) {
@@ -97,12 +98,12 @@ TEST_F(CrashSafety, TwoKilledStartsWithTheSameDocumentsMakeTheThirdAsk) {
     x.startProgram(KELVANE_BINARY, {});
     test::XWindow chooser = 0;
     ASSERT_TRUE(x.waitFor([&] { return (chooser = x.findWindow("^Open Saved Documents")) != 0; }));
-    EXPECT_EQ(server.requestCount("/a"), 2) << "nothing opens before the answer";
+    EXPECT_EQ(server.requestCount("/b"), 2) << "nothing opens before the answer";
     x.activate(chooser);
     x.keys("Return");
     ASSERT_TRUE(x.waitFor([&] { return mainWindow() != 0; }));
     ASSERT_TRUE(showsPage("Page B"));
-    EXPECT_EQ(server.requestCount("/a"), 3);
+    EXPECT_EQ(server.requestCount("/b"), 3);
     ASSERT_TRUE(stop());
 
     // The clean close cleared the count.

@@ -160,6 +160,7 @@ TEST_F(DocumentHistoryTest, SavedDocumentsComeBackWithTheirHistoryOrAsBefore) {
     {
         TestWindow again{QString()};
         ASSERT_EQ(again.area().count(), 3);
+        again.wakeAll();
         for (int n = 1; n <= 3; ++n)
             expectHistoryOf(again.engine(n), n);
         EXPECT_EQ(again.set().rowText(2), "Site 2");
@@ -169,6 +170,7 @@ TEST_F(DocumentHistoryTest, SavedDocumentsComeBackWithTheirHistoryOrAsBefore) {
     SettingsStore::sync();
     {
         TestWindow older{QString()};
+        older.wakeAll();
         expectHistoryOf(older.engine(3), 3);
         EXPECT_EQ(older.engine(2)->navigated(), QStringList{"http://older/"});
         older.engine(2)->setUrl("http://older/");
@@ -180,6 +182,7 @@ TEST_F(DocumentHistoryTest, SavedDocumentsComeBackWithTheirHistoryOrAsBefore) {
         [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
     TestWindow after{QString()};
     qInstallMessageHandler(previous);
+    after.wakeAll();
     const char* addresses[] = {"http://d1/3", "http://older/", "http://d3/3"};
     for (int n = 1; n <= 3; ++n)
         EXPECT_EQ(after.engine(n)->navigated(), QStringList{addresses[n - 1]}) << "as before";

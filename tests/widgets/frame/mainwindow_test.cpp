@@ -124,7 +124,7 @@ TEST_F(MainWindowTest, AfterUncleanStartsTheUserChoosesTheSavedDocuments) {
             EXPECT_EQ(answers.seen(), QStringList{"Open Saved Documents"});
             QStringList opened, loaded;
             for (int i = 1; i <= run.area().count(); ++i)
-                opened << run.doc(i)->pageUrl(), loaded << run.engine(i)->navigated();
+                opened << run.set().address(i), loaded << run.engine(i)->navigated();
             EXPECT_EQ(opened, c.opened);
             EXPECT_EQ(loaded, c.opened.mid(c.opened.size() - 1)) << "the active one loads";
         }
