@@ -6,6 +6,8 @@
 #include <QProcessEnvironment>
 #include <QTcpServer>
 
+#include <functional>
+
 class QTemporaryDir;
 
 namespace kelvane::bench {
@@ -35,6 +37,9 @@ qint64 procField(qint64 pid, const char* file, const QByteArray& label);
 // Proportional set size (shared pages split among their users), in KiB, of this process with
 // all its descendants.
 qint64 treePssKiB();
+
+// Runs the event loop until done() holds (true) or limitMs have passed (false).
+bool waitFor(const std::function<bool()>& done, int limitMs);
 
 // The median of a list of figures (0 for an empty list).
 double median(QList<double> values);

@@ -42,16 +42,7 @@ const QByteArray kPage = "<!doctype html><html><head><title>Document</title></he
                          "and <a href='#'>a link</a>.</p></body></html>";
 
 bool waitFor(const std::function<bool()>& done, int limitMs = kLimitMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > limitMs)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
+    return bench::waitFor(done, limitMs);
 }
 
 // One side of the comparison: opens documents and closes them.

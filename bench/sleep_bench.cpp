@@ -40,16 +40,7 @@ constexpr int kSites = 30;
 constexpr int kLimitMs = 180'000;
 
 bool waitFor(const std::function<bool()>& done, int limitMs = kLimitMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > limitMs)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
+    return bench::waitFor(done, limitMs);
 }
 
 // One site: a small page on its own loopback address, and how often it was asked for.

@@ -138,14 +138,8 @@ SavedPage DocumentWindow::savedPage() const {
 
 void DocumentWindow::restoreAsleep(const SavedPage& page) {
     m_asleep = page;
-    const QString title = page.title.isEmpty() ? page.url : page.title;
-    setWindowTitle(title);
-    DocumentSet& set = m_host.documents();
-    const int index = docIndex();
-    set.setRowText(index, title);
-    set.setTabToolTip(index, title);
-    set.setTabTitle(index, title);
-    set.setAddress(index, page.url);
+    showTitle(page.title.isEmpty() ? page.url : page.title);
+    m_host.documents().setAddress(docIndex(), page.url);
     updateSleepMark();
 }
 
@@ -210,13 +204,17 @@ void DocumentWindow::onStatusTextChanged(const QString& text) {
 }
 
 void DocumentWindow::onTitleChanged(const QString& title) {
+    showTitle(title);
+    noteAddress();
+}
+
+void DocumentWindow::showTitle(const QString& title) {
     setWindowTitle(title);
     DocumentSet& set = m_host.documents();
     const int index = docIndex();
     set.setRowText(index, title);
     set.setTabToolTip(index, title);
     set.setTabTitle(index, title);
-    noteAddress();
 }
 
 void DocumentWindow::noteAddress() {

@@ -95,6 +95,8 @@ private:
     void onStatusTextChanged(const QString& text);
     void onProgressChanged(int progress, int progressMax);
     void onTitleChanged(const QString& title);
+    // The title in the window's caption, its Navigator row and its tab.
+    void showTitle(const QString& title);
     void onNavigationRequested(NavigationRequest* request);
     void onNewWindowRequested(NewWindowRequest* request);
     void onSecurityChanged(PageSecurity security);
