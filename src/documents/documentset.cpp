@@ -27,6 +27,9 @@ QVariant DocumentSet::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
         return index.column() == SiteColumn ? e.rowText : e.status;
+    case Qt::AccessibleDescriptionRole:
+        // The active row is told apart by its bold font alone.
+        return e.active && index.column() == SiteColumn ? tr("Active document") : QVariant();
     case Qt::FontRole:
         if (e.active) {
             QFont bold;

@@ -114,7 +114,8 @@ DownloadsWindow::DownloadsWindow(DownloadManager& manager, QWidget* parent)
         updateButtons();
         updateDetails();
     });
-    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &DownloadsWindow::openSelected);
+    // A double click or Enter on a download opens it.
+    connect(m_list, &QTreeWidget::itemActivated, this, &DownloadsWindow::openSelected);
 
     auto* buttons = new QHBoxLayout;
     const std::pair<Button, void (DownloadsWindow::*)()> commands[] = {
@@ -222,6 +223,10 @@ void DownloadsWindow::updateRow(DownloadItem* item) {
     row->setText(SizeColumn, size);
     row->setText(ProgressColumn, progress);
     row->setData(ProgressColumn, kPercentRole, percent);
+    // The bar is drawn, not written: a screen reader hears its caption.
+    row->setData(ProgressColumn, Qt::AccessibleTextRole,
+                 percent.isValid() ? progressCaption(progress, true, percent.toFloat() / 100)
+                                   : QVariant());
     row->setText(SpeedColumn, speed);
     row->setText(TimeLeftColumn, timeLeft);
     const QString tip = item->url() + QLatin1Char('\n') + item->path();

@@ -111,7 +111,7 @@ MainMenus::MainMenus(QMainWindow* window) {
     favorites = view.item("1078", Picture::MenuFavorites);
     addToFavorites = view.item("1079");
     organizeFavorites = view.item("1080");
-    importFavoritesMenu = view.submenu("&Import Favorites");
+    importFavoritesMenu = view.submenu("I&mport Favorites");
     exportFavorites = view.item("&Export Favorites...");
     view.separator();
     downloads = view.item("5029", "Ctrl+J");

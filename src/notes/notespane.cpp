@@ -31,7 +31,8 @@ QToolButton* pictureButton(Qt::ArrowType arrow, const char* toolTipId, QWidget* 
     button->setArrowType(arrow);
     button->setAutoRaise(true);
     button->setToolTip(QLatin1String(toolTipId));
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the arrows (no menu item opens the notes); a click leaves the focus where it is.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
