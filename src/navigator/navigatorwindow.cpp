@@ -92,6 +92,8 @@ NavigatorWindow::NavigatorWindow(DocumentSet& documents, QWidget* owner)
     m_list->viewport()->setMouseTracking(true);
     m_list->viewport()->installEventFilter(this);
     connect(m_list, &QTreeView::clicked, this, [this] { rowClicked(); });
+    // Enter on a row chooses it as a click does.
+    connect(m_list, &QTreeView::activated, this, [this] { rowClicked(); });
 
     m_palette = new NavigatorPalette(m_list, this);
     connect(m_palette, &NavigatorPalette::openChanged, this, [this] { placeControls(); });
