@@ -205,6 +205,9 @@ TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     EXPECT_EQ(list->topLevelItem(1)->text(DownloadsWindow::SizeColumn),
               tableString(5023).arg(sizeText(1), sizeText(100)))
         << "what arrived, not the whole";
+    EXPECT_EQ(list->topLevelItem(2)->data(DownloadsWindow::ProgressColumn, Qt::AccessibleTextRole),
+              "50%")
+        << "the drawn bar's caption for screen readers";
     const auto press = [&](DownloadsWindow::Button b) { w.button(b)->click(); };
     const auto enabled = [&] {
         QString states;

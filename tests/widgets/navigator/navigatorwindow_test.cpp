@@ -87,6 +87,7 @@ TEST_F(NavigatorTest, ButtonsActOnTheSelectedRowAndCloseOnlyHides) {
     navigator->list()->setCurrentIndex(frame.set().index(1, 0));
     QTest::keyClick(navigator->list(), Qt::Key_Return); // chooses the row as a click does
     EXPECT_EQ(frame.area().activeDocument(), frame.doc(2));
+    EXPECT_EQ(frame.set().index(1, 0).data(Qt::AccessibleDescriptionRole), "Active document");
     EXPECT_TRUE(QTest::qWaitForWindowActive(navigator)) << "the Navigator keeps the keyboard";
     navigator->toolbarButton("Close")->trigger();
     EXPECT_EQ(frame.set().rowText(2), QStringLiteral("http://three/"));
