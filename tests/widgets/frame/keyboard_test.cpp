@@ -30,9 +30,9 @@ QChar mnemonicOf(QString text) {
 const QStringList kTableClashes = {u"Status &Bar|&Browse Toolbar"_qs, u"&Downloads|A&ddress Bar"_qs,
                                    u"&New Folder...|&Name:"_qs};
 
-void addClashes(const QList<std::pair<QString, QString>>& texts, QStringList& problems) {
+void addClashes(const QString& where, const QStringList& texts, QStringList& problems) {
     QHash<QChar, QString> taken;
-    for (const auto& [where, text] : texts) {
+    for (const QString& text : texts) {
         const QChar key = mnemonicOf(text);
         if (!key.isNull() && taken.contains(key) &&
             !kTableClashes.contains(text + u'|' + taken.value(key)))
@@ -41,57 +41,48 @@ void addClashes(const QList<std::pair<QString, QString>>& texts, QStringList& pr
     }
 }
 
-// The clashes among what shows now, then in each page of each tab widget in turn.
+// Clashes among the controls that show now and within each menu; controls Tab skips.
 void addWindowProblems(QWidget* window, QStringList& problems) {
-    QList<std::pair<QString, QString>> texts;
+    QStringList texts;
     for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (const auto* menu = qobject_cast<QMenu*>(w); menu || qobject_cast<QMenuBar*>(w)) {
+            QStringList items;
+            for (const QAction* a : w->actions())
+                if (a->isVisible())
+                    items << a->text();
+            addClashes(menu ? menu->title() : QStringLiteral("menu bar"), items, problems);
+        }
         if (!w->isVisibleTo(window) || w->window() != window)
             continue;
         const auto* label = qobject_cast<QLabel*>(w);
         const auto* box = qobject_cast<QGroupBox*>(w);
         if (const auto* button = qobject_cast<QAbstractButton*>(w))
-            texts.append({window->windowTitle(), button->text()});
+            texts << button->text();
         else if (label && label->buddy())
-            texts.append({window->windowTitle(), label->text()});
+            texts << label->text();
         else if (box && box->isCheckable())
-            texts.append({window->windowTitle(), box->title()});
-        if (const auto* bar = qobject_cast<QMenuBar*>(w)) {
-            QList<std::pair<QString, QString>> items;
-            for (QAction* a : bar->actions())
-                items.append({QStringLiteral("menu bar"), a->text()});
-            addClashes(items, problems);
-        }
-    }
-    addClashes(texts, problems);
-    for (QMenu* menu : window->findChildren<QMenu*>()) {
-        QList<std::pair<QString, QString>> items;
-        for (QAction* a : menu->actions())
-            if (a->isVisible() && !a->isSeparator())
-                items.append({menu->title(), a->text()});
-        addClashes(items, problems);
-    }
-    // A control that Tab skips is out of a keyboard's reach (a toolbar's have menu items).
-    for (QWidget* w : window->findChildren<QWidget*>()) {
+            texts << box->title();
+        // Out of a keyboard's reach, unless it sits in a toolbar (whose commands the menus have).
         const bool control =
             qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
             qobject_cast<QComboBox*>(w) ||
             (qobject_cast<QAbstractItemView*>(w) && !qobject_cast<QHeaderView*>(w));
-        if (control && w->isVisibleTo(window) && !(w->focusPolicy() & Qt::TabFocus) &&
-            !qobject_cast<QToolBar*>(w->parentWidget()) && w->focusProxy() == nullptr)
+        if (control && !(w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() &&
+            !qobject_cast<QToolBar*>(w->parentWidget()))
             problems << window->windowTitle() + u": Tab misses " + w->metaObject()->className() +
                             u' ' + w->objectName();
     }
+    addClashes(window->windowTitle(), texts, problems);
 }
 
 QStringList problemsOf(QWidget* window) {
     QStringList problems;
     addWindowProblems(window, problems);
-    for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
+    for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
         for (int page = 0; page < tabs->count(); ++page) {
             tabs->setCurrentIndex(page);
             addWindowProblems(window, problems);
         }
-    }
     problems.removeDuplicates();
     return problems;
 }
