@@ -1,7 +1,11 @@
 // Every window works from the keyboard: no two controls (or items of one menu) answer the same
 // Alt key, and Tab reaches every control.
+#include "bars/browsetoolbar.h"
+#include "dialogs/aboutbox.h"
+#include "dialogs/restoredocumentsdialog.h"
 #include "downloads/downloadswindow.h"
 #include "fakes/testwindow.h"
+#include "favorites/organizefavoritesdialog.h"
 #include "frame/featurewindows.h"
 #include "support/modalanswers.h"
 
@@ -96,13 +100,18 @@ TEST(Keyboard, EveryWindowHasDistinctMnemonicsAndTabReachesEveryControl) {
         if (qobject_cast<DownloadsWindow*>(top) && top->isVisible())
             problems += problemsOf(top);
     const auto inspect = [&](QWidget* dialog) { problems += problemsOf(dialog); };
-    {
+    FeatureWindows& windows = run.window.featureWindows();
+    const std::function<void()> dialogs[] = {
+        [&] { windows.showOptions(); },
+        [&] { windows.addToFavorites(); },
+        [&] { organizeFavorites(&run.window); },
+        [&] { AboutBox(&run.window).exec(); },
+        [&] { RestoreDocumentsDialog({"http://one/"}, &run.window).exec(); },
+        [&] { run.window.bars().browseToolbar()->customize(); },
+    };
+    for (const auto& open : dialogs) {
         test::ModalAnswers answers({inspect});
-        run.window.featureWindows().showOptions();
-    }
-    {
-        test::ModalAnswers answers({inspect});
-        run.window.featureWindows().addToFavorites();
+        open();
     }
     EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
 }
