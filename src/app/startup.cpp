@@ -35,25 +35,17 @@ namespace kelvane {
 
 namespace {
 
-bool hasPlatformArgument(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (qstrcmp(argv[i], "-platform") == 0)
-            return true;
-    }
-    return false;
-}
-
-bool hasDisplay(int argc, char** argv) {
+bool hasDisplay(const CommandLine& commandLine) {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || hasPlatformArgument(argc, argv);
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || commandLine.platformChosen;
 }
 
 // Chooses XWayland in a Wayland session that offers it, unless the user chose a platform.
-void choosePlatform(int argc, char** argv) {
+void choosePlatform(const CommandLine& commandLine) {
     const QByteArray platform =
         preferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"),
-                          qgetenv("DISPLAY"), hasPlatformArgument(argc, argv));
+                          qgetenv("DISPLAY"), commandLine.platformChosen);
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
 }
@@ -201,10 +193,10 @@ int Main(int argc, char** argv) {
     case CommandLine::Action::Run:
         break;
     }
-    choosePlatform(argc, argv);
+    choosePlatform(commandLine);
 
     if (!commandLine.screenshotFile.isEmpty()) {
-        if (!hasDisplay(argc, argv))
+        if (!hasDisplay(commandLine))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         const QTemporaryDir home;
         if (!home.isValid()) {
@@ -230,7 +222,7 @@ int Main(int argc, char** argv) {
         }
     }
 
-    if (!hasDisplay(argc, argv)) {
+    if (!hasDisplay(commandLine)) {
         print(stderr, QStringLiteral("kelvane: no display found; start it in a desktop session, "
                                      "or render a page without one: kelvane --screenshot FILE "
                                      "[URL]"));

@@ -20,6 +20,31 @@ const std::pair<FileOption, const char*> kFileOptions[] = {
     {FileOption::ExportFavorites, "--export-favorites"},
 };
 
+// Qt's own options, which QApplication takes out of the arguments as it starts: those that take
+// the next argument, and those that stand alone. "-style" and "-stylesheet" also come as
+// "-style=NAME"; "--platform" is read like "-platform".
+const char* const kQtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+    "geometry", "qwindowtitle",       "title",         "qwindowicon", "icon",
+    "session",  "display",            "name",          "style",       "stylesheet"};
+const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync",
+                                "testability"};
+
+// How many arguments from index i are one of Qt's options; 0 when arguments[i] is none.
+qsizetype qtOptionLength(const QStringList& arguments, qsizetype i) {
+    QStringView name = arguments.at(i);
+    name = name.mid(name.startsWith(QLatin1String("--")) ? 2 : 1);
+    if (name.startsWith(QLatin1String("qmljsdebugger=")) ||
+        name.startsWith(QLatin1String("style=")) || name.startsWith(QLatin1String("stylesheet=")))
+        return 1;
+    const auto is = [name](const char* option) { return name == QLatin1String(option); };
+    if (std::ranges::any_of(kQtFlags, is))
+        return 1;
+    if (std::ranges::any_of(kQtOptionsWithValue, is))
+        return i + 1 < arguments.size() ? 2 : 1;
+    return 0;
+}
+
 bool isAsciiLetter(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
@@ -65,6 +90,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         } else if (arg == QLatin1String("--version") || arg == QLatin1String("-v")) {
             result.action = CommandLine::Action::Version;
             return result;
+        } else if (const qsizetype length = qtOptionLength(arguments, i)) {
+            if (arg.endsWith(QLatin1String("-platform")))
+                result.platformChosen = true;
+            i += length - 1;
         } else {
             const auto option = std::find_if(
                 std::begin(kFileOptions), std::end(kFileOptions), [&arg](const auto& o) {
@@ -141,7 +170,10 @@ QString descriptionText() {
         "document window. A relative path is taken from the folder the program starts in.\n"
         "\n"
         "When Kelvane is already running for this user, the address is handed to that window "
-        "and this start ends without showing anything.");
+        "and this start ends without showing anything.\n"
+        "\n"
+        "The options every Qt program knows (-platform, -style, -reverse, -geometry and the "
+        "others) are accepted too.");
 }
 
 QString usageText() {

@@ -17,6 +17,8 @@ struct CommandLine {
     QString screenshotFile;
     // For ImportFavorites and ExportFavorites: the bookmark file read or written.
     QString favoritesFile;
+    // A Qt platform was chosen with "-platform NAME".
+    bool platformChosen = false;
     // For Action::Error: one line saying what was wrong.
     QString error;
 };

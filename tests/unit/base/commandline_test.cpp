@@ -26,7 +26,12 @@ TEST(CommandLineTest, ParsesArguments) {
         {{"--import-favorites", "b.html"}, A::ImportFavorites, "", "b.html"},
         {{"--export-favorites=-o.html"}, A::ExportFavorites, "", "-o.html"},
         {{"--import-favorites", "--", "b"}, A::Error, "--import-favorites", ""},
-        {{"--import-favorites=a", "--export-favorites=b"}, A::Error, "one", ""}};
+        {{"--import-favorites=a", "--export-favorites=b"}, A::Error, "one", ""},
+        // Qt's own options, with their values, are Qt's.
+        {{"-platform", "xcb", "-style", "Fusion", "-reverse", "x"}, A::Run, "x", ""},
+        {{"--platform", "xcb", "-style=Fusion", "-qwindowgeometry", "9x9", "x"}, A::Run, "x", ""},
+        {{"-nograb", "-stylesheet", "s.qss", "-qmljsdebugger=port:1"}, A::Run, "", ""},
+        {{"-platformx"}, A::Error, "-platformx", ""}};
     // clang-format on
     for (const auto& c : cases) {
         const CommandLine line = parseCommandLine(c.arguments);
@@ -37,6 +42,7 @@ TEST(CommandLineTest, ParsesArguments) {
             EXPECT_EQ(line.text + '|' + line.screenshotFile + line.favoritesFile,
                       c.text + '|' + c.screenshot);
         }
+        EXPECT_EQ(line.platformChosen, c.arguments.first().endsWith("-platform"));
     }
 }
 
