@@ -35,6 +35,16 @@ HookDecision KeyboardHook::decide(const QKeyEvent* key) {
                      key->isAutoRepeat());
 }
 
+bool KeyboardHook::isMenuKey(const QKeyEvent* key) const {
+    if (m_menuKeys.contains(QKeySequence(key->keyCombination())))
+        return true;
+    // "Ctrl++" is typed with Shift on most layouts, or on the keypad.
+    const Qt::KeyboardModifiers mods =
+        key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    return mods != key->modifiers() && key->key() < Qt::Key_A &&
+           m_menuKeys.contains(QKeySequence(QKeyCombination(mods, Qt::Key(key->key()))));
+}
+
 bool KeyboardHook::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -45,7 +55,7 @@ bool KeyboardHook::eventFilter(QObject* watched, QEvent* event) {
         }
         // The page is asked first whether it wants a key before the menus see it, and it
         // wants most keys; the menus' keys are not its to take.
-        if (m_menuKeys.contains(QKeySequence(key->keyCombination()))) {
+        if (isMenuKey(key)) {
             event->ignore();
             return true;
         }

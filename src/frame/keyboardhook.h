@@ -33,6 +33,7 @@ protected:
 
 private:
     static HookDecision decide(const QKeyEvent* key);
+    bool isMenuKey(const QKeyEvent* key) const;
 
     Handler m_handler;
     QList<QKeySequence> m_menuKeys;

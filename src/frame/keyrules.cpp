@@ -4,7 +4,7 @@
 
 namespace kelvane {
 
-HookDecision decideKey(int virtualKey, bool ctrl, bool /*shift*/, bool alt, bool repeated) {
+HookDecision decideKey(int virtualKey, bool ctrl, bool shift, bool alt, bool repeated) {
     if (repeated) {
         ctrl = false;
         alt = false;
@@ -12,6 +12,10 @@ HookDecision decideKey(int virtualKey, bool ctrl, bool /*shift*/, bool alt, bool
     switch (virtualKey) {
     case VirtualKey::D:
         if (alt)
+            return {HookAction::FocusAddressBar, false};
+        break;
+    case VirtualKey::L:
+        if (ctrl)
             return {HookAction::FocusAddressBar, false};
         break;
     case VirtualKey::Escape:
@@ -26,6 +30,11 @@ HookDecision decideKey(int virtualKey, bool ctrl, bool /*shift*/, bool alt, bool
     case VirtualKey::Home:
         if (alt)
             return {HookAction::Home, false};
+        break;
+    case VirtualKey::T:
+        // Ctrl+Shift+T is the menu's: it reopens the last closed document.
+        if (ctrl && !shift)
+            return {HookAction::FileNew, false};
         break;
     case VirtualKey::N:
         if (ctrl)

@@ -5,11 +5,11 @@ namespace kelvane {
 // What the main window's keyboard hook does with a key press.
 enum class HookAction {
     None,
-    FocusAddressBar, // Alt+D
+    FocusAddressBar, // Alt+D, and Ctrl+L as in other browsers
     Stop,            // Esc
     SwitchTab,       // Ctrl+Tab, Ctrl+Shift+Tab
     Home,            // Alt+Home
-    FileNew,         // Ctrl+N
+    FileNew,         // Ctrl+N, and Ctrl+T as in other browsers
     FileOpen,        // Ctrl+O
     Search,          // Ctrl+S
 };
@@ -26,9 +26,11 @@ struct VirtualKey {
     static constexpr int Escape = 27;
     static constexpr int Home = 36;
     static constexpr int D = 68;
+    static constexpr int L = 76;
     static constexpr int N = 78;
     static constexpr int O = 79;
     static constexpr int S = 83;
+    static constexpr int T = 84;
 };
 
 // repeated: the key was already down (auto-repeat); Ctrl and Alt then count as up.

@@ -262,8 +262,8 @@ void MainWindow::connectMenus() {
 
     QList<QKeySequence> menuKeys;
     for (const QAction* action : findChildren<QAction*>()) {
-        if (!action->shortcut().isEmpty() && action->shortcutContext() == Qt::WindowShortcut)
-            menuKeys.append(action->shortcut());
+        if (action->shortcutContext() == Qt::WindowShortcut)
+            menuKeys.append(action->shortcuts());
     }
     m_keyboardHook->setMenuKeys(menuKeys);
 

@@ -32,8 +32,9 @@ public:
 
     QAction* item(const char* captionId, const char* shortcut = "") {
         QAction* action = m_menu->addAction(QLatin1String(captionId));
+        // "F3; Alt+Left": the menu shows the first, every one works.
         if (*shortcut)
-            action->setShortcut(QKeySequence(QLatin1String(shortcut)));
+            action->setShortcuts(QKeySequence::listFromString(QLatin1String(shortcut)));
         return action;
     }
     // An item with a picture, shown whatever the desktop's default for menu icons is: the
@@ -75,7 +76,7 @@ MainMenus::MainMenus(QMainWindow* window) {
     MenuBuilder file(topMenu(window, "1000"));
     newDocument = file.hookItem("1001", Picture::MenuNew, "Ctrl+N");
     open = file.hookItem("1002", Picture::MenuOpen, "Ctrl+O");
-    close = file.item("1003");
+    close = file.item("1003", "Ctrl+F4");
     file.separator();
     saveAs = file.item("1005", Picture::MenuSave);
     file.separator();
@@ -92,9 +93,9 @@ MainMenus::MainMenus(QMainWindow* window) {
     copy = edit.item("1016", Picture::MenuCopy);
     paste = edit.item("1017", Picture::MenuPaste);
     edit.separator();
-    increaseFont = edit.item("1068", Picture::MenuFontUp, "Ctrl+I");
-    decreaseFont = edit.item("1069", Picture::MenuFontDown, "Ctrl+E");
-    resetFont = edit.item("1070");
+    increaseFont = edit.item("1068", Picture::MenuFontUp, "Ctrl+I; Ctrl++; Ctrl+=");
+    decreaseFont = edit.item("1069", Picture::MenuFontDown, "Ctrl+E; Ctrl+-");
+    resetFont = edit.item("1070", "Ctrl+0");
     edit.separator();
     selectAll = edit.item("1071");
     edit.separator();
@@ -130,8 +131,8 @@ MainMenus::MainMenus(QMainWindow* window) {
     options = view.item("1023", Picture::MenuOptions);
 
     MenuBuilder navigate(topMenu(window, "1087"));
-    back = navigate.item("1088", Picture::MenuBack, "F3");
-    forward = navigate.item("1089", Picture::MenuForward, "F4");
+    back = navigate.item("1088", Picture::MenuBack, "F3; Alt+Left");
+    forward = navigate.item("1089", Picture::MenuForward, "F4; Alt+Right");
     stop = navigate.item("1090", Picture::MenuStop);
     refresh = navigate.item("1091", "F5");
     navigate.separator();

@@ -1,4 +1,5 @@
 #include "frame/keyrules.h"
+#include "frame/screenfit.h"
 #include "frame/zoomrule.h"
 
 #include <QString>
@@ -23,7 +24,10 @@ TEST(KeyRules, DecisionTable) {
         {K::Home, "A", A::Home, false},         {K::Home, "", A::None, true},
         {K::N, "CS", A::FileNew, false},        {K::O, "C", A::FileOpen, false},
         {K::S, "C", A::Search, false},          {K::S, "A", A::None, true},
-        {'X', "C", A::None, true}};
+        {'X', "C", A::None, true},
+        // What other browsers do with keys left free here.
+        {K::T, "C", A::FileNew, false},         {K::T, "CS", A::None, true},
+        {K::L, "C", A::FocusAddressBar, false}, {K::L, "A", A::None, true}};
     // clang-format on
     for (const auto& c : cases) {
         const QString m = QLatin1String(c.modifiers);
@@ -47,4 +51,19 @@ TEST(ZoomRule, StepsStayInRangeAndResetGoesToMedium) {
         const ZoomResetSteps steps = zoomResetSteps(level);
         EXPECT_EQ(steps.count == 0 ? 0 : steps.increase ? steps.count : -steps.count, reset);
     }
+}
+
+TEST(ScreenFit, FramesKeepToTheFreeAreaOfTheScreen) {
+    const QRect area(0, 20, 1600, 980); // a panel above
+    // clang-format off
+    const QRect cases[][2] = {
+        {{100, 100, 800, 600}, {100, 100, 800, 600}},     // fits: unchanged
+        {{0, 20, 1600, 1000}, {0, 20, 1600, 980}},        // too tall: shrunk
+        {{-50, 0, 800, 600}, {0, 20, 800, 600}},          // above and left: moved in
+        {{1200, 700, 800, 600}, {800, 400, 800, 600}},    // below and right: moved in
+        {{300, 10, 2000, 2000}, {0, 20, 1600, 980}}};     // larger both ways
+    // clang-format on
+    for (const auto& [frame, expected] : cases)
+        EXPECT_EQ(fitIntoArea(frame, area), expected) << frame.x() << ',' << frame.y();
+    EXPECT_EQ(fitIntoArea(QRect(5, 5, 9000, 9000), QRect()), QRect(5, 5, 9000, 9000));
 }

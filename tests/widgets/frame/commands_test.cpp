@@ -83,6 +83,39 @@ TEST_F(CommandsTest, ButtonsAndPageCommandsActOnTheActiveDocumentOnly) {
     EXPECT_EQ(frame.engine(2)->calls(), QStringList{"print"});
 }
 
+TEST_F(CommandsTest, KeysOfOtherBrowsersActBesideTheMenusOwnWhileThePageHasTheFocus) {
+    frame.open("http://two/");
+    ASSERT_TRUE(frame.activate());
+    FakeEngine* page = frame.engine(2);
+    page->setZoomLevel(2);
+    page->clearCalls();
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers mods) {
+        if (frame.area().activeDocument())
+            frame.active()->widget()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), key, mods);
+    };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
+    // clang-format off
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Left, alt}, {Qt::Key_F3, {}}, {Qt::Key_Right, alt}, {Qt::Key_Plus, ctrl},
+        {Qt::Key_Equal, ctrl}, {Qt::Key_Minus, ctrl}, {Qt::Key_0, ctrl}, {Qt::Key_I, ctrl}};
+    // clang-format on
+    for (const auto& [key, mods] : keys)
+        press(key, mods);
+    EXPECT_EQ(page->calls(), (QStringList{"goBack", "goBack", "goForward", "zoom 3", "zoom 4",
+                                          "zoom 3", "zoom 2", "zoom 3"}))
+        << "none reaches the page as a key";
+    press(Qt::Key_T, ctrl);
+    ASSERT_EQ(count(), 3);
+    EXPECT_EQ(frame.active()->navigated(), QStringList{"http://home1/"});
+    press(Qt::Key_F4, ctrl);
+    EXPECT_EQ(count(), 2);
+    press(Qt::Key_L, ctrl);
+    EXPECT_TRUE(frame.window.addressPanel()->addressBox()->hasFocus());
+    press(Qt::Key_W, ctrl);
+    EXPECT_EQ(frame.active()->navigated(), (QStringList(2, "http://news/"))) << "still News";
+}
+
 TEST_F(CommandsTest, WithoutADocumentNothingHappens) {
     frame.closeAll();
     using Handler = void (CommandSet::*)();
