@@ -1,9 +1,13 @@
 #include "frame/windowplacement.h"
 
 #include "base/settingscatalogue.h"
+#include "frame/screenfit.h"
 #include "platform/twips.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace kelvane {
@@ -15,6 +19,28 @@ bool isNormal(const QWidget* window) {
              (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
 }
 
+// rect: a frame position with an inner size, as stored. The decorations count once the window
+// has them; before it is shown they are not known yet, and the fit is made again then.
+QRect fittedToScreen(const QWidget* window, const QRect& rect) {
+    const QScreen* screen = QGuiApplication::screenAt(rect.center());
+    if (!screen)
+        screen = window->screen();
+    if (!screen)
+        return rect;
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    const QMargins decorations(inner.left() - frame.left(), inner.top() - frame.top(),
+                               frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    const QSize frameSize = rect.size().grownBy(decorations);
+    const QRect fitted = fitIntoArea(QRect(rect.topLeft(), frameSize), screen->availableGeometry());
+    return QRect(fitted.topLeft(), fitted.size().shrunkBy(decorations));
+}
+
+void placeWindow(QWidget* window, const QRect& rect) {
+    window->move(rect.topLeft());
+    window->resize(rect.size());
+}
+
 } // namespace
 
 WindowPlacement::WindowPlacement(QWidget* mainWindow)
@@ -24,13 +50,32 @@ WindowPlacement::WindowPlacement(QWidget* mainWindow)
 }
 
 bool WindowPlacement::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_window && isNormal(m_window)) {
+    if (watched != m_window)
+        return QObject::eventFilter(watched, event);
+    if (isNormal(m_window)) {
         if (event->type() == QEvent::Move)
             m_normalGeometry.moveTopLeft(m_window->pos());
         else if (event->type() == QEvent::Resize)
             m_normalGeometry.setSize(m_window->size());
     }
+    // Coming back to the normal state (or showing in it), the window takes the geometry it had
+    // there, which may be larger than this screen; the window manager places it first, and
+    // then its decorations are known.
+    const bool toNormal = event->type() == QEvent::WindowStateChange &&
+                          (static_cast<QWindowStateChangeEvent*>(event)->oldState() &
+                           (Qt::WindowMaximized | Qt::WindowFullScreen));
+    if ((toNormal || event->type() == QEvent::Show) && isNormal(m_window))
+        QTimer::singleShot(kSettleMs, this, &WindowPlacement::fitMainWindow);
     return QObject::eventFilter(watched, event);
+}
+
+void WindowPlacement::fitMainWindow() {
+    if (!isNormal(m_window) || !m_window->isVisible())
+        return;
+    const QRect current(m_window->pos(), m_window->size());
+    const QRect fitted = fittedToScreen(m_window, current);
+    if (fitted != current)
+        placeWindow(m_window, fitted);
 }
 
 int WindowPlacement::read(const QString& key, std::optional<int> currentPixels) {
@@ -72,9 +117,8 @@ void WindowPlacement::writeRect(const QString& prefix, const QRect& rect) {
 }
 
 void WindowPlacement::restoreMainWindow() {
-    const QRect rect = readRect(QStringLiteral("Main"), std::nullopt);
-    m_window->move(rect.topLeft());
-    m_window->resize(rect.size());
+    const QRect rect = fittedToScreen(m_window, readRect(QStringLiteral("Main"), std::nullopt));
+    placeWindow(m_window, rect);
     m_normalGeometry = rect;
     m_startMaximized = Settings::readBool(QStringLiteral("MainMaximized"));
 }
@@ -85,10 +129,9 @@ void WindowPlacement::applyStartState() {
 }
 
 void WindowPlacement::restoreNavigator(QWidget* navigator) {
-    const QRect rect =
-        readRect(QStringLiteral("Navigator"), QRect(navigator->pos(), navigator->size()));
-    navigator->move(rect.topLeft());
-    navigator->resize(rect.size());
+    placeWindow(navigator, fittedToScreen(navigator, readRect(QStringLiteral("Navigator"),
+                                                              QRect(navigator->pos(),
+                                                                    navigator->size()))));
 }
 
 void WindowPlacement::saveGeometry(const QWidget* navigator) {

@@ -15,7 +15,7 @@ namespace kelvane {
 // Positions are frame positions and sizes are inner sizes, read and written alike, so a start
 // and close cycle moves nothing; a value that did not change since it was read is written back
 // exactly as read. A maximized or minimized main window is stored with the normal geometry it
-// had before.
+// had before. Every geometry given back fits the free area of its screen.
 class WindowPlacement : public QObject {
     Q_OBJECT
 public:
@@ -37,6 +37,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // How long the window manager is given to place a window before it is checked.
+    static constexpr int kSettleMs = 100;
+
+    void fitMainWindow();
     QRect readRect(const QString& prefix, std::optional<QRect> current);
     void writeRect(const QString& prefix, const QRect& rect);
     int read(const QString& key, std::optional<int> currentPixels);

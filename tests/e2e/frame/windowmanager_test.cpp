@@ -3,6 +3,7 @@
 // mouse as a user gives them: shortcuts whatever has the focus, the Navigator following the
 // mouse, toolbar buttons after their drop-down menus.
 #include "support/desktoptest.h"
+#include "support/secondstart.h"
 
 #include <QTest>
 
@@ -55,6 +56,28 @@ TEST_F(WindowManager, StoredGeometryStaysPutAcrossRestarts) {
         runs << values;
     }
     EXPECT_EQ(runs, QStringList(3, runs[0]));
+}
+
+TEST_F(WindowManager, HandOverToAMaximizedWindowRestoresAGeometryThatFitsTheScreen) {
+    // Normal geometry the size of the whole screen, with no room for the title bar.
+    for (const auto& [key, value] : {std::pair{"MainLeft", "0"}, {"MainTop", "0"},
+                                     {"MainWidth", "19200"}, {"MainHeight", "12000"},
+                                     {"MainMaximized", "True"}})
+        store(key, value);
+    ASSERT_TRUE(start({}, "Page A"));
+    ASSERT_TRUE(x.waitFor([&] { return maximized(mainWindow()); }, 5000));
+    ASSERT_EQ(test::handOverToRunning({url("/b")}), QString());
+    ASSERT_TRUE(showsPage("Page B"));
+    const QRect screen(0, 0, 1280, 800);
+    EXPECT_TRUE(x.waitFor(
+        [&] {
+            const QRect inner = x.geometry(mainWindow());
+            return !maximized(mainWindow()) && inner.top() > 0 && screen.contains(inner);
+        },
+        5000))
+        << "title and status bar on the screen: " << x.geometry(mainWindow()).y() << ' '
+        << x.geometry(mainWindow()).height();
+    ASSERT_TRUE(stop());
 }
 
 TEST_F(WindowManager, NavigatorStaysAboveTheMainWindowAndMinimizesWithIt) {

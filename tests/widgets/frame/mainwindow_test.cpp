@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, WhatTheUserChangedComesBack) {
         for (const char* text : {"a", "a", "b", "a"})
             typeAddress(run, text);
         w.setWindowState(Qt::WindowNoState);
-        w.setGeometry(30, 40, 900, 700);
+        w.setGeometry(30, 40, 700, 500);
         w.navigator()->hide();
         w.menus().statusBar->trigger();
         w.menus().sitesToolbar->trigger();        // hidden at first
@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, WhatTheUserChangedComesBack) {
         MainWindow& w = again.window;
         EXPECT_EQ(w.addressPanel()->items(), (QStringList{"a", "b", "a", "http://one/"}))
             << "the same list; opening its top address adds nothing";
-        EXPECT_EQ(w.geometry(), QRect(30, 40, 900, 700));
+        EXPECT_EQ(w.geometry(), QRect(30, 40, 700, 500));
         EXPECT_FALSE(w.navigator()->isVisible() || w.menus().navigator->isChecked());
         EXPECT_FALSE(w.statusBar()->isVisible());
         EXPECT_TRUE(w.bars().viewToggles()->isVisible(2) &&
