@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStringListModel>
 #include <QToolButton>
@@ -77,6 +78,9 @@ AddressPanel::AddressPanel(QWidget* parent)
     m_completer->setFilterMode(Qt::MatchContains);
     m_completer->setCompletionMode(QCompleter::PopupCompletion);
     m_box->setCompleter(m_completer);
+    // After the completer's own filter, so that this one sees the click first.
+    m_completer->popup()->installEventFilter(this);
+    edit->installEventFilter(this);
 
     // Picks from the drop-down list are taken here, before the box sees them: the box also
     // reports an "activated" item for the arrow keys, the wheel, completions and the end of
@@ -244,6 +248,11 @@ void AddressPanel::refreshCompletions() {
 bool AddressPanel::eventFilter(QObject* watched, QEvent* event) {
     QAbstractItemView* view = m_box->view();
     const QEvent::Type type = event->type();
+    if (watched == m_completer->popup() && type == QEvent::MouseButtonPress)
+        return pressWhileCompleting(static_cast<QMouseEvent*>(event));
+    if (watched == m_box->lineEdit() &&
+        (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop))
+        return dragOverBox(static_cast<QDropEvent*>(event));
     if (watched == m_box && type == QEvent::FocusOut && !m_typed && !hasFocus()) {
         Q_EMIT pageAddressWanted();
     } else if (watched == m_box && type == QEvent::KeyPress) {
@@ -283,6 +292,34 @@ bool AddressPanel::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool AddressPanel::pressWhileCompleting(const QMouseEvent* mouse) {
+    // The list of completions holds the mouse while it is open, and a click outside it only
+    // closes it; a click on Go or New does what it says as well.
+    for (QToolButton* button : {m_go, m_goNew}) {
+        const QPoint at = button->mapFromGlobal(mouse->globalPosition().toPoint());
+        if (mouse->button() == Qt::LeftButton && button->isVisible() && button->isEnabled() &&
+            button->rect().contains(at)) {
+            m_completer->popup()->hide();
+            button->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool AddressPanel::dragOverBox(QDropEvent* event) {
+    // A dropped link or file is an address to go to, not text to add to the one in the box.
+    const QMimeData* data = event->mimeData();
+    if (!data->hasUrls())
+        return false;
+    event->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        m_box->setEditText(data->urls().first().toString());
+        returnPressed();
+    }
+    return true;
 }
 
 void AddressPanel::placeFixedParts() {

@@ -7,6 +7,8 @@
 
 class QComboBox;
 class QCompleter;
+class QDropEvent;
+class QMouseEvent;
 class QLabel;
 class QStringListModel;
 class QToolButton;
@@ -26,6 +28,7 @@ namespace kelvane {
 //    receiver.
 //  - openInNewRequested(text): Go-new; the receiver opens a new document on it. The panel does
 //    not touch the list.
+// A link or file dropped on the box replaces its text and opens as Enter would.
 // The text is passed exactly as it stands in the box: no scheme added, nothing trimmed. With
 // an empty box, Enter, Go and a selection do nothing.
 //
@@ -93,6 +96,8 @@ private:
     void changeList(const std::function<void()>& change);
     void selectMatchingItem();
     void refreshCompletions();
+    bool pressWhileCompleting(const QMouseEvent* mouse);
+    bool dragOverBox(QDropEvent* event);
 
     QLabel* m_label;
     QComboBox* m_box;

@@ -26,6 +26,7 @@ DocumentArea::DocumentArea(QMdiArea* mdiArea, EngineFactory& engines, QWidget* t
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &DocumentArea::subWindowActivated);
     connect(m_tabBar, &TabBar::tabClicked, this, &DocumentArea::tabClicked);
     connect(m_tabBar, &TabBar::tabDoubleClicked, this, &DocumentArea::tabDoubleClicked);
+    connect(m_tabBar, &TabBar::addressDropped, this, &DocumentArea::openInNewDocument);
 }
 
 DocumentArea::~DocumentArea() {

@@ -4,6 +4,7 @@
 #include "ui/pictures.h"
 
 #include <QContextMenuEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 
 namespace kelvane {
@@ -17,6 +18,7 @@ TabBar::TabBar(DocumentSet& documents, QWidget* parent)
     setUsesScrollButtons(true);
     setDocumentMode(true);
     setFocusPolicy(Qt::NoFocus);
+    setAcceptDrops(true);
 
     connect(&documents, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { insertRows(first, last); });
@@ -92,6 +94,24 @@ void TabBar::mouseDoubleClickEvent(QMouseEvent* event) {
 void TabBar::contextMenuEvent(QContextMenuEvent* event) {
     // A right click closes the tab it is on; the bars' menu belongs to the bars, not here.
     event->accept();
+}
+
+void TabBar::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TabBar::dragMoveEvent(QDragMoveEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TabBar::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty())
+        return;
+    event->acceptProposedAction();
+    Q_EMIT addressDropped(urls.first().toString());
 }
 
 } // namespace kelvane

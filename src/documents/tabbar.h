@@ -22,12 +22,17 @@ Q_SIGNALS:
     // tabIndex is 1-based, like DocIndex.
     void tabClicked(int tabIndex, Qt::MouseButton button);
     void tabDoubleClicked(int tabIndex);
+    // A link or file dropped on the bar, to open in a new document.
+    void addressDropped(const QString& address);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void insertRows(int first, int last);

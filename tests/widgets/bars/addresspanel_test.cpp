@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -96,6 +97,31 @@ TEST_F(AddressPanelTest, EditingFollowsTheFocusOfItsWindow) {
     panel->addTyped("elsewhere"); // into an empty list
     EXPECT_EQ(box->currentText(), "being typed") << "list changes leave the typed text alone";
     EXPECT_TRUE(navigated.isEmpty());
+}
+
+TEST_F(AddressPanelTest, GoAndNewActWhileCompletionsShowAndADroppedLinkIsTheAddress) {
+    QSignalSpy openedNew(panel, &AddressPanel::openInNewRequested);
+    panel->addTyped("http://page/one");
+    // The list of completions takes the click that closes it.
+    for (QToolButton* button : {panel->goButton(), panel->goNewButton()}) {
+        type("page", false);
+        QWidget* list = box->completer()->popup();
+        ASSERT_TRUE(list->isVisible());
+        QTest::mouseClick(list, Qt::LeftButton, {},
+                          list->mapFromGlobal(button->mapToGlobal(button->rect().center())));
+        EXPECT_FALSE(list->isVisible());
+    }
+    EXPECT_EQ(opened(), QStringList{"page"});
+    EXPECT_EQ(openedNew.count() == 1 ? openedNew.at(0).at(0).toString() : QString(), "page");
+    box->setEditText("http://old/");
+    QMimeData link;
+    link.setUrls({QUrl("http://dropped/x")});
+    link.setText("http://dropped/x");
+    QDropEvent drop(QPointF(box->lineEdit()->rect().center()), Qt::CopyAction, &link,
+                    Qt::LeftButton, {});
+    QCoreApplication::sendEvent(box->lineEdit(), &drop);
+    EXPECT_EQ(box->currentText(), "http://dropped/x") << "not added to the text";
+    EXPECT_EQ(opened().last(), "http://dropped/x");
 }
 
 struct FindBarTest : test::WindowTest {

@@ -7,6 +7,7 @@
 #include "ui/pictures.h"
 
 #include <QLabel>
+#include <QMimeData>
 #include <QStatusBar>
 
 using namespace kelvane;
@@ -164,6 +165,16 @@ TEST_F(DocumentAreaTest, LeftClickActivatesOtherClicksCloseAndOpenNoMenu) {
     click(1, Qt::MiddleButton);
     EXPECT_EQ(frame.set().count(), 1);
     EXPECT_EQ(barsMenu.count() + frame.menusShown, 0);
+}
+
+TEST_F(DocumentAreaTest, ALinkDroppedOnTheTabsOpensInANewDocument) {
+    QMimeData link;
+    link.setUrls({QUrl("http://dropped/")});
+    QDropEvent drop(QPointF(tabs->tabRect(0).center()), Qt::CopyAction, &link, Qt::LeftButton,
+                    {});
+    QCoreApplication::sendEvent(tabs, &drop);
+    EXPECT_EQ(frame.set().count(), 4);
+    EXPECT_EQ(frame.active()->navigated(), QStringList{"http://dropped/"});
 }
 
 TEST_F(DocumentAreaTest, ShrinkCommandsAndReset) {
