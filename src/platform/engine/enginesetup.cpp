@@ -1,5 +1,7 @@
 #include "platform/engine/enginesetup.h"
 
+#include "platform/quietlog.h"
+
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QOffscreenSurface>
@@ -8,20 +10,28 @@
 #include <QQuickWindow>
 
 #include <algorithm>
-#include <cstdio>
 #include <unistd.h>
 
 namespace kelvane {
 
 void prepareEngineEnvironment(bool quiet) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // The engine describes its graphics set-up at every start; that is for those who ask
-    // (QT_LOGGING_RULES="qt.webenginecontext.info=true" still shows it).
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    // The engine describes its graphics set-up at every start, and pages write to their
+    // console; that is for those who ask (QT_LOGGING_RULES="qt.webenginecontext.info=true" or
+    // "js=true" still shows it).
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false\njs=false"));
+    installQuietLog();
+    // Chromium's own log (certificates it refused, handshakes that failed) goes straight to
+    // stderr; only its fatal lines do unless "kelvane.engine" is on.
+    if (!lcEngineLog().isInfoEnabled()) {
+        QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        if (!flags.contains("--log-level") && !flags.contains("--enable-logging"))
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.append(" --log-level=3").trimmed());
+    }
     if (geteuid() == 0) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
         if (!quiet)
-            std::fputs("kelvane: running as root, so the page sandbox is off\n", stderr);
+            qCInfo(lcEngineLog, "running as root, so the page sandbox is off");
     }
 }
 

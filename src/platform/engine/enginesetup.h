@@ -5,7 +5,8 @@
 namespace kelvane {
 
 // Runs before the QApplication exists. The engine's sandbox cannot run as root, so it is
-// switched off there (said once on stderr unless quiet); a normal user keeps it.
+// switched off there (said in the "kelvane.engine" logging category unless quiet); a normal
+// user keeps it. The libraries' chatter goes to logging categories that are off (quietlog.h).
 void prepareEngineEnvironment(bool quiet = false);
 
 // Runs once the QApplication exists, before the first page. Where the only OpenGL is a
