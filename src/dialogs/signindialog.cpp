@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace kelvane {
@@ -29,12 +30,24 @@ SignInDialog::SignInDialog(SignInRequest& request, bool retry, QWidget* parent)
     , m_user(new QLineEdit(request.user, this))
     , m_password(new QLineEdit(this)) {
     setWindowTitle(tr("Sign In"));
+    // The host with its port: two servers of one host are two places to sign in to.
+    const QUrl url(request.url);
+    const QString place =
+        url.port() > 0 ? QStringLiteral("%1:%2").arg(request.host).arg(url.port()) : request.host;
     const QString who = request.proxyHost.isEmpty()
-                            ? tr("%1 asks for a user name and password.").arg(request.host)
+                            ? tr("%1 asks for a user name and password.").arg(place)
                             : tr("The proxy %1 asks for a user name and password to reach %2.")
-                                  .arg(request.proxyHost, request.host);
+                                  .arg(request.proxyHost, place);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(plainLabel(who, this));
+    if (request.proxyHost.isEmpty() && url.scheme() == QLatin1String("http")) {
+        auto* unencrypted = plainLabel(
+            tr("This connection is not encrypted: the password is sent unencrypted, and others "
+               "on the network can read it."),
+            this);
+        unencrypted->setObjectName(QStringLiteral("unencrypted"));
+        layout->addWidget(unencrypted);
+    }
     if (!request.realm.isEmpty())
         layout->addWidget(
             plainLabel(tr("The server says: \u201c%1\u201d").arg(request.realm), this));

@@ -92,6 +92,19 @@ TEST_F(PageRequests, SignInFillsTheRequestOnlyWhenSignedIn) {
     const SignInRequest request = signIn("enter");
     EXPECT_FALSE(request.cancel);
     EXPECT_EQ(request.user + ' ' + request.password, "ann secret");
+    // The dialog names the host with its port, and warns where the password goes in clear.
+    for (const char* url : {"http://s.test:8080/", "https://s.test:8443/"}) {
+        QStringList texts;
+        test::ModalAnswers answers({[&](QWidget* dialog) {
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                texts << label->text();
+            answer(dialog, "cancel");
+        }});
+        frame.engine(1)->fireSignIn({url, "s.test", "Realm"});
+        const QString all = texts.join('|');
+        EXPECT_TRUE(all.contains(QString(url).section('/', 2, 2))) << qPrintable(all);
+        EXPECT_EQ(all.contains("sent unencrypted"), QString(url).startsWith("http:")) << url;
+    }
 }
 
 TEST_F(PageRequests, PermissionAnswersReachThePageAndOnlyRememberedOnesAreStored) {
