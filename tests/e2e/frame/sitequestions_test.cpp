@@ -79,4 +79,38 @@ TEST_F(SiteQuestions, FullScreenFillsTheScreenWithThePageAndEscRestoresTheWindow
     ASSERT_TRUE(stop());
 }
 
+TEST_F(SiteQuestions, SwitchingDocumentsInFullScreenRestoresTheWindowAndShowsTheNextOne) {
+    server.addPage("/full", test::htmlPage("full", "<style>body{margin:0}</style>"
+                                                   "<button style='width:100vw;height:100vh;"
+                                                   "background:#c80000;border:0' onclick="
+                                                   "'document.body.requestFullscreen()'>"));
+    placeMainWindow();
+    saveDocuments({"/b", "/full"});
+    ASSERT_TRUE(start({}, "full"));
+    const QRect before = x.geometry(mainWindow());
+    ASSERT_TRUE(x.waitFor([&] {
+        if (x.geometry(mainWindow()) == before)
+            x.click(inMainWindow(400, 300));
+        return x.geometry(mainWindow()) != before;
+    }));
+    x.keys("ctrl+Tab");
+    EXPECT_TRUE(showsPage("Page B"));
+    EXPECT_TRUE(x.waitFor([&] { return x.geometry(mainWindow()) == before; }));
+    // Page B fills the document area as before: its middle and near its corners.
+    EXPECT_TRUE(x.waitFor([&] {
+        const QImage shot = x.grab();
+        const QRect area = before.adjusted(10, 120, -10, -40);
+        return shot.pixel(area.center()) == kPageColours[1] &&
+               shot.pixel(area.topLeft()) == kPageColours[1] &&
+               shot.pixel(area.bottomRight()) == kPageColours[1];
+    })) << "the next document, maximized as the documents were";
+    x.keys("ctrl+Tab");
+    EXPECT_TRUE(showsPage("full"));
+    EXPECT_TRUE(x.waitFor([&] {
+        return x.grab().pixel(before.adjusted(10, 120, -10, -40).bottomRight()) ==
+               kPageColours[0];
+    }));
+    ASSERT_TRUE(stop());
+}
+
 } // namespace
