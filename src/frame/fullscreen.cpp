@@ -6,9 +6,18 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QWidget>
 
 namespace kelvane {
+
+namespace {
+
+QMdiSubWindow* subWindowOf(const DocumentWindow* document) {
+    return document ? qobject_cast<QMdiSubWindow*>(document->parentWidget()) : nullptr;
+}
+
+} // namespace
 
 FullScreenPage::FullScreenPage(QWidget* window, DocumentArea& documents, QWidget* navigator)
     : QObject(window)
@@ -51,6 +60,8 @@ void FullScreenPage::enter(DocumentWindow* document) {
     m_document = document;
     m_page = document->engine()->widget();
     m_windowState = m_window->windowState();
+    const QMdiSubWindow* sub = subWindowOf(document);
+    m_documentMaximized = sub && sub->isMaximized();
     m_navigatorWasVisible = m_navigator && m_navigator->isVisible();
     if (m_navigatorWasVisible)
         m_navigator->hide();
@@ -84,8 +95,15 @@ void FullScreenPage::restore() {
         m_page->setParent(m_document);
         m_page->setGeometry(m_document->rect());
         m_page->setVisible(!m_document->isClosing());
-        if (m_page->isVisible())
-            m_page->setFocus();
+    }
+    // A switch or a close that ended full screen put another document in front, while no
+    // maximized document was in sight: it takes the state the documents had. The focus goes
+    // to the page in front; the page that left would take its document back to the front.
+    if (DocumentWindow* active = m_documents.activeDocument()) {
+        QMdiSubWindow* sub = subWindowOf(active);
+        if (sub && m_documentMaximized && !sub->isMaximized())
+            sub->showMaximized();
+        active->engine()->widget()->setFocus();
     }
     if (m_navigatorWasVisible && m_navigator)
         m_navigator->show();

@@ -42,6 +42,7 @@ private:
     QPointer<QWidget> m_page;
     Qt::WindowStates m_windowState;
     bool m_navigatorWasVisible = false;
+    bool m_documentMaximized = false;
 };
 
 } // namespace kelvane

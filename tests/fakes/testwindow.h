@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -76,6 +77,15 @@ struct WindowTest : ::testing::Test {
     IsolatedHome home;
     TestWindow frame;
 };
+
+// Drags data over the middle of target and drops it there.
+inline void drop(QWidget* target, const QMimeData& data) {
+    const QPointF at = QRectF(target->rect()).center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(target, &drop);
+}
 
 // One tick of an active timer, sent at once.
 inline void tick(QTimer* timer) {

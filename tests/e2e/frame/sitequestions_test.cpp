@@ -99,7 +99,7 @@ TEST_F(SiteQuestions, SwitchingDocumentsInFullScreenRestoresTheWindowAndShowsThe
     // Page B fills the document area as before: its middle and near its corners.
     EXPECT_TRUE(x.waitFor([&] {
         const QImage shot = x.grab();
-        const QRect area = before.adjusted(10, 120, -10, -40);
+        const QRect area = before.adjusted(30, 160, -30, -60);
         return shot.pixel(area.center()) == kPageColours[1] &&
                shot.pixel(area.topLeft()) == kPageColours[1] &&
                shot.pixel(area.bottomRight()) == kPageColours[1];
@@ -107,7 +107,7 @@ TEST_F(SiteQuestions, SwitchingDocumentsInFullScreenRestoresTheWindowAndShowsThe
     x.keys("ctrl+Tab");
     EXPECT_TRUE(showsPage("full"));
     EXPECT_TRUE(x.waitFor([&] {
-        return x.grab().pixel(before.adjusted(10, 120, -10, -40).bottomRight()) ==
+        return x.grab().pixel(before.adjusted(30, 160, -30, -60).bottomRight()) ==
                kPageColours[0];
     }));
     ASSERT_TRUE(stop());

@@ -7,7 +7,6 @@
 #include "ui/pictures.h"
 
 #include <QLabel>
-#include <QMimeData>
 #include <QStatusBar>
 
 using namespace kelvane;
@@ -170,9 +169,7 @@ TEST_F(DocumentAreaTest, LeftClickActivatesOtherClicksCloseAndOpenNoMenu) {
 TEST_F(DocumentAreaTest, ALinkDroppedOnTheTabsOpensInANewDocument) {
     QMimeData link;
     link.setUrls({QUrl("http://dropped/")});
-    QDropEvent drop(QPointF(tabs->tabRect(0).center()), Qt::CopyAction, &link, Qt::LeftButton,
-                    {});
-    QCoreApplication::sendEvent(tabs, &drop);
+    test::drop(tabs, link);
     EXPECT_EQ(frame.set().count(), 4);
     EXPECT_EQ(frame.active()->navigated(), QStringList{"http://dropped/"});
 }
