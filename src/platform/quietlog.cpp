@@ -14,7 +14,11 @@ QtMessageHandler previousHandler = nullptr;
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     const bool defaultCategory = !context.category || qstrcmp(context.category, "default") == 0;
     if (type != QtFatalMsg && defaultCategory && isQtPlatformNote(message)) {
-        qCInfo(lcQtNotes).noquote() << message;
+        if (lcQtNotes().isInfoEnabled()) {
+            const QMessageLogContext note(context.file, context.line, context.function,
+                                          lcQtNotes().categoryName());
+            previousHandler(QtInfoMsg, note, message);
+        }
         return;
     }
     previousHandler(type, context, message);

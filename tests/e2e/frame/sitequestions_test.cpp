@@ -35,6 +35,31 @@ TEST_F(SiteQuestions, SelfSignedSiteShowsOnlyAfterContinueAndAsksAgainAfterARest
     }
 }
 
+TEST_F(SiteQuestions, ANormalSessionSaysNothingOnStderr) {
+    test::PageServer site(true);
+    ASSERT_EQ(site.failure(), QString());
+    server.addPage("/file.bin", QString(5000, 'x'), "application/octet-stream");
+    const QString downloads = home.root() + "/downloads";
+    store("DownloadAskWhere", "False");
+    store("DownloadFolder", downloads);
+    ASSERT_TRUE(start({}, "Page A"));
+    const std::pair<QString, QString> steps[] = {{url("/b"), "Page B"},
+                                                 {url("/c"), "Page C"},
+                                                 {site.url("/secret"), "secret"},
+                                                 {url("/file.bin"), "secret"}};
+    for (const auto& [address, page] : steps) {
+        x.keys("alt+d");
+        x.type(address);
+        x.keys("Return");
+        if (address.startsWith("https"))
+            ASSERT_TRUE(answer("Certificate Error", "alt+c"));
+        ASSERT_TRUE(showsPage(page));
+    }
+    EXPECT_TRUE(x.waitFor([&] { return QFileInfo(downloads + "/file.bin").size() == 5000; }));
+    ASSERT_TRUE(stop());
+    EXPECT_EQ(x.programErrors(), QString());
+}
+
 TEST_F(SiteQuestions, PageGetsTheAnswersAndTheRememberedOnesWithoutAQuestionAfterARestart) {
     server.addPage("/ask", test::htmlPage("asking", "<script>"
                                                     "Notification.requestPermission().then(n => "
