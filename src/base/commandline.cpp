@@ -23,12 +23,23 @@ const std::pair<FileOption, const char*> kFileOptions[] = {
 // Qt's own options, which QApplication takes out of the arguments as it starts: those that take
 // the next argument, and those that stand alone. "-style" and "-stylesheet" also come as
 // "-style=NAME"; "--platform" is read like "-platform".
-const char* const kQtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "geometry", "qwindowtitle",       "title",         "qwindowicon", "icon",
-    "session",  "display",            "name",          "style",       "stylesheet"};
-const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync",
-                                "testability"};
+const char* const kQtOptionsWithValue[] = {"platform",
+                                           "platformpluginpath",
+                                           "platformtheme",
+                                           "plugin",
+                                           "qwindowgeometry",
+                                           "geometry",
+                                           "qwindowtitle",
+                                           "title",
+                                           "qwindowicon",
+                                           "icon",
+                                           "session",
+                                           "display",
+                                           "name",
+                                           "style",
+                                           "stylesheet"};
+const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb",
+                                "dograb",  "sync",        "testability"};
 
 // How many arguments from index i are one of Qt's options; 0 when arguments[i] is none.
 qsizetype qtOptionLength(const QStringList& arguments, qsizetype i) {

@@ -39,8 +39,7 @@ bool KeyboardHook::isMenuKey(const QKeyEvent* key) const {
     if (m_menuKeys.contains(QKeySequence(key->keyCombination())))
         return true;
     // "Ctrl++" is typed with Shift on most layouts, or on the keypad.
-    const Qt::KeyboardModifiers mods =
-        key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
     return mods != key->modifiers() && key->key() < Qt::Key_A &&
            m_menuKeys.contains(QKeySequence(QKeyCombination(mods, Qt::Key(key->key()))));
 }

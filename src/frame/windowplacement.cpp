@@ -129,9 +129,9 @@ void WindowPlacement::applyStartState() {
 }
 
 void WindowPlacement::restoreNavigator(QWidget* navigator) {
-    placeWindow(navigator, fittedToScreen(navigator, readRect(QStringLiteral("Navigator"),
-                                                              QRect(navigator->pos(),
-                                                                    navigator->size()))));
+    placeWindow(navigator,
+                fittedToScreen(navigator, readRect(QStringLiteral("Navigator"),
+                                                   QRect(navigator->pos(), navigator->size()))));
 }
 
 void WindowPlacement::saveGeometry(const QWidget* navigator) {

@@ -132,8 +132,7 @@ TEST_F(SiteQuestions, SwitchingDocumentsInFullScreenRestoresTheWindowAndShowsThe
     x.keys("ctrl+Tab");
     EXPECT_TRUE(showsPage("full"));
     EXPECT_TRUE(x.waitFor([&] {
-        return x.grab().pixel(before.adjusted(30, 160, -30, -60).bottomRight()) ==
-               kPageColours[0];
+        return x.grab().pixel(before.adjusted(30, 160, -30, -60).bottomRight()) == kPageColours[0];
     }));
     ASSERT_TRUE(stop());
 }

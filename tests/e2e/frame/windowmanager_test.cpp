@@ -60,8 +60,10 @@ TEST_F(WindowManager, StoredGeometryStaysPutAcrossRestarts) {
 
 TEST_F(WindowManager, HandOverToAMaximizedWindowRestoresAGeometryThatFitsTheScreen) {
     // Normal geometry the size of the whole screen, with no room for the title bar.
-    for (const auto& [key, value] : {std::pair{"MainLeft", "0"}, {"MainTop", "0"},
-                                     {"MainWidth", "19200"}, {"MainHeight", "12000"},
+    for (const auto& [key, value] : {std::pair{"MainLeft", "0"},
+                                     {"MainTop", "0"},
+                                     {"MainWidth", "19200"},
+                                     {"MainHeight", "12000"},
                                      {"MainMaximized", "True"}})
         store(key, value);
     ASSERT_TRUE(start({}, "Page A"));

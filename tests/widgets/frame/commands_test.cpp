@@ -107,8 +107,8 @@ TEST_F(CommandsTest, KeysOfOtherBrowsersActBesideTheMenusOwnWhileThePageHasTheFo
         return call == QString("key %1").arg(Qt::Key_Control) ||
                call == QString("key %1").arg(Qt::Key_Alt);
     });
-    EXPECT_EQ(calls, (QStringList{"goBack", "goBack", "goForward", "zoom 3", "zoom 4",
-                                          "zoom 3", "zoom 2", "zoom 3"}))
+    EXPECT_EQ(calls, (QStringList{"goBack", "goBack", "goForward", "zoom 3", "zoom 4", "zoom 3",
+                                  "zoom 2", "zoom 3"}))
         << "none reaches the page as a key";
     press(Qt::Key_T, ctrl);
     ASSERT_EQ(count(), 3);
