@@ -10,6 +10,7 @@
 #include "support/modalanswers.h"
 
 #include <QMenu>
+#include <QRegularExpression>
 
 using namespace kelvane;
 using test::TestWindow;
@@ -86,37 +87,32 @@ TEST_F(CommandsTest, ButtonsAndPageCommandsActOnTheActiveDocumentOnly) {
 TEST_F(CommandsTest, KeysOfOtherBrowsersActBesideTheMenusOwnWhileThePageHasTheFocus) {
     frame.open("http://two/");
     ASSERT_TRUE(frame.activate());
-    test::FakeEngine* page = frame.engine(2);
-    page->setZoomLevel(2);
-    page->clearCalls();
+    frame.engine(2)->setZoomLevel(2);
+    frame.engine(2)->clearCalls();
     const auto press = [&](Qt::Key key, Qt::KeyboardModifiers mods) {
-        if (frame.area().activeDocument())
-            frame.active()->widget()->setFocus();
+        frame.active()->widget()->setFocus();
         QTest::keyClick(QApplication::focusWidget(), key, mods);
     };
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
-    // clang-format off
-    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-        {Qt::Key_Left, alt}, {Qt::Key_F3, {}}, {Qt::Key_Right, alt}, {Qt::Key_Plus, ctrl},
-        {Qt::Key_Equal, ctrl}, {Qt::Key_Minus, ctrl}, {Qt::Key_0, ctrl}, {Qt::Key_I, ctrl}};
-    // clang-format on
-    for (const auto& [key, mods] : keys)
+    for (const auto& [key, mods] : {std::pair{Qt::Key_Left, alt},
+                                    {Qt::Key_F3, {}},
+                                    {Qt::Key_Right, alt},
+                                    {Qt::Key_Plus, ctrl},
+                                    {Qt::Key_Equal, ctrl},
+                                    {Qt::Key_Minus, ctrl},
+                                    {Qt::Key_0, ctrl},
+                                    {Qt::Key_I, ctrl}})
         press(key, mods);
-    QStringList calls = page->calls();
-    calls.removeIf([](const QString& call) { // Ctrl and Alt alone reach the page
-        return call == QString("key %1").arg(Qt::Key_Control) ||
-               call == QString("key %1").arg(Qt::Key_Alt);
-    });
-    EXPECT_EQ(calls, (QStringList{"goBack", "goBack", "goForward", "zoom 3", "zoom 4", "zoom 3",
-                                  "zoom 2", "zoom 3"}))
-        << "none reaches the page as a key";
-    press(Qt::Key_T, ctrl);
-    ASSERT_EQ(count(), 3);
+    // Only Ctrl and Alt themselves reach the page as keys.
+    EXPECT_EQ(frame.engine(2)->calls().filter(
+                  QRegularExpression("^(go|zoom|key (?!16777249$|16777251$))")),
+              (QStringList{"goBack", "goBack", "goForward", "zoom 3", "zoom 4", "zoom 3", "zoom 2",
+                           "zoom 3"}));
+    press(Qt::Key_T, ctrl); // a new document on Home 1
     EXPECT_EQ(frame.active()->navigated(), QStringList{"http://home1/"});
     press(Qt::Key_F4, ctrl);
-    EXPECT_EQ(count(), 2);
     press(Qt::Key_L, ctrl);
-    EXPECT_TRUE(frame.window.addressPanel()->addressBox()->hasFocus());
+    EXPECT_TRUE(count() == 2 && frame.window.addressPanel()->addressBox()->hasFocus());
     press(Qt::Key_W, ctrl);
     EXPECT_EQ(frame.active()->navigated().value(0), "http://news/") << "still News";
 }
