@@ -1,6 +1,7 @@
 #include "frame/keyboardhook.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -45,6 +46,11 @@ bool KeyboardHook::isMenuKey(const QKeyEvent* key) const {
 }
 
 bool KeyboardHook::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    // A dialog keeps its keys: Ctrl+Tab turns its pages, Esc closes it and stops no page.
+    if (QApplication::activeModalWidget() || qobject_cast<QDialog*>(QApplication::activeWindow()))
+        return false;
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // The hook's own keys come to it as key presses before any shortcut sees them.
@@ -60,8 +66,6 @@ bool KeyboardHook::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (event->type() != QEvent::KeyPress)
-        return false;
     // An unhandled key travels up from the focus widget to its parents, passing this filter
     // each time; only the first receiver counts, so a key acts once. (Compared, not asked: the
     // page's scene items that pass by too are of classes built without type information.)

@@ -7,6 +7,7 @@
 #include "base/startguard.h"
 #include "dialogs/restoredocumentsdialog.h"
 #include "fakes/testwindow.h"
+#include "frame/featurewindows.h"
 #include "frame/statusbar.h"
 #include "frame/viewtoggles.h"
 #include "support/modalanswers.h"
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QStatusBar>
+#include <QTabWidget>
 
 using namespace kelvane;
 using test::TestWindow;
@@ -158,6 +160,17 @@ TEST_F(MainWindowTest, KeyboardHookDecidesWhatReachesThePage) {
     EXPECT_EQ(run.area().activeDocument(), run.doc(1)) << "after the last, the first";
     press(1, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(run.area().activeDocument(), run.doc(3)) << "before the first, the last";
+    test::ModalAnswers answers({[&](QWidget* options) {
+        QApplication::setActiveWindow(options);
+        auto* pages = options->findChild<QTabWidget*>();
+        pages->currentWidget()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
+        EXPECT_EQ(pages->currentIndex(), 1) << "its next page";
+    }});
+    run.window.featureWindows().showOptions();
+    EXPECT_EQ(run.area().activeDocument(), run.doc(3)) << "a dialog keeps its keys";
+    EXPECT_EQ(run.area().count(), 3);
 }
 
 TEST_F(MainWindowTest, TitleNamesTheActiveMaximizedDocumentOnce) {
