@@ -78,14 +78,17 @@ struct Browser {
         appSettings() = AppSettings();
         window.load(QStringLiteral("about:blank"));
         window.show();
+        DocumentWindow* blank = window.documentArea().document(1);
+        waitFor([&] { return blank->hasFinishedLoading(); });
         QObject::connect(&window.documentArea(), &DocumentArea::documentLoaded,
                          [this] { ++loads; });
     }
     // Opens url in a new document and waits for its page.
     bool open(const QString& url) {
-        const int before = loads;
-        window.documentArea().openInNewDocument(url);
-        return waitFor([&] { return loads > before; });
+        DocumentArea& area = window.documentArea();
+        area.openInNewDocument(url);
+        DocumentWindow* doc = area.activeDocument();
+        return waitFor([&] { return doc->hasFinishedLoading() && !doc->isLoading(); });
     }
     WebEngineFactory engines;
     MainWindow window{engines, nullptr};
@@ -124,8 +127,10 @@ int memoryMode(const QStringList& urls, bool asleep) {
 int wakeMode(const QString& url, int rounds) {
     Browser browser;
     DocumentArea& area = browser.window.documentArea();
-    if (!browser.open(url))
+    if (!browser.open(url)) {
+        std::fprintf(stderr, "sleep_bench: %s did not load\n", qPrintable(url));
         return 1;
+    }
     QList<double> ratios;
     for (int i = 0; i < rounds; ++i) {
         area.document(1)->bringToFront(); // the blank one; the page's document sleeps
@@ -135,8 +140,10 @@ int wakeMode(const QString& url, int rounds) {
         clock.start();
         int before = browser.loads;
         area.document(2)->bringToFront();
-        if (!waitFor([&] { return browser.loads > before; }))
+        if (!waitFor([&] { return browser.loads > before; })) {
+            std::fprintf(stderr, "sleep_bench: the woken document did not load\n");
             return 1;
+        }
         const double wakeMs = clock.nsecsElapsed() / 1e6;
 
         area.document(1)->bringToFront();
@@ -241,7 +248,10 @@ int main(int argc, char** argv) {
         return runMode(args.mid(1), argc, argv);
     QCoreApplication app(argc, argv);
     const QString browser = args.value(args.indexOf(QStringLiteral("--browser")) + 1);
-    const int rounds = qMax(1, qEnvironmentVariableIntValue("KELVANE_SLEEP_ROUNDS"));
+    // KELVANE_SLEEP_ROUNDS sets the rounds of each comparison, default 3.
+    const int rounds = qEnvironmentVariableIsSet("KELVANE_SLEEP_ROUNDS")
+                           ? qMax(1, qEnvironmentVariableIntValue("KELVANE_SLEEP_ROUNDS"))
+                           : 3;
     QTextStream out(stdout);
 
     QList<SiteServer*> sites;
@@ -272,7 +282,7 @@ int main(int argc, char** argv) {
 
     QList<double> starts;
     QList<int> fetched;
-    for (int r = 0; r < qMax(3, rounds); ++r) {
+    for (int r = 0; r < rounds; ++r) {
         const auto single = startWith(browser, sites, 1);
         for (SiteServer* site : sites)
             site->requests = 0;

@@ -138,6 +138,8 @@ SavedPage DocumentWindow::savedPage() const {
 
 void DocumentWindow::restoreAsleep(const SavedPage& page) {
     m_asleep = page;
+    // The engine starts a page, and a renderer for it, as soon as its view shows.
+    m_engine->widget()->hide();
     showTitle(page.title.isEmpty() ? page.url : page.title);
     m_host.documents().setAddress(docIndex(), page.url);
     updateSleepMark();
@@ -185,6 +187,8 @@ void DocumentWindow::sleep(SleepDepth depth) {
 void DocumentWindow::wake() {
     if (m_asleep) {
         const SavedPage page = *std::exchange(m_asleep, std::nullopt);
+        m_engine->widget()->show();
+        fitEngine();
         if (page.history.isEmpty() || !m_engine->restoreHistory(page.history))
             m_engine->navigate(page.url);
     } else if (m_engine->lifecycle() != PageLifecycle::Active) {
