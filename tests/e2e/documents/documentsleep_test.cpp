@@ -28,8 +28,12 @@ TEST(DocumentSleep, SleepingDocumentsLoseTheirRenderersAndWakeWithTheirHistory) 
     const auto engine = [&](int site) {
         return static_cast<WebEngine*>(area.document(site + 2)->engine());
     };
+    // A document still loading never sleeps.
     const auto shows = [&](int site, const char* page) {
-        return waitUntil([&] { return engine(site)->title() == page + QString::number(site); });
+        return waitUntil([&] {
+            return engine(site)->title() == page + QString::number(site) &&
+                   !area.document(site + 2)->isLoading();
+        });
     };
     std::vector<std::unique_ptr<test::TestHttpServer>> servers;
     QList<qint64> renderers;
