@@ -30,6 +30,7 @@ ToolbarCustomizeDialog::ToolbarCustomizeDialog(const QList<Item>& items,
 
     auto* label = new QLabel(tr("&Buttons shown on the toolbar, in their order:"), this);
     label->setBuddy(m_list);
+    m_list->setAccessibleName(tr("Buttons shown on the toolbar"));
     m_list->setDragDropMode(QAbstractItemView::InternalMove);
     m_list->setDefaultDropAction(Qt::MoveAction);
     m_list->setIconSize(QSize(16, 16));

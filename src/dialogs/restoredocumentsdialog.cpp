@@ -24,6 +24,7 @@ RestoreDocumentsDialog::RestoreDocumentsDialog(const QStringList& addresses, QWi
         item->setCheckState(Qt::Checked);
     }
     m_list->setCurrentRow(0);
+    m_list->setAccessibleName(tr("Documents to open"));
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* open = buttons->addButton(tr("&Open"), QDialogButtonBox::AcceptRole);
     buttons->addButton(tr("Open &None"), QDialogButtonBox::RejectRole);

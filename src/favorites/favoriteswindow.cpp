@@ -81,6 +81,8 @@ FavoritesWindow::FavoritesWindow(const QString& startFolder, QWidget* parent)
         QIcon::fromTheme(QStringLiteral("folder"), style()->standardIcon(QStyle::SP_DirIcon));
     setModal(true);
     setCaptionId(this, kTitleId);
+    m_tree->setAccessibleName(tr("Favorites folders"));
+    m_list->setAccessibleName(tr("Favorites in the folder"));
 
     m_tree->setHeaderHidden(true);
     m_tree->setUniformRowHeights(true);

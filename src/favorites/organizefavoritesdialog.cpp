@@ -49,6 +49,7 @@ OrganizeFavoritesDialog::OrganizeFavoritesDialog(const QString& favoritesRoot, Q
     , m_moveButton(makeButton(kMoveId, this))
     , m_deleteButton(makeButton(kDeleteId, this)) {
     setCaptionId(this, kTitleId);
+    m_tree->setAccessibleName(tr("Favorites and their folders"));
     auto* createButton = makeButton(kCreateFolderId, this);
     auto* closeButton = makeButton(kCloseId, this);
     connect(createButton, &QPushButton::clicked, m_tree,
