@@ -135,6 +135,8 @@ void WebEngine::stop() {
 void WebEngine::reload(bool bypassCache) {
     if (isShowingCrashPage())
         reloadCrashedPage();
+    else if (m_page && !m_signInPage.isEmpty() && m_page->url() == m_signInPage)
+        m_page->load(m_signInPage);
     else if (m_page)
         m_page->triggerAction(bypassCache ? QWebEnginePage::ReloadAndBypassCache
                                           : QWebEnginePage::Reload);
@@ -174,6 +176,11 @@ void WebEngine::onLoadStarted() {
 }
 
 void WebEngine::onLoadFinished(bool ok) {
+    if (!m_signInCancelled.isEmpty() && m_page && m_page->url().isEmpty()) {
+        showSignInCancelled(std::exchange(m_signInCancelled, QUrl()));
+        return;
+    }
+    m_signInCancelled.clear();
     m_loading = false;
     m_loadFailed = !ok;
     Q_EMIT progressChanged(0, 0);

@@ -87,6 +87,9 @@ private:
     void connectLifecycle(QWebEnginePage* page);
     void onLoadStarted();
     void onLoadFinished(bool ok);
+    // In place of the blank page the engine leaves when the first sign-in of a document is
+    // cancelled: a page of ours naming the site, at its address; reload() asks again.
+    void showSignInCancelled(const QUrl& url);
     void onRenderProcessTerminated(int status);
     PageSecurity security() const;
     void raiseSecurityChanged();
@@ -100,6 +103,9 @@ private:
     QPointer<QWebEnginePage> m_page;
     QWidget* m_crashPanel = nullptr;
     QUrl m_crashedUrl;
+    // A sign-in cancelled while the page showed nothing yet, and the page of ours shown for it.
+    QUrl m_signInCancelled;
+    QUrl m_signInPage;
     std::unique_ptr<PageOutput> m_output;
     RequestFilter* m_filter = nullptr;
     // The page whose developer tools this engine shows, if it shows any.

@@ -172,13 +172,31 @@ void WebEngine::askForSignIn(const QUrl& url, QAuthenticator* authenticator,
     request.realm = authenticator->realm();
     request.proxyHost = proxyHost;
     Q_EMIT signInRequested(&request);
-    // An authenticator left empty cancels the sign-in; the page shows the server's answer.
+    // An authenticator left empty cancels the sign-in; a page already shown gets the server's
+    // answer, a document without one nothing (showSignInCancelled).
     if (request.cancel) {
         *authenticator = QAuthenticator();
+        if (proxyHost.isEmpty() && m_page && m_page->url().isEmpty())
+            m_signInCancelled = url;
         return;
     }
     authenticator->setUser(request.user);
     authenticator->setPassword(request.password);
+}
+
+void WebEngine::showSignInCancelled(const QUrl& url) {
+    m_signInPage = url;
+    const QString site =
+        (url.port() > 0 ? QStringLiteral("%1:%2").arg(url.host()).arg(url.port()) : url.host())
+            .toHtmlEscaped();
+    const QString address = url.toString().toHtmlEscaped();
+    m_page->setHtml(tr("<!DOCTYPE html><title>%1: sign-in cancelled</title>"
+                       "<body style='font-family:sans-serif;margin:3em'>"
+                       "<h2>Sign-in cancelled</h2><p>%1 asks for a user name and password to "
+                       "show %2. The sign-in was cancelled, so the page is not shown.</p>"
+                       "<p><a href='%2'>Sign in</a> or Reload asks again.</p>")
+                        .arg(site, address),
+                    url);
 }
 
 void WebEngine::onPermissionRequested(const QUrl& origin, QWebEnginePage::Feature feature) {

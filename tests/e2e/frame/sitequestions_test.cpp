@@ -60,6 +60,18 @@ TEST_F(SiteQuestions, ANormalSessionSaysNothingOnStderr) {
     EXPECT_EQ(x.programErrors(), QString());
 }
 
+TEST_F(SiteQuestions, CancelledSignInShowsOurPageAtTheAddressAndReloadAsksAgain) {
+    test::PageServer site(false, "ann", "right");
+    ASSERT_EQ(site.failure(), QString());
+    x.startProgram(KELVANE_BINARY, {site.url("/private/page")});
+    ASSERT_TRUE(answer("Sign In", "Escape"));
+    EXPECT_TRUE(showsPage(QUrl(site.url("/")).authority() + ": sign-in cancelled"));
+    x.keys("F5");
+    ASSERT_TRUE(answer("Sign In", "a n n Tab r i g h t Return"));
+    EXPECT_TRUE(showsPage("private/page"));
+    ASSERT_TRUE(stop());
+}
+
 TEST_F(SiteQuestions, PageGetsTheAnswersAndTheRememberedOnesWithoutAQuestionAfterARestart) {
     server.addPage("/ask", test::htmlPage("asking", "<script>"
                                                     "Notification.requestPermission().then(n => "
