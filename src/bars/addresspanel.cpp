@@ -1,13 +1,17 @@
 #include "bars/addresspanel.h"
 
 #include "bars/resizerule.h"
+#include "bars/suggestionlist.h"
+#include "bars/suggestionrules.h"
 #include "bars/typedhistory.h"
+#include "base/browsinghistory.h"
+#include "base/wordmatch.h"
 #include "platform/twips.h"
 #include "ui/pictures.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QCompleter>
+#include <QDateTime>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QKeyEvent>
@@ -15,7 +19,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QStringListModel>
 #include <QToolButton>
 
 namespace kelvane {
@@ -23,6 +26,8 @@ namespace kelvane {
 namespace {
 
 constexpr int kMargin = 2;
+// How many of the history's latest matching pages the suggestions are ranked from.
+constexpr int kHistoryCandidates = 200;
 
 // The picture every item of the list carries.
 QIcon addressPicture() {
@@ -40,9 +45,7 @@ AddressPanel::AddressPanel(QWidget* parent)
     , m_label(new QLabel(QStringLiteral("1119"), this))
     , m_box(new QComboBox(this))
     , m_go(new QToolButton(this))
-    , m_goNew(new QToolButton(this))
-    , m_completer(new QCompleter(this))
-    , m_completions(new QStringListModel(this)) {
+    , m_goNew(new QToolButton(this)) {
 
     // Slots of one signal run in the order they were connected. When an edit ends, the box
     // looks for an item matching the text loosely (case-insensitively, as the completion does)
@@ -57,7 +60,10 @@ AddressPanel::AddressPanel(QWidget* parent)
             edit->setText(m_textAtFinish);
         m_editing = false;
     });
-    connect(edit, &QLineEdit::textEdited, this, [this] { m_editing = m_typed = true; });
+    connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_editing = m_typed = true;
+        suggest(text);
+    });
     connect(edit, &QLineEdit::returnPressed, this, &AddressPanel::returnPressed);
     connect(m_box, &QComboBox::editTextChanged, this, &AddressPanel::updateButtons);
 
@@ -71,15 +77,10 @@ AddressPanel::AddressPanel(QWidget* parent)
     }
     m_label->setBuddy(m_box);
 
-    // Completion offers every distinct address that contains the typed text; a pick only fills
-    // the box, Enter opens it.
-    m_completer->setModel(m_completions);
-    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
-    m_completer->setFilterMode(Qt::MatchContains);
-    m_completer->setCompletionMode(QCompleter::PopupCompletion);
-    m_box->setCompleter(m_completer);
-    // After the completer's own filter, so that this one sees the click first.
-    m_completer->popup()->installEventFilter(this);
+    // The suggestions take the place of the box's own completion, which would put text into it.
+    m_box->setCompleter(nullptr);
+    m_suggestionList = new SuggestionList(m_box);
+    connect(m_suggestionList, &SuggestionList::picked, this, &AddressPanel::pickSuggestion);
     edit->installEventFilter(this);
 
     // Picks from the drop-down list are taken here, before the box sees them: the box also
@@ -104,10 +105,14 @@ AddressPanel::AddressPanel(QWidget* parent)
     connect(m_go, &QToolButton::clicked, this, [this] {
         // The click confirms the typed text, as moving the focus to a button would.
         m_editing = false;
+        m_suggestionList->hide();
         itemSelected();
     });
     connect(m_goNew, &QToolButton::clicked, this,
-            [this] { Q_EMIT openInNewRequested(m_box->currentText()); });
+            [this] {
+                m_suggestionList->hide();
+                Q_EMIT openInNewRequested(m_box->currentText());
+            });
     updateButtons();
 
     placeFixedParts();
@@ -221,7 +226,6 @@ void AddressPanel::changeList(const std::function<void()>& change) {
     else
         edit->setSelection(selectionStart, selectionLength);
     edit->setModified(modified);
-    refreshCompletions();
 }
 
 void AddressPanel::selectMatchingItem() {
@@ -238,23 +242,40 @@ void AddressPanel::selectMatchingItem() {
         edit->setText(text);
 }
 
-void AddressPanel::refreshCompletions() {
-    QStringList distinct = items();
-    distinct.removeDuplicates(); // keeps the newest of each
-    distinct.removeAll(QString());
-    m_completions->setStringList(distinct);
+void AddressPanel::setSuggestionSources(BrowsingHistory* history,
+                                        std::function<QList<FavoriteLink>()> favorites) {
+    m_history = history;
+    m_favorites = std::move(favorites);
+}
+
+void AddressPanel::suggest(const QString& text) {
+    SuggestionSources sources;
+    const QStringList words = searchWords(text);
+    if (!words.isEmpty()) {
+        sources.typed = items();
+        sources.favorites = m_favoriteLinks;
+        if (m_history)
+            sources.visited = m_history->pagesMatching(words, kHistoryCandidates);
+    }
+    m_suggestionList->setSuggestions(
+        rankSuggestions(text, sources, QDateTime::currentMSecsSinceEpoch()));
+}
+
+void AddressPanel::pickSuggestion(const QString& url) {
+    m_box->lineEdit()->setText(url);
+    returnPressed();
 }
 
 bool AddressPanel::eventFilter(QObject* watched, QEvent* event) {
     QAbstractItemView* view = m_box->view();
     const QEvent::Type type = event->type();
-    if (watched == m_completer->popup() && type == QEvent::MouseButtonPress)
-        return pressWhileCompleting(static_cast<QMouseEvent*>(event));
     if (watched == m_box->lineEdit() &&
         (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop))
         return dragOverBox(static_cast<QDropEvent*>(event));
     if (watched == m_box && type == QEvent::FocusOut && !m_typed && !hasFocus()) {
         Q_EMIT pageAddressWanted();
+    } else if (watched == m_box && type == QEvent::FocusIn && m_favorites) {
+        m_favoriteLinks = m_favorites();
     } else if (watched == m_box && type == QEvent::KeyPress) {
         // Stepping through the list puts an item into the box, to be opened with Enter.
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -265,6 +286,7 @@ bool AddressPanel::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == view->window() && type == QEvent::Show) {
         // Opening the list ends the edit, so what is picked from it opens.
         m_editing = false;
+        m_suggestionList->hide();
         m_pressInList = false;
     } else if (watched == view->viewport() &&
                (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease)) {
@@ -292,21 +314,6 @@ bool AddressPanel::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-bool AddressPanel::pressWhileCompleting(const QMouseEvent* mouse) {
-    // The list of completions holds the mouse while it is open, and a click outside it only
-    // closes it; a click on Go or New does what it says as well.
-    for (QToolButton* button : {m_go, m_goNew}) {
-        const QPoint at = button->mapFromGlobal(mouse->globalPosition().toPoint());
-        if (mouse->button() == Qt::LeftButton && button->isVisible() && button->isEnabled() &&
-            button->rect().contains(at)) {
-            m_completer->popup()->hide();
-            button->click();
-            return true;
-        }
-    }
-    return false;
 }
 
 bool AddressPanel::dragOverBox(QDropEvent* event) {

@@ -6,14 +6,15 @@
 #include <functional>
 
 class QComboBox;
-class QCompleter;
 class QDropEvent;
-class QMouseEvent;
 class QLabel;
-class QStringListModel;
 class QToolButton;
 
 namespace kelvane {
+
+class BrowsingHistory;
+class SuggestionList;
+struct FavoriteLink;
 
 // The address band: the label "A&ddress", the address box whose list is the typed history
 // (newest on top, kept from one run to the next), and the Go and Go-new buttons, placed by the
@@ -34,8 +35,11 @@ namespace kelvane {
 //
 // The editing flag is true while the user types in the box (or steps through the list with
 // the arrow keys); confirming the text with Enter, leaving the box, opening the drop-down list
-// and Go end it. A selection made while it is true, such as a pick from the completions shown
-// while typing, only fills the box.
+// and Go end it. A selection made while it is true only fills the box.
+//
+// While the user types, the completion list under the box suggests addresses from the typed
+// history, the favorites and the browsing history; a suggestion picked from it opens as if typed
+// and confirmed with Enter.
 //
 // The user is typing while the box has the focus and its text was changed since the last Enter,
 // Go, pick from the list or page address: loads then leave the text alone. A box left without
@@ -49,6 +53,12 @@ public:
     QComboBox* addressBox() const { return m_box; }
     QToolButton* goButton() const { return m_go; }
     QToolButton* goNewButton() const { return m_goNew; }
+    SuggestionList* suggestionList() const { return m_suggestionList; }
+
+    // Where the suggestions come from besides the typed history; favorites is asked once each
+    // time the box takes the focus.
+    void setSuggestionSources(BrowsingHistory* history,
+                              std::function<QList<FavoriteLink>()> favorites);
 
     // True while the user is typing: the box, its edit field or its drop-down list holds the
     // keyboard focus of the panel's window, and the text was changed since it was last
@@ -95,16 +105,18 @@ private:
     // Runs a change of the list without letting the box replace its edit text.
     void changeList(const std::function<void()>& change);
     void selectMatchingItem();
-    void refreshCompletions();
-    bool pressWhileCompleting(const QMouseEvent* mouse);
+    void suggest(const QString& text);
+    void pickSuggestion(const QString& url);
     bool dragOverBox(QDropEvent* event);
 
     QLabel* m_label;
     QComboBox* m_box;
     QToolButton* m_go;
     QToolButton* m_goNew;
-    QCompleter* m_completer;
-    QStringListModel* m_completions;
+    SuggestionList* m_suggestionList = nullptr;
+    BrowsingHistory* m_history = nullptr;
+    std::function<QList<FavoriteLink>()> m_favorites;
+    QList<FavoriteLink> m_favoriteLinks;
     bool m_editing = false;
     // Changed by the user since last confirmed or set.
     bool m_typed = false;

@@ -35,6 +35,8 @@ public:
     PageSecurity security() const { return m_security; }
     bool isLoading() const { return m_loading; }
     bool isClosing() const { return m_closing; }
+    // A document of the private profile: it leaves no trace in the browser's lists.
+    bool isPrivate() const { return m_private; }
     bool isFirstNavigation() const { return m_firstNavigation; }
     // True once a load of this document has ended (the first documents of a screenshot run).
     bool hasFinishedLoading() const { return m_finishedOnce; }
@@ -118,6 +120,7 @@ private:
     PageSecurity m_security = PageSecurity::Plain;
     bool m_loading = false;
     bool m_closing = false;
+    bool m_private = false;
     bool m_unloaded = false;
     bool m_finishedOnce = false;
     // The page restored but not loaded yet.

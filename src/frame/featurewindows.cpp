@@ -4,7 +4,9 @@
 #include "blocking/contentblocking.h"
 
 #include "bars/sitestoolbar.h"
+#include "bars/suggestionrules.h"
 #include "base/appsettings.h"
+#include "base/browsinghistory.h"
 #include "dialogs/aboutbox.h"
 #include "dialogs/optionsdialog.h"
 #include "documents/documentarea.h"
@@ -12,12 +14,16 @@
 #include "downloads/downloadmanager.h"
 #include "downloads/downloadswindow.h"
 #include "favorites/addfavoritedialog.h"
+#include "favorites/favoritesscan.h"
+#include "favorites/favoritesstore.h"
 #include "favorites/favoritestransfer.h"
 #include "favorites/favoriteswindow.h"
 #include "favorites/organizefavoritesdialog.h"
 #include "frame/menus.h"
 #include "frame/trayicon.h"
 #include "frame/viewtoggles.h"
+#include "history/historywindow.h"
+#include "history/visitrecorder.h"
 #include "notes/notespane.h"
 #include "platform/engine/engine.h"
 #include "platform/engine/engineservices.h"
@@ -34,7 +40,10 @@ FeatureWindows::FeatureWindows(QWidget* window, const Parts& parts)
     , m_parts(parts)
     , m_quickSearch(new QuickSearch(window))
     , m_favoritesTransfer(new FavoritesTransfer(window))
-    , m_downloads(new DownloadManager(parts.engines.services(), window)) {
+    , m_downloads(new DownloadManager(parts.engines.services(), window))
+    , m_history(new BrowsingHistory(BrowsingHistory::defaultPath(), this)) {
+    auto* recorder = new VisitRecorder(*m_history, this);
+    connect(&parts.documents, &DocumentArea::documentCreated, recorder, &VisitRecorder::watch);
     connect(m_quickSearch, &QuickSearch::openInNewDocument, this,
             &FeatureWindows::openInNewDocument);
 }
@@ -43,6 +52,7 @@ void FeatureWindows::connectMenus(const MainMenus& m) {
     connect(m.quickSearch, &QAction::triggered, m_quickSearch, &QuickSearch::open);
     connect(m.favorites, &QAction::triggered, this, &FeatureWindows::showFavorites);
     connect(m.downloads, &QAction::triggered, this, &FeatureWindows::showDownloads);
+    connect(m.history, &QAction::triggered, this, &FeatureWindows::showHistory);
     connect(m.addToFavorites, &QAction::triggered, this, &FeatureWindows::addToFavorites);
     connect(m.organizeFavorites, &QAction::triggered, this,
             [this] { organizeFavorites(m_window); });
@@ -82,6 +92,37 @@ void FeatureWindows::showDownloads() {
     m_downloadsWindow->activateWindow();
 }
 
+void FeatureWindows::showHistory() {
+    if (!m_historyWindow) {
+        m_historyWindow = new HistoryWindow(*m_history, m_window);
+        m_historyWindow->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_historyWindow, &HistoryWindow::openRequested, this,
+                [this](const QString& url, bool inNewDocument) {
+                    if (inNewDocument)
+                        Q_EMIT openInNewDocument(url);
+                    else
+                        Q_EMIT openInActiveDocument(url);
+                });
+    }
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
+}
+
+QList<FavoriteLink> FeatureWindows::favoriteLinks() {
+    FavoritesScan scan(favoritesFolder(), QString());
+    scan.run();
+    QList<FavoriteLink> links;
+    for (const FavoriteEntry& entry : scan.entries())
+        links.append({entry.name, entry.url});
+    return links;
+}
+
+void FeatureWindows::cleanHistory() {
+    m_parts.engines.cleanHistory();
+    m_history->clear();
+}
+
 void FeatureWindows::addToFavorites() {
     const DocumentWindow* doc = m_parts.documents.activeDocument();
     addFavorite(doc ? doc->engine()->title() : QString(), doc ? doc->engine()->url() : QString(),
@@ -94,8 +135,7 @@ void FeatureWindows::showOptions() {
         context.page = ActivePage{doc->engine()->url(), doc->engine()->title()};
     context.sitesToolbarVisible = m_parts.bars->isVisible(2);
     context.trayAvailable = m_parts.tray->isAvailable();
-    EngineFactory& engines = m_parts.engines;
-    context.cleanHistory = [&engines] { engines.cleanHistory(); };
+    context.cleanHistory = [this] { cleanHistory(); };
     context.rememberedAnswers = m_rememberedAnswers;
     if (ContentBlocking* blocking = m_blocking) {
         auto* page = new BlockingPage(blocking->settings(), blocking->lists());

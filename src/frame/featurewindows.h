@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
@@ -8,11 +9,14 @@ class QWidget;
 namespace kelvane {
 
 class ContentBlocking;
+class BrowsingHistory;
 class DocumentArea;
 class DownloadManager;
 class DownloadsWindow;
 class EngineFactory;
 class FavoritesTransfer;
+struct FavoriteLink;
+class HistoryWindow;
 class NotesPane;
 class QuickSearch;
 class RememberedAnswers;
@@ -22,8 +26,9 @@ class ViewToggles;
 struct MainMenus;
 
 // The windows the View and Help menus open beside the pages: Favorites with Add to Favorites
-// and Organize Favorites, Downloads, Quick Search, Options and About. Options changes the settings
-// in place; afterwards the tray icon, the notes' look and the user links follow them.
+// and Organize Favorites, Downloads, History (with the browsing history it shows), Quick Search,
+// Options and About. Options changes the settings in place; afterwards the tray icon, the notes'
+// look and the user links follow them.
 class FeatureWindows : public QObject {
     Q_OBJECT
 public:
@@ -45,6 +50,13 @@ public:
     // One Downloads window, brought forward when it is already open.
     void showDownloads();
     DownloadManager& downloads() const { return *m_downloads; }
+    // One History window, brought forward when it is already open.
+    void showHistory();
+    BrowsingHistory& history() const { return *m_history; }
+    // The favorites as the address bar's suggestions take them.
+    static QList<FavoriteLink> favoriteLinks();
+    // Clean Now and the clean-up at exit: the history goes with the engine's.
+    void cleanHistory();
     void addToFavorites();
     void showOptions();
     // The remembered answers to site questions, listed and edited in Options.
@@ -59,6 +71,8 @@ public:
 Q_SIGNALS:
     // A favorite, a search result: open it in a new document.
     void openInNewDocument(const QString& address);
+    // A visit of the History window: open it in the active document.
+    void openInActiveDocument(const QString& address);
 
 private:
     QWidget* m_window;
@@ -69,6 +83,8 @@ private:
     ContentBlocking* m_blocking = nullptr;
     DownloadManager* m_downloads;
     QPointer<DownloadsWindow> m_downloadsWindow;
+    BrowsingHistory* m_history;
+    QPointer<HistoryWindow> m_historyWindow;
 };
 
 } // namespace kelvane

@@ -160,6 +160,13 @@ void MainWindow::buildWindow() {
     m_features = new FeatureWindows(this, {*m_documents, m_engines, m_tray, m_notesPane,
                                            m_bars->sitesToolbar(), m_bars->viewToggles()});
     connect(m_features, &FeatureWindows::openInNewDocument, this, &MainWindow::openInNewDocument);
+    m_addressPanel->setSuggestionSources(&m_features->history(), &FeatureWindows::favoriteLinks);
+    connect(m_features, &FeatureWindows::openInActiveDocument, this, [this](const QString& url) {
+        if (DocumentWindow* doc = activeDocument())
+            doc->engine()->navigate(url);
+        else
+            openInNewDocument(url);
+    });
     connect(m_statusBar, &StatusBar::optionsRequested, m_features, &FeatureWindows::showOptions);
     connect(&m_features->downloads(), &DownloadManager::statusTextChanged, m_statusBar,
             &StatusBar::setDownloadsText);
@@ -522,7 +529,7 @@ void MainWindow::beforeClose() {
         m_savedDocuments->save();
     if (appSettings().cleanOnExit) {
         m_addressPanel->clearHistory();
-        m_engines.cleanHistory();
+        m_features->cleanHistory();
     }
 }
 

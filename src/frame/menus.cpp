@@ -116,6 +116,7 @@ MainMenus::MainMenus(QMainWindow* window) {
     exportFavorites = view.item("&Export Favorites...");
     view.separator();
     downloads = view.item("5029", "Ctrl+J");
+    history = view.item("&History", "Ctrl+H");
     view.separator();
     MenuBuilder tabs(view.submenu("1081"));
     shrinkAllTabs = tabs.item("1082");

@@ -46,6 +46,7 @@ struct MainMenus {
     QMenu* importFavoritesMenu; // the sources are listed when it opens
     QAction* exportFavorites;
     QAction* downloads;
+    QAction* history;
     QAction* shrinkAllTabs;
     QAction* shrinkAllTabsButActive;
     QAction* resetAllTabs;

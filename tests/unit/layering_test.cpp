@@ -10,7 +10,7 @@ namespace {
 int layerOf(const QString& folder) {
     const QStringList layers =
         QStringLiteral(
-            "app|frame|bars navigator favorites quicksearch notes dialogs downloads blocking|documents|"
+            "app|frame|bars navigator favorites quicksearch notes dialogs downloads blocking history|documents|"
             "popups|ui|base|draw platform")
             .split('|');
     for (int i = 0; i < layers.size(); ++i) {

@@ -1,10 +1,12 @@
 // The address panel and the find bar's keys and its following of the active document.
 #include "bars/findbar.h"
+#include "bars/suggestionlist.h"
+#include "base/browsinghistory.h"
 #include "fakes/testwindow.h"
 #include "ui/captions.h"
 
 #include <QAbstractItemView>
-#include <QCompleter>
+#include <QListWidget>
 #include <QRegularExpression>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -61,7 +63,71 @@ TEST_F(AddressPanelTest, EnterOpensTheTextAsTypedAndPutsItOnTopOnce) {
                       box->view()->visualRect(box->view()->model()->index(2, 0)).center());
     EXPECT_EQ(opened().last(), "b") << "a pick from the list opens";
     type("WO", false);
-    EXPECT_EQ(box->completer()->completionCount(), 1) << "\" Two  \" matches in the middle";
+    EXPECT_EQ(panel->suggestionList()->suggestions().size(), 1) << "\" Two  \" in the middle";
+}
+
+TEST_F(AddressPanelTest, SuggestionsNeverReplaceTheTypedTextUnlessPicked) {
+    test::IsolatedHome home;
+    BrowsingHistory history(BrowsingHistory::defaultPath());
+    for (int i = 0; i < 2; ++i)
+        history.recordVisit("http://hist.test/site", "History Site",
+                            QDateTime::currentMSecsSinceEpoch());
+    panel->setSuggestionSources(&history, [] {
+        return QList<FavoriteLink>{{"Fav Site", "http://fav.test/"}};
+    });
+    other->setFocus();
+    box->setFocus(); // the favorites are read as the box takes the focus
+    panel->addTyped("http://typed.test/site");
+    SuggestionList* list = panel->suggestionList();
+    const auto sources = [&] {
+        QList<SuggestionSource> all;
+        for (const Suggestion& s : list->suggestions())
+            all.append(s.source);
+        return all;
+    };
+    type("SITE", false);
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(sources(),
+              (QList<SuggestionSource>{SuggestionSource::Typed, SuggestionSource::History,
+                                       SuggestionSource::Favorite}));
+    struct Step {
+        Qt::Key key;
+        int row;
+    };
+    for (const Step& step : {Step{Qt::Key_Down, 0},
+                             {Qt::Key_Down, 1},
+                             {Qt::Key_Down, 2},
+                             {Qt::Key_Down, -1},
+                             {Qt::Key_Up, 2},
+                             {Qt::Key_PageUp, 0},
+                             {Qt::Key_Up, -1}}) {
+        QTest::keyClick(box, step.key);
+        EXPECT_EQ(list->currentRow(), step.row) << step.key;
+        EXPECT_EQ(box->currentText(), "SITE");
+    }
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(box->currentText(), "SITE");
+    EXPECT_TRUE(opened().isEmpty());
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(opened(), QStringList{"SITE"}) << "nothing chosen: the text as typed";
+
+    type("site", false);
+    QTest::keyClick(box, Qt::Key_Down);
+    QTest::keyClick(box, Qt::Key_Down);
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(opened().last(), "http://hist.test/site");
+    EXPECT_EQ(box->currentText(), "http://hist.test/site");
+    EXPECT_EQ(panel->items().first(), "http://hist.test/site") << "picked: as if typed";
+    EXPECT_FALSE(list->isVisible());
+
+    type("fav", false);
+    ASSERT_EQ(list->suggestions().size(), 1);
+    QListWidget* rows = list->list();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                      rows->visualItemRect(rows->item(0)).center());
+    EXPECT_EQ(opened().last(), "http://fav.test/");
+    EXPECT_EQ(opened().size(), 3);
 }
 
 TEST_F(AddressPanelTest, EditingFollowsTheFocusOfItsWindow) {
@@ -102,13 +168,12 @@ TEST_F(AddressPanelTest, GoAndNewActWhileCompletionsShowAndADroppedLinkIsTheAddr
     QSignalSpy openedNew(panel, &AddressPanel::openInNewRequested);
     panel->addTyped("http://page/one");
     panel->applyResizeRule(9000, 0, nullptr); // places Go and New
-    // The list of completions takes the click that closes it.
+    // The list of suggestions holds no mouse: the first click on Go or New acts and closes it.
     for (QToolButton* button : {panel->goButton(), panel->goNewButton()}) {
         type("page", false);
-        QWidget* list = box->completer()->popup();
+        QWidget* list = panel->suggestionList();
         ASSERT_TRUE(list->isVisible());
-        QTest::mouseClick(list, Qt::LeftButton, {},
-                          list->mapFromGlobal(button->mapToGlobal(button->rect().center())));
+        QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_FALSE(list->isVisible());
     }
     EXPECT_EQ(opened(), QStringList{"page"});

@@ -1,0 +1,200 @@
+// The browsing history with 100 000 visits: the address bar's suggestions per key press, the
+// History window's first show and recording a visit on the window's thread, each against a
+// floor run alternately in the same process: the same SQL query or write on a bare connection.
+#include "bars/addresspanel.h"
+#include "bars/suggestionlist.h"
+#include "base/browsinghistory.h"
+#include "history/historymodel.h"
+#include "history/historywindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace kelvane;
+
+namespace {
+
+constexpr int kVisits = 100'000;
+constexpr int kPages = 25'000;
+constexpr double kFrameMs = 1000.0 / 60;
+
+double at(std::vector<double> values, double quantile) {
+    std::sort(values.begin(), values.end());
+    return values.at(std::min(values.size() - 1, size_t(quantile * double(values.size()))));
+}
+
+void report(const char* what, const std::vector<double>& ours, const std::vector<double>& floor,
+            const char* unit, double scale) {
+    std::vector<double> ratios;
+    for (size_t i = 0; i < ours.size() && i < floor.size(); ++i)
+        ratios.push_back(ours[i] / std::max(floor[i], 1e-9));
+    std::printf("  %s: median %.3f %s, 90%% %.3f %s (floor: median %.3f %s); ratio %.2f "
+                "(25-75%%: %.2f-%.2f)\n",
+                what, at(ours, 0.5) * scale, unit, at(ours, 0.9) * scale, unit,
+                at(floor, 0.5) * scale, unit, at(ratios, 0.5), at(ratios, 0.25), at(ratios, 0.75));
+}
+
+// Titles and addresses of a year's reading: a few dozen sites, many pages, some visited often.
+void fill(BrowsingHistory& history, qint64 now) {
+    const char* sites[] = {"news.example.com", "docs.qt.io",      "en.wikipedia.org",
+                           "github.com",       "weather.example", "mail.example.net",
+                           "shop.example.org", "forum.example"};
+    const char* words[] = {"Archive", "Release notes", "Weather", "Model",    "Widget", "History",
+                           "Report",  "Café",          "Kelvane", "Forecast", "Manual", "Review"};
+    for (int i = 0; i < kVisits; ++i) {
+        const int page = (i * 7919) % kPages;
+        const QString url =
+            QStringLiteral("https://%1/%2/page-%3.html")
+                .arg(QLatin1String(sites[page % 8]), QLatin1String(words[page % 12]).toLower())
+                .arg(page);
+        const QString title =
+            QStringLiteral("%1 %2 number %3")
+                .arg(QLatin1String(words[page % 12]), QLatin1String(words[page * 7 % 12]))
+                .arg(page);
+        history.recordVisit(url, title, now - qint64(kVisits - i) * 300'000);
+    }
+    history.flush();
+}
+
+QSqlQuery bareQuery(QSqlDatabase& db, const QStringList& words) {
+    QString sql = QStringLiteral("SELECT url, title, visits, last FROM pages");
+    for (int i = 0; i < words.size(); ++i)
+        sql += QLatin1String(i == 0 ? " WHERE " : " AND ") +
+               QLatin1String("(url LIKE ? ESCAPE '\\' OR title LIKE ? ESCAPE '\\')");
+    sql += QLatin1String(" ORDER BY last DESC LIMIT 200");
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (const QString& word : words) {
+        query.addBindValue(QLatin1Char('%') + word + QLatin1Char('%'));
+        query.addBindValue(QLatin1Char('%') + word + QLatin1Char('%'));
+    }
+    return query;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        qputenv(name, home.path().toUtf8());
+    QApplication app(argc, argv);
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+
+    BrowsingHistory history(BrowsingHistory::defaultPath());
+    fill(history, now);
+    QSqlDatabase bare =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bare"));
+    bare.setDatabaseName(history.path());
+    bare.open();
+    QSqlQuery(bare).exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    std::printf("%d visits of %d addresses; one frame is %.1f ms\n", kVisits, kPages, kFrameMs);
+
+    // Suggestions: a key into the address box until the list is shown, against the bare query
+    // of the same words.
+    AddressPanel panel;
+    panel.setSuggestionSources(&history, {});
+    for (int i = 0; i < 50; ++i)
+        panel.addTyped(QStringLiteral("https://typed.example/%1").arg(i));
+    panel.resize(800, 30);
+    panel.show();
+    panel.addressBox()->setFocus();
+    QCoreApplication::processEvents();
+    std::vector<double> ours, floor;
+    for (const QString& phrase : {QStringLiteral("news arch 4"), QStringLiteral("wiki"),
+                                  QStringLiteral("qt widget man"), QStringLiteral("zzz nothing")}) {
+        for (int round = 0; round < 3; ++round) {
+            panel.addressBox()->lineEdit()->clear();
+            for (qsizetype n = 1; n <= phrase.size(); ++n) {
+                const QString text = phrase.left(n);
+                const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                QElapsedTimer timer;
+                timer.start();
+                if (!words.isEmpty()) {
+                    QSqlQuery query = bareQuery(bare, words);
+                    query.exec();
+                    while (query.next())
+                        (void)query.value(0).toString(), (void)query.value(1).toString();
+                }
+                floor.push_back(timer.nsecsElapsed() / 1e6);
+                timer.restart();
+                QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, phrase.mid(n - 1, 1));
+                QCoreApplication::sendEvent(panel.addressBox(), &key);
+                panel.suggestionList()->repaint();
+                ours.push_back(timer.nsecsElapsed() / 1e6);
+            }
+        }
+    }
+    std::printf("== Suggestions per key press (goal: one frame)\n");
+    report("shown", ours, floor, "ms", 1);
+
+    // The History window's first show: every visit read, grouped and drawn, against reading the
+    // same rows bare.
+    ours.clear(), floor.clear();
+    for (int round = 0; round < 5; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        {
+            QSqlQuery query(bare);
+            query.setForwardOnly(true);
+            query.exec(
+                QStringLiteral("SELECT id, url, title, time FROM visits ORDER BY time DESC"));
+            std::vector<Visit> rows;
+            while (query.next())
+                rows.push_back({query.value(0).toLongLong(), query.value(1).toString(),
+                                query.value(2).toString(), query.value(3).toLongLong()});
+        }
+        floor.push_back(timer.nsecsElapsed() / 1e6);
+        timer.restart();
+        HistoryWindow window(history);
+        window.show();
+        window.view()->viewport()->repaint();
+        QCoreApplication::processEvents();
+        ours.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::printf("== History window, first show\n");
+    report("shown", ours, floor, "ms", 1);
+
+    // Recording a visit: the call a finished load makes, and the write of one such visit when
+    // its moment comes, both on the window's thread; against one bare insert of a row.
+    std::vector<double> call, write;
+    floor.clear();
+    QSqlQuery insert(bare);
+    insert.prepare(
+        QStringLiteral("INSERT INTO visits (url, host, title, time) VALUES (?, ?, ?, ?)"));
+    for (int i = 0; i < 200; ++i) {
+        const QString url = QStringLiteral("https://bench.example/%1").arg(i);
+        QElapsedTimer timer;
+        timer.start();
+        insert.addBindValue(url);
+        insert.addBindValue(QStringLiteral("bench.example"));
+        insert.addBindValue(QStringLiteral("Bench"));
+        insert.addBindValue(now + i);
+        insert.exec();
+        floor.push_back(timer.nsecsElapsed() / 1e6);
+        timer.restart();
+        history.recordVisit(url, QStringLiteral("Bench"), now + i);
+        call.push_back(timer.nsecsElapsed() / 1e6);
+        timer.restart();
+        history.flush();
+        write.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::printf("== Recording a visit on the window's thread (goal: under 1 ms)\n");
+    report("the call", call, floor, "ms", 1);
+    report("its write", write, floor, "ms", 1);
+    return 0;
+}

@@ -1,0 +1,151 @@
+#include "history/historymodel.h"
+
+#include "base/wordmatch.h"
+
+#include <QLocale>
+
+namespace kelvane {
+
+namespace {
+
+// Group rows carry no parent; visit rows carry their group's row + 1.
+constexpr quintptr kGroupRow = 0;
+
+} // namespace
+
+HistoryModel::HistoryModel(QObject* parent)
+    : QAbstractItemModel(parent) {}
+
+void HistoryModel::setVisits(std::vector<Visit> visits, const QDateTime& now) {
+    m_visits = std::move(visits);
+    m_now = now;
+    m_groupOf.clear();
+    m_groupOf.reserve(m_visits.size());
+    const Qt::DayOfWeek firstDay = QLocale().firstDayOfWeek();
+    for (const Visit& visit : m_visits)
+        m_groupOf.push_back(historyGroupOf(visit.time, now, firstDay));
+    rebuild();
+}
+
+void HistoryModel::setFilter(const QString& text) {
+    if (text == m_filter)
+        return;
+    m_filter = text;
+    rebuild();
+}
+
+void HistoryModel::rebuild() {
+    beginResetModel();
+    m_shown.clear();
+    m_groups.clear();
+    const QStringList words = searchWords(m_filter);
+    for (int i = 0; i < int(m_visits.size()); ++i) {
+        const Visit& visit = m_visits[i];
+        if (!words.isEmpty() && !matchesEveryWord(words, visit.title, visit.url))
+            continue;
+        if (m_groups.empty() || !(m_groups.back().group == m_groupOf[i]))
+            m_groups.push_back(
+                {m_groupOf[i], historyGroupTitle(m_groupOf[i]), int(m_shown.size()), 0});
+        ++m_groups.back().count;
+        m_shown.push_back(i);
+    }
+    endResetModel();
+}
+
+const Visit* HistoryModel::visitAt(const QModelIndex& index) const {
+    if (!index.isValid() || index.internalId() == kGroupRow)
+        return nullptr;
+    const Group& group = m_groups[index.internalId() - 1];
+    return &m_visits[m_shown[group.first + index.row()]];
+}
+
+QList<qint64> HistoryModel::visitIds(const QModelIndex& index) const {
+    QList<qint64> ids;
+    if (const Visit* visit = visitAt(index)) {
+        ids.append(visit->id);
+    } else if (index.isValid()) {
+        const Group& group = m_groups[index.row()];
+        for (int i = 0; i < group.count; ++i)
+            ids.append(m_visits[m_shown[group.first + i]].id);
+    }
+    return ids;
+}
+
+QModelIndex HistoryModel::index(int row, int column, const QModelIndex& parent) const {
+    if (row < 0 || column < 0 || column >= ColumnCount)
+        return {};
+    if (!parent.isValid())
+        return row < int(m_groups.size()) ? createIndex(row, column, kGroupRow) : QModelIndex();
+    if (parent.internalId() != kGroupRow || row >= m_groups[parent.row()].count)
+        return {};
+    return createIndex(row, column, quintptr(parent.row()) + 1);
+}
+
+QModelIndex HistoryModel::parent(const QModelIndex& child) const {
+    if (!child.isValid() || child.internalId() == kGroupRow)
+        return {};
+    return createIndex(int(child.internalId() - 1), 0, kGroupRow);
+}
+
+int HistoryModel::rowCount(const QModelIndex& parent) const {
+    if (!parent.isValid())
+        return int(m_groups.size());
+    if (parent.internalId() != kGroupRow || parent.column() != 0)
+        return 0;
+    return m_groups[parent.row()].count;
+}
+
+int HistoryModel::columnCount(const QModelIndex&) const {
+    return ColumnCount;
+}
+
+QVariant HistoryModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    const Visit* visit = visitAt(index);
+    if (!visit) {
+        if (role == Qt::DisplayRole && index.column() == TitleColumn)
+            return m_groups[index.row()].title;
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        switch (index.column()) {
+        case TitleColumn:
+            return visit->title.isEmpty() ? visit->url : visit->title;
+        case AddressColumn:
+            return visit->url;
+        case TimeColumn: {
+            const QDateTime time = QDateTime::fromMSecsSinceEpoch(visit->time, m_now.timeZone());
+            if (time.date() == m_now.date())
+                return QLocale().toString(time.time(), QLocale::ShortFormat);
+            return QLocale().toString(time, QLocale::ShortFormat);
+        }
+        }
+        return {};
+    case Qt::ToolTipRole:
+        return visit->url;
+    case VisitIdRole:
+        return visit->id;
+    case UrlRole:
+        return visit->url;
+    default:
+        return {};
+    }
+}
+
+QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case TitleColumn:
+        return tr("Title");
+    case AddressColumn:
+        return tr("Address");
+    case TimeColumn:
+        return tr("Visited");
+    }
+    return {};
+}
+
+} // namespace kelvane

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "base/browsinghistory.h"
+#include "history/historygroups.h"
+
+#include <QAbstractItemModel>
+#include <QDateTime>
+#include <QStringList>
+
+#include <vector>
+
+namespace kelvane {
+
+// The visits of the History window as a tree: the day groups at the top, newest first, each
+// holding its visits, newest first. A filter keeps the visits whose title or address holds every
+// word; groups left empty disappear.
+class HistoryModel : public QAbstractItemModel {
+    Q_OBJECT
+public:
+    enum Column { TitleColumn = 0, AddressColumn = 1, TimeColumn = 2, ColumnCount = 3 };
+    enum Role { VisitIdRole = Qt::UserRole + 1, UrlRole };
+
+    explicit HistoryModel(QObject* parent = nullptr);
+
+    // visits newest first, grouped as seen from now.
+    void setVisits(std::vector<Visit> visits, const QDateTime& now);
+    void setFilter(const QString& text);
+    QString filter() const { return m_filter; }
+
+    // The visit of a visit row; null for a group row.
+    const Visit* visitAt(const QModelIndex& index) const;
+    // The ids of the visits of a group row (of a visit row: its own).
+    QList<qint64> visitIds(const QModelIndex& index) const;
+    int visitCount() const { return int(m_shown.size()); }
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    struct Group {
+        HistoryGroup group;
+        QString title;
+        int first = 0; // into m_shown
+        int count = 0;
+    };
+
+    void rebuild();
+
+    std::vector<Visit> m_visits;
+    std::vector<HistoryGroup> m_groupOf; // per visit
+    std::vector<int> m_shown;            // indexes into m_visits, newest first
+    std::vector<Group> m_groups;
+    QDateTime m_now;
+    QString m_filter;
+};
+
+} // namespace kelvane

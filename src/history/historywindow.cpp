@@ -1,0 +1,180 @@
+#include "history/historywindow.h"
+
+#include "base/browsinghistory.h"
+#include "history/historymodel.h"
+#include "ui/pictures.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace kelvane {
+
+namespace {
+
+// Typing waits this long before the list follows, so a fast typist is not held up per key.
+constexpr int kSearchDelayMs = 120;
+
+bool isEnter(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+HistoryWindow::HistoryWindow(BrowsingHistory& history, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_history(history)
+    , m_model(new HistoryModel(this))
+    , m_search(new QLineEdit(this))
+    , m_view(new QTreeView(this)) {
+    setWindowTitle(tr("History"));
+    setWindowIcon(picture(Picture::MenuFavorites));
+    resize(760, 520);
+
+    m_search->setPlaceholderText(tr("Search History"));
+    m_search->setClearButtonEnabled(true);
+    m_search->installEventFilter(this);
+    auto* searchTimer = new QTimer(this);
+    searchTimer->setSingleShot(true);
+    searchTimer->setInterval(kSearchDelayMs);
+    connect(m_search, &QLineEdit::textChanged, searchTimer, qOverload<>(&QTimer::start));
+    connect(searchTimer, &QTimer::timeout, this, &HistoryWindow::applyFilter);
+
+    m_view->setModel(m_model);
+    m_view->setUniformRowHeights(true); // keeps a hundred thousand rows quick to lay out
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_view->setAllColumnsShowFocus(true);
+    m_view->header()->setStretchLastSection(false);
+    m_view->header()->setSectionResizeMode(HistoryModel::TitleColumn, QHeaderView::Interactive);
+    m_view->header()->setSectionResizeMode(HistoryModel::AddressColumn, QHeaderView::Stretch);
+    m_view->setColumnWidth(HistoryModel::TitleColumn, 300);
+    m_view->setColumnWidth(HistoryModel::TimeColumn, 130);
+    m_view->installEventFilter(this);
+    m_view->viewport()->installEventFilter(this);
+    connect(m_view, &QTreeView::doubleClicked, this,
+            [this](const QModelIndex& index) { open(index, false); });
+    connect(m_view, &QWidget::customContextMenuRequested, this, &HistoryWindow::showMenu);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_search);
+    layout->addWidget(m_view, 1);
+
+    // New visits while the window is hidden wait for its next show.
+    connect(&m_history, &BrowsingHistory::changed, this, [this] {
+        if (isVisible())
+            reload();
+        else
+            m_stale = true;
+    });
+}
+
+void HistoryWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_stale)
+        reload();
+    m_search->setFocus();
+}
+
+void HistoryWindow::reload() {
+    m_stale = false;
+    m_model->setVisits(m_history.visits(), QDateTime::currentDateTime());
+    m_view->expandAll();
+    if (!m_view->currentIndex().isValid() && m_model->rowCount() > 0)
+        m_view->setCurrentIndex(m_model->index(0, 0, m_model->index(0, 0)));
+}
+
+void HistoryWindow::applyFilter() {
+    m_model->setFilter(m_search->text());
+    m_view->expandAll();
+    // The best hit is one key away.
+    if (m_model->rowCount() > 0)
+        m_view->setCurrentIndex(m_model->index(0, 0, m_model->index(0, 0)));
+}
+
+void HistoryWindow::open(const QModelIndex& index, bool inNewDocument) {
+    if (const Visit* visit = m_model->visitAt(index))
+        Q_EMIT openRequested(visit->url, inNewDocument);
+}
+
+void HistoryWindow::removeSelected() {
+    QList<qint64> ids;
+    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    for (const QModelIndex& row : rows)
+        ids += m_model->visitIds(row);
+    if (ids.isEmpty())
+        return;
+    const int next = m_view->currentIndex().row();
+    const QModelIndex group = m_view->currentIndex().parent();
+    const int groupRow = group.isValid() ? group.row() : -1;
+    m_history.removeVisits(ids); // reloads through changed()
+    if (!isVisible())
+        reload();
+    // The selection moves to the visit that took the place of the first one removed.
+    if (groupRow >= 0 && groupRow < m_model->rowCount()) {
+        const QModelIndex parent = m_model->index(groupRow, 0);
+        const int row = qMin(next, m_model->rowCount(parent) - 1);
+        if (row >= 0)
+            m_view->setCurrentIndex(m_model->index(row, 0, parent));
+    }
+}
+
+void HistoryWindow::showMenu(const QPoint& pos) {
+    const QModelIndex index = m_view->indexAt(pos);
+    const Visit* visit = m_model->visitAt(index);
+    if (!visit)
+        return;
+    const QString url = visit->url;
+    QMenu menu(this);
+    connect(menu.addAction(tr("&Open")), &QAction::triggered, this,
+            [this, url] { Q_EMIT openRequested(url, false); });
+    connect(menu.addAction(tr("Open in &New Document")), &QAction::triggered, this,
+            [this, url] { Q_EMIT openRequested(url, true); });
+    menu.addSeparator();
+    connect(menu.addAction(tr("&Delete")), &QAction::triggered, this,
+            &HistoryWindow::removeSelected);
+    connect(menu.addAction(tr("Delete All Visits to This Site")), &QAction::triggered, this,
+            [this, url] {
+                m_history.removeSite(url);
+                if (!isVisible())
+                    reload();
+            });
+    menu.exec(m_view->viewport()->mapToGlobal(pos));
+}
+
+bool HistoryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (isEnter(key) && (watched == m_view || watched == m_search)) {
+            open(m_view->currentIndex(), key->modifiers() & Qt::ControlModifier);
+            return true;
+        }
+        if (watched == m_view && key->key() == Qt::Key_Delete) {
+            removeSelected();
+            return true;
+        }
+        // From the search box the arrows walk the list.
+        if (watched == m_search && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Up)) {
+            m_view->setFocus();
+            QKeyEvent copy(key->type(), key->key(), key->modifiers());
+            QCoreApplication::sendEvent(m_view, &copy);
+            return true;
+        }
+    } else if (watched == m_view->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::MiddleButton) {
+            open(m_view->indexAt(mouse->position().toPoint()), true);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace kelvane

@@ -1,0 +1,123 @@
+#include "base/browsinghistory.h"
+#include "support/isolation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+using namespace kelvane;
+
+namespace {
+
+QStringList urlsOf(const std::vector<Visit>& visits) {
+    QStringList urls;
+    for (const Visit& visit : visits)
+        urls.append(visit.url);
+    return urls;
+}
+
+TEST(BrowsingHistory, VisitsAreKeptPrivatelyAcrossRunsAndAddUpPerAddress) {
+    test::IsolatedHome home;
+    const QString path = BrowsingHistory::defaultPath();
+    EXPECT_TRUE(path.startsWith(home.dataHome()));
+    {
+        BrowsingHistory history(path);
+        ASSERT_TRUE(history.isOnDisk());
+        history.recordVisit("http://a.test/x", "", 1000);
+        history.setTitle("http://a.test/x", "Alpha Page");
+        history.recordVisit("http://b.test/", "Beta", 2000);
+        history.recordVisit("http://a.test/x", "", 3000); // no title this time: the last stays
+        history.recordVisit("http://a.test/100%_\\", "Wild", 4000);
+    } // written at the end without waiting
+    EXPECT_EQ(QFile::permissions(path) & 0x0777, QFile::ReadOwner | QFile::WriteOwner);
+    BrowsingHistory history(path);
+    std::vector<Visit> visits = history.visits();
+    EXPECT_EQ(urlsOf(visits), (QStringList{"http://a.test/100%_\\", "http://a.test/x",
+                                           "http://b.test/", "http://a.test/x"}));
+    EXPECT_EQ(visits.back().title, "Alpha Page");
+
+    QList<VisitedPage> pages = history.pagesMatching({"ALPHA", "a.test"}, 10);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_EQ(pages[0].title, "Alpha Page");
+    EXPECT_EQ(pages[0].visitCount, 2);
+    EXPECT_EQ(pages[0].lastVisit, 3000);
+    EXPECT_EQ(history.pagesMatching({"%_\\"}, 10).size(), 1) << "wildcards taken literally";
+    EXPECT_EQ(history.pagesMatching({}, 2).size(), 2) << "the limit";
+
+    history.removeVisits({visits[1].id});
+    pages = history.pagesMatching({"a.test/x"}, 10);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_EQ(pages[0].visitCount, 1);
+    EXPECT_EQ(pages[0].lastVisit, 1000) << "the page row follows the visits left";
+    history.removeSite("http://a.test/other");
+    EXPECT_EQ(urlsOf(history.visits()), QStringList{"http://b.test/"});
+    EXPECT_TRUE(history.pagesMatching({"a.test"}, 10).isEmpty());
+    history.clear();
+    EXPECT_TRUE(history.visits().empty());
+    EXPECT_TRUE(history.pagesMatching({}, 10).isEmpty());
+}
+
+TEST(BrowsingHistory, AnUnusableDatabaseIsSetAsideAndANewOneStarted) {
+    struct Case {
+        const char* name;
+        QByteArray content;
+        bool locked;
+    };
+    const Case cases[] = {
+        {"not a database", "this is no database\n", false},
+        {"damaged", QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\x5a'), false},
+        {"locked by another program", {}, true},
+    };
+    for (const Case& c : cases) {
+        test::IsolatedHome home;
+        const QString path = BrowsingHistory::defaultPath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QSqlDatabase locker;
+        if (c.locked) {
+            locker = QSqlDatabase::addDatabase("QSQLITE", "locker");
+            locker.setDatabaseName(path);
+            ASSERT_TRUE(locker.open());
+            QSqlQuery lock(locker);
+            ASSERT_TRUE(lock.exec("PRAGMA locking_mode=EXCLUSIVE"));
+            ASSERT_TRUE(lock.exec("CREATE TABLE other (x)"));
+            ASSERT_TRUE(lock.exec("BEGIN EXCLUSIVE"));
+            ASSERT_TRUE(lock.exec("INSERT INTO other VALUES (1)"));
+        } else {
+            ASSERT_TRUE(test::writeFile(path, c.content));
+        }
+        testing::internal::CaptureStderr();
+        {
+            BrowsingHistory history(path);
+            EXPECT_TRUE(history.isOnDisk()) << c.name;
+            history.recordVisit("http://new.test/", "New", 1);
+            EXPECT_EQ(history.visits().size(), 1u) << c.name;
+        }
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("set aside"), std::string::npos) << c.name << ": " << said;
+        const QStringList aside =
+            QDir(QFileInfo(path).absolutePath()).entryList({"history.sqlite.unusable-*"});
+        ASSERT_FALSE(aside.isEmpty()) << c.name;
+        if (!c.locked) {
+            QFile kept(QFileInfo(path).absolutePath() + "/" + aside.first());
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+            EXPECT_EQ(kept.readAll(), c.content) << c.name << ": nothing of it lost";
+        }
+        EXPECT_EQ(BrowsingHistory(path).visits().size(), 1u) << c.name << ": the new one stays";
+        if (c.locked) {
+            locker.close();
+            locker = QSqlDatabase();
+            QSqlDatabase::removeDatabase("locker");
+        }
+    }
+    // A folder that can never exist: the history stays in memory and still works.
+    testing::internal::CaptureStderr();
+    BrowsingHistory history("/dev/null/history.sqlite");
+    EXPECT_FALSE(testing::internal::GetCapturedStderr().empty());
+    EXPECT_FALSE(history.isOnDisk());
+    history.recordVisit("http://memory.test/", "", 1);
+    EXPECT_EQ(history.visits().size(), 1u);
+}
+
+} // namespace
