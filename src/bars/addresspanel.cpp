@@ -136,7 +136,7 @@ void AddressPanel::setPageAddress(const QString& url) {
 }
 
 void AddressPanel::addTyped(const QString& url) {
-    if (!TypedHistory::goesOnTop(items(), url))
+    if (!m_keepsTyped || !TypedHistory::goesOnTop(items(), url))
         return;
     changeList([&] { m_box->insertItem(0, addressPicture(), url); });
 }

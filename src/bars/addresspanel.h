@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bars/suggestionrules.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -14,7 +16,6 @@ namespace kelvane {
 
 class BrowsingHistory;
 class SuggestionList;
-struct FavoriteLink;
 
 // The address band: the label "A&ddress", the address box whose list is the typed history
 // (newest on top, kept from one run to the next), and the Go and Go-new buttons, placed by the
@@ -69,8 +70,10 @@ public:
 
     // A document writes its address into the box; the list is not touched.
     void setPageAddress(const QString& url);
-    // Puts url on top of the list unless it already is the top item (exact comparison).
+    // Puts url on top of the list unless it already is the top item (exact comparison), or
+    // the list is not kept (a private document is active).
     void addTyped(const QString& url);
+    void setKeepsTyped(bool keeps) { m_keepsTyped = keeps; }
     // The list, top first.
     QStringList items() const;
 
@@ -121,6 +124,7 @@ private:
     // Changed by the user since last confirmed or set.
     bool m_typed = false;
     bool m_pressInList = false;
+    bool m_keepsTyped = true;
     QString m_textAtFinish;
 };
 

@@ -53,7 +53,8 @@ SuggestionList::SuggestionList(QWidget* anchor)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(m_list);
-    connect(m_list, &QListWidget::itemEntered, m_list, &QListWidget::setCurrentItem);
+    connect(m_list, &QListWidget::itemEntered, m_list,
+            [this](QListWidgetItem* item) { m_list->setCurrentItem(item); });
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const QString url = m_suggestions.value(m_list->row(item)).url;
         hide();

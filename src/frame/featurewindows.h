@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bars/suggestionrules.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -15,7 +17,6 @@ class DownloadManager;
 class DownloadsWindow;
 class EngineFactory;
 class FavoritesTransfer;
-struct FavoriteLink;
 class HistoryWindow;
 class NotesPane;
 class QuickSearch;

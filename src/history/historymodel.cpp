@@ -3,6 +3,7 @@
 #include "base/wordmatch.h"
 
 #include <QLocale>
+#include <QTimeZone>
 
 namespace kelvane {
 

@@ -31,7 +31,7 @@ TEST(BrowsingHistory, VisitsAreKeptPrivatelyAcrossRunsAndAddUpPerAddress) {
         history.recordVisit("http://a.test/x", "", 3000); // no title this time: the last stays
         history.recordVisit("http://a.test/100%_\\", "Wild", 4000);
     } // written at the end without waiting
-    EXPECT_EQ(QFile::permissions(path) & 0x0777, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
     BrowsingHistory history(path);
     std::vector<Visit> visits = history.visits();
     EXPECT_EQ(urlsOf(visits), (QStringList{"http://a.test/100%_\\", "http://a.test/x",

@@ -26,9 +26,7 @@ struct HistoryTest : WindowTest {
     HistoryWindow* openWindow() {
         frame.window.menus().history->trigger();
         auto* window = frame.window.findChild<HistoryWindow*>();
-        if (window)
-            QTest::qWaitForWindowExposed(window);
-        return window;
+        return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
     }
     QStringList shown(HistoryWindow* window) {
         QStringList rows;
