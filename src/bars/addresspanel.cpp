@@ -108,11 +108,10 @@ AddressPanel::AddressPanel(QWidget* parent)
         m_suggestionList->hide();
         itemSelected();
     });
-    connect(m_goNew, &QToolButton::clicked, this,
-            [this] {
-                m_suggestionList->hide();
-                Q_EMIT openInNewRequested(m_box->currentText());
-            });
+    connect(m_goNew, &QToolButton::clicked, this, [this] {
+        m_suggestionList->hide();
+        Q_EMIT openInNewRequested(m_box->currentText());
+    });
     updateButtons();
 
     placeFixedParts();

@@ -73,7 +73,7 @@ struct MainMenus {
     QAction* tileVertically;
     QAction* arrangeIcons;
     QAction* putOthersToSleep; // discards every document that may sleep
-    QAction* findDocument; // the Navigator's filter box
+    QAction* findDocument;     // the Navigator's filter box
     QMenu* recentlyClosedMenu;
     QAction* reopenClosed; // the most recently closed document
     // Help

@@ -8,11 +8,10 @@ namespace {
 
 // Top to bottom; the folders of one layer may not include each other.
 int layerOf(const QString& folder) {
-    const QStringList layers =
-        QStringLiteral(
-            "app|frame|bars navigator favorites quicksearch notes dialogs downloads blocking history|documents|"
-            "popups|ui|base|draw platform")
-            .split('|');
+    const QStringList layers = QStringLiteral("app|frame|bars navigator favorites quicksearch "
+                                              "notes dialogs downloads blocking history|documents|"
+                                              "popups|ui|base|draw platform")
+                                   .split('|');
     for (int i = 0; i < layers.size(); ++i) {
         if (layers[i].split(' ').contains(folder))
             return i;
