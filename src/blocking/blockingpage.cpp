@@ -60,6 +60,7 @@ BlockingPage::BlockingPage(const BlockingSettings& settings, const QList<ListFil
     auto* subscribed = new QGroupBox(tr("Subscribed lists (fetched weekly)"), this);
     m_subscriptions = new QListWidget(subscribed);
     m_subscriptions->setObjectName(QStringLiteral("subscriptions"));
+    m_subscriptions->setAccessibleName(subscribed->title());
     m_subscriptions->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_subscriptions->setWordWrap(true);
     auto* add = new QPushButton(tr("&Add..."), subscribed);
@@ -89,6 +90,7 @@ BlockingPage::BlockingPage(const BlockingSettings& settings, const QList<ListFil
     auto* excepted = new QGroupBox(tr("Sites where ads and trackers are allowed"), this);
     m_exceptions = new QListWidget(excepted);
     m_exceptions->setObjectName(QStringLiteral("siteExceptions"));
+    m_exceptions->setAccessibleName(excepted->title());
     m_exceptions->setSelectionMode(QAbstractItemView::ExtendedSelection);
     auto* removeSite = new QPushButton(tr("Re&move"), excepted);
     connect(removeSite, &QPushButton::clicked, this, &BlockingPage::removeSelectedExceptions);

@@ -27,6 +27,7 @@ SitePermissionsPage::SitePermissionsPage(const RememberedAnswers& answers, QWidg
         this);
     intro->setWordWrap(true);
     m_list->setObjectName(QStringLiteral("permissionList"));
+    m_list->setAccessibleName(tr("Remembered answers"));
     m_list->setHeaderLabels({tr("Site"), tr("Asked to"), tr("Answer")});
     m_list->setRootIsDecorated(false);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
