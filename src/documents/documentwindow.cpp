@@ -181,6 +181,9 @@ void DocumentWindow::sleep(SleepDepth depth) {
         return;
     m_engine->setLifecycle(allowed == SleepDepth::Frozen ? PageLifecycle::Frozen
                                                          : PageLifecycle::Discarded);
+    // A hidden view gives back what it holds to draw the page.
+    if (m_engine->lifecycle() != PageLifecycle::Active)
+        m_engine->widget()->hide();
     updateSleepMark();
 }
 
@@ -192,6 +195,8 @@ void DocumentWindow::wake() {
         if (page.history.isEmpty() || !m_engine->restoreHistory(page.history))
             m_engine->navigate(page.url);
     } else if (m_engine->lifecycle() != PageLifecycle::Active) {
+        m_engine->widget()->show();
+        fitEngine();
         m_engine->setLifecycle(PageLifecycle::Active);
     }
     updateSleepMark();
