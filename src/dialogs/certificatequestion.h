@@ -1,17 +1,14 @@
 #pragma once
 
+#include "dialogs/warningquestion.h"
 #include "platform/engine/pagerequests.h"
-
-#include <QDialog>
-
-class QPushButton;
 
 namespace kelvane {
 
 // Asks whether to open a site whose certificate failed, naming the host and the problem in
 // plain words. "Go back" is the default and the answer of Esc and the close box; "Continue to
 // this site" is there only when the engine allows an exception. Accepted means continue.
-class CertificateQuestion : public QDialog {
+class CertificateQuestion : public WarningQuestion {
     Q_OBJECT
 public:
     explicit CertificateQuestion(const CertificateError& error, QWidget* parent = nullptr);

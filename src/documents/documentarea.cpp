@@ -310,8 +310,31 @@ void DocumentArea::fillWindowList(QMenu* menu, QAction* after) {
 void DocumentArea::closeAll() {
     for (QObject* object : m_set.documents()) {
         if (auto* doc = qobject_cast<DocumentWindow*>(object))
-            doc->closeDocument();
+            doc->closeNow();
     }
+}
+
+void DocumentArea::askEachToLeave(std::function<void(bool)> answered) {
+    QList<QPointer<DocumentWindow>> documents;
+    for (QObject* object : m_set.documents())
+        documents.append(qobject_cast<DocumentWindow*>(object));
+    askToLeave(documents, std::move(answered));
+}
+
+void DocumentArea::askToLeave(QList<QPointer<DocumentWindow>> documents,
+                              std::function<void(bool)> answered) {
+    documents.removeAll(nullptr);
+    if (documents.isEmpty()) {
+        answered(true);
+        return;
+    }
+    const QPointer<DocumentWindow> next = documents.takeFirst();
+    next->askToLeave([this, documents, answered](bool mayLeave) {
+        if (mayLeave)
+            askToLeave(documents, answered);
+        else
+            answered(false);
+    });
 }
 
 void DocumentArea::documentCountChanged() {

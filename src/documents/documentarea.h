@@ -71,8 +71,11 @@ public:
 
     // The list of open windows at the end of the Window menu, from the action `after` on.
     void fillWindowList(QMenu* menu, QAction* after);
-    // Every document unloads (the main window is closing).
+    // Every document unloads (the main window is closing), unasked.
     void closeAll();
+    // Asks the pages one after the other whether they may go; answered gets true once all
+    // agreed, false at the first that the user chose to stay on.
+    void askEachToLeave(std::function<void(bool)> answered);
 
     // DocumentHost
     DocumentSet& documents() override { return m_set; }
@@ -112,6 +115,7 @@ private:
     DocumentWindow* createDocument();
     void openDocument(const QString& address, const QByteArray& history);
     void showDocument(DocumentWindow* document);
+    void askToLeave(QList<QPointer<DocumentWindow>> documents, std::function<void(bool)> answered);
     void subWindowActivated(QMdiSubWindow* window);
     // Places the windows that are not minimized where layout(area, count) says.
     void arrange(const std::function<QList<QRect>(const QRect&, int)>& layout);

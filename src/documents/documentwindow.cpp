@@ -51,8 +51,13 @@ DocumentWindow::DocumentWindow(DocumentHost& host, QWidget* parent)
     connect(m_engine, &Engine::navigationRequested, this, &DocumentWindow::onNavigationRequested);
     connect(m_engine, &Engine::newWindowRequested, this, &DocumentWindow::onNewWindowRequested);
     // Queued: the engine may not be deleted inside its own signal.
-    connect(m_engine, &Engine::closeRequested, this, &DocumentWindow::closeDocument,
+    connect(m_engine, &Engine::closeRequested, this, &DocumentWindow::closeNow,
             Qt::QueuedConnection);
+    connect(m_engine, &Engine::closeAnswered, this, &DocumentWindow::onCloseAnswered);
+    // A page's new window whose address went to a download or another program shows nothing
+    // and would stay blank.
+    connect(m_engine, &Engine::downloadStarted, this, &DocumentWindow::closeIfBlank);
+    connect(m_engine, &Engine::externalSchemeRequested, this, &DocumentWindow::closeIfBlank);
     connect(m_engine, &Engine::securityChanged, this, &DocumentWindow::onSecurityChanged);
     connect(m_engine, &Engine::blockedRequestsChanged, this, [this](int count) {
         if (m_active)
@@ -104,6 +109,13 @@ void DocumentWindow::deactivate() {
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
+    // Whatever closes the window (its frame's close button too) asks the page first.
+    if (!m_mayClose && !m_unloaded) {
+        event->ignore();
+        // Out of the close in progress, which a close from inside it could not repeat.
+        QTimer::singleShot(0, this, &DocumentWindow::closeDocument);
+        return;
+    }
     unload();
     event->accept();
 }
@@ -121,6 +133,8 @@ void DocumentWindow::unload() {
     Q_EMIT statusText(QString());
     Q_EMIT progressPercent(0);
     m_host.documentCountChanged();
+    // Nothing is left to keep: whoever waits for the page's answer may go on.
+    onCloseAnswered(true);
 }
 
 QString DocumentWindow::pageUrl() const {
@@ -293,7 +307,7 @@ void DocumentWindow::onNavigationRequested(NavigationRequest* request) {
         m_host.popupKilled(request->url, m_opener, true);
         QTimer::singleShot(kKillWindowDelayMs, this, [this] {
             playKillSound();
-            closeDocument();
+            closeNow();
         });
         return;
     }
@@ -313,17 +327,51 @@ void DocumentWindow::onNewWindowRequested(NewWindowRequest* request) {
         return;
     }
     DocumentWindow* window = m_host.openWindowForRequest();
-    if (window)
+    if (window) {
         window->m_opener = m_engine->url();
+        window->m_openedForPage = true;
+    }
     request->target = window ? window->engine() : nullptr;
 }
 
-void DocumentWindow::closeDocument() {
-    // Not while a dialog's loop runs above code that may be this page's own.
-    if (insideNestedLoop()) {
-        QTimer::singleShot(kRetryCloseMs, this, &DocumentWindow::closeDocument);
+void DocumentWindow::askToLeave(std::function<void(bool mayLeave)> answered) {
+    // A page not loaded yet has nothing to ask.
+    if (m_unloaded || m_asleep) {
+        answered(true);
         return;
     }
+    m_leaveAnswers.append(std::move(answered));
+    // One question at a time: a second close waits for the first one's answer.
+    if (m_leaveAnswers.size() == 1)
+        m_engine->requestClose();
+}
+
+void DocumentWindow::onCloseAnswered(bool mayClose) {
+    for (const auto& answered : std::exchange(m_leaveAnswers, {}))
+        answered(mayClose);
+}
+
+void DocumentWindow::closeDocument() {
+    askToLeave([this](bool mayLeave) {
+        if (mayLeave && !m_unloaded)
+            closeNow();
+    });
+}
+
+void DocumentWindow::closeIfBlank() {
+    const QString address = m_engine->url();
+    if (m_openedForPage && m_engine->backCount() == 0 &&
+        (address.isEmpty() || address == QLatin1String("about:blank")))
+        QTimer::singleShot(0, this, &DocumentWindow::closeNow);
+}
+
+void DocumentWindow::closeNow() {
+    // Not while a dialog's loop runs above code that may be this page's own.
+    if (insideNestedLoop()) {
+        QTimer::singleShot(kRetryCloseMs, this, &DocumentWindow::closeNow);
+        return;
+    }
+    m_mayClose = true;
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
         sub->close();
     else

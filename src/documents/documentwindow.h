@@ -4,8 +4,10 @@
 #include "documents/sleeprules.h"
 #include "platform/engine/pagerequests.h"
 
+#include <QList>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QTimer;
@@ -43,8 +45,14 @@ public:
 
     // Brings the window to the front of the document area; it becomes the active document.
     void bringToFront();
-    // Closes the window (and its frame in the document area); unload() runs.
+    // Closes the window (and its frame in the document area) once its page agrees: a page that
+    // asks before it is left may keep it open. unload() runs.
     void closeDocument();
+    // Closes the window without asking the page.
+    void closeNow();
+    // Asks the page whether it may go; answered runs once with the answer (true also when the
+    // document goes first).
+    void askToLeave(std::function<void(bool mayLeave)> answered);
 
     // The document area's activation of this document, and the end of it.
     void activate();
@@ -102,6 +110,8 @@ private:
     void onNavigationRequested(NavigationRequest* request);
     void onNewWindowRequested(NewWindowRequest* request);
     void onSecurityChanged(PageSecurity security);
+    void onCloseAnswered(bool mayClose);
+    void closeIfBlank();
     void noteAddress();
     // One tick of the tab's flash after a load finished in the background.
     void flashTab();
@@ -111,6 +121,7 @@ private:
     Engine* m_engine = nullptr;
     // The page that asked for this window, if one did.
     QString m_opener;
+    bool m_openedForPage = false;
     QTimer* m_flashTimer;
     QTimer* m_silence;
     int m_flashTicks = 0;
@@ -121,6 +132,9 @@ private:
     bool m_loading = false;
     bool m_closing = false;
     bool m_private = false;
+    // Set once the page agreed to close, or was not asked.
+    bool m_mayClose = false;
+    QList<std::function<void(bool)>> m_leaveAnswers;
     bool m_unloaded = false;
     bool m_finishedOnce = false;
     // The page restored but not loaded yet.

@@ -88,6 +88,10 @@ std::optional<DownloadTarget> DownloadManager::chooseTarget(const QString& sugge
         QDir().mkpath(folder);
         return m_names.hold(folder, name, false);
     }
+    // Pages in the background do not open a file browser over a window hidden behind its
+    // password.
+    if (m_waitForUser && !m_waitForUser())
+        return std::nullopt;
     QString folder = Settings::readText(kLastFolderKey);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = desktopDownloadFolder();

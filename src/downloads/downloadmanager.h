@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -54,6 +55,8 @@ public:
     // Cancels the running downloads and drops the files failed ones kept for a retry, which no
     // later session continues.
     void cancelAll();
+    // Run before the save dialog opens: returns once the user can see it, false to cancel.
+    void setWaitForUser(std::function<bool()> wait) { m_waitForUser = std::move(wait); }
 
 Q_SIGNALS:
     void itemAdded(kelvane::DownloadItem* item);
@@ -79,6 +82,7 @@ private:
     QString m_notice;
     QString m_statusText;
     bool m_loaded = false;
+    std::function<bool()> m_waitForUser;
 };
 
 } // namespace kelvane

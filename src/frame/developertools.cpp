@@ -24,7 +24,7 @@ void DeveloperTools::toggle() {
         return;
     for (auto it = m_tools.cbegin(); it != m_tools.cend(); ++it) {
         if (it.value() == active || (it.key() == active && it.value())) {
-            it.value()->closeDocument();
+            it.value()->closeNow();
             return;
         }
     }

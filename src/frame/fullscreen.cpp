@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QWidget>
 
@@ -17,13 +18,18 @@ QMdiSubWindow* subWindowOf(const DocumentWindow* document) {
     return document ? qobject_cast<QMdiSubWindow*>(document->parentWidget()) : nullptr;
 }
 
+// How long the notice of the way out stays, and its place below the screen's top edge.
+constexpr int kNoticeMs = 4000;
+constexpr int kNoticeTop = 24;
+
 } // namespace
 
 FullScreenPage::FullScreenPage(QWidget* window, DocumentArea& documents, QWidget* navigator)
     : QObject(window)
     , m_window(window)
     , m_documents(documents)
-    , m_navigator(navigator) {
+    , m_navigator(navigator)
+    , m_noticeTimer(new QTimer(this)) {
     connect(&documents, &DocumentArea::activeDocumentChanged, this, [this] {
         if (m_document && m_documents.activeDocument() != m_document)
             leave();
@@ -32,6 +38,36 @@ FullScreenPage::FullScreenPage(QWidget* window, DocumentArea& documents, QWidget
         if (m_document && m_document->isClosing())
             leave();
     });
+    m_noticeTimer->setObjectName(QStringLiteral("fullScreenNoticeTimer"));
+    m_noticeTimer->setSingleShot(true);
+    m_noticeTimer->setInterval(kNoticeMs);
+    connect(m_noticeTimer, &QTimer::timeout, this, [this] {
+        if (m_notice)
+            m_notice->hide();
+    });
+}
+
+void FullScreenPage::showNotice() {
+    if (!m_notice) {
+        m_notice = new QLabel(tr("Press Esc to leave full screen"), m_window);
+        m_notice->setObjectName(QStringLiteral("fullScreenNotice"));
+        m_notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_notice->setStyleSheet(QStringLiteral("background: rgba(32, 32, 32, 215); color: white; "
+                                               "padding: 12px 24px; border-radius: 8px;"));
+    }
+    QFont font = m_notice->font();
+    font.setPointSizeF(font.pointSizeF() * 1.25);
+    m_notice->setFont(font);
+    m_notice->adjustSize();
+    placeNotice();
+    m_notice->show();
+    m_notice->raise();
+    m_noticeTimer->start();
+}
+
+void FullScreenPage::placeNotice() {
+    if (m_notice)
+        m_notice->move((m_window->width() - m_notice->width()) / 2, kNoticeTop);
 }
 
 void FullScreenPage::watch(DocumentWindow* document) {
@@ -74,6 +110,7 @@ void FullScreenPage::enter(DocumentWindow* document) {
     m_window->installEventFilter(this);
     qApp->installEventFilter(this);
     m_window->setWindowState((m_windowState & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
+    showNotice();
 }
 
 void FullScreenPage::leave() {
@@ -90,6 +127,9 @@ void FullScreenPage::restore() {
         return;
     qApp->removeEventFilter(this);
     m_window->removeEventFilter(this);
+    m_noticeTimer->stop();
+    if (m_notice)
+        m_notice->hide();
     m_window->setWindowState(m_windowState);
     if (m_page && m_document) {
         m_page->setParent(m_document);
@@ -112,8 +152,10 @@ void FullScreenPage::restore() {
 }
 
 bool FullScreenPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_window && event->type() == QEvent::Resize && m_page)
+    if (watched == m_window && event->type() == QEvent::Resize && m_page) {
         m_page->setGeometry(m_window->rect());
+        placeNotice();
+    }
     // Esc in this window; a dialog over it keeps its own Esc. The key is looked at before the
     // receiver: items of the page's own scene pass by too, of classes built without type
     // information, and are better not touched.

@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
+
+class QLabel;
 
 class QWidget;
 
@@ -34,12 +37,17 @@ private:
     void request(DocumentWindow* document, FullScreenRequest* request);
     void enter(DocumentWindow* document);
     void restore();
+    // "Press Esc to leave full screen" over the page's top edge, for a few seconds.
+    void showNotice();
+    void placeNotice();
 
     QWidget* m_window;
     DocumentArea& m_documents;
     QPointer<QWidget> m_navigator;
     QPointer<DocumentWindow> m_document;
     QPointer<QWidget> m_page;
+    QPointer<QLabel> m_notice;
+    QTimer* m_noticeTimer;
     Qt::WindowStates m_windowState;
     bool m_navigatorWasVisible = false;
     bool m_documentMaximized = false;

@@ -222,6 +222,10 @@ void MainWindow::answerPageRequests() {
     connect(m_documents, &DocumentArea::documentCreated, m_questions, &PageQuestions::watch);
     connect(m_documents, &DocumentArea::documentCreated, m_fullScreen, &FullScreenPage::watch);
     connect(m_questions, &PageQuestions::statusText, m_statusBar, &StatusBar::setStatusText);
+    // Questions wait for the window behind the tray password, and for their document.
+    connect(m_documents, &DocumentArea::activeDocumentChanged, m_questions,
+            &PageQuestions::showHeldQuestions);
+    m_features->downloads().setWaitForUser([this] { return m_questions->waitUntilSeen(); });
     m_features->setRememberedAnswers(&m_questions->rememberedAnswers());
     m_blocking = new ContentBlocking(this);
     m_features->setContentBlocking(m_blocking);
@@ -438,6 +442,7 @@ void MainWindow::applyResizeRule() {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    m_questions->showHeldQuestions();
     // The first activation may never come on a platform without one (offscreen runs).
     if (!m_shownOnce) {
         m_shownOnce = true;
@@ -509,8 +514,15 @@ bool MainWindow::shutDown() {
         QTimer::singleShot(kRetryCloseMs, this, &QWidget::close);
         return false;
     }
-    if (!m_unloaded && !m_closingForSignal && !m_features->downloads().confirmClose())
-        return false;
+    // A signal (a logout) waits for no question.
+    if (!m_unloaded && !m_closingForSignal) {
+        if (!pagesAgreeToClose())
+            return false;
+        if (!m_features->downloads().confirmClose()) {
+            m_pagesAgreed = false; // the pages are asked again at the next close
+            return false;
+        }
+    }
     if (!m_unloaded) {
         m_features->downloads().cancelAll();
         beforeClose();
@@ -521,6 +533,22 @@ bool MainWindow::shutDown() {
     }
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     return true;
+}
+
+bool MainWindow::pagesAgreeToClose() {
+    if (m_pagesAgreed || m_askingPages)
+        return m_pagesAgreed;
+    m_askingPages = true;
+    // Pages answer later: the close comes back once they all agreed.
+    auto waiting = std::make_shared<bool>(false);
+    m_documents->askEachToLeave([this, waiting](bool leave) {
+        m_askingPages = false;
+        m_pagesAgreed = leave;
+        if (leave && *waiting)
+            QTimer::singleShot(0, this, &QWidget::close);
+    });
+    *waiting = m_askingPages;
+    return m_pagesAgreed;
 }
 
 void MainWindow::beforeClose() {

@@ -107,6 +107,9 @@ private:
     void applyResizeRule();
     // The close sequence; false when it must first wait for a dialog's loop to return.
     bool shutDown();
+    // Whether every page agreed to go (a page with typed text asks the user); false while
+    // they are being asked, and the close is then tried again once they agreed.
+    bool pagesAgreeToClose();
     void beforeClose();
     void unload();
     void installHandOver();
@@ -147,6 +150,8 @@ private:
     bool m_navigatorShown = false;
     bool m_checksDefaultBrowser = false;
     bool m_closingForSignal = false;
+    bool m_askingPages = false;
+    bool m_pagesAgreed = false;
 };
 
 } // namespace kelvane

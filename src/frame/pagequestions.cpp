@@ -1,12 +1,14 @@
 #include "frame/pagequestions.h"
 
 #include "dialogs/certificatequestion.h"
+#include "dialogs/leavequestion.h"
 #include "dialogs/permissionquestion.h"
 #include "dialogs/signindialog.h"
 #include "documents/documentwindow.h"
 #include "frame/trayicon.h"
 #include "platform/engine/engine.h"
 #include "platform/engine/engineservices.h"
+#include "platform/nestedloops.h"
 
 #include <QPointer>
 #include <QSystemTrayIcon>
@@ -33,8 +35,8 @@ void PageQuestions::watch(DocumentWindow* document) {
     }
     Engine* engine = document->engine();
     connect(engine, &Engine::certificateErrorRaised, this,
-            [this, engine](const CertificateError& error, Reply<bool> proceed) {
-                askCertificate(engine, error, std::move(proceed));
+            [this, document](const CertificateError& error, Reply<bool> proceed) {
+                askCertificate(document, error, std::move(proceed));
             });
     connect(engine, &Engine::signInRequested, this, &PageQuestions::askSignIn);
     connect(engine, &Engine::permissionRequested, this,
@@ -46,6 +48,15 @@ void PageQuestions::watch(DocumentWindow* document) {
                 withdrawPermission(engine, origin, permission);
             });
     connect(engine, &Engine::externalSchemeRequested, this, &PageQuestions::openLink);
+    connect(engine, &Engine::leaveRequested, this,
+            [this, document](LeaveRequest* request) { askLeave(document, request); });
+}
+
+void PageQuestions::askLeave(DocumentWindow* document, LeaveRequest* request) {
+    // Asked at the close of the browser, the page in question comes forward first.
+    document->bringToFront();
+    LeaveQuestion question(request->site, m_window);
+    request->leave = question.exec() == QDialog::Accepted;
 }
 
 QList<PermissionQuestion*> PageQuestions::openQuestions() const {
@@ -61,34 +72,75 @@ PermissionQuestion* PageQuestions::findQuestion(const Engine* engine, const QStr
     return nullptr;
 }
 
-void PageQuestions::askCertificate(Engine* engine, const CertificateError& error,
+void PageQuestions::askCertificate(DocumentWindow* document, const CertificateError& error,
                                    Reply<bool> proceed) {
+    Engine* engine = document->engine();
     auto* question = new CertificateQuestion(error, m_window);
     question->setAttribute(Qt::WA_DeleteOnClose);
     question->setWindowModality(Qt::WindowModal);
     // A document that closes takes its question with it.
     connect(engine, &QObject::destroyed, question, &QDialog::reject);
     const QPointer<Engine> asking = engine;
-    connect(question, &QDialog::finished, this, [asking, proceed](int result) {
+    connect(question, &QDialog::finished, this, [asking, proceed, error](int result) {
         proceed.answer(result == QDialog::Accepted);
         if (result == QDialog::Accepted || !asking)
             return;
         // Back to the page before, once the refused one has given way to the engine's error
-        // page; a document that began with the site keeps that page.
+        // page: once, and only when that page is still the one shown. A document that began
+        // with the site says why it shows nothing, keeping the address.
         auto ended = std::make_shared<QMetaObject::Connection>();
-        *ended = connect(asking, &Engine::progressChanged, asking,
-                         [engine = asking.data(), ended](int, int progressMax) {
-                             if (progressMax != 0)
-                                 return;
-                             disconnect(*ended);
-                             if (engine->backCount() > 0)
-                                 engine->goBack();
-                         });
+        *ended =
+            connect(asking, &Engine::progressChanged, asking,
+                    [engine = asking.data(), ended, error](int, int progressMax) {
+                        if (progressMax != 0)
+                            return;
+                        disconnect(*ended);
+                        if (engine->url() != error.url)
+                            return;
+                        if (engine->backCount() > 0)
+                            engine->goBack();
+                        else
+                            engine->showRefusal(tr("Kelvane did not open %1").arg(error.host),
+                                                CertificateQuestion::problemText(error.problem));
+                    });
     });
-    question->open();
+    // The question of a document in the background waits until it is in front.
+    showWhenSeen(question, document);
+}
+
+void PageQuestions::showWhenSeen(QWidget* question, DocumentWindow* inFront) {
+    m_held.append({question, inFront, inFront != nullptr});
+    showHeldQuestions();
+}
+
+bool PageQuestions::maySeeQuestions() const {
+    return m_window->isVisible() && !(m_tray && m_tray->isGuarding());
+}
+
+void PageQuestions::showHeldQuestions() {
+    for (auto it = m_held.begin(); it != m_held.end();) {
+        if (!it->question || (it->needsDocument && !it->document)) {
+            if (it->question)
+                it->question->deleteLater();
+            it = m_held.erase(it);
+        } else if (maySeeQuestions() && (!it->needsDocument || it->document->isActive())) {
+            const QPointer<QWidget> question = it->question;
+            it = m_held.erase(it);
+            question->show();
+        } else {
+            ++it;
+        }
+    }
+}
+
+bool PageQuestions::waitUntilSeen() {
+    return maySeeQuestions() || runLoopUntil([this] { return maySeeQuestions(); });
 }
 
 void PageQuestions::askSignIn(SignInRequest* request) {
+    // Behind the tray password the page waits; a browser closing meanwhile cancels.
+    if (!waitUntilSeen())
+        return;
     const QString key = (request->proxyHost.isEmpty() ? request->host : request->proxyHost) +
                         u'\n' + request->realm;
     // Asked again for a place already answered: the server refused that answer.
@@ -182,7 +234,7 @@ void PageQuestions::ask(PermissionQuestion* question, Engine* engine,
         then(result, result != PermissionQuestion::Dismissed && question->remembers());
         question->deleteLater();
     });
-    question->show();
+    showWhenSeen(question, nullptr);
 }
 
 void PageQuestions::showNotification(const PageNotification& notification) {

@@ -31,9 +31,9 @@ struct DesktopHooks {
 };
 
 // The questions pages put to the browser, whether their document is active or not: certificates
-// that failed, sign-in, site permissions and links for outside programs; and the notifications
-// of pages allowed to show them. Answers the user asked to remember are kept in their file and
-// given again without a question.
+// that failed, sign-in, site permissions, links for outside programs and leaving a page; and the
+// notifications of pages allowed to show them. Answers the user asked to remember are kept in their
+// file and given again without a question.
 class PageQuestions : public QObject {
     Q_OBJECT
 public:
@@ -50,13 +50,24 @@ public:
     void showNotification(const PageNotification& notification);
     // The permission and outside-program questions waiting for the user.
     QList<PermissionQuestion*> openQuestions() const;
+    // Shows the questions held back until the user could see them: the main window is back
+    // from behind its password, or a document that asked came to the front.
+    void showHeldQuestions();
+    // Returns once the main window is no longer hidden behind its password (at once when it
+    // is not); false when the browser closes first. For questions the page waits on.
+    bool waitUntilSeen();
 
 Q_SIGNALS:
     void statusText(const QString& text);
 
 private:
-    void askCertificate(Engine* engine, const CertificateError& error, Reply<bool> proceed);
+    void askCertificate(DocumentWindow* document, const CertificateError& error,
+                        Reply<bool> proceed);
+    // Shows question once the user can see it, and that of inFront once it is in front.
+    void showWhenSeen(QWidget* question, DocumentWindow* inFront);
+    bool maySeeQuestions() const;
     void askSignIn(SignInRequest* request);
+    void askLeave(DocumentWindow* document, LeaveRequest* request);
     void askPermission(Engine* engine, const QString& origin, SitePermission permission);
     void withdrawPermission(Engine* engine, const QString& origin, SitePermission permission);
     void openLink(const QString& address);
@@ -75,6 +86,12 @@ private:
     RememberedAnswers m_answers;
     // Who asked each open question.
     QHash<PermissionQuestion*, QPointer<Engine>> m_questions;
+    struct HeldQuestion {
+        QPointer<QWidget> question;
+        QPointer<DocumentWindow> document;
+        bool needsDocument = false;
+    };
+    QList<HeldQuestion> m_held;
     // The user name last given for each host (or proxy) and realm, this session.
     QHash<QString, QString> m_signInUsers;
 };

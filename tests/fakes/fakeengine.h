@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 #include <memory>
@@ -33,6 +34,10 @@ public:
     void goForward() override { log("goForward"); }
     void stop() override { log("stop"); }
     void reload(bool bypassCache) override { log(bypassCache ? "reload bypassCache" : "reload"); }
+    // A page that asks before it is left asks now; the answer comes at once.
+    void requestClose() override {
+        Q_EMIT closeAnswered(!m_asksBeforeLeaving || fireLeave().leave);
+    }
     QString url() const override { return m_url; }
     QString title() const override { return m_title; }
     void setSilent(bool) override {}
@@ -67,6 +72,7 @@ public:
     // Like the real engine: a discarded page only wakes, and typed text is frozen at most.
     void setLifecycle(PageLifecycle state) override;
     PageActivity activity() const override { return m_activity; }
+    void showRefusal(const QString& heading, const QString&) override { log("refusal " + heading); }
 
     // Every call since the last clearCalls(), in order; the texts navigated to.
     QStringList calls() const { return m_calls; }
@@ -75,6 +81,7 @@ public:
 
     void setUrl(const QString& url) { m_url = url; }
     void setActivity(const PageActivity& activity) { m_activity = activity; }
+    void setAsksBeforeLeaving(bool asks) { m_asksBeforeLeaving = asks; }
     // Nearest entry first.
     void setHistory(const QList<HistoryEntry>& back, const QList<HistoryEntry>& forward) {
         m_back = back;
@@ -111,6 +118,12 @@ public:
         return request.accept;
     }
     void fireExternalScheme(const QString& url) { Q_EMIT externalSchemeRequested(url); }
+    void fireDownloadStarted() { Q_EMIT downloadStarted(); }
+    LeaveRequest fireLeave() {
+        LeaveRequest request{QUrl(m_url).host()};
+        Q_EMIT leaveRequested(&request);
+        return request;
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
@@ -125,6 +138,7 @@ private:
     QPointer<QWidget> m_widget;
     QStringList m_calls;
     int m_zoomLevel = kZoomLevelMedium;
+    bool m_asksBeforeLeaving = false;
     QString m_url, m_title;
     QList<HistoryEntry> m_back, m_forward;
     PageLifecycle m_lifecycle = PageLifecycle::Active;

@@ -78,6 +78,10 @@ public:
     // The page.
     virtual QString url() const = 0;
     virtual QString title() const = 0;
+    // Asks the page whether it may close: a page that asks before it is left raises
+    // leaveRequested. The answer arrives as closeAnswered, never inside this call's own page
+    // events.
+    virtual void requestClose() = 0;
     // While silent, the page's script dialogs stay quiet.
     virtual void setSilent(bool silent) = 0;
 
@@ -113,6 +117,9 @@ public:
     virtual void answerPermission(const QString& origin, SitePermission permission, bool allow) = 0;
     // Leaves full screen the page's own way (it then asks to leave through fullScreenRequested).
     virtual void leaveFullScreen() = 0;
+    // Shows a page of the browser's own in place of the page, saying why it is not shown; the
+    // address stays, and reload() tries the page again.
+    virtual void showRefusal(const QString& heading, const QString& text) = 0;
 
     // Requests of the page's document that content blocking dropped.
     virtual int blockedRequests() const { return 0; }
@@ -137,6 +144,11 @@ Q_SIGNALS:
     void newWindowRequested(kelvane::NewWindowRequest* request);
     // The page asked to close its window.
     void closeRequested();
+    // A navigation of the page became a download; the page stays as it was.
+    void downloadStarted();
+    // The answer to requestClose: false when the user chose to stay on the page.
+    void closeAnswered(bool mayClose);
+    void leaveRequested(kelvane::LeaveRequest* request);
     void securityChanged(kelvane::PageSecurity security);
     // The answer to find: the 1-based match now selected (0: none) of matchCount.
     void findResult(int activeMatch, int matchCount);

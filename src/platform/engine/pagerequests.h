@@ -90,6 +90,14 @@ struct SignInRequest {
     bool cancel = true;
 };
 
+// The page asks whether the user really wants to leave it (a form holds typed text, say), as it
+// is closed or navigated away from. The handler answers before it returns.
+struct LeaveRequest {
+    // The page's host, with its port where it has one.
+    QString site{};
+    bool leave = true;
+};
+
 // What a site may ask to use.
 enum class SitePermission {
     Notifications,

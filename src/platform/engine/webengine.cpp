@@ -69,6 +69,7 @@ WebEngine::WebEngine(QWidget* parent)
     connect(page, &QWebEnginePage::urlChanged, this, &WebEngine::raiseSecurityChanged);
     connectRequests(page);
     connectLifecycle(page);
+    connectClosing(page);
     connect(page, &QWebEnginePage::findTextFinished, this,
             [this](const QWebEngineFindTextResult& result) {
                 Q_EMIT findResult(result.activeMatch(), result.numberOfMatches());

@@ -6,6 +6,7 @@
 #include <QPair>
 #include <QPointer>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -42,6 +43,7 @@ public:
     void goForward() override;
     void stop() override;
     void reload(bool bypassCache = false) override;
+    void requestClose() override;
 
     QString url() const override;
     QString title() const override;
@@ -69,15 +71,20 @@ public:
     void leaveFullScreen() override;
     int blockedRequests() const override;
     void showDeveloperToolsIn(Engine* tools) override;
+    void showRefusal(const QString& heading, const QString& text) override;
 
     PageLifecycle lifecycle() const override;
     void setLifecycle(PageLifecycle state) override;
     PageActivity activity() const override;
 
     bool isSilent() const { return m_silent; }
+    // The page's main frame is about to load url (a navigation of any kind, a redirect).
+    void mainFrameNavigating(const QUrl& url);
+    // The page's question before it is left, put to the browser; true to leave.
+    bool askToLeave(const QUrl& origin);
     QWebEngineView* view() const { return m_view; }
     QWebEnginePage* page() const;
-    // True while the view shows the "page stopped working" panel.
+    // True while the view shows our panel ("page stopped working", or a refused page).
     bool isShowingCrashPage() const;
 
 private:
@@ -85,15 +92,20 @@ private:
     void connectRequests(QWebEnginePage* page);
     // Raises the page's lifecycle changes (webenginelifecycle.cpp).
     void connectLifecycle(QWebEnginePage* page);
+    void connectClosing(QWebEnginePage* page);
     void onLoadStarted();
     void onLoadFinished(bool ok);
     // In place of the blank page the engine leaves when the first sign-in of a document is
     // cancelled: a page of ours naming the site, at its address; reload() asks again.
     void showSignInCancelled(const QUrl& url);
     void onRenderProcessTerminated(int status);
+    void onWindowCloseRequested();
+    void answerClose(bool mayClose);
     PageSecurity security() const;
     void raiseSecurityChanged();
     void reloadCrashedPage();
+    // Our own panel in place of the page, for the page's address: reload() loads it again.
+    void showPanel(const QString& heading, const QString& text);
     void onCertificateError(const QWebEngineCertificateError& error);
     void askForSignIn(const QUrl& url, QAuthenticator* authenticator, const QString& proxyHost);
     void onPermissionRequested(const QUrl& origin, QWebEnginePage::Feature feature);
@@ -110,9 +122,16 @@ private:
     RequestFilter* m_filter = nullptr;
     // The page whose developer tools this engine shows, if it shows any.
     QPointer<WebEngine> m_inspected;
+    // Gives the page's answer to requestClose when the page itself gives none (it hangs).
+    QTimer* m_closeTimeout = nullptr;
+    bool m_closeRequested = false;
     bool m_silent = false;
     bool m_loading = false;
     bool m_certificateError = false;
+    // The address the main frame loads last; a certificate error of any other is a resource's.
+    QUrl m_mainFrameRequest;
+    // The page that loaded something through a certificate exception.
+    QUrl m_pageWithException;
     bool m_loadFailed = false;
     // Granted since the page's last load: what the engine counts as capturing.
     bool m_capturing = false;

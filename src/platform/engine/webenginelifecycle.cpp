@@ -1,5 +1,5 @@
-// The page's life: frozen and discarded out of sight, and the "page stopped working" panel
-// when its renderer dies.
+// The page's life: frozen and discarded out of sight, the "page stopped working" panel when its
+// renderer dies, and the same panel for a page the browser refused to show.
 
 #include "platform/engine/webengine.h"
 
@@ -24,6 +24,18 @@ PageLifecycle lifecycleOf(EngineState state) {
         break;
     }
     return PageLifecycle::Active;
+}
+
+// Text from the web: never read as markup. Full width and centred in itself: a wrapping label
+// squeezed to its centred size hint showed only "http://".
+QLabel* panelLabel(const QString& name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignHCenter);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
 }
 
 } // namespace
@@ -75,45 +87,49 @@ PageActivity WebEngine::activity() const {
 void WebEngine::onRenderProcessTerminated(int status) {
     if (status == QWebEnginePage::NormalTerminationStatus || !m_page || !m_container)
         return;
-    m_crashedUrl = m_page->url().isEmpty() ? m_page->requestedUrl() : m_page->url();
-
-    if (!m_crashPanel) {
-        m_crashPanel = new QWidget(m_container);
-        m_crashPanel->setObjectName(QStringLiteral("crashPanel"));
-        auto* layout = new QVBoxLayout(m_crashPanel);
-        auto* heading = new QLabel(tr("This page stopped working."), m_crashPanel);
-        QFont font = heading->font();
-        font.setBold(true);
-        font.setPointSizeF(font.pointSizeF() * 1.5);
-        heading->setFont(font);
-        auto* address = new QLabel(m_crashPanel);
-        address->setObjectName(QStringLiteral("crashedAddress"));
-        // The address comes from the web: never let it be read as markup.
-        address->setTextFormat(Qt::PlainText);
-        // Full width and centred in itself: a wrapping label squeezed to its centred size
-        // hint showed only "http://".
-        address->setWordWrap(true);
-        address->setAlignment(Qt::AlignHCenter);
-        address->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        auto* reload = new QPushButton(tr("Reload the page"), m_crashPanel);
-        reload->setObjectName(QStringLiteral("reloadCrashedPage"));
-        connect(reload, &QPushButton::clicked, this, &WebEngine::reloadCrashedPage);
-        layout->addStretch();
-        layout->addWidget(heading, 0, Qt::AlignHCenter);
-        layout->addWidget(address);
-        layout->addWidget(reload, 0, Qt::AlignHCenter);
-        layout->addStretch();
-        m_container->addWidget(m_crashPanel);
-    }
-    if (auto* address = m_crashPanel->findChild<QLabel*>(QStringLiteral("crashedAddress")))
-        address->setText(m_crashedUrl.toString());
-    m_container->setCurrentWidget(m_crashPanel);
-
+    showPanel(tr("This page stopped working."), {});
     // A load cut short by the crash still has to end for whoever shows its progress.
     if (m_loading) {
         m_loading = false;
         Q_EMIT progressChanged(0, 0);
     }
+}
+
+void WebEngine::showRefusal(const QString& heading, const QString& text) {
+    if (m_page && m_container)
+        showPanel(heading, text);
+}
+
+void WebEngine::showPanel(const QString& heading, const QString& text) {
+    m_crashedUrl = m_page->url().isEmpty() ? m_page->requestedUrl() : m_page->url();
+    if (!m_crashPanel) {
+        m_crashPanel = new QWidget(m_container);
+        m_crashPanel->setObjectName(QStringLiteral("crashPanel"));
+        auto* layout = new QVBoxLayout(m_crashPanel);
+        QLabel* title = panelLabel(QStringLiteral("panelHeading"), m_crashPanel);
+        QFont font = title->font();
+        font.setBold(true);
+        font.setPointSizeF(font.pointSizeF() * 1.5);
+        title->setFont(font);
+        auto* reload = new QPushButton(tr("Reload the page"), m_crashPanel);
+        reload->setObjectName(QStringLiteral("reloadCrashedPage"));
+        connect(reload, &QPushButton::clicked, this, &WebEngine::reloadCrashedPage);
+        layout->addStretch();
+        layout->addWidget(title);
+        layout->addWidget(panelLabel(QStringLiteral("panelText"), m_crashPanel));
+        layout->addWidget(panelLabel(QStringLiteral("crashedAddress"), m_crashPanel));
+        layout->addWidget(reload, 0, Qt::AlignHCenter);
+        layout->addStretch();
+        m_container->addWidget(m_crashPanel);
+    }
+    const auto label = [this](const char* name) {
+        return m_crashPanel->findChild<QLabel*>(QLatin1String(name));
+    };
+    label("panelHeading")->setText(heading);
+    label("panelText")->setText(text);
+    label("panelText")->setVisible(!text.isEmpty());
+    label("crashedAddress")->setText(m_crashedUrl.toString());
+    m_container->setCurrentWidget(m_crashPanel);
 }
 
 void WebEngine::reloadCrashedPage() {

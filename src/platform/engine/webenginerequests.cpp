@@ -1,15 +1,22 @@
 // The page's requests to the browser: certificate errors, sign-in, site permissions, full
-// screen, new windows and closing.
+// screen and new windows.
 
 #include "platform/engine/webengine.h"
+
+#include "platform/engine/requestfilter.h"
 
 #include <QAuthenticator>
 #include <QDateTime>
 #include <QSet>
 #include <QSslCertificate>
 #include <QWebEngineCertificateError>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineNewWindowRequest>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestInterceptor>
+
+#include <functional>
 
 namespace kelvane {
 
@@ -81,7 +88,52 @@ std::optional<SitePermission> permissionOf(QWebEnginePage::Feature feature) {
 
 } // namespace
 
+// Notes the page's requests to hosts whose certificate the user let through, which the engine
+// then loads without a question; the content blocker sees every request first.
+class ExceptionWatch : public QWebEngineUrlRequestInterceptor {
+public:
+    ExceptionWatch(QWebEngineUrlRequestInterceptor* blocker, std::function<void()> noted,
+                   QObject* parent)
+        : QWebEngineUrlRequestInterceptor(parent)
+        , m_blocker(blocker)
+        , m_noted(std::move(noted)) {}
+
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
+        if (m_blocker)
+            m_blocker->interceptRequest(info);
+        // The page's own address is looked at by itself, before it is the page's.
+        if (exceptedHosts().isEmpty() ||
+            info.resourceType() == QWebEngineUrlRequestInfo::ResourceTypeMainFrame)
+            return;
+        const QUrl url = info.requestUrl();
+        if ((url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("wss")) &&
+            exceptedHosts().contains(url.host()))
+            m_noted();
+    }
+
+private:
+    QPointer<QWebEngineUrlRequestInterceptor> m_blocker;
+    std::function<void()> m_noted;
+};
+
 void WebEngine::connectRequests(QWebEnginePage* page) {
+    connect(page->profile(), &QWebEngineProfile::downloadRequested, this,
+            [this](QWebEngineDownloadRequest* download) {
+                if (download->page() == m_page && !download->isSavePageDownload())
+                    Q_EMIT downloadStarted();
+            });
+    // A page that loaded anything through an exception is not secure while it is shown, also
+    // after a reload.
+    page->setUrlRequestInterceptor(new ExceptionWatch(
+        m_filter,
+        [this] {
+            const QUrl shown = m_page ? m_page->url().adjusted(QUrl::RemoveFragment) : QUrl();
+            if (shown != m_pageWithException) {
+                m_pageWithException = shown;
+                raiseSecurityChanged();
+            }
+        },
+        this));
     connect(page, &QWebEnginePage::certificateError, this, &WebEngine::onCertificateError);
     connect(page, &QWebEnginePage::authenticationRequired, this,
             [this](const QUrl& url, QAuthenticator* authenticator) {
@@ -107,11 +159,6 @@ void WebEngine::connectRequests(QWebEnginePage* page) {
                 } else
                     engineRequest.reject();
             });
-    // Queued: the handler may close the document and delete this page, which must not happen
-    // inside the page's own signal.
-    connect(
-        page, &QWebEnginePage::windowCloseRequested, this, [this] { Q_EMIT closeRequested(); },
-        Qt::QueuedConnection);
     connect(page, &QWebEnginePage::newWindowRequested, this,
             [this](QWebEngineNewWindowRequest& engineRequest) {
                 NewWindowRequest request;
@@ -128,7 +175,8 @@ void WebEngine::connectRequests(QWebEnginePage* page) {
 PageSecurity WebEngine::security() const {
     if (!m_page || m_page->url().scheme() != QLatin1String("https"))
         return PageSecurity::Plain;
-    if (m_certificateError || exceptedHosts().contains(m_page->url().host()))
+    if (m_certificateError || exceptedHosts().contains(m_page->url().host()) ||
+        m_page->url().adjusted(QUrl::RemoveFragment) == m_pageWithException)
         return PageSecurity::NotSecure;
     // An error page ("This site can't be reached") keeps the address it failed on.
     if (m_loadFailed)
@@ -136,11 +184,22 @@ PageSecurity WebEngine::security() const {
     return PageSecurity::Secure;
 }
 
+void WebEngine::mainFrameNavigating(const QUrl& url) {
+    m_mainFrameRequest = url.adjusted(QUrl::RemoveFragment);
+}
+
 void WebEngine::onCertificateError(const QWebEngineCertificateError& engineError) {
+    const QUrl url = engineError.url();
+    // Only the page the user asked for asks; an image, script or frame of it with a failed
+    // certificate fails quietly and the page stays.
+    if (url.adjusted(QUrl::RemoveFragment) != m_mainFrameRequest) {
+        QWebEngineCertificateError refused = engineError;
+        refused.rejectCertificate();
+        return;
+    }
     m_certificateError = true;
     raiseSecurityChanged();
     CertificateError error;
-    const QUrl url = engineError.url();
     error.url = url.toString();
     error.host = url.host();
     error.problem = problemOf(engineError);

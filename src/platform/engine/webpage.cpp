@@ -2,6 +2,7 @@
 
 #include "platform/engine/webengine.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace kelvane {
@@ -33,6 +34,8 @@ bool WebPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMa
     request.url = url.toString();
     request.isMainFrame = isMainFrame;
     Q_EMIT m_engine->navigationRequested(&request);
+    if (isMainFrame && !request.cancel)
+        m_engine->mainFrameNavigating(url);
     return !request.cancel;
 }
 
@@ -42,6 +45,12 @@ void WebPage::javaScriptAlert(const QUrl& origin, const QString& message) {
 }
 
 bool WebPage::javaScriptConfirm(const QUrl& origin, const QString& message) {
+    // The engine puts its question before a page is left as a confirm of this text.
+    static const QString leaving = QCoreApplication::translate(
+        "QWebEnginePage",
+        "Are you sure you want to leave this page? Changes that you made may not be saved.");
+    if (message == leaving && m_engine)
+        return m_engine->askToLeave(origin);
     return !silent() && QWebEnginePage::javaScriptConfirm(origin, message);
 }
 

@@ -123,6 +123,29 @@ TEST_F(PageRequests, CertificateQuestionGoesBackOrContinuesToAPageThatIsNotSecur
     EXPECT_EQ(window.statusBarPanels()->security(), PageSecurity::NotSecure);
 }
 
+// Images of a self-signed site on a page: no question, the images fail, the page stays (the
+// site is named "localhost" so that no exception of another test lets them through).
+TEST_F(PageRequests, ResourcesWithAFailedCertificateFailQuietlyAndThePageStays) {
+    test::PageServer site(true);
+    ASSERT_EQ(site.failure(), QString());
+    test::TestHttpServer server;
+    QString images;
+    for (const char* path : {"/i1", "/i2", "/i3"})
+        images += "<img src='" + QString(site.url(path)).replace("127.0.0.1", "localhost") + "'>";
+    server.addPage("/a", test::htmlPage("A"));
+    server.addPage("/p", test::htmlPage("P", images));
+    ModalAnswers answers;
+    window.openInNewDocument(server.url("/a"));
+    ASSERT_TRUE(showsTitle("A"));
+    engine()->navigate(server.url("/p"));
+    ASSERT_TRUE(showsTitle("P"));
+    EXPECT_FALSE(waitUntil([&] { return !answers.seen().isEmpty(); }, 3000)) << "no question";
+    EXPECT_EQ(engine()->url(), server.url("/p"));
+    engine()->navigate(server.url("/a"));
+    ASSERT_TRUE(showsTitle("A"));
+    EXPECT_TRUE(waitUntil([&] { return engine()->backCount() == 2; })) << "nothing went back";
+}
+
 TEST_F(PageRequests, AClickedMailtoLinkIsOfferedToTheDesktopOnceAllowed) {
     test::TestHttpServer server;
     server.addPage("/m", test::htmlPage("M", "<a href='mailto:ann@example.test' "

@@ -76,6 +76,46 @@ TEST_F(SiteQuestions, CancelledSignInShowsOurPageAtTheAddressAndReloadAsksAgain)
     ASSERT_TRUE(stop());
 }
 
+TEST_F(SiteQuestions, APageWithTypedTextAsksBeforeItClosesOrTheBrowserQuitsButNotOnASignal) {
+    server.addPage("/form",
+                   test::htmlPage("form", "<textarea id=t style='width:95vw;height:90vh'>"
+                                          "</textarea><script>"
+                                          "t.onfocus = () => t.value || (document.title = 'focus');"
+                                          "t.oninput = () => "
+                                          "document.title = 'typed ' + t.value;"
+                                          "onbeforeunload = e => { if (t.value) { "
+                                          "e.preventDefault(); e.returnValue = ''; } }"
+                                          "</script>"));
+    placeMainWindow();
+    store("Home1", url("/form"));
+    const auto typeInto = [&](const QString& text, const QString& title) {
+        // Clicked until the page takes it: a page just shown may not take input yet.
+        if (!x.waitFor([&] {
+                return showsPage("focus", 500) || (x.click(inMainWindow(400, 300)), false);
+            }))
+            return false;
+        x.type(text);
+        return showsPage(title);
+    };
+    ASSERT_TRUE(start({url("/form")}, "form"));
+    ASSERT_TRUE(typeInto("a", "typed a"));
+    x.keys("alt+f c");
+    ASSERT_TRUE(answer("Leave Page", "alt+s"));
+    x.type("b");
+    EXPECT_TRUE(showsPage("typed ab")) << "Stay keeps the page and its text";
+    x.keys("alt+f c");
+    ASSERT_TRUE(answer("Leave Page", "alt+l"));
+    EXPECT_TRUE(x.waitFor([&] { return !title().contains('['); })) << "Leave closes it";
+    x.keys("ctrl+n"); // Home 1
+    ASSERT_TRUE(showsPage("form"));
+    ASSERT_TRUE(typeInto("c", "typed c"));
+    x.activate(mainWindow());
+    x.keys("alt+F4");
+    ASSERT_TRUE(answer("Leave Page", "alt+s"));
+    EXPECT_TRUE(holds([&] { return showsPage("typed c", 0); }, 1000)) << "Stay: still open";
+    EXPECT_TRUE(stop()) << "a signal closes at once";
+}
+
 TEST_F(SiteQuestions, PageGetsTheAnswersAndTheRememberedOnesWithoutAQuestionAfterARestart) {
     server.addPage("/ask", test::htmlPage("asking", "<script>"
                                                     "Notification.requestPermission().then(n => "

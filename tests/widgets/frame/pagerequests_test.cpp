@@ -1,10 +1,13 @@
 // What pages ask of the main window, over the fake engine: certificates, sign-in, permissions,
 // outside programs and full screen.
+#include "base/passwordhash.h"
 #include "dialogs/certificatequestion.h"
+#include "dialogs/leavequestion.h"
 #include "dialogs/permissionquestion.h"
 #include "dialogs/signindialog.h"
 #include "fakes/testwindow.h"
 #include "frame/fullscreen.h"
+#include "frame/menus.h"
 #include "frame/pagequestions.h"
 #include "frame/statusbar.h"
 #include "support/modalanswers.h"
@@ -12,6 +15,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTreeView>
 
 using namespace kelvane;
 using test::FakeEngine;
@@ -73,6 +77,146 @@ TEST_F(PageRequests, CertificateQuestionContinuesOnlyOnContinue) {
     deleteClosed();
     EXPECT_EQ(*proceeds, std::optional(false));
     EXPECT_FALSE(shown<CertificateQuestion>());
+}
+
+// A page with typed text asks before it goes, however its document closes; the browser's close
+// asks each such page, and a signal asks none.
+TEST_F(PageRequests, APageThatAsksBeforeItIsLeftKeepsItsDocumentOnStay) {
+    const auto ways = std::map<QString, std::function<void()>>{
+        {"menu", [&] { frame.window.menus().close->trigger(); }},
+        {"right click", [&] { frame.area().tabClicked(1, Qt::RightButton); }},
+        {"middle click", [&] { frame.area().tabClicked(1, Qt::MiddleButton); }},
+        {"navigator",
+         [&] {
+             QTreeView* list = frame.window.navigator()->list();
+             list->setCurrentIndex(list->model()->index(0, 0));
+             frame.window.navigator()->buttonClicked("Close");
+         }},
+        {"frame", [&] { frame.doc(1)->parentWidget()->close(); }},
+    };
+    const auto click = [](const char* name) {
+        return [=](QWidget* question) { answer(question, name); };
+    };
+    for (const auto& [way, close] : ways) {
+        SCOPED_TRACE(way.toStdString());
+        frame.engine(1)->setUrl("http://typed.test:8080/form");
+        frame.engine(1)->setAsksBeforeLeaving(true);
+        for (const char* how : {"stay", "esc", "leave"}) {
+            test::ModalAnswers answers({click(how)});
+            close();
+            QCoreApplication::processEvents();
+            deleteClosed();
+            EXPECT_EQ(answers.seen(), QStringList{"Leave Page"});
+            EXPECT_EQ(frame.area().count(), how == QString("leave") ? 0 : 1) << how;
+        }
+        frame.open("http://one/");
+    }
+    // Leaving the page by a link asks the same question, naming the site.
+    QString heading;
+    test::ModalAnswers answers({[&](QWidget* question) {
+        heading = static_cast<WarningQuestion*>(question)->heading()->text();
+        answer(question, "leave");
+    }});
+    frame.engine(1)->setUrl("http://typed.test:8080/form");
+    EXPECT_TRUE(frame.engine(1)->fireLeave().leave);
+    EXPECT_EQ(heading, "typed.test");
+}
+
+TEST_F(PageRequests, TheBrowsersCloseAsksEachPageAndASignalAsksNone) {
+    frame.open("http://two/");
+    for (int i : {1, 2}) {
+        frame.engine(i)->setUrl(QStringLiteral("http://p%1.test/").arg(i));
+        frame.engine(i)->setAsksBeforeLeaving(true);
+    }
+    {
+        test::ModalAnswers answers(
+            {[](QWidget* q) { answer(q, "leave"); }, [](QWidget* q) { answer(q, "stay"); }});
+        frame.window.close();
+        EXPECT_EQ(answers.seen().size(), 2);
+    }
+    EXPECT_FALSE(frame.window.isUnloaded());
+    EXPECT_EQ(frame.area().count(), 2) << "Stay keeps everything in place";
+    test::ModalAnswers none;
+    frame.window.closeOnSignal();
+    EXPECT_TRUE(none.seen().isEmpty());
+    EXPECT_TRUE(frame.window.isUnloaded());
+}
+
+// A question of a document behind others waits until it comes to the front; "Go back" acts once,
+// on the refused page only, and a document without a page before says why it shows nothing.
+TEST_F(PageRequests, ACertificateQuestionWaitsForItsDocumentAndGoBackActsOnceOnItsPage) {
+    const QString refused = "https://x.test/a";
+    const std::tuple<bool, QString, QStringList> cases[] = {
+        {true, refused, {"goBack"}},
+        {true, "http://typed.test/", {}},
+        {false, refused, {"refusal Kelvane did not open x.test"}},
+    };
+    frame.open("http://two/");
+    for (const auto& [hasBack, shownAtEnd, calls] : cases) {
+        SCOPED_TRACE(shownAtEnd.toStdString());
+        FakeEngine* page = frame.engine(1);
+        page->setHistory(
+            hasBack ? QList<HistoryEntry>{{"A", "http://a.test/"}} : QList<HistoryEntry>{}, {});
+        frame.doc(2)->bringToFront();
+        const auto proceeds = page->fireCertificateError(
+            {refused, "x.test", CertificateProblem::SelfSigned, "", true});
+        EXPECT_FALSE(shown<CertificateQuestion>()->isVisible()) << "its document is behind";
+        frame.doc(1)->bringToFront();
+        ASSERT_TRUE(shown<CertificateQuestion>()->isVisible());
+        page->clearCalls();
+        answer(shown<CertificateQuestion>(), "goBack");
+        page->setUrl(shownAtEnd);
+        for (int load = 0; load < 2; ++load)
+            page->fireProgress(0, 0);
+        EXPECT_EQ(page->calls(), calls);
+        EXPECT_EQ(*proceeds, std::optional(false));
+    }
+}
+
+// Behind the tray password nothing of a page shows, and what the page waits for waits too.
+TEST_F(PageRequests, QuestionsWaitWhileTheWindowHidesBehindItsPassword) {
+    appSettings().minimizeToTray = true;
+    appSettings().password = hashPassword("Secret");
+    appSettings().downloadAskWhere = true;
+    FakeEngine* page = frame.engine(1);
+    frame.window.hide();
+    page->fireCertificateError({"https://x.test/", "x.test"});
+    page->firePermission("http://p.test", SitePermission::Camera);
+    page->fireExternalScheme("mailto:a@b.test");
+    ASSERT_EQ(questions().openQuestions().size(), 2);
+    for (QWidget* question : frame.window.findChildren<QDialog*>())
+        EXPECT_FALSE(question->isVisible()) << question->windowTitle().toStdString();
+    QList<bool> shownAtQuestion;
+    const auto note = [&](QWidget*) { shownAtQuestion << frame.window.isVisible(); };
+    test::ModalAnswers answers({note, note, note});
+    QTimer::singleShot(300, &frame.window, [&] { frame.window.show(); });
+    page->fireSignIn({"http://s.test/", "s.test", "Realm"});
+    frame.window.hide();
+    QTimer::singleShot(300, &frame.window, [&] { frame.window.show(); });
+    frame.engines.services().fireDownload(new test::FakeDownload("http://d.test/f", "f"));
+    EXPECT_TRUE(test::waitUntil([&] { return shownAtQuestion.size() == 3; }));
+    EXPECT_EQ(shownAtQuestion, QList<bool>(3, true)) << "asked only once the window is back";
+    for (PermissionQuestion* question : questions().openQuestions())
+        EXPECT_TRUE(question->isVisible());
+}
+
+// A page's new window sent to a download or another program goes again instead of staying
+// blank; one that shows a page stays.
+TEST_F(PageRequests, ANewWindowWhoseAddressWentToADownloadOrAProgramCloses) {
+    for (const QString how : {"download", "program", "page"}) {
+        SCOPED_TRACE(how.toStdString());
+        ASSERT_TRUE(frame.engine(1)->fireNewWindow("http://x.test/f").target);
+        FakeEngine* opened = frame.engine(2);
+        if (how == "page")
+            opened->setUrl("http://x.test/f");
+        if (how == "program")
+            opened->fireExternalScheme("mailto:a@b.test");
+        else
+            opened->fireDownloadStarted();
+        QCoreApplication::processEvents();
+        deleteClosed();
+        EXPECT_EQ(frame.area().count(), how == "page" ? 2 : 1);
+    }
 }
 
 TEST_F(PageRequests, SignInFillsTheRequestOnlyWhenSignedIn) {
@@ -181,6 +325,11 @@ TEST_F(PageRequests, FullScreenCoversTheWindowWithTheActivePageUntilEscOrASwitch
         EXPECT_EQ(view->parentWidget(), &frame.window);
         EXPECT_EQ(view->geometry(), frame.window.rect());
         EXPECT_TRUE(frame.window.windowState() & Qt::WindowFullScreen);
+        auto* notice = frame.window.findChild<QLabel*>("fullScreenNotice");
+        ASSERT_TRUE(notice && notice->isVisible());
+        EXPECT_EQ(notice->text(), "Press Esc to leave full screen");
+        test::tick(frame.window.findChild<QTimer*>("fullScreenNoticeTimer"));
+        EXPECT_FALSE(notice->isVisible()) << "for a few seconds only";
         engine->clearCalls();
         if (leave == QString("esc"))
             QTest::keyClick(view, Qt::Key_Escape);
