@@ -77,15 +77,13 @@ TEST_F(SiteQuestions, CancelledSignInShowsOurPageAtTheAddressAndReloadAsksAgain)
 }
 
 TEST_F(SiteQuestions, APageWithTypedTextAsksBeforeItClosesOrTheBrowserQuitsButNotOnASignal) {
-    server.addPage("/form",
-                   test::htmlPage("form", "<textarea id=t style='width:95vw;height:90vh'>"
-                                          "</textarea><script>"
-                                          "t.onfocus = () => t.value || (document.title = 'focus');"
-                                          "t.oninput = () => "
-                                          "document.title = 'typed ' + t.value;"
-                                          "onbeforeunload = e => { if (t.value) { "
-                                          "e.preventDefault(); e.returnValue = ''; } }"
-                                          "</script>"));
+    server.addPage("/form", test::htmlPage("form", "<textarea id=t style='width:95vw;height:90vh'>"
+                                                   "</textarea><script>t.onfocus = () => t.value "
+                                                   "|| (document.title = 'focus'); t.oninput = () "
+                                                   "=> document.title = 'typed ' + t.value; "
+                                                   "onbeforeunload = e => { if (t.value) { e."
+                                                   "preventDefault(); e.returnValue = '' } }"
+                                                   "</script>"));
     placeMainWindow();
     store("Home1", url("/form"));
     const auto typeInto = [&](const QString& text, const QString& title) {
