@@ -5,6 +5,8 @@
 #include "base/appsettings.h"
 #include "base/buildconfig.h"
 #include "base/commandline.h"
+#include "base/language.h"
+#include "base/pagecolours.h"
 #include "base/settingsstore.h"
 #include "base/singleinstance.h"
 #include "favorites/favoritesimport.h"
@@ -132,6 +134,8 @@ int runBrowser(int argc, char** argv, const CommandLine& commandLine) {
     QApplication::setDesktopFileName(QStringLiteral(KELVANE_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvane.svg")));
     QApplication::setQuitOnLastWindowClosed(false); // the main window's close decides
+    installTranslations();
+    choosePageColours();
 
     // The engine's start waits some 40 ms for its helper process with this thread idle; what
     // the window needs first loads meanwhile.

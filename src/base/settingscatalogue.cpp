@@ -89,6 +89,8 @@ QList<CatalogueEntry> buildCatalogue() {
         plain("DownloadsTop", T::Position, runTime),
         plain("DownloadsWidth", T::Position, runTime),
         plain("DownloadsHeight", T::Position, runTime),
+        // The colour scheme pages are asked for: Desktop, Light or Dark.
+        plain("PageColours", T::Text, QStringLiteral("Desktop")),
     };
 }
 

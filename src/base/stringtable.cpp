@@ -2,6 +2,8 @@
 
 #include "base/buildconfig.h"
 
+#include <QTranslator>
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -327,15 +329,27 @@ constexpr bool strictlyAscending() {
 }
 static_assert(strictlyAscending(), "the string table must stay sorted by identifier");
 
+const QTranslator* tableTranslator = nullptr;
+
 } // namespace
+
+void setTableTranslator(const QTranslator* translator) {
+    tableTranslator = translator;
+}
 
 std::optional<QString> findTableString(int id) {
     const auto it = std::ranges::lower_bound(kTable, id, {}, &Entry::id);
     if (it == std::end(kTable) || it->id != id)
         return std::nullopt;
     // The texts live in static storage for the life of the program: no copy needed.
-    return QString::fromRawData(reinterpret_cast<const QChar*>(it->text.data()),
-                                qsizetype(it->text.size()));
+    const QString english = QString::fromRawData(reinterpret_cast<const QChar*>(it->text.data()),
+                                                 qsizetype(it->text.size()));
+    if (tableTranslator) {
+        const QString translated = tableTranslator->translate("StringTable", english.toUtf8());
+        if (!translated.isEmpty())
+            return translated;
+    }
+    return english;
 }
 
 QString tableString(int id) {

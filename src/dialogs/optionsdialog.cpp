@@ -1,7 +1,9 @@
 #include "dialogs/optionsdialog.h"
 
 #include "base/passwordhash.h"
+#include "base/settingscatalogue.h"
 #include "base/stringtable.h"
+#include "dialogs/appearancepage.h"
 #include "dialogs/sitepermissionspage.h"
 #include "documents/sleeprules.h"
 #include "platform/paths.h"
@@ -47,7 +49,7 @@ OptionsDialog::OptionsDialog(OptionsContext context, QWidget* parent)
     // The load step.
     f.useCurrentSiteButton->setEnabled(m_context.page.has_value());
     for (int i = 1; i <= kUserLinkCount; ++i)
-        f.linkList->addItem(QStringLiteral("Custom %1").arg(i));
+        f.linkList->addItem(tr("Custom %1").arg(i));
     m_links = appSettings().userLinks;
     f.noTrayLabel->setVisible(!m_context.trayAvailable);
     f.addBlockedButton->setIcon(QIcon::fromTheme(QStringLiteral("list-add")));
@@ -59,6 +61,9 @@ OptionsDialog::OptionsDialog(OptionsContext context, QWidget* parent)
     }
     for (const OptionsPage& page : std::as_const(m_context.morePages))
         f.tabs->addTab(page.page, page.title);
+    m_appearance = new AppearancePage(
+        pageColoursFromText(Settings::readText(QStringLiteral("PageColours"))), this);
+    f.tabs->addTab(m_appearance, tr("Appearance"));
 
     connectControls();
     showLink(0);
@@ -326,6 +331,7 @@ void OptionsDialog::commit() {
         if (page.commit)
             page.commit();
     }
+    Settings::writeText(QStringLiteral("PageColours"), pageColoursText(m_appearance->chosen()));
 }
 
 } // namespace kelvane

@@ -17,6 +17,7 @@ class OptionsForm;
 namespace kelvane {
 
 class RememberedAnswers;
+class AppearancePage;
 class SitePermissionsPage;
 struct SleepTimes;
 
@@ -91,6 +92,7 @@ private:
     QColor m_previewColor;
     bool m_passwordEdited = false;
     SitePermissionsPage* m_permissions = nullptr;
+    AppearancePage* m_appearance = nullptr;
 };
 
 } // namespace kelvane

@@ -53,6 +53,9 @@ void TabBar::updateRows(int first, int last) {
         setTabTextColor(row, m_documents.isSleeping(docIndex)
                                  ? palette().color(QPalette::Disabled, QPalette::WindowText)
                                  : QColor());
+        // A shrunk tab's caption is cut short: a screen reader hears the whole title.
+        const QString name = tabToolTip(row).isEmpty() ? tabText(row) : tabToolTip(row);
+        setAccessibleTabName(row, name.isEmpty() ? tr("Untitled document") : name);
     }
 }
 

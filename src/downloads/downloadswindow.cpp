@@ -9,6 +9,7 @@
 #include "platform/desktopopener.h"
 #include "platform/twips.h"
 #include "ui/captions.h"
+#include "ui/onscreen.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +20,7 @@
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -41,6 +43,7 @@ constexpr int kReceivedOfTotalId = 5023;
 constexpr int kProductNameId = 100;
 constexpr int kGoneId = 5028;
 constexpr int kNoProgramId = 5047;
+constexpr int kListNameId = 5050;
 constexpr int kColumnCount = 5;
 constexpr int kColumnWidths[kColumnCount] = {3600, 2700, 3600, 1400, 1500}; // twips
 
@@ -73,6 +76,9 @@ public:
         const QRect area = option.rect.adjusted(2, 2, -2, -2);
         const int captionWidth = option.fontMetrics.horizontalAdvance(caption) + 6;
         m_bar.setShowPercentage(false);
+        // The part still to come in the list's own colour: the gradient darkens towards its
+        // end and would read as progress.
+        m_bar.setTrackColor(option.palette.color(QPalette::Base));
         m_bar.setHeight(area.height());
         (void)m_bar.setWidth(qMax(0, area.width() - captionWidth));
         m_bar.setMaximum(100);
@@ -100,6 +106,7 @@ DownloadsWindow::DownloadsWindow(DownloadManager& manager, QWidget* parent)
 
     const double dpi = logicalDpiX();
     m_list->setColumnCount(kColumnCount);
+    m_list->setAccessibleName(tableString(kListNameId));
     for (int column = 0; column < kColumnCount; ++column) {
         m_list->headerItem()->setData(column, Qt::UserRole,
                                       QString::number(kFirstColumnId + column));
@@ -150,7 +157,9 @@ DownloadsWindow::DownloadsWindow(DownloadManager& manager, QWidget* parent)
     layout->addWidget(m_details);
     layout->addLayout(buttons);
     applyCaptions(this);
-    resize(twipsToPixels(kDesignWidth, dpi), twipsToPixels(kDesignHeight, logicalDpiY()));
+    // The designed size is wider than a small or highly scaled screen.
+    resize(QSize(twipsToPixels(kDesignWidth, dpi), twipsToPixels(kDesignHeight, logicalDpiY()))
+               .boundedTo(screen()->availableSize()));
     restorePlace();
 
     for (DownloadItem* item : manager.items())
@@ -335,6 +344,12 @@ void DownloadsWindow::done(int result) {
     QDialog::done(result);
 }
 
+void DownloadsWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Centred over an owner that reaches beyond the screen, it would too.
+    keepOnScreen(this);
+}
+
 void DownloadsWindow::restorePlace() {
     if (Settings::readText(kGeometryKeys[0], QString()).isEmpty())
         return; // the designed place: over the owner
@@ -349,6 +364,7 @@ void DownloadsWindow::restorePlace() {
     const float height = read(kGeometryKeys[3], now.height(), dpiY);
     move(twipsToPixels(left, dpiX), twipsToPixels(top, dpiY));
     resize(qMax(200, twipsToPixels(width, dpiX)), qMax(120, twipsToPixels(height, dpiY)));
+    keepOnScreen(this);
 }
 
 void DownloadsWindow::savePlace() {

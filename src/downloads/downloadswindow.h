@@ -48,6 +48,7 @@ public:
     void clearList();
 
     void done(int result) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void addRow(DownloadItem* item);

@@ -1,5 +1,6 @@
 #include "draw/progressbar.h"
 
+#include "draw/contrast.h"
 #include "draw/hlscolor.h"
 
 #include <QFontMetrics>
@@ -20,7 +21,6 @@ const QColor kBackground(204, 204, 255);
 const QColor kButtonFace(240, 240, 240);
 const QColor kGradientStart(255, 255, 255);
 const QColor kGradientEnd(106, 106, 181);
-constexpr int kCaptionOpacity = 128;
 
 // What the recolouring makes of a pixel: the background's hue and saturation at the pixel's
 // lightness scaled by the background's. The lightness depends only on the largest and the
@@ -108,6 +108,13 @@ void ProgressBar::setFont(const QFont& font) {
     if (m_font == font)
         return;
     m_font = font;
+    refresh();
+}
+
+void ProgressBar::setTrackColor(const QColor& color) {
+    if (m_trackColor == color)
+        return;
+    m_trackColor = color;
     refresh();
 }
 
@@ -209,8 +216,9 @@ void ProgressBar::refresh() {
     }
 
     // The caption goes on a transparent picture of the bar's size, centred in that picture's
-    // (2, 2, w - 3, h - 4), and is blended at (1, 1) at half opacity.
-    if (!caption.isEmpty() && bar.isValid()) {
+    // (2, 2, w - 3, h - 4); it is blended at (1, 1) once the bar has its colours.
+    const bool captioned = !caption.isEmpty() && bar.isValid();
+    if (captioned) {
         if (m_captionPicture.width() != bar.width() || m_captionPicture.height() != bar.height())
             m_captionPicture.create(bar.width(), bar.height());
         if (!m_captionPicture.isNull()) {
@@ -220,14 +228,44 @@ void ProgressBar::refresh() {
             text.setFont(m_font);
             text.drawText(QRect(QPoint(2, 2), bar.size()), Qt::AlignCenter | Qt::TextSingleLine,
                           caption);
-            text.end();
-            m_captionPicture.paintOnto(painter, QPoint(1, 1), kCaptionOpacity);
         }
     }
+
     painter.end();
 
     const double filled = std::nearbyint(double(m_percent) * (w - 2));
-    recolour(int(std::clamp(filled, -1.0, double(m_picture.width()))));
+    const int filledWidth = int(std::clamp(filled, -1.0, double(m_picture.width())));
+    recolour(filledWidth);
+    const int trackLeft = std::max(bar.left(), filledWidth + 1);
+    if (m_trackColor.isValid() && bar.isValid() && trackLeft <= bar.right())
+        QPainter(&m_picture.image())
+            .fillRect(QRect(trackLeft, bar.top(), bar.right() + 1 - trackLeft, bar.height()),
+                      m_trackColor);
+    if (captioned && !m_captionPicture.isNull())
+        blendCaption();
+}
+
+void ProgressBar::blendCaption() {
+    // Black or white pixel by pixel, whichever reads on the colour beneath: the bar runs from
+    // white to a deep blue, so no one colour of text reads along all of it.
+    QImage& target = m_picture.image();
+    const QImage& caption = m_captionPicture.image();
+    const int rows = std::min(caption.height(), target.height() - 1);
+    const int columns = std::min(caption.width(), target.width() - 1);
+    for (int y = 0; y < rows; ++y) {
+        const auto* coverage = reinterpret_cast<const QRgb*>(caption.constScanLine(y));
+        auto* pixel = reinterpret_cast<QRgb*>(target.scanLine(y + 1)) + 1;
+        for (int x = 0; x < columns; ++x) {
+            const int alpha = qAlpha(coverage[x]);
+            if (alpha == 0)
+                continue;
+            const QRgb beneath = pixel[x];
+            const QRgb text = readableOn(beneath);
+            const auto mix = [&](int a, int b) { return (a * alpha + b * (255 - alpha)) / 255; };
+            pixel[x] = qRgba(mix(qRed(text), qRed(beneath)), mix(qGreen(text), qGreen(beneath)),
+                             mix(qBlue(text), qBlue(beneath)), qAlpha(beneath));
+        }
+    }
 }
 
 void ProgressBar::recolour(int filledWidth) {

@@ -15,9 +15,9 @@ namespace kelvane {
 QString progressCaption(const QString& text, bool showPercentage, float percent);
 
 // An owner-drawn progress bar without a window of its own. It renders a small picture off
-// screen (a light border, a white-to-slate gradient, the caption blended in at half opacity,
-// and the filled part recoloured in a saturated blue) whenever one of its properties changes,
-// and draw() copies the last rendering onto any painter.
+// screen (a light border, a white-to-slate gradient, the filled part recoloured in a saturated
+// blue, and the caption in black or white, whichever reads on the bar beneath it) whenever one
+// of its properties changes, and draw() copies the last rendering onto any painter.
 class ProgressBar {
 public:
     ProgressBar();
@@ -36,6 +36,11 @@ public:
     QColor barColor() const { return m_barColor; }
     void setBarColor(const QColor& color);
     // The width follows the caption: its width in font() + 4, at least minWidth().
+    // The unfilled part of the bar in one flat colour, so that only the filled part reads as
+    // progress; invalid (the default) continues the gradient there.
+    QColor trackColor() const { return m_trackColor; }
+    void setTrackColor(const QColor& color);
+
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool on);
     bool showPercentage() const { return m_showPercentage; }
@@ -67,6 +72,7 @@ public:
 
 private:
     void recolour(int filledWidth);
+    void blendCaption();
 
     int m_minimum = 0;
     int m_maximum = 0;
@@ -76,6 +82,7 @@ private:
     bool m_autoSize = false;
     bool m_showPercentage = true;
     QColor m_barColor;
+    QColor m_trackColor;
     QFont m_font;
     AlphaSurface m_picture;
     AlphaSurface m_captionPicture; // scratch of one rendering, kept to spare an allocation

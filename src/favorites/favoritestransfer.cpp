@@ -15,8 +15,14 @@ namespace kelvane {
 
 namespace {
 
-const char kImportTitle[] = "Import Favorites";
-const char kExportTitle[] = "Export Favorites";
+const char* const kImportTitle =
+    QT_TRANSLATE_NOOP("kelvane::FavoritesTransfer", "Import Favorites");
+const char* const kExportTitle =
+    QT_TRANSLATE_NOOP("kelvane::FavoritesTransfer", "Export Favorites");
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("kelvane::FavoritesTransfer", text);
+}
 
 // Qt's own dialog, the same on every desktop, as the browser's other file dialogs.
 QString askForFile(QWidget* parent, const QString& title, bool save) {
@@ -27,10 +33,14 @@ QString askForFile(QWidget* parent, const QString& title, bool save) {
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(
-        {QStringLiteral("Bookmark files (*.html *.htm *.sqlite *.json Bookmarks)"),
-         QStringLiteral("All files (*)")});
+        {QCoreApplication::translate("kelvane::FavoritesTransfer", "Bookmark files") +
+             QStringLiteral(" (*.html *.htm *.sqlite *.json Bookmarks)"),
+         QCoreApplication::translate("kelvane::FavoritesTransfer", "All files") +
+             QStringLiteral(" (*)")});
     if (save) {
-        dialog.setNameFilter(QStringLiteral("Bookmark files (*.html *.htm)"));
+        dialog.setNameFilter(
+            QCoreApplication::translate("kelvane::FavoritesTransfer", "Bookmark files") +
+            QStringLiteral(" (*.html *.htm)"));
         dialog.setDefaultSuffix(QStringLiteral("html"));
         dialog.selectFile(QStringLiteral("bookmarks.html"));
     }
@@ -45,7 +55,7 @@ FavoritesTransfer::FavoritesTransfer(QWidget* window)
 
 void FavoritesTransfer::fillImportMenu(QMenu* menu) {
     menu->clear();
-    connect(menu->addAction(QStringLiteral("From a &Bookmark File...")), &QAction::triggered, this,
+    connect(menu->addAction(tr("From a &Bookmark File...")), &QAction::triggered, this,
             &FavoritesTransfer::importFile);
     const QList<BookmarkSource> sources = findBookmarkSources(QDir::homePath());
     if (!sources.isEmpty())
@@ -59,7 +69,7 @@ void FavoritesTransfer::fillImportMenu(QMenu* menu) {
 }
 
 void FavoritesTransfer::importFile() {
-    const QString file = askForFile(m_window, QLatin1String(kImportTitle), false);
+    const QString file = askForFile(m_window, translated(kImportTitle), false);
     if (!file.isEmpty())
         importFrom(file, QDir::toNativeSeparators(file));
 }
@@ -73,31 +83,30 @@ void FavoritesTransfer::importFrom(const QString& path, const QString& source) {
     const QString summary = bookmarks ? importBookmarks(*bookmarks, folder).text() : QString();
     QApplication::restoreOverrideCursor();
     if (folder.isEmpty())
-        QMessageBox::warning(m_window, QLatin1String(kImportTitle),
-                             QStringLiteral("The Favorites folder cannot be made."));
+        QMessageBox::warning(m_window, translated(kImportTitle),
+                             tr("The Favorites folder cannot be made."));
     else if (!bookmarks)
-        QMessageBox::warning(
-            m_window, QLatin1String(kImportTitle),
-            QStringLiteral("The bookmarks of %1 cannot be imported: %2.").arg(source, error));
+        QMessageBox::warning(m_window, translated(kImportTitle),
+                             tr("The bookmarks of %1 cannot be imported: %2.").arg(source, error));
     else
-        QMessageBox::information(m_window, QLatin1String(kImportTitle),
-                                 QStringLiteral("From %1:\n%2").arg(source, summary));
+        QMessageBox::information(m_window, translated(kImportTitle),
+                                 tr("From %1:\n%2").arg(source, summary));
 }
 
 void FavoritesTransfer::exportFavorites() {
     const QString folder = favoritesFolder();
-    const QString file = askForFile(m_window, QLatin1String(kExportTitle), true);
+    const QString file = askForFile(m_window, translated(kExportTitle), true);
     if (file.isEmpty())
         return;
     QString error;
     if (folder.isEmpty() || !kelvane::exportFavorites(folder, file, &error))
         QMessageBox::warning(
-            m_window, QLatin1String(kExportTitle),
-            QStringLiteral("%1 cannot be written: %2.").arg(QDir::toNativeSeparators(file), error));
+            m_window, translated(kExportTitle),
+            tr("%1 cannot be written: %2.").arg(QDir::toNativeSeparators(file), error));
     else
-        QMessageBox::information(m_window, QLatin1String(kExportTitle),
-                                 QStringLiteral("The Favorites were written to %1.")
-                                     .arg(QDir::toNativeSeparators(file)));
+        QMessageBox::information(
+            m_window, translated(kExportTitle),
+            tr("The Favorites were written to %1.").arg(QDir::toNativeSeparators(file)));
 }
 
 } // namespace kelvane

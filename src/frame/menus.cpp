@@ -3,6 +3,7 @@
 #include "ui/pictures.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,7 +12,13 @@ namespace kelvane {
 
 namespace {
 
-// Builds one menu; captions are string identifiers.
+// The menus' own texts beside the string table's, marked for translation where they are
+// written; an identifier has no translation and stays as it is for the captions.
+QString menuText(const char* captionId) {
+    return QCoreApplication::translate("kelvane::MainMenus", captionId);
+}
+
+// Builds one menu; captions are string identifiers or texts of the menus' own.
 class MenuBuilder {
 public:
     explicit MenuBuilder(QMenu* menu)
@@ -31,7 +38,7 @@ public:
     }
 
     QAction* item(const char* captionId, const char* shortcut = "") {
-        QAction* action = m_menu->addAction(QLatin1String(captionId));
+        QAction* action = m_menu->addAction(menuText(captionId));
         // "F3; Alt+Left": the menu shows the first, every one works.
         if (*shortcut)
             action->setShortcuts(QKeySequence::listFromString(QLatin1String(shortcut)));
@@ -58,7 +65,7 @@ public:
         action->setChecked(true);
         return action;
     }
-    QMenu* submenu(const char* captionId) { return m_menu->addMenu(QLatin1String(captionId)); }
+    QMenu* submenu(const char* captionId) { return m_menu->addMenu(menuText(captionId)); }
     void separator() { m_menu->addSeparator(); }
 
 private:
@@ -112,8 +119,9 @@ MainMenus::MainMenus(QMainWindow* window) {
     favorites = view.item("1078", Picture::MenuFavorites);
     addToFavorites = view.item("1079");
     organizeFavorites = view.item("1080");
-    importFavoritesMenu = view.submenu("I&mport Favorites");
-    exportFavorites = view.item("&Export Favorites...");
+    importFavoritesMenu =
+        view.submenu(QT_TRANSLATE_NOOP("kelvane::MainMenus", "I&mport Favorites"));
+    exportFavorites = view.item(QT_TRANSLATE_NOOP("kelvane::MainMenus", "&Export Favorites..."));
     view.separator();
     downloads = view.item("5029", "Ctrl+J");
     history = view.item("&History", "Ctrl+H");
@@ -152,11 +160,15 @@ MainMenus::MainMenus(QMainWindow* window) {
     tileHorizontally = windows.item("1028");
     tileVertically = windows.item("1029");
     arrangeIcons = windows.item("1030");
-    putOthersToSleep = windows.item("Put Other Documents to Sleep");
+    putOthersToSleep =
+        windows.item(QT_TRANSLATE_NOOP("kelvane::MainMenus", "Put Other Documents to Sleep"));
     windows.separator();
-    findDocument = windows.item("Go to &Document...", "Ctrl+K");
-    recentlyClosedMenu = windows.submenu("Recently Closed");
-    reopenClosed = recentlyClosedMenu->addAction(QStringLiteral("&Reopen Closed Document"));
+    findDocument =
+        windows.item(QT_TRANSLATE_NOOP("kelvane::MainMenus", "Go to &Document..."), "Ctrl+K");
+    recentlyClosedMenu =
+        windows.submenu(QT_TRANSLATE_NOOP("kelvane::MainMenus", "Recently Closed"));
+    reopenClosed = recentlyClosedMenu->addAction(
+        QCoreApplication::translate("kelvane::MainMenus", "&Reopen Closed Document"));
     reopenClosed->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+T")));
     reopenClosed->setEnabled(false);
 

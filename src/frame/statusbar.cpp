@@ -4,6 +4,7 @@
 #include "base/stringtable.h"
 #include "ui/pictures.h"
 
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QDateTime>
 #include <QFrame>
@@ -70,6 +71,12 @@ public:
         , m_percent(percent) {}
 
     QSize sizeHint() const override { return minimumSize(); }
+    int percent() const { return m_percent; }
+    QString caption() const {
+        return m_percent == 0
+                   ? QString()
+                   : progressCaption(m_bar.text(), m_bar.showPercentage(), m_bar.percent());
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override {
@@ -87,6 +94,34 @@ private:
     const ProgressBar& m_bar;
     const int& m_percent;
 };
+
+// What a screen reader hears of the progress panel: a progress bar with its caption.
+class ProgressPanelAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit ProgressPanelAccessible(ProgressPanel* panel)
+        : QAccessibleWidget(panel, QAccessible::ProgressBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? panel()->caption() : QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return panel()->percent(); }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return 100; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    ProgressPanel* panel() const { return static_cast<ProgressPanel*>(widget()); }
+};
+
+QAccessibleInterface* progressPanelAccessible(const QString&, QObject* object) {
+    auto* panel = dynamic_cast<ProgressPanel*>(object);
+    return panel ? new ProgressPanelAccessible(panel) : nullptr;
+}
 
 QLabel* sunkenLabel(const QString& key, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -122,15 +157,25 @@ StatusBar::StatusBar(QWidget* parent)
     m_clockPanel = sunkenLabel(QStringLiteral("Item2"), this);
     addPermanentWidget(m_clockPanel);
 
+    m_statusPanel->setAccessibleName(tr("Status"));
+    m_clockPanel->setAccessibleName(tr("Date and time"));
     m_optionsPanel = addPicturePanel(QStringLiteral("Item3"), kOptionsToolTip);
     m_optionsPanel->setPixmap(pixmapOf(Picture::StatusOptions));
+    m_optionsPanel->setAccessibleName(tr("Options"));
     m_popupPanel = addPicturePanel(QStringLiteral("Item4"), kPopupToolTip);
     m_securityPanel = addPicturePanel(QStringLiteral("Item5"), kSecurityToolTip);
+    m_securityPanel->setAccessibleName(tr("Not encrypted"));
     setPopupsAllowed(true);
     updatePopupToolTip();
 
+    static const bool accessible = [] {
+        QAccessible::installFactory(progressPanelAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     auto* progress = new ProgressPanel(m_bar, m_percent, this);
     progress->setObjectName(QStringLiteral("Item6"));
+    progress->setAccessibleName(tr("Page loading"));
     progress->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // Tall enough for the whole bar below the top line of the frame.
     progress->setMinimumSize(kProgressPanelWidth, m_bar.height() + 1);
@@ -161,6 +206,7 @@ QLabel* StatusBar::addPicturePanel(const QString& key, int toolTipId) {
     label->setFixedWidth(kPicturePanelWidth);
     label->setAlignment(Qt::AlignCenter);
     label->setToolTip(tableString(toolTipId));
+    label->setAccessibleDescription(label->toolTip());
     label->installEventFilter(this);
     addPermanentWidget(label);
     return label;
@@ -197,6 +243,7 @@ void StatusBar::updateClock() {
 void StatusBar::setPopupsAllowed(bool allowed) {
     m_popupsAllowed = allowed;
     setPopupPicture(settledPopupPicture(allowed));
+    m_popupPanel->setAccessibleName(allowed ? tr("Popups allowed") : tr("Popups blocked"));
 }
 
 void StatusBar::setPopupPicture(PopupPicture picture) {
@@ -232,7 +279,7 @@ void StatusBar::updatePopupToolTip() {
                                  : tr("Requests blocked on this page: %1").arg(m_blocking.blocked);
     m_popupPanel->setToolTip(
         tableString(kPopupToolTip) + u'\n' + blocking + u'\n' +
-        QStringLiteral("Popups killed this session: %1").arg(m_killed.count()));
+        tr("Popups killed this session: %1").arg(m_killed.count()));
 }
 
 void StatusBar::setContentBlocking(const ContentBlockingState& state) {
@@ -245,7 +292,7 @@ void StatusBar::setContentBlocking(const ContentBlockingState& state) {
 void StatusBar::showKilledPopupsMenu(const QPoint& globalPos) {
     m_killedMenu->clear();
     if (m_killed.recent().isEmpty()) {
-        m_killedMenu->addAction(QStringLiteral("No popups killed this session"))->setEnabled(false);
+        m_killedMenu->addAction(tr("No popups killed this session"))->setEnabled(false);
     } else {
         const QLocale locale;
         const QString timeFormat = timeFormatWithSeconds(locale);
@@ -288,6 +335,9 @@ void StatusBar::setSecurity(PageSecurity security) {
             ? QPixmap()
             : pixmapOf(broken ? Picture::StatusNotSecure : Picture::StatusSecure));
     m_securityPanel->setToolTip(broken ? tr("Not secure") : tableString(kSecurityToolTip));
+    m_securityPanel->setAccessibleName(security == PageSecurity::Plain ? tr("Not encrypted")
+                                       : broken                        ? tr("Not secure")
+                                                : tr("Encrypted connection"));
 }
 
 void StatusBar::setProgressPercent(int percent) {
@@ -296,7 +346,7 @@ void StatusBar::setProgressPercent(int percent) {
         const bool complete = percent == 100;
         m_bar.setValue(percent);
         m_bar.setShowPercentage(!complete);
-        m_bar.setText(complete ? QStringLiteral("Complete") : QStringLiteral("Loading"));
+        m_bar.setText(complete ? tr("Complete") : tr("Loading"));
     }
     if (percent != m_percent) {
         m_percent = percent;

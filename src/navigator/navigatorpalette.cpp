@@ -90,7 +90,7 @@ NavigatorPalette::NavigatorPalette(QTreeView* list, QWidget* boxParent)
     , m_list(list)
     , m_box(new QLineEdit(boxParent)) {
     m_box->setObjectName(QStringLiteral("navigatorFilter"));
-    m_box->setPlaceholderText(QStringLiteral("Find a document by title or address"));
+    m_box->setPlaceholderText(tr("Find a document by title or address"));
     m_box->setClearButtonEnabled(true);
     m_box->hide();
     m_box->installEventFilter(this);

@@ -8,6 +8,7 @@
 #include "platform/engine/engine.h"
 #include "platform/twips.h"
 #include "ui/captions.h"
+#include "ui/onscreen.h"
 #include "ui/pictures.h"
 
 #include <QAction>
@@ -57,24 +58,26 @@ NavigatorWindow::NavigatorWindow(DocumentSet& documents, QWidget* owner)
     m_toolbar->setIconSize(QSize(16, 16));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     // The captions and tool tips are string identifiers until the captions are applied.
-    addButton(QStringLiteral("New"), Picture::NavigatorNew, QStringLiteral("1101"),
-              QStringLiteral("1107"));
-    addButton(QStringLiteral("Close"), Picture::NavigatorClose, QStringLiteral("2501"),
-              QStringLiteral("2502"));
-    addButton(QStringLiteral("Refresh"), Picture::NavigatorRefresh, QStringLiteral("1104"),
-              QStringLiteral("1110"));
-    addButton(QStringLiteral("Stop"), Picture::NavigatorStop, QStringLiteral("1105"),
-              QStringLiteral("1111"));
+    addToolbarAction(QStringLiteral("New"), Picture::NavigatorNew, QStringLiteral("1101"),
+                     QStringLiteral("1107"));
+    addToolbarAction(QStringLiteral("Close"), Picture::NavigatorClose, QStringLiteral("2501"),
+                     QStringLiteral("2502"));
+    addToolbarAction(QStringLiteral("Refresh"), Picture::NavigatorRefresh, QStringLiteral("1104"),
+                     QStringLiteral("1110"));
+    addToolbarAction(QStringLiteral("Stop"), Picture::NavigatorStop, QStringLiteral("1105"),
+                     QStringLiteral("1111"));
 
     m_pin->setCheckable(true);
     m_pin->setAutoRaise(true);
     m_pin->setIcon(picture(Picture::NavigatorPin));
     m_pin->setIconSize(QSize(16, 16));
     // Unchecked at start: the next click keeps the window visible.
-    m_pin->setToolTip(QStringLiteral("Keep visible"));
+    m_pin->setToolTip(tr("Keep visible"));
+    m_pin->setAccessibleName(m_pin->toolTip());
     connect(m_pin, &QToolButton::clicked, this, &NavigatorWindow::pinClicked);
 
     m_list->setModel(&documents);
+    m_list->setAccessibleName(tr("Open documents"));
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);
     m_list->setUniformRowHeights(true);
@@ -112,13 +115,14 @@ NavigatorWindow::NavigatorWindow(DocumentSet& documents, QWidget* owner)
     const double d = dpi();
     resize(twipsToPixels(kDesignWidth, d), twipsToPixels(kDesignHeight, d));
     move(twipsToPixels(kDesignLeft, d), twipsToPixels(kDesignTop, d));
+    keepOnScreen(this);
     m_heightTwips = kDesignHeight;
 }
 
 NavigatorWindow::~NavigatorWindow() = default;
 
-QAction* NavigatorWindow::addButton(const QString& key, Picture icon, const QString& caption,
-                                    const QString& toolTip) {
+QAction* NavigatorWindow::addToolbarAction(const QString& key, Picture icon, const QString& caption,
+                                           const QString& toolTip) {
     QAction* action = m_toolbar->addAction(picture(icon), caption);
     action->setObjectName(key);
     action->setToolTip(toolTip);
@@ -204,8 +208,8 @@ void NavigatorWindow::resizeTick() {
 
 void NavigatorWindow::pinClicked() {
     // The tool tip names what the next click does.
-    m_pin->setToolTip(m_pin->isChecked() ? QStringLiteral("Auto shrink")
-                                         : QStringLiteral("Keep visible"));
+    m_pin->setToolTip(m_pin->isChecked() ? tr("Auto shrink") : tr("Keep visible"));
+    m_pin->setAccessibleName(m_pin->toolTip());
 }
 
 DocumentWindow* NavigatorWindow::selectedDocument() const {

@@ -97,8 +97,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QAction* addButton(const QString& key, Picture icon, const QString& caption,
-                       const QString& toolTip);
+    QAction* addToolbarAction(const QString& key, Picture icon, const QString& caption,
+                              const QString& toolTip);
     void placeControls();
     // The document of the selected row; null when no row is really selected.
     DocumentWindow* selectedDocument() const;

@@ -1,6 +1,7 @@
 #include "notes/notespane.h"
 
 #include "base/appsettings.h"
+#include "base/stringtable.h"
 #include "platform/twips.h"
 #include "ui/captions.h"
 
@@ -25,6 +26,7 @@ constexpr int kRightGap = 40;
 constexpr int kBoxBottomSpace = 750;
 // The buttons sit this far above the pane's middle.
 constexpr int kButtonLift = 750;
+constexpr int kNotesTitleId = 1122;
 
 QToolButton* pictureButton(Qt::ArrowType arrow, const char* toolTipId, QWidget* parent) {
     auto* button = new QToolButton(parent);
@@ -55,6 +57,9 @@ NotesPane::NotesPane(QWidget* parent, const QString& notesPath)
     m_show->setObjectName(QStringLiteral("showNotes"));
     m_hide->setObjectName(QStringLiteral("hideNotes"));
     applyCaptions(this);
+    // The arrows' tool tips say what they do; their name says what they are.
+    m_show->setAccessibleName(tableString(kNotesTitleId));
+    m_hide->setAccessibleName(tableString(kNotesTitleId));
 
     m_title->move(pixels(kMarginLeft), pixels(kTitleTop));
     m_title->adjustSize();

@@ -5,12 +5,14 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
@@ -239,6 +241,26 @@ void applyCaptions(QWidget* window) {
     if (!window)
         return;
     CaptionLoader().run(window);
+    nameControlsByTheirLabels(window);
+}
+
+void nameControlsByTheirLabels(QWidget* window) {
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        QWidget* control = label->buddy();
+        if (!control || !control->accessibleName().isEmpty())
+            continue;
+        // The label's text as it reads: without its mnemonic mark and closing colon.
+        QString name = label->text();
+        name.replace(QLatin1String("&&"), QLatin1String("\x01"))
+            .remove(u'&')
+            .replace(u'\x01', u'&');
+        name = name.trimmed();
+        if (name.endsWith(u':'))
+            name.chop(1);
+        control->setAccessibleName(name);
+        if (const auto* box = qobject_cast<QComboBox*>(control); box && box->lineEdit())
+            box->lineEdit()->setAccessibleName(name);
+    }
 }
 
 } // namespace kelvane

@@ -54,6 +54,10 @@ namespace kelvane {
 // they float, and popup menus are always its own.
 void applyCaptions(QWidget* window);
 
+// Gives each control a label names as its buddy that label's text as its accessible name, so
+// that a screen reader names the control as the eye reads it. applyCaptions ends with it.
+void nameControlsByTheirLabels(QWidget* window);
+
 // The dynamic property that carries a widget's caption identifier (a text, as designed) until
 // applyCaptions replaces it; a .ui form sets it as a dynamic property of that name.
 inline constexpr char kCaptionIdProperty[] = "captionId";

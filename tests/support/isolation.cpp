@@ -23,6 +23,9 @@ IsolatedHome::IsolatedHome()
         qputenv(var, QFile::encodeName(folder));
     }
     QFile::setPermissions(runtimeDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // The program's texts in English whatever the machine's language: tests compare them.
+    m_saved.append({"LANGUAGE", qgetenv("LANGUAGE")});
+    qputenv("LANGUAGE", "en");
 }
 
 IsolatedHome::~IsolatedHome() {

@@ -1,5 +1,6 @@
 // The progress bar's drawing, and the caption loader on a window designed with identifiers
 // where texts go: a few cases for each kind of control.
+#include "draw/contrast.h"
 #include "draw/progressbar.h"
 #include "ui/captions.h"
 
@@ -67,6 +68,34 @@ TEST(ProgressBar, RecolouringCoversFilledColumnsLastColumnAndTopRow) {
     bar.setPercent(1.0f); // the bar's last column, 98, in dark blue
     EXPECT_EQ(qRed(pixelAt(bar, 98, middle)), qGreen(pixelAt(bar, 98, middle)));
     EXPECT_LE(qRed(pixelAt(bar, 98, middle)), 10);
+}
+
+TEST(ProgressBar, CaptionReadsAlongTheWholeBarAndTheTrackIsFlat) {
+    // The caption's pixels against the same bar without it: at every fill the text's fully
+    // covered pixels stand out at the contrast body text needs.
+    for (const float percent : {0.0f, 0.3f, 0.6f, 1.0f}) {
+        ProgressBar plain = plainBar(150);
+        ProgressBar captioned = plainBar(150);
+        plain.setPercent(percent);
+        captioned.setText(QStringLiteral("Loading (30%) WWWWWW"));
+        captioned.setPercent(percent);
+        int textPixels = 0, readable = 0;
+        for (int x = 0; x < 150; ++x) {
+            for (int y = 0; y < 20; ++y) {
+                const QRgb with = pixelAt(captioned, x, y), without = pixelAt(plain, x, y);
+                textPixels += with != without;
+                readable += with != without && contrastRatio(with, without) >= 4.5;
+            }
+        }
+        EXPECT_GT(textPixels, 100) << percent;
+        EXPECT_GT(readable * 5, textPixels) << percent; // the rest are the glyphs' soft edges
+    }
+    ProgressBar tracked = plainBar(100);
+    tracked.setTrackColor(QColor(Qt::white));
+    tracked.setPercent(0.5f);
+    EXPECT_EQ(pixelAt(tracked, 60, 10), qRgb(255, 255, 255));
+    EXPECT_EQ(pixelAt(tracked, 97, 10), qRgb(255, 255, 255));
+    EXPECT_GT(contrastRatio(pixelAt(tracked, 45, 10), qRgb(255, 255, 255)), 1.5);
 }
 
 TEST(ProgressBar, AutoSizeFollowsTheCaptionAndRefusesWidth) {

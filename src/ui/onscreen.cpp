@@ -1,0 +1,61 @@
+#include "ui/onscreen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <limits>
+
+namespace kelvane {
+
+namespace {
+
+QScreen* screenFor(const QRect& frame) {
+    if (QScreen* screen = QGuiApplication::screenAt(frame.center()))
+        return screen;
+    QScreen* nearest = QGuiApplication::primaryScreen();
+    qint64 shortest = std::numeric_limits<qint64>::max();
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->geometry();
+        const QPoint inside(std::clamp(frame.center().x(), area.left(), area.right()),
+                            std::clamp(frame.center().y(), area.top(), area.bottom()));
+        const QPoint gap = inside - frame.center();
+        const qint64 distance = qint64(gap.x()) * gap.x() + qint64(gap.y()) * gap.y();
+        if (distance < shortest) {
+            shortest = distance;
+            nearest = screen;
+        }
+    }
+    return nearest;
+}
+
+} // namespace
+
+QRect fitInto(const QRect& frame, const QRect& available) {
+    if (available.isEmpty())
+        return frame;
+    QRect fitted(frame.topLeft(), frame.size().boundedTo(available.size()));
+    fitted.moveLeft(
+        std::clamp(fitted.left(), available.left(), available.right() + 1 - fitted.width()));
+    fitted.moveTop(
+        std::clamp(fitted.top(), available.top(), available.bottom() + 1 - fitted.height()));
+    return fitted;
+}
+
+void keepOnScreen(QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QScreen* screen = screenFor(frame);
+    if (!screen)
+        return;
+    const QRect fitted = fitInto(frame, screen->availableGeometry());
+    if (fitted == frame)
+        return;
+    // The frame around the window keeps its thickness.
+    const QSize inner = window->size() - (frame.size() - fitted.size());
+    if (inner != window->size())
+        window->resize(inner.expandedTo(window->minimumSize()));
+    window->move(fitted.topLeft());
+}
+
+} // namespace kelvane

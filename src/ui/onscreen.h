@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+namespace kelvane {
+
+// `frame` moved, and shrunk where it is larger, so that it lies within `available`.
+QRect fitInto(const QRect& frame, const QRect& available);
+
+// Moves a top-level window, and shrinks it where it must, so that its frame lies within the
+// free area of the screen that shows its centre (or else the nearest screen). Saved places
+// are in logical pixels, so a place saved at one scale can lie beyond the screen at a larger
+// one; designed sizes can be wider than a small or highly scaled screen.
+void keepOnScreen(QWidget* window);
+
+} // namespace kelvane

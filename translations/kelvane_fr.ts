@@ -1,0 +1,682 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>PermissionQuestion</name>
+    <message>
+        <source>show notifications</source>
+        <translation>afficher des notifications</translation>
+    </message>
+    <message>
+        <source>know your location</source>
+        <translation>connaître votre position</translation>
+    </message>
+    <message>
+        <source>use your microphone</source>
+        <translation>utiliser votre microphone</translation>
+    </message>
+    <message>
+        <source>use your camera</source>
+        <translation>utiliser votre caméra</translation>
+    </message>
+    <message>
+        <source>use your camera and microphone</source>
+        <translation>utiliser votre caméra et votre microphone</translation>
+    </message>
+    <message>
+        <source>see your screen</source>
+        <translation>voir votre écran</translation>
+    </message>
+    <message>
+        <source>take over the mouse pointer</source>
+        <translation>prendre le contrôle du pointeur</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Web page, complete (*.htm *.html)</source>
+        <translation>Page web complète (*.htm *.html)</translation>
+    </message>
+    <message>
+        <source>Web page, HTML only (*.htm *.html)</source>
+        <translation>Page web, HTML seul (*.htm *.html)</translation>
+    </message>
+    <message>
+        <source>Web archive, single file (*.mht *.mhtml)</source>
+        <translation>Archive web, fichier unique (*.mht *.mhtml)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::AddressPanel</name>
+    <message>
+        <source>Go</source>
+        <translation>Aller</translation>
+    </message>
+    <message>
+        <source>Go to the address</source>
+        <translation>Aller à l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open the address in a new window</source>
+        <translation>Ouvrir l&apos;adresse dans une nouvelle fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::AppearancePage</name>
+    <message>
+        <source>Kelvane applies this at its next start.</source>
+        <translation>Kelvane l&apos;appliquera à son prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>follow the desktop</source>
+        <translation>comme le bureau</translation>
+    </message>
+    <message>
+        <source>light</source>
+        <translation>claires</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>sombres</translation>
+    </message>
+    <message>
+        <source>Page &amp;colours:</source>
+        <translation>&amp;Couleurs des pages :</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::BrowseToolbar</name>
+    <message>
+        <source>Customize...</source>
+        <translation>Personnaliser...</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::CertificateQuestion</name>
+    <message>
+        <source>Certificate Error</source>
+        <translation>Erreur de certificat</translation>
+    </message>
+    <message>
+        <source>Kelvane cannot confirm that this is really %1.</source>
+        <translation>Kelvane ne peut pas confirmer qu&apos;il s&apos;agit vraiment de %1.</translation>
+    </message>
+    <message>
+        <source>Someone may be pretending to be this site to read or change what you send it. Go on only if you know why its certificate fails, and never for a bank, a shop or a sign-in.</source>
+        <translation>Quelqu&apos;un se fait peut-être passer pour ce site afin de lire ou de modifier ce que vous lui envoyez. Ne continuez que si vous savez pourquoi son certificat échoue, et jamais pour une banque, une boutique ou une connexion.</translation>
+    </message>
+    <message>
+        <source>This site has told browsers to accept no exception for it, so it cannot be opened until its certificate is put right.</source>
+        <translation>Ce site demande aux navigateurs de n&apos;accepter aucune exception : il ne peut pas être ouvert tant que son certificat n&apos;est pas corrigé.</translation>
+    </message>
+    <message>
+        <source>Address: %1
+Engine&apos;s report: %2</source>
+        <translation>Adresse : %1
+Rapport du moteur : %2</translation>
+    </message>
+    <message>
+        <source>&amp;Go back</source>
+        <translation>&amp;Revenir</translation>
+    </message>
+    <message>
+        <source>&amp;Continue to this site</source>
+        <translation>&amp;Continuer vers ce site</translation>
+    </message>
+    <message>
+        <source>The site vouches for itself: its certificate is signed by no authority this computer trusts.</source>
+        <translation>Le site se porte garant de lui-même : son certificat n&apos;est signé par aucune autorité reconnue par cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Its certificate is signed by an authority this computer does not trust.</source>
+        <translation>Son certificat est signé par une autorité que cet ordinateur ne reconnaît pas.</translation>
+    </message>
+    <message>
+        <source>Its certificate has expired.</source>
+        <translation>Son certificat a expiré.</translation>
+    </message>
+    <message>
+        <source>Its certificate is not valid yet (or this computer&apos;s clock is wrong).</source>
+        <translation>Son certificat n&apos;est pas encore valide (ou l&apos;horloge de cet ordinateur est fausse).</translation>
+    </message>
+    <message>
+        <source>Its certificate was issued for another site.</source>
+        <translation>Son certificat a été émis pour un autre site.</translation>
+    </message>
+    <message>
+        <source>Its certificate was withdrawn by the authority that issued it.</source>
+        <translation>Son certificat a été révoqué par l&apos;autorité qui l&apos;a émis.</translation>
+    </message>
+    <message>
+        <source>It protects the connection with outdated, breakable means.</source>
+        <translation>Il protège la connexion par des moyens dépassés et cassables.</translation>
+    </message>
+    <message>
+        <source>Its certificate failed the checks.</source>
+        <translation>Son certificat n&apos;a pas passé les vérifications.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::CommandSet</name>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::FavoritesTransfer</name>
+    <message>
+        <source>Import Favorites</source>
+        <translation>Importer des favoris</translation>
+    </message>
+    <message>
+        <source>Export Favorites</source>
+        <translation>Exporter les favoris</translation>
+    </message>
+    <message>
+        <source>Bookmark files</source>
+        <translation>Fichiers de signets</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>From a &amp;Bookmark File...</source>
+        <translation>Depuis un fichier de &amp;signets...</translation>
+    </message>
+    <message>
+        <source>The Favorites folder cannot be made.</source>
+        <translation>Le dossier des favoris ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The bookmarks of %1 cannot be imported: %2.</source>
+        <translation>Les signets de %1 ne peuvent pas être importés : %2.</translation>
+    </message>
+    <message>
+        <source>From %1:
+%2</source>
+        <translation>Depuis %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 ne peut pas être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>The Favorites were written to %1.</source>
+        <translation>Les favoris ont été écrits dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::FindBar</name>
+    <message>
+        <source>Find in page</source>
+        <translation>Rechercher dans la page</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+Enter)</source>
+        <translation>Résultat précédent (Maj+Entrée)</translation>
+    </message>
+    <message>
+        <source>Next match (Enter)</source>
+        <translation>Résultat suivant (Entrée)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Aucun résultat</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Fermer (Échap)</translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <translation>%1 résultats</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::InternetOptions</name>
+    <message>
+        <source>Internet Options</source>
+        <translation>Options Internet</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenu</translation>
+    </message>
+    <message>
+        <source>Run &amp;JavaScript</source>
+        <translation>Exécuter &amp;JavaScript</translation>
+    </message>
+    <message>
+        <source>Show &amp;pictures</source>
+        <translation>Afficher les &amp;images</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Confidentialité</translation>
+    </message>
+    <message>
+        <source>Accept all cookies</source>
+        <translation>Accepter tous les cookies</translation>
+    </message>
+    <message>
+        <source>Block third-party cookies</source>
+        <translation>Bloquer les cookies tiers</translation>
+    </message>
+    <message>
+        <source>Block all cookies</source>
+        <translation>Bloquer tous les cookies</translation>
+    </message>
+    <message>
+        <source>&amp;Cookies:</source>
+        <translation>&amp;Cookies :</translation>
+    </message>
+    <message>
+        <source>Temporary internet files</source>
+        <translation>Fichiers Internet temporaires</translation>
+    </message>
+    <message>
+        <source>&amp;Keep pages on disk for faster viewing</source>
+        <translation>&amp;Garder les pages sur le disque pour un affichage plus rapide</translation>
+    </message>
+    <message>
+        <source>Delete browsing data</source>
+        <translation>Supprimer les données de navigation</translation>
+    </message>
+    <message>
+        <source>Temporary internet files, cookies and history will be deleted. Proceed?</source>
+        <translation>Les fichiers Internet temporaires, les cookies et l&apos;historique seront supprimés. Continuer ?</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::MainMenus</name>
+    <message>
+        <source>&amp;Import Favorites</source>
+        <translation>&amp;Importer des favoris</translation>
+    </message>
+    <message>
+        <source>&amp;Export Favorites...</source>
+        <translation>E&amp;xporter les favoris...</translation>
+    </message>
+    <message>
+        <source>Go to &amp;Document...</source>
+        <translation>Aller au &amp;document...</translation>
+    </message>
+    <message>
+        <source>Recently Closed</source>
+        <translation>Fermés récemment</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen Closed Document</source>
+        <translation>&amp;Rouvrir le document fermé</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::NavigatorPalette</name>
+    <message>
+        <source>Find a document by title or address</source>
+        <translation>Chercher un document par titre ou adresse</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::NavigatorWindow</name>
+    <message>
+        <source>Keep visible</source>
+        <translation>Garder visible</translation>
+    </message>
+    <message>
+        <source>Open documents</source>
+        <translation>Documents ouverts</translation>
+    </message>
+    <message>
+        <source>Auto shrink</source>
+        <translation>Réduire automatiquement</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::NotesPane</name>
+    <message>
+        <source>The notes file %1 could not be read and is left as it is. What you type here is saved in %2.</source>
+        <translation>Le fichier de notes %1 n&apos;a pas pu être lu et reste tel quel. Ce que vous tapez ici est enregistré dans %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::OptionsDialog</name>
+    <message>
+        <source>Permissions</source>
+        <translation>Autorisations</translation>
+    </message>
+    <message>
+        <source>Custom %1</source>
+        <translation>Lien personnel %1</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::PageProperties</name>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse :</translation>
+    </message>
+    <message>
+        <source>Protocol:</source>
+        <translation>Protocole :</translation>
+    </message>
+    <message>
+        <source>Security:</source>
+        <translation>Sécurité :</translation>
+    </message>
+    <message>
+        <source>HyperText Transfer Protocol</source>
+        <translation>Protocole de transfert hypertexte</translation>
+    </message>
+    <message>
+        <source>HyperText Transfer Protocol with Privacy</source>
+        <translation>Protocole de transfert hypertexte sécurisé</translation>
+    </message>
+    <message>
+        <source>File Protocol</source>
+        <translation>Protocole de fichier</translation>
+    </message>
+    <message>
+        <source>File Transfer Protocol</source>
+        <translation>Protocole de transfert de fichiers</translation>
+    </message>
+    <message>
+        <source>About Protocol</source>
+        <translation>Protocole About</translation>
+    </message>
+    <message>
+        <source>Source View</source>
+        <translation>Affichage du source</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>%1 Protocol</source>
+        <translation>Protocole %1</translation>
+    </message>
+    <message>
+        <source>Encrypted connection (HTTPS)</source>
+        <translation>Connexion chiffrée (HTTPS)</translation>
+    </message>
+    <message>
+        <source>Not secure: encrypted, but the site&apos;s certificate failed its checks</source>
+        <translation>Non sécurisé : chiffré, mais le certificat du site n&apos;a pas passé les vérifications</translation>
+    </message>
+    <message>
+        <source>Not encrypted</source>
+        <translation>Non chiffré</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::PageQuestions</name>
+    <message>
+        <source>No program is set up to open %1 links</source>
+        <translation>Aucun programme n&apos;est configuré pour les liens %1</translation>
+    </message>
+    <message>
+        <source>No program could open %1 links</source>
+        <translation>Aucun programme n&apos;a pu ouvrir les liens %1</translation>
+    </message>
+    <message>
+        <source>Opening %1 links is blocked (View &gt; Options &gt; Permissions)</source>
+        <translation>L&apos;ouverture des liens %1 est bloquée (Affichage &gt; Options &gt; Autorisations)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::PermissionQuestion</name>
+    <message>
+        <source>open links in another program</source>
+        <translation>ouvrir des liens dans un autre programme</translation>
+    </message>
+    <message>
+        <source>Open in Another Program</source>
+        <translation>Ouvrir dans un autre programme</translation>
+    </message>
+    <message>
+        <source>Site Permission</source>
+        <translation>Autorisation du site</translation>
+    </message>
+    <message>
+        <source>Open this %1 link with the program your desktop has for it?
+%2</source>
+        <translation>Ouvrir ce lien %1 avec le programme prévu par votre bureau ?
+%2</translation>
+    </message>
+    <message>
+        <source>%1 wants to %2.</source>
+        <translation>%1 souhaite %2.</translation>
+    </message>
+    <message>
+        <source>Remember for all %1 links</source>
+        <translation>Retenir pour tous les liens %1</translation>
+    </message>
+    <message>
+        <source>Remember for this site</source>
+        <translation>Retenir pour ce site</translation>
+    </message>
+    <message>
+        <source>&amp;Allow</source>
+        <translation>&amp;Autoriser</translation>
+    </message>
+    <message>
+        <source>&amp;Block</source>
+        <translation>&amp;Bloquer</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::RestoreDocumentsDialog</name>
+    <message>
+        <source>Open Saved Documents</source>
+        <translation>Ouvrir les documents enregistrés</translation>
+    </message>
+    <message>
+        <source>Kelvane closed unexpectedly the last two times it opened these documents; one of them may be the cause. Choose the documents to open:</source>
+        <translation>Kelvane s&apos;est fermé de façon inattendue les deux dernières fois qu&apos;il a ouvert ces documents ; l&apos;un d&apos;eux en est peut-être la cause. Choisissez les documents à ouvrir :</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open &amp;None</source>
+        <translation>N&apos;en ouvrir &amp;aucun</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>%1 asks for a user name and password.</source>
+        <translation>%1 demande un nom d&apos;utilisateur et un mot de passe.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 asks for a user name and password to reach %2.</source>
+        <translation>Le proxy %1 demande un nom d&apos;utilisateur et un mot de passe pour joindre %2.</translation>
+    </message>
+    <message>
+        <source>The server says: “%1”</source>
+        <translation>Le serveur indique : « %1 »</translation>
+    </message>
+    <message>
+        <source>The user name or password was not accepted. Try again.</source>
+        <translation>Le nom d&apos;utilisateur ou le mot de passe a été refusé. Réessayez.</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nom d&apos;&amp;utilisateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Mot de &amp;passe :</translation>
+    </message>
+    <message>
+        <source>&amp;Sign in</source>
+        <translation>&amp;Se connecter</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::SitePermissionsPage</name>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Sites you answered with “Remember”. Remove an answer to be asked again.</source>
+        <translation>Sites dont vous avez retenu la réponse. Retirez une réponse pour que la question soit reposée.</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Asked to</source>
+        <translation>Demande</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Autorisé</translation>
+    </message>
+    <message>
+        <source>Blocked</source>
+        <translation>Bloqué</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::StatusBar</name>
+    <message>
+        <source>Not secure</source>
+        <translation>Non sécurisé</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Not encrypted</source>
+        <translation>Non chiffré</translation>
+    </message>
+    <message>
+        <source>Page loading</source>
+        <translation>Chargement de la page</translation>
+    </message>
+    <message>
+        <source>Popups allowed</source>
+        <translation>Popups autorisés</translation>
+    </message>
+    <message>
+        <source>Popups blocked</source>
+        <translation>Popups bloqués</translation>
+    </message>
+    <message>
+        <source>Popups killed this session: %1</source>
+        <translation>Popups bloqués pendant cette session : %1</translation>
+    </message>
+    <message>
+        <source>No popups killed this session</source>
+        <translation>Aucun popup bloqué pendant cette session</translation>
+    </message>
+    <message>
+        <source>Encrypted connection</source>
+        <translation>Connexion chiffrée</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Chargement</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::ToolbarCustomizeDialog</name>
+    <message>
+        <source>Separator</source>
+        <translation>Séparateur</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>Customize Toolbar</source>
+        <translation>Personnaliser la barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>&amp;Buttons shown on the toolbar, in their order:</source>
+        <translation>&amp;Boutons affichés dans la barre, dans leur ordre :</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Show every button in its original place</source>
+        <translation>Remettre chaque bouton à sa place d&apos;origine</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::WebEngine</name>
+    <message>
+        <source>This page stopped working.</source>
+        <translation>Cette page a cessé de fonctionner.</translation>
+    </message>
+    <message>
+        <source>Reload the page</source>
+        <translation>Recharger la page</translation>
+    </message>
+</context>
+</TS>
