@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>the address gave no block list</source>
+        <translation>die Adresse lieferte keine Sperrliste</translation>
+    </message>
+    <message>
+        <source>the list could not be written to %1</source>
+        <translation>die Liste konnte nicht nach %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Zum Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>Inspect</source>
+        <translation>Untersuchen</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::AddressPanel</name>
     <message>
         <source>Go</source>
@@ -91,6 +110,69 @@
     <message>
         <source>Page &amp;colours:</source>
         <translation>Seiten&amp;farben:</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::BlockingPage</name>
+    <message>
+        <source>The last fetch (%1) failed: %2.</source>
+        <translation>Der letzte Abruf (%1) schlug fehl: %2.</translation>
+    </message>
+    <message>
+        <source>The copy of %1 is used.</source>
+        <translation>Die Kopie vom %1 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>There is no copy yet.</source>
+        <translation>Es gibt noch keine Kopie.</translation>
+    </message>
+    <message>
+        <source>Fetched %1.</source>
+        <translation>Abgerufen am %1.</translation>
+    </message>
+    <message>
+        <source>Not fetched yet.</source>
+        <translation>Noch nicht abgerufen.</translation>
+    </message>
+    <message>
+        <source>%1 rules, %2 skipped.</source>
+        <translation>%1 Regeln, %2 übersprungen.</translation>
+    </message>
+    <message>
+        <source>&amp;Block ads and trackers</source>
+        <translation>Werbung und Tracker &amp;blockieren</translation>
+    </message>
+    <message>
+        <source>Subscribed lists (fetched weekly)</source>
+        <translation>Abonnierte Listen (wöchentlich abgerufen)</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Subscribe to a list</source>
+        <translation>Eine Liste abonnieren</translation>
+    </message>
+    <message>
+        <source>Address of the list:</source>
+        <translation>Adresse der Liste:</translation>
+    </message>
+    <message>
+        <source>Sites where ads and trackers are allowed</source>
+        <translation>Seiten, auf denen Werbung und Tracker erlaubt sind</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Lists of your own: every file in %1 (%2 files, %3 rules).</source>
+        <translation>Eigene Listen: jede Datei in %1 (%2 Dateien, %3 Regeln).</translation>
     </message>
 </context>
 <context>
@@ -222,6 +304,13 @@ Bericht der Engine: %2</translation>
     </message>
 </context>
 <context>
+    <name>kelvane::FeatureWindows</name>
+    <message>
+        <source>Content Blocking</source>
+        <translation>Inhaltsblockierung</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::FindBar</name>
     <message>
         <source>Find in page</source>
@@ -306,12 +395,16 @@ Bericht der Engine: %2</translation>
         <source>Temporary internet files, cookies and history will be deleted. Proceed?</source>
         <translation>Temporäre Internetdateien, Cookies und Verlauf werden gelöscht. Fortfahren?</translation>
     </message>
+    <message>
+        <source>Spelling</source>
+        <translation>Rechtschreibung</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::MainMenus</name>
     <message>
-        <source>&amp;Import Favorites</source>
-        <translation>Favoriten &amp;importieren</translation>
+        <source>I&amp;mport Favorites</source>
+        <translation>Favoriten i&amp;mportieren</translation>
     </message>
     <message>
         <source>&amp;Export Favorites...</source>
@@ -328,6 +421,10 @@ Bericht der Engine: %2</translation>
     <message>
         <source>&amp;Reopen Closed Document</source>
         <translation>Geschlossenes Dokument &amp;wieder öffnen</translation>
+    </message>
+    <message>
+        <source>De&amp;veloper Tools</source>
+        <translation>Ent&amp;wicklerwerkzeuge</translation>
     </message>
 </context>
 <context>
@@ -636,6 +733,29 @@ Bericht der Engine: %2</translation>
         <source>Loading</source>
         <translation>Wird geladen</translation>
     </message>
+    <message>
+        <source>Blocking of ads and trackers is off</source>
+        <translation>Das Blockieren von Werbung und Trackern ist aus</translation>
+    </message>
+    <message>
+        <source>Ads and trackers allowed on this site</source>
+        <translation>Werbung und Tracker auf dieser Seite erlaubt</translation>
+    </message>
+    <message>
+        <source>Requests blocked on this page: %1</source>
+        <translation>Auf dieser Seite blockierte Anfragen: %1</translation>
+    </message>
+    <message>
+        <source>Allow ads and trackers on %1</source>
+        <translation>Werbung und Tracker auf %1 erlauben</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TabBar</name>
+    <message>
+        <source>Untitled document</source>
+        <translation>Dokument ohne Titel</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::ToolbarCustomizeDialog</name>
@@ -677,6 +797,10 @@ Bericht der Engine: %2</translation>
     <message>
         <source>Reload the page</source>
         <translation>Seite neu laden</translation>
+    </message>
+    <message>
+        <source>Developer Tools - %1</source>
+        <translation>Entwicklerwerkzeuge – %1</translation>
     </message>
 </context>
 </TS>

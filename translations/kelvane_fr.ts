@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>the address gave no block list</source>
+        <translation>l&apos;adresse n&apos;a fourni aucune liste de blocage</translation>
+    </message>
+    <message>
+        <source>the list could not be written to %1</source>
+        <translation>la liste n&apos;a pas pu être écrite dans %1</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Ajouter au dictionnaire</translation>
+    </message>
+    <message>
+        <source>Inspect</source>
+        <translation>Inspecter</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::AddressPanel</name>
     <message>
         <source>Go</source>
@@ -91,6 +110,69 @@
     <message>
         <source>Page &amp;colours:</source>
         <translation>&amp;Couleurs des pages :</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::BlockingPage</name>
+    <message>
+        <source>The last fetch (%1) failed: %2.</source>
+        <translation>La dernière récupération (%1) a échoué : %2.</translation>
+    </message>
+    <message>
+        <source>The copy of %1 is used.</source>
+        <translation>La copie du %1 est utilisée.</translation>
+    </message>
+    <message>
+        <source>There is no copy yet.</source>
+        <translation>Il n&apos;y a pas encore de copie.</translation>
+    </message>
+    <message>
+        <source>Fetched %1.</source>
+        <translation>Récupérée le %1.</translation>
+    </message>
+    <message>
+        <source>Not fetched yet.</source>
+        <translation>Pas encore récupérée.</translation>
+    </message>
+    <message>
+        <source>%1 rules, %2 skipped.</source>
+        <translation>%1 règles, %2 ignorées.</translation>
+    </message>
+    <message>
+        <source>&amp;Block ads and trackers</source>
+        <translation>&amp;Bloquer publicités et traqueurs</translation>
+    </message>
+    <message>
+        <source>Subscribed lists (fetched weekly)</source>
+        <translation>Listes abonnées (récupérées chaque semaine)</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Ajouter...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Subscribe to a list</source>
+        <translation>S&apos;abonner à une liste</translation>
+    </message>
+    <message>
+        <source>Address of the list:</source>
+        <translation>Adresse de la liste :</translation>
+    </message>
+    <message>
+        <source>Sites where ads and trackers are allowed</source>
+        <translation>Sites où publicités et traqueurs sont autorisés</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Re&amp;tirer</translation>
+    </message>
+    <message>
+        <source>Lists of your own: every file in %1 (%2 files, %3 rules).</source>
+        <translation>Vos propres listes : chaque fichier de %1 (%2 fichiers, %3 règles).</translation>
     </message>
 </context>
 <context>
@@ -222,6 +304,13 @@ Rapport du moteur : %2</translation>
     </message>
 </context>
 <context>
+    <name>kelvane::FeatureWindows</name>
+    <message>
+        <source>Content Blocking</source>
+        <translation>Blocage de contenu</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::FindBar</name>
     <message>
         <source>Find in page</source>
@@ -306,12 +395,16 @@ Rapport du moteur : %2</translation>
         <source>Temporary internet files, cookies and history will be deleted. Proceed?</source>
         <translation>Les fichiers Internet temporaires, les cookies et l&apos;historique seront supprimés. Continuer ?</translation>
     </message>
+    <message>
+        <source>Spelling</source>
+        <translation>Orthographe</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::MainMenus</name>
     <message>
-        <source>&amp;Import Favorites</source>
-        <translation>&amp;Importer des favoris</translation>
+        <source>I&amp;mport Favorites</source>
+        <translation>I&amp;mporter des favoris</translation>
     </message>
     <message>
         <source>&amp;Export Favorites...</source>
@@ -328,6 +421,10 @@ Rapport du moteur : %2</translation>
     <message>
         <source>&amp;Reopen Closed Document</source>
         <translation>&amp;Rouvrir le document fermé</translation>
+    </message>
+    <message>
+        <source>De&amp;veloper Tools</source>
+        <translation>Outils de dé&amp;veloppement</translation>
     </message>
 </context>
 <context>
@@ -636,6 +733,29 @@ Rapport du moteur : %2</translation>
         <source>Loading</source>
         <translation>Chargement</translation>
     </message>
+    <message>
+        <source>Blocking of ads and trackers is off</source>
+        <translation>Le blocage des publicités et traqueurs est désactivé</translation>
+    </message>
+    <message>
+        <source>Ads and trackers allowed on this site</source>
+        <translation>Publicités et traqueurs autorisés sur ce site</translation>
+    </message>
+    <message>
+        <source>Requests blocked on this page: %1</source>
+        <translation>Requêtes bloquées sur cette page : %1</translation>
+    </message>
+    <message>
+        <source>Allow ads and trackers on %1</source>
+        <translation>Autoriser publicités et traqueurs sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TabBar</name>
+    <message>
+        <source>Untitled document</source>
+        <translation>Document sans titre</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::ToolbarCustomizeDialog</name>
@@ -677,6 +797,10 @@ Rapport du moteur : %2</translation>
     <message>
         <source>Reload the page</source>
         <translation>Recharger la page</translation>
+    </message>
+    <message>
+        <source>Developer Tools - %1</source>
+        <translation>Outils de développement – %1</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,11 @@
 <context>
     <name>StringTable</name>
     <message>
+        <extracomment>101</extracomment>
+        <source>A multiple-document web browser for the Linux desktop, built on Qt and Qt WebEngine by the Kelvane developers.</source>
+        <translation>Ein Webbrowser mit mehreren Dokumenten für den Linux-Desktop, gebaut auf Qt und Qt WebEngine von den Kelvane-Entwicklern.</translation>
+    </message>
+    <message>
         <extracomment>103</extracomment>
         <source>Warning: ...</source>
         <translation>Warnung: ...</translation>
@@ -1197,6 +1202,26 @@
         <extracomment>5043</extracomment>
         <source>an unknown error</source>
         <translation>ein unbekannter Fehler</translation>
+    </message>
+    <message>
+        <extracomment>5044</extracomment>
+        <source>Download complete: %1</source>
+        <translation>Download fertig: %1</translation>
+    </message>
+    <message>
+        <extracomment>5045</extracomment>
+        <source>Download failed: %1 (%2)</source>
+        <translation>Download fehlgeschlagen: %1 (%2)</translation>
+    </message>
+    <message>
+        <extracomment>5046</extracomment>
+        <source>its name could not be given to it; the complete file is kept as %1</source>
+        <translation>sie konnte ihren Namen nicht erhalten; die vollständige Datei liegt als %1 vor</translation>
+    </message>
+    <message>
+        <extracomment>5047</extracomment>
+        <source>No program was found to open %1</source>
+        <translation>Es wurde kein Programm gefunden, das %1 öffnet</translation>
     </message>
     <message>
         <extracomment>5050</extracomment>

@@ -4,6 +4,11 @@
 <context>
     <name>StringTable</name>
     <message>
+        <extracomment>101</extracomment>
+        <source>A multiple-document web browser for the Linux desktop, built on Qt and Qt WebEngine by the Kelvane developers.</source>
+        <translation>Un navigateur web multi-documents pour le bureau Linux, construit sur Qt et Qt WebEngine par les développeurs de Kelvane.</translation>
+    </message>
+    <message>
         <extracomment>103</extracomment>
         <source>Warning: ...</source>
         <translation>Avertissement : ...</translation>
@@ -1197,6 +1202,26 @@
         <extracomment>5043</extracomment>
         <source>an unknown error</source>
         <translation>une erreur inconnue</translation>
+    </message>
+    <message>
+        <extracomment>5044</extracomment>
+        <source>Download complete: %1</source>
+        <translation>Téléchargement terminé : %1</translation>
+    </message>
+    <message>
+        <extracomment>5045</extracomment>
+        <source>Download failed: %1 (%2)</source>
+        <translation>Échec du téléchargement : %1 (%2)</translation>
+    </message>
+    <message>
+        <extracomment>5046</extracomment>
+        <source>its name could not be given to it; the complete file is kept as %1</source>
+        <translation>son nom n&apos;a pas pu lui être donné ; le fichier complet est conservé sous %1</translation>
+    </message>
+    <message>
+        <extracomment>5047</extracomment>
+        <source>No program was found to open %1</source>
+        <translation>Aucun programme n&apos;a été trouvé pour ouvrir %1</translation>
     </message>
     <message>
         <extracomment>5050</extracomment>

@@ -134,7 +134,8 @@ MainMenus::MainMenus(QMainWindow* window) {
     quickSearch = view.item("1085", Picture::MenuFind, "F9");
     view.separator();
     source = view.item("1086", Picture::MenuSource);
-    developerTools = view.item("De&veloper Tools", "F12");
+    developerTools =
+        view.item(QT_TRANSLATE_NOOP("kelvane::MainMenus", "De&veloper Tools"), "F12");
     view.separator();
     internetOptions = view.item("1128", Picture::MenuOptions);
     options = view.item("1023", Picture::MenuOptions);

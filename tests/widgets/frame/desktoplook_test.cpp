@@ -1,7 +1,8 @@
-// The windows on the desktops people have: every control named for screen readers, texts
-// readable under a light and a dark palette, nothing clipped, pictures at the screen's
-// resolution, every window on the screen. CTest runs this on a 1600x1000 screen at scale 1
-// and at scale 2; with KELVANE_LOOK_SHOTS set to a folder, the pictures checked are kept there.
+// The windows on the desktops people have: every control named for screen readers, no two
+// controls sharing a mnemonic, texts readable under a light and a dark palette, nothing
+// clipped, pictures at the screen's resolution, every window on the screen. CTest runs this on
+// a 1600x1000 screen at scale 1 and 2; KELVANE_LOOK_SHOTS=FOLDER keeps the pictures checked.
+#include "base/stringtable.h"
 #include "downloads/downloadswindow.h"
 #include "draw/contrast.h"
 #include "fakes/testwindow.h"
@@ -9,48 +10,64 @@
 #include "frame/statusbar.h"
 #include "support/modalanswers.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
-#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QTabBar>
 
 using namespace kelvane;
-using test::TestWindow;
 
 namespace {
 
-QString nameOf(const QWidget* widget) {
-    return QString::fromLatin1(widget->metaObject()->className()) + u' ' + widget->objectName();
+QString nameOf(const QObject* object) {
+    return QString::fromLatin1(object->metaObject()->className()) + u' ' + object->objectName();
 }
 
-// Controls a screen reader must be able to name.
-bool isControl(QAccessible::Role role) {
+void findUnnamed(QAccessibleInterface* node, QStringList& problems) {
     using A = QAccessible;
     static const QList<A::Role> controls = {
-        A::PushButton, A::CheckBox,   A::RadioButton,    A::ComboBox, A::EditableText,
-        A::SpinBox,    A::Slider,     A::ProgressBar,    A::List,     A::Tree,
-        A::Table,      A::ButtonMenu, A::ButtonDropDown, A::PageTab,  A::Link};
-    return controls.contains(role);
-}
-
-void findUnnamed(QAccessibleInterface* node, const QString& path, QStringList& unnamed) {
+        A::PushButton, A::CheckBox, A::RadioButton, A::ComboBox,      A::EditableText,
+        A::SpinBox,    A::Slider,   A::ProgressBar, A::List,          A::Tree,
+        A::Table,      A::PageTab,  A::ButtonMenu,  A::ButtonDropDown};
     if (!node || !node->isValid() || node->state().invisible)
         return;
-    const QString here = path + u'/' + QString::number(int(node->role()), 16);
-    if (isControl(node->role()) && node->text(QAccessible::Name).trimmed().isEmpty()) {
-        const QObject* object = node->object();
-        unnamed << here + u' ' +
-                       (object ? QString::fromLatin1(object->metaObject()->className()) + u' ' +
-                                     object->objectName()
-                               : QString());
-    }
+    if (controls.contains(node->role()) && node->text(A::Name).trimmed().isEmpty())
+        problems << u"unnamed " + (node->object() ? nameOf(node->object()) : QString());
     for (int i = 0; i < node->childCount(); ++i)
-        findUnnamed(node->child(i), here, unnamed);
+        findUnnamed(node->child(i), problems);
 }
 
-// The best contrast a widget's picture reaches against its most common colour: its text, or
-// its frame where it has none.
+QString shownText(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return label->pixmap().isNull() ? label->text() : QString();
+    const auto* button = qobject_cast<const QAbstractButton*>(widget);
+    return button ? button->text() : QString();
+}
+
+// Texts the keyboard reaches at once that share a mnemonic letter. The string table's own
+// English texts stay as they are, clashes among them too.
+void findClashes(const QStringList& texts, QStringList& problems) {
+    static const QRegularExpression mark(QStringLiteral("&([^&])"));
+    static const QSet<QString> table = [] {
+        QSet<QString> texts;
+        for (int id : tableIdentifiers())
+            texts.insert(tableString(id));
+        return texts;
+    }();
+    QHash<QChar, QString> taken;
+    for (const QString& text : texts) {
+        const auto found = mark.match(QString(text).remove(QStringLiteral("&&")));
+        const QChar key = found.hasMatch() ? found.captured(1)[0].toLower() : QChar();
+        if (!key.isNull() && taken.contains(key) &&
+            !(table.contains(text) && table.contains(taken[key])))
+            problems << taken[key] + u" and " + text + u" share a mnemonic";
+        taken.insert(key, text);
+    }
+}
+
+// The best contrast a picture reaches against its most common colour: its text's.
 double bestContrast(const QImage& image) {
     QHash<QRgb, int> counts;
     for (int y = 0; y < image.height(); ++y)
@@ -63,41 +80,42 @@ double bestContrast(const QImage& image) {
     return best;
 }
 
-QString shownText(const QWidget* widget) {
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
-        return label->pixmap().isNull() ? label->text() : QString();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return button->text();
-    return {};
-}
-
-// What keeps one window from reading and working well.
 QStringList problemsOf(QWidget* window, const QString& shotName) {
-    QStringList problems;
-    findUnnamed(QAccessible::queryAccessibleInterface(window), nameOf(window), problems);
-    const QRect screen = window->screen()->availableGeometry();
-    if (!screen.contains(window->frameGeometry()))
+    QStringList problems, texts;
+    findUnnamed(QAccessible::queryAccessibleInterface(window), problems);
+    if (!window->screen()->availableGeometry().contains(window->frameGeometry()))
         problems << nameOf(window) + u" off the screen";
     const qreal ratio = window->devicePixelRatioF();
     for (QWidget* widget : window->findChildren<QWidget*>()) {
-        // Disabled controls are meant to recede; the guidelines ask no contrast of them.
-        if (!widget->isVisibleTo(window) || widget->window() != window || !widget->isEnabled())
+        if (!widget->isVisibleTo(window) || widget->window() != window)
             continue;
         const QString text = shownText(widget);
-        if (!text.isEmpty() && bestContrast(widget->grab().toImage()) < 4.5)
-            problems << nameOf(widget) + u" hard to read: " + text;
         const auto* label = qobject_cast<const QLabel*>(widget);
+        if (!label || label->buddy())
+            texts << text;
+        if (const auto* tabs = qobject_cast<const QTabBar*>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        // Disabled controls are meant to recede: no contrast is asked of them.
+        if (!text.isEmpty() && widget->isEnabled() && bestContrast(widget->grab().toImage()) < 4.5)
+            problems << nameOf(widget) + u" hard to read: " + text;
         if (!text.isEmpty() && !(label && label->wordWrap()) &&
             widget->width() < widget->minimumSizeHint().width())
             problems << nameOf(widget) + u" clipped: " + text;
         if (label && !label->pixmap().isNull() && label->pixmap().devicePixelRatio() < ratio)
             problems << nameOf(widget) + u" picture below the screen's resolution";
-        if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-            const QSize wanted = button->iconSize() * ratio;
-            if (!button->icon().isNull() &&
-                button->icon().actualSize(wanted).width() < wanted.width())
-                problems << nameOf(widget) + u" icon below the screen's resolution";
-        }
+        const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        const QSize icon = button ? button->iconSize() * ratio : QSize();
+        if (button && !button->icon().isNull() &&
+            button->icon().actualSize(icon).width() < icon.width())
+            problems << nameOf(widget) + u" icon below the screen's resolution";
+    }
+    findClashes(texts, problems);
+    for (const QMenu* menu : window->findChildren<QMenu*>()) {
+        QStringList items;
+        for (const QAction* action : menu->actions())
+            items << action->text();
+        findClashes(items, problems);
     }
     if (const QString folder = qEnvironmentVariable("KELVANE_LOOK_SHOTS"); !folder.isEmpty())
         window->grab().save(folder + u'/' + shotName + u'-' + QString::number(ratio) + u".png");
@@ -105,23 +123,12 @@ QStringList problemsOf(QWidget* window, const QString& shotName) {
 }
 
 QPalette darkPalette() {
-    QPalette dark;
-    const QColor window(53, 53, 53), base(35, 35, 35), text(250, 250, 250);
-    for (const auto role :
-         {QPalette::Window, QPalette::Button, QPalette::AlternateBase, QPalette::ToolTipBase})
-        dark.setColor(role, window);
-    dark.setColor(QPalette::Base, base);
-    dark.setColor(QPalette::Light, QColor(80, 80, 80));
-    dark.setColor(QPalette::Midlight, QColor(66, 66, 66));
-    dark.setColor(QPalette::Mid, QColor(44, 44, 44));
-    dark.setColor(QPalette::Dark, QColor(30, 30, 30));
-    dark.setColor(QPalette::Shadow, QColor(15, 15, 15));
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
-                            QPalette::ToolTipText, QPalette::BrightText})
-        dark.setColor(role, text);
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(140, 140, 140));
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(140, 140, 140));
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(140, 140, 140));
+    // Window text, button, light, dark, mid, text, bright text, base, window.
+    QPalette dark(QColor(250, 250, 250), QColor(53, 53, 53), QColor(80, 80, 80), QColor(30, 30, 30),
+                  QColor(44, 44, 44), QColor(250, 250, 250), Qt::white, QColor(35, 35, 35),
+                  QColor(53, 53, 53));
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(140, 140, 140));
     dark.setColor(QPalette::Highlight, QColor(38, 90, 150));
     dark.setColor(QPalette::HighlightedText, Qt::white);
     dark.setColor(QPalette::PlaceholderText, QColor(160, 160, 160));
@@ -133,28 +140,23 @@ TEST(DesktopLook, EveryWindowReadsAndIsNamedUnderLightAndDarkPalettes) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     for (const bool dark : {false, true}) {
         QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
-        const QString look = dark ? QStringLiteral("dark") : QStringLiteral("light");
-        TestWindow run;
+        const QString look = dark ? QStringLiteral("-dark") : QStringLiteral("-light");
+        test::TestWindow run;
         run.window.statusBarPanels()->setProgressPercent(30);
-        QStringList problems = problemsOf(&run.window, u"main-" + look);
-        problems += problemsOf(run.window.navigator(), u"navigator-" + look);
+        QStringList problems = problemsOf(&run.window, u"main" + look);
+        problems += problemsOf(run.window.navigator(), u"navigator" + look);
         run.window.featureWindows().showDownloads();
         for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* downloads = qobject_cast<DownloadsWindow*>(top);
-                downloads && top->isVisible())
-                problems += problemsOf(downloads, u"downloads-" + look);
+            if (qobject_cast<DownloadsWindow*>(top) && top->isVisible())
+                problems += problemsOf(top, u"downloads" + look);
         }
-        const auto inspect = [&](const QString& name) {
-            return
-                [&, name](QWidget* dialog) { problems += problemsOf(dialog, name + u'-' + look); };
-        };
-        {
-            test::ModalAnswers answers({inspect(QStringLiteral("options"))});
-            run.window.featureWindows().showOptions();
-        }
-        {
-            test::ModalAnswers answers({inspect(QStringLiteral("addfavorite"))});
-            run.window.featureWindows().addToFavorites();
+        for (const auto& [name, open] :
+             std::initializer_list<std::pair<QString, void (FeatureWindows::*)()>>{
+                 {QStringLiteral("options"), &FeatureWindows::showOptions},
+                 {QStringLiteral("addfavorite"), &FeatureWindows::addToFavorites}}) {
+            test::ModalAnswers answers(
+                {[&](QWidget* dialog) { problems += problemsOf(dialog, name + look); }});
+            (run.window.featureWindows().*open)();
         }
         EXPECT_TRUE(problems.isEmpty()) << look.toStdString() << ":\n"
                                         << problems.join(u'\n').toStdString();
