@@ -1,7 +1,7 @@
 #include "frame/windowplacement.h"
 
 #include "base/settingscatalogue.h"
-#include "frame/screenfit.h"
+#include "base/screenfit.h"
 #include "platform/twips.h"
 
 #include <QEvent>

@@ -1,5 +1,7 @@
 #include "ui/onscreen.h"
 
+#include "base/screenfit.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -32,23 +34,12 @@ QScreen* screenFor(const QRect& frame) {
 
 } // namespace
 
-QRect fitInto(const QRect& frame, const QRect& available) {
-    if (available.isEmpty())
-        return frame;
-    QRect fitted(frame.topLeft(), frame.size().boundedTo(available.size()));
-    fitted.moveLeft(
-        std::clamp(fitted.left(), available.left(), available.right() + 1 - fitted.width()));
-    fitted.moveTop(
-        std::clamp(fitted.top(), available.top(), available.bottom() + 1 - fitted.height()));
-    return fitted;
-}
-
 void keepOnScreen(QWidget* window) {
     const QRect frame = window->frameGeometry();
     const QScreen* screen = screenFor(frame);
     if (!screen)
         return;
-    const QRect fitted = fitInto(frame, screen->availableGeometry());
+    const QRect fitted = fitIntoArea(frame, screen->availableGeometry());
     if (fitted == frame)
         return;
     // The frame around the window keeps its thickness.

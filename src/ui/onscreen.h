@@ -1,13 +1,8 @@
 #pragma once
 
-#include <QRect>
-
 class QWidget;
 
 namespace kelvane {
-
-// `frame` moved, and shrunk where it is larger, so that it lies within `available`.
-QRect fitInto(const QRect& frame, const QRect& available);
 
 // Moves a top-level window, and shrinks it where it must, so that its frame lies within the
 // free area of the screen that shows its centre (or else the nearest screen). Saved places

@@ -1,5 +1,5 @@
 #include "frame/keyrules.h"
-#include "frame/screenfit.h"
+#include "base/screenfit.h"
 #include "frame/zoomrule.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "frame/screenfit.h"
+#include "base/screenfit.h"
 
 #include <algorithm>
 
