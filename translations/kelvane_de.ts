@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>History</name>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Gestern</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Dieser Monat</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsForm</name>
+    <message>
+        <source>Unseen documents sleep:</source>
+        <translation>Ungesehene Dokumente schlafen:</translation>
+    </message>
+</context>
+<context>
     <name>PermissionQuestion</name>
     <message>
         <source>show notifications</source>
@@ -259,6 +285,20 @@ Bericht der Engine: %2</translation>
     </message>
 </context>
 <context>
+    <name>kelvane::DocumentSet</name>
+    <message>
+        <source>Active document</source>
+        <translation>Aktives Dokument</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 documents asleep</source>
+        <translation>
+            <numerusform>%n von %1 Dokumenten schläft</numerusform>
+            <numerusform>%n von %1 Dokumenten schlafen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>kelvane::FavoritesTransfer</name>
     <message>
         <source>Import Favorites</source>
@@ -304,6 +344,17 @@ Bericht der Engine: %2</translation>
     </message>
 </context>
 <context>
+    <name>kelvane::FavoritesWindow</name>
+    <message>
+        <source>Favorites folders</source>
+        <translation>Favoritenordner</translation>
+    </message>
+    <message>
+        <source>Favorites in the folder</source>
+        <translation>Favoriten im Ordner</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::FeatureWindows</name>
     <message>
         <source>Content Blocking</source>
@@ -339,6 +390,48 @@ Bericht der Engine: %2</translation>
     <message>
         <source>%1 matches</source>
         <translation>%1 Treffer</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::HistoryModel</name>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Visited</source>
+        <translation>Besucht</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Search History</source>
+        <translation>Verlauf durchsuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Open in &amp;New Document</source>
+        <translation>In &amp;neuem Dokument öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete All Visits to This Site</source>
+        <translation>Alle Besuche dieser Seite löschen</translation>
     </message>
 </context>
 <context>
@@ -426,6 +519,14 @@ Bericht der Engine: %2</translation>
         <source>De&amp;veloper Tools</source>
         <translation>Ent&amp;wicklerwerkzeuge</translation>
     </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>Put Other Documents to Sleep</source>
+        <translation>Andere Dokumente schlafen legen</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::NavigatorPalette</name>
@@ -469,6 +570,21 @@ Bericht der Engine: %2</translation>
     <message>
         <source>Appearance</source>
         <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Frozen after %1 min, discarded after %2 min</source>
+        <translation>Nach %1 min eingefroren, nach %2 min verworfen</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::OrganizeFavoritesDialog</name>
+    <message>
+        <source>Favorites and their folders</source>
+        <translation>Favoriten und ihre Ordner</translation>
     </message>
 </context>
 <context>
@@ -612,6 +728,10 @@ Bericht der Engine: %2</translation>
         <source>Open &amp;None</source>
         <translation>&amp;Keines öffnen</translation>
     </message>
+    <message>
+        <source>Documents to open</source>
+        <translation>Zu öffnende Dokumente</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::SignInDialog</name>
@@ -647,6 +767,10 @@ Bericht der Engine: %2</translation>
         <source>&amp;Sign in</source>
         <translation>&amp;Anmelden</translation>
     </message>
+    <message>
+        <source>This connection is not encrypted: the password is sent unencrypted, and others on the network can read it.</source>
+        <translation>Diese Verbindung ist nicht verschlüsselt: Das Passwort wird unverschlüsselt gesendet, andere im Netz können es lesen.</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::SitePermissionsPage</name>
@@ -677,6 +801,10 @@ Bericht der Engine: %2</translation>
     <message>
         <source>Blocked</source>
         <translation>Blockiert</translation>
+    </message>
+    <message>
+        <source>Remembered answers</source>
+        <translation>Gemerkte Antworten</translation>
     </message>
 </context>
 <context>
@@ -751,6 +879,21 @@ Bericht der Engine: %2</translation>
     </message>
 </context>
 <context>
+    <name>kelvane::SuggestionList</name>
+    <message>
+        <source>Typed address</source>
+        <translation>Eingegebene Adresse</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::TabBar</name>
     <message>
         <source>Untitled document</source>
@@ -787,6 +930,10 @@ Bericht der Engine: %2</translation>
         <source>Show every button in its original place</source>
         <translation>Jede Schaltfläche an ihrem ursprünglichen Platz zeigen</translation>
     </message>
+    <message>
+        <source>Buttons shown on the toolbar</source>
+        <translation>Schaltflächen der Symbolleiste</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::WebEngine</name>
@@ -801,6 +948,10 @@ Bericht der Engine: %2</translation>
     <message>
         <source>Developer Tools - %1</source>
         <translation>Entwicklerwerkzeuge – %1</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE html&gt;&lt;title&gt;%1: sign-in cancelled&lt;/title&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;Sign-in cancelled&lt;/h2&gt;&lt;p&gt;%1 asks for a user name and password to show %2. The sign-in was cancelled, so the page is not shown.&lt;/p&gt;&lt;p&gt;&lt;a href=&apos;%2&apos;&gt;Sign in&lt;/a&gt; or Reload asks again.&lt;/p&gt;</source>
+        <translation></translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>History</name>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Hier</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Ce mois-ci</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsForm</name>
+    <message>
+        <source>Unseen documents sleep:</source>
+        <translation>Les documents non vus dorment :</translation>
+    </message>
+</context>
+<context>
     <name>PermissionQuestion</name>
     <message>
         <source>show notifications</source>
@@ -259,6 +285,20 @@ Rapport du moteur : %2</translation>
     </message>
 </context>
 <context>
+    <name>kelvane::DocumentSet</name>
+    <message>
+        <source>Active document</source>
+        <translation>Document actif</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 documents asleep</source>
+        <translation>
+            <numerusform>%n document sur %1 en veille</numerusform>
+            <numerusform>%n documents sur %1 en veille</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>kelvane::FavoritesTransfer</name>
     <message>
         <source>Import Favorites</source>
@@ -304,6 +344,17 @@ Rapport du moteur : %2</translation>
     </message>
 </context>
 <context>
+    <name>kelvane::FavoritesWindow</name>
+    <message>
+        <source>Favorites folders</source>
+        <translation>Dossiers des favoris</translation>
+    </message>
+    <message>
+        <source>Favorites in the folder</source>
+        <translation>Favoris du dossier</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::FeatureWindows</name>
     <message>
         <source>Content Blocking</source>
@@ -339,6 +390,48 @@ Rapport du moteur : %2</translation>
     <message>
         <source>%1 matches</source>
         <translation>%1 résultats</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::HistoryModel</name>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Visited</source>
+        <translation>Visité</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Search History</source>
+        <translation>Rechercher dans l&apos;historique</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open in &amp;New Document</source>
+        <translation>Ouvrir dans un &amp;nouveau document</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete All Visits to This Site</source>
+        <translation>Supprimer toutes les visites de ce site</translation>
     </message>
 </context>
 <context>
@@ -426,6 +519,14 @@ Rapport du moteur : %2</translation>
         <source>De&amp;veloper Tools</source>
         <translation>Outils de dé&amp;veloppement</translation>
     </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historique</translation>
+    </message>
+    <message>
+        <source>Put Other Documents to Sleep</source>
+        <translation>Mettre les autres documents en veille</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::NavigatorPalette</name>
@@ -469,6 +570,21 @@ Rapport du moteur : %2</translation>
     <message>
         <source>Appearance</source>
         <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Frozen after %1 min, discarded after %2 min</source>
+        <translation>Gelés après %1 min, abandonnés après %2 min</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::OrganizeFavoritesDialog</name>
+    <message>
+        <source>Favorites and their folders</source>
+        <translation>Favoris et leurs dossiers</translation>
     </message>
 </context>
 <context>
@@ -612,6 +728,10 @@ Rapport du moteur : %2</translation>
         <source>Open &amp;None</source>
         <translation>N&apos;en ouvrir &amp;aucun</translation>
     </message>
+    <message>
+        <source>Documents to open</source>
+        <translation>Documents à ouvrir</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::SignInDialog</name>
@@ -647,6 +767,10 @@ Rapport du moteur : %2</translation>
         <source>&amp;Sign in</source>
         <translation>&amp;Se connecter</translation>
     </message>
+    <message>
+        <source>This connection is not encrypted: the password is sent unencrypted, and others on the network can read it.</source>
+        <translation>Cette connexion n&apos;est pas chiffrée : le mot de passe est envoyé en clair et d&apos;autres personnes du réseau peuvent le lire.</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::SitePermissionsPage</name>
@@ -677,6 +801,10 @@ Rapport du moteur : %2</translation>
     <message>
         <source>Blocked</source>
         <translation>Bloqué</translation>
+    </message>
+    <message>
+        <source>Remembered answers</source>
+        <translation>Réponses retenues</translation>
     </message>
 </context>
 <context>
@@ -751,6 +879,21 @@ Rapport du moteur : %2</translation>
     </message>
 </context>
 <context>
+    <name>kelvane::SuggestionList</name>
+    <message>
+        <source>Typed address</source>
+        <translation>Adresse saisie</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favori</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::TabBar</name>
     <message>
         <source>Untitled document</source>
@@ -787,6 +930,10 @@ Rapport du moteur : %2</translation>
         <source>Show every button in its original place</source>
         <translation>Remettre chaque bouton à sa place d&apos;origine</translation>
     </message>
+    <message>
+        <source>Buttons shown on the toolbar</source>
+        <translation>Boutons de la barre d&apos;outils</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::WebEngine</name>
@@ -801,6 +948,10 @@ Rapport du moteur : %2</translation>
     <message>
         <source>Developer Tools - %1</source>
         <translation>Outils de développement – %1</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE html&gt;&lt;title&gt;%1: sign-in cancelled&lt;/title&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;Sign-in cancelled&lt;/h2&gt;&lt;p&gt;%1 asks for a user name and password to show %2. The sign-in was cancelled, so the page is not shown.&lt;/p&gt;&lt;p&gt;&lt;a href=&apos;%2&apos;&gt;Sign in&lt;/a&gt; or Reload asks again.&lt;/p&gt;</source>
+        <translation></translation>
     </message>
 </context>
 </TS>

@@ -124,7 +124,7 @@ MainMenus::MainMenus(QMainWindow* window) {
     exportFavorites = view.item(QT_TRANSLATE_NOOP("kelvane::MainMenus", "&Export Favorites..."));
     view.separator();
     downloads = view.item("5029", "Ctrl+J");
-    history = view.item("&History", "Ctrl+H");
+    history = view.item(QT_TRANSLATE_NOOP("kelvane::MainMenus", "&History"), "Ctrl+H");
     view.separator();
     MenuBuilder tabs(view.submenu("1081"));
     shrinkAllTabs = tabs.item("1082");
