@@ -1,5 +1,5 @@
-// Every window works from the keyboard: no two controls (or items of one menu) answer the same
-// Alt key, and Tab reaches every control.
+// Every window works from the keyboard and a screen reader: no two controls (or items of one
+// menu) answer the same Alt key, Tab reaches every control, and each has an accessible name.
 #include "bars/browsetoolbar.h"
 #include "dialogs/aboutbox.h"
 #include "dialogs/restoredocumentsdialog.h"
@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -65,15 +66,19 @@ void addWindowProblems(QWidget* window, QStringList& problems) {
             texts << label->text();
         else if (box && box->isCheckable())
             texts << box->title();
-        // Out of a keyboard's reach, unless it sits in a toolbar (whose commands the menus have).
+        // Out of a keyboard's reach, unless it sits in a toolbar (whose commands the menus have);
+        // or nameless for a screen reader.
         const bool control =
             qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
             qobject_cast<QComboBox*>(w) ||
             (qobject_cast<QAbstractItemView*>(w) && !qobject_cast<QHeaderView*>(w));
+        const QString where =
+            window->windowTitle() + u": " + w->metaObject()->className() + u' ' + w->objectName();
         if (control && !(w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() &&
             !qobject_cast<QToolBar*>(w->parentWidget()))
-            problems << window->windowTitle() + u": Tab misses " + w->metaObject()->className() +
-                            u' ' + w->objectName();
+            problems << where + u" out of Tab's reach";
+        if (control && QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+            problems << where + u" without a name";
     }
     addClashes(window->windowTitle(), texts, problems);
 }
