@@ -46,8 +46,8 @@ DocumentWindow* DocumentArea::document(int docIndex) const {
     return qobject_cast<DocumentWindow*>(m_set.document(docIndex));
 }
 
-DocumentWindow* DocumentArea::createDocument() {
-    auto* doc = new DocumentWindow(*this);
+DocumentWindow* DocumentArea::createDocument(bool isPrivate) {
+    auto* doc = new DocumentWindow(*this, isPrivate);
     connect(doc, &DocumentWindow::statusText, this, &DocumentArea::statusText);
     connect(doc, &DocumentWindow::progressPercent, this, &DocumentArea::progressPercent);
     connect(doc, &DocumentWindow::addressText, this, &DocumentArea::addressText);
@@ -106,33 +106,42 @@ void DocumentArea::openInNewDocument(const QString& address) {
     const QString shortcut = shortcutPathOf(url);
     if (!shortcut.isEmpty())
         url = readShortcutUrl(shortcut);
-    openDocument(url, {});
+    openDocument(url, {}, false);
+}
+
+void DocumentArea::openPrivateDocument(const QString& address) {
+    QString url = address;
+    const QString shortcut = shortcutPathOf(url);
+    if (!shortcut.isEmpty())
+        url = readShortcutUrl(shortcut);
+    openDocument(url, {}, true);
 }
 
 void DocumentArea::openWithHistory(const QString& address, const QByteArray& history) {
     if (history.isEmpty())
         openInNewDocument(address);
     else
-        openDocument(address, history);
+        openDocument(address, history, false);
 }
 
-void DocumentArea::openDocument(const QString& url, const QByteArray& history) {
-    DocumentWindow* doc = createDocument();
-    const int index = m_set.append(doc, url, url);
+void DocumentArea::openDocument(const QString& url, const QByteArray& history, bool isPrivate) {
+    DocumentWindow* doc = createDocument(isPrivate);
+    const int index = m_set.append(doc, doc->markedTitle(url), doc->markedTitle(url));
     m_set.setAddress(index, url);
     Q_EMIT countChanged();
     showDocument(doc);
-    doc->setWindowTitle(url);
+    doc->setWindowTitle(doc->markedTitle(url));
     Engine* engine = doc->engine();
     if (history.isEmpty() || !engine->restoreHistory(history))
         engine->navigate(url);
-    doc->setWindowTitle(engine->url());
+    doc->setWindowTitle(doc->markedTitle(engine->url()));
     setTabShrunk(index, false);
-    Q_EMIT addressOpened(url);
+    if (!isPrivate)
+        Q_EMIT addressOpened(url);
 }
 
 void DocumentArea::openAsleep(const SavedPage& page) {
-    DocumentWindow* doc = createDocument();
+    DocumentWindow* doc = createDocument(false);
     const int index = m_set.append(doc, page.url, page.url);
     doc->restoreAsleep(page);
     Q_EMIT countChanged();
@@ -167,9 +176,9 @@ void DocumentArea::wakeVisible() {
         doc->wake();
 }
 
-DocumentWindow* DocumentArea::openWindowForRequest() {
-    DocumentWindow* doc = createDocument();
-    m_set.append(doc, QString(), QString());
+DocumentWindow* DocumentArea::openWindowForRequest(bool isPrivate) {
+    DocumentWindow* doc = createDocument(isPrivate);
+    m_set.append(doc, doc->markedTitle(QString()), doc->markedTitle(QString()));
     Q_EMIT countChanged();
     showDocument(doc);
     return doc;
@@ -196,7 +205,7 @@ void DocumentArea::tabClicked(int tabIndex, Qt::MouseButton button) {
 void DocumentArea::setTabShrunk(int docIndex, bool shrunk) {
     m_set.setShrunk(docIndex, shrunk);
     if (DocumentWindow* doc = document(docIndex))
-        m_set.setTabTitle(docIndex, doc->pageTitle());
+        m_set.setTabTitle(docIndex, doc->markedTitle(doc->pageTitle()));
 }
 
 void DocumentArea::tabDoubleClicked(int tabIndex) {

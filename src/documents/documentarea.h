@@ -45,6 +45,8 @@ public:
     // current entry loads and Back and Forward lead where they led. When the engine cannot take
     // the history, address opens as by openInNewDocument.
     void openWithHistory(const QString& address, const QByteArray& history);
+    // Opens address as openInNewDocument does, in a private document.
+    void openPrivateDocument(const QString& address);
 
     // Opens a saved document asleep: caption, tab, row and address at once; it loads with its
     // history when it is first shown.
@@ -83,7 +85,7 @@ public:
     void documentCountChanged() override;
     bool isAddressBeingEdited() const override;
     void selectTab(int docIndex) override;
-    DocumentWindow* openWindowForRequest() override;
+    DocumentWindow* openWindowForRequest(bool isPrivate) override;
     void popupKilled(const QString& address, const QString& requestingPage,
                      bool blockedSite) override;
     void startLoadingAnimation() override;
@@ -92,7 +94,8 @@ public:
 Q_SIGNALS:
     // A document opened or closed.
     void countChanged();
-    // A new document opened this address: it goes into the typed history by its rule.
+    // A new document (not a private one) opened this address: it goes into the typed history by
+    // its rule.
     void addressOpened(const QString& url);
     void loadingAnimation(bool running);
     // The funnel: what documents say to the status bar and the address bar.
@@ -112,8 +115,8 @@ Q_SIGNALS:
     void documentClosing(kelvane::DocumentWindow* document);
 
 private:
-    DocumentWindow* createDocument();
-    void openDocument(const QString& address, const QByteArray& history);
+    DocumentWindow* createDocument(bool isPrivate);
+    void openDocument(const QString& address, const QByteArray& history, bool isPrivate);
     void showDocument(DocumentWindow* document);
     void askToLeave(QList<QPointer<DocumentWindow>> documents, std::function<void(bool)> answered);
     void subWindowActivated(QMdiSubWindow* window);

@@ -21,8 +21,9 @@ public:
     virtual bool isAddressBeingEdited() const = 0;
     // Selects the tab of docIndex without taking the selection for a click.
     virtual void selectTab(int docIndex) = 0;
-    // A page asked for a new window: a new document window with its own row and tab.
-    virtual DocumentWindow* openWindowForRequest() = 0;
+    // A page asked for a new window: a new document window with its own row and tab, private
+    // when the page's document is.
+    virtual DocumentWindow* openWindowForRequest(bool isPrivate) = 0;
     // A popup of requestingPage was killed, or a new window sent to a blocked site closed:
     // the status bar says so.
     virtual void popupKilled(const QString& address, const QString& requestingPage,

@@ -30,14 +30,15 @@ constexpr int kSilenceMs = 100;
 
 } // namespace
 
-DocumentWindow::DocumentWindow(DocumentHost& host, QWidget* parent)
+DocumentWindow::DocumentWindow(DocumentHost& host, bool isPrivate, QWidget* parent)
     : QWidget(parent)
     , m_host(host)
     , m_flashTimer(new QTimer(this))
     , m_silence(new QTimer(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     applyCaptions(this);
-    m_engine = host.engines().createEngine(this);
+    m_engine =
+        isPrivate ? host.engines().createPrivateEngine(this) : host.engines().createEngine(this);
     m_engine->widget()->setParent(this);
     m_engine->widget()->show();
     m_flashTimer->setInterval(kFlashIntervalMs);
@@ -70,6 +71,14 @@ DocumentWindow::DocumentWindow(DocumentHost& host, QWidget* parent)
 DocumentWindow::~DocumentWindow() {
     // A window deleted without closing (the frame going away) still leaves the set.
     unload();
+}
+
+bool DocumentWindow::isPrivate() const {
+    return m_engine->isOffTheRecord();
+}
+
+QString DocumentWindow::markedTitle(const QString& title) const {
+    return isPrivate() ? tr("[Private] %1").arg(title) : title;
 }
 
 int DocumentWindow::docIndex() const {
@@ -231,7 +240,8 @@ void DocumentWindow::onTitleChanged(const QString& title) {
     noteAddress();
 }
 
-void DocumentWindow::showTitle(const QString& title) {
+void DocumentWindow::showTitle(const QString& pageTitle) {
+    const QString title = markedTitle(pageTitle);
     setWindowTitle(title);
     DocumentSet& set = m_host.documents();
     const int index = docIndex();
@@ -326,7 +336,7 @@ void DocumentWindow::onNewWindowRequested(NewWindowRequest* request) {
         m_silence->start();
         return;
     }
-    DocumentWindow* window = m_host.openWindowForRequest();
+    DocumentWindow* window = m_host.openWindowForRequest(isPrivate());
     if (window) {
         window->m_opener = m_engine->url();
         window->m_openedForPage = true;

@@ -25,7 +25,8 @@ struct NewWindowRequest;
 class DocumentWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit DocumentWindow(DocumentHost& host, QWidget* parent = nullptr);
+    // isPrivate: on the engine's private profile.
+    explicit DocumentWindow(DocumentHost& host, bool isPrivate = false, QWidget* parent = nullptr);
     ~DocumentWindow() override;
 
     Engine* engine() const { return m_engine; }
@@ -37,8 +38,11 @@ public:
     PageSecurity security() const { return m_security; }
     bool isLoading() const { return m_loading; }
     bool isClosing() const { return m_closing; }
-    // A document of the private profile: it leaves no trace in the browser's lists.
-    bool isPrivate() const { return m_private; }
+    // A document of the private profile: it leaves no trace in the browser's lists, and its
+    // caption, tab and Navigator row say so.
+    bool isPrivate() const;
+    // title as the caption, tab and row show it.
+    QString markedTitle(const QString& title) const;
     bool isFirstNavigation() const { return m_firstNavigation; }
     // True once a load of this document has ended (the first documents of a screenshot run).
     bool hasFinishedLoading() const { return m_finishedOnce; }
@@ -131,7 +135,6 @@ private:
     PageSecurity m_security = PageSecurity::Plain;
     bool m_loading = false;
     bool m_closing = false;
-    bool m_private = false;
     // Set once the page agreed to close, or was not asked.
     bool m_mayClose = false;
     QList<std::function<void(bool)>> m_leaveAnswers;

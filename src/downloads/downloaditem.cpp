@@ -43,7 +43,8 @@ DownloadItem::DownloadItem(const DownloadRecord& record, QObject* parent)
 
 DownloadItem::DownloadItem(Download* download, const DownloadTarget& target, DownloadNames& names,
                            QObject* parent)
-    : QObject(parent) {
+    : QObject(parent)
+    , m_offTheRecord(download->isOffTheRecord()) {
     m_record.url = download->url();
     restart(download, target, names);
 }

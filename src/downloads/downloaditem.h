@@ -44,6 +44,8 @@ public:
     // Why it failed, in plain words.
     QString failureReason() const { return m_record.reason; }
     DownloadRecord record() const { return m_record; }
+    // Of a private document: kept out of the list of earlier downloads.
+    bool isOffTheRecord() const { return m_offTheRecord; }
 
     void pause();
     void resume();
@@ -75,6 +77,7 @@ private:
 
     DownloadRecord m_record;
     QPointer<Download> m_download;
+    bool m_offTheRecord = false;
     DownloadTarget m_target;
     DownloadNames* m_names = nullptr;
     QStringList m_partialFiles;

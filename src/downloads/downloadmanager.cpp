@@ -258,7 +258,8 @@ void DownloadManager::save() {
     loadEarlier();
     QList<DownloadRecord> records;
     for (const DownloadItem* item : std::as_const(m_items)) {
-        if (!item->isActive())
+        // A private document's downloads are not remembered.
+        if (!item->isActive() && !item->isOffTheRecord())
             records.append(item->record());
     }
     writeDownloadList(records, downloadListPath());

@@ -58,6 +58,7 @@ void CommandSet::connectMenus(const MainMenus& m) {
         connect(action, &QAction::triggered, this, handler);
     };
     on(m.open, [this] { openFile(); });
+    on(m.newPrivateDocument, [this] { newPrivateDocument(); });
     on(m.saveAs, [this] { onActive([](Engine* e) { e->saveAs(); }); });
     on(m.properties, [this] { onActive([](Engine* e) { e->showProperties(); }); });
     on(m.pageSetup, [this] { onActive([](Engine* e) { e->pageSetup(); }); });
@@ -111,7 +112,10 @@ void CommandSet::runKeyAction(HookAction action, bool shift) {
         goHome();
         break;
     case HookAction::FileNew:
-        newHome1Document();
+        if (shift)
+            newPrivateDocument();
+        else
+            newHome1Document();
         break;
     case HookAction::FileOpen:
         openFile();
@@ -252,6 +256,11 @@ void CommandSet::openNews() {
 
 void CommandSet::newHome1Document() {
     openInNewDocument(appSettings().home1);
+}
+
+void CommandSet::newPrivateDocument() {
+    m_documents.openPrivateDocument(QStringLiteral("about:blank"));
+    runKeyAction(HookAction::FocusAddressBar, false);
 }
 
 void CommandSet::newBlankDocument() {

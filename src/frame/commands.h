@@ -59,6 +59,8 @@ public:
 
     // New documents.
     void newHome1Document();
+    // A private document, blank, with the address bar ready for typing.
+    void newPrivateDocument();
     void newBlankDocument();
     void newCurrentPageDocument();
 

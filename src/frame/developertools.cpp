@@ -36,7 +36,7 @@ void DeveloperTools::open(DocumentWindow* page) {
         tools->bringToFront();
         return;
     }
-    DocumentWindow* tools = m_documents.openWindowForRequest();
+    DocumentWindow* tools = m_documents.openWindowForRequest(page->isPrivate());
     m_tools.insert(page, tools);
     page->engine()->showDeveloperToolsIn(tools->engine());
     const QPointer<DocumentWindow> inspected = page;

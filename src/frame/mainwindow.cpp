@@ -161,6 +161,13 @@ void MainWindow::buildWindow() {
                                            m_bars->sitesToolbar(), m_bars->viewToggles()});
     connect(m_features, &FeatureWindows::openInNewDocument, this, &MainWindow::openInNewDocument);
     m_addressPanel->setSuggestionSources(&m_features->history(), &FeatureWindows::favoriteLinks);
+    // What is typed for a private document stays out of the typed history.
+    const auto keepTyped = [this] {
+        const DocumentWindow* doc = activeDocument();
+        m_addressPanel->setKeepsTyped(!doc || !doc->isPrivate());
+    };
+    connect(m_documents, &DocumentArea::activeDocumentChanged, this, keepTyped);
+    connect(m_documents, &DocumentArea::countChanged, this, keepTyped);
     connect(m_features, &FeatureWindows::openInActiveDocument, this, [this](const QString& url) {
         if (DocumentWindow* doc = activeDocument())
             doc->engine()->navigate(url);

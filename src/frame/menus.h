@@ -16,6 +16,7 @@ struct MainMenus {
 
     // File
     QAction* newDocument;
+    QAction* newPrivateDocument;
     QAction* open;
     QAction* close;
     QAction* saveAs;

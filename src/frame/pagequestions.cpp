@@ -47,7 +47,8 @@ void PageQuestions::watch(DocumentWindow* document) {
             [this, engine](const QString& origin, SitePermission permission) {
                 withdrawPermission(engine, origin, permission);
             });
-    connect(engine, &Engine::externalSchemeRequested, this, &PageQuestions::openLink);
+    connect(engine, &Engine::externalSchemeRequested, this,
+            [this, engine](const QString& url) { openLink(url, engine->isOffTheRecord()); });
     connect(engine, &Engine::leaveRequested, this,
             [this, document](LeaveRequest* request) { askLeave(document, request); });
 }
@@ -168,7 +169,9 @@ void PageQuestions::askPermission(Engine* engine, const QString& origin,
             const bool allow = result == PermissionQuestion::Allowed;
             if (asking)
                 asking->answerPermission(origin, permission, allow);
-            if (remember && m_answers.remember(origin, kind, allow))
+            // A private document's answer holds for the question asked only.
+            if (remember && asking && !asking->isOffTheRecord() &&
+                m_answers.remember(origin, kind, allow))
                 m_answers.save();
         });
 }
@@ -182,7 +185,7 @@ void PageQuestions::withdrawPermission(Engine* engine, const QString& origin,
     }
 }
 
-void PageQuestions::openLink(const QString& address) {
+void PageQuestions::openLink(const QString& address, bool offTheRecord) {
     const QUrl url(address);
     const QString scheme = url.scheme().toLower();
     if (!isOutsideScheme(scheme))
@@ -209,11 +212,11 @@ void PageQuestions::openLink(const QString& address) {
     if (findQuestion(nullptr, site, kind))
         return;
     ask(new PermissionQuestion(site, kind, address, m_window), nullptr,
-        [this, site, kind, open](int result, bool remember) {
+        [this, site, kind, open, offTheRecord](int result, bool remember) {
             const bool allow = result == PermissionQuestion::Allowed;
             if (allow)
                 open();
-            if (remember && m_answers.remember(site, kind, allow))
+            if (remember && !offTheRecord && m_answers.remember(site, kind, allow))
                 m_answers.save();
         });
 }

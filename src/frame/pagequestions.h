@@ -70,7 +70,8 @@ private:
     void askLeave(DocumentWindow* document, LeaveRequest* request);
     void askPermission(Engine* engine, const QString& origin, SitePermission permission);
     void withdrawPermission(Engine* engine, const QString& origin, SitePermission permission);
-    void openLink(const QString& address);
+    // offTheRecord: asked by a private document, whose answer is not remembered.
+    void openLink(const QString& address, bool offTheRecord);
     // The open question of engine (null: of no page) about site and kind; null for none.
     PermissionQuestion* findQuestion(const Engine* engine, const QString& site,
                                      const QString& kind) const;

@@ -29,9 +29,10 @@ RecentlyClosed::RecentlyClosed(DocumentArea& documents, QMenu* menu, QAction* re
 }
 
 void RecentlyClosed::documentClosing(DocumentWindow* document) {
-    // A window that never got a page (a pop-up stopped before it loaded) is nothing to reopen.
+    // A window that never got a page (a pop-up stopped before it loaded) is nothing to reopen;
+    // a private document leaves nothing behind.
     const SavedPage page = document->savedPage();
-    if (page.url.isEmpty())
+    if (page.url.isEmpty() || document->isPrivate())
         return;
     m_pages.prepend(page);
     if (m_pages.size() > kLimit)

@@ -24,13 +24,20 @@ SavedDocuments::SavedDocuments(DocumentArea& documents, QObject* parent)
 }
 
 void SavedDocuments::save() const {
-    const int count = m_documents.count();
+    // Private documents are never kept.
+    QList<const DocumentWindow*> kept;
+    for (int i = 1; i <= m_documents.count(); ++i) {
+        const DocumentWindow* doc = m_documents.document(i);
+        if (doc && !doc->isPrivate())
+            kept.append(doc);
+    }
+    const int count = int(kept.size());
     Settings::writeInt16(QStringLiteral("DocumentCount"), static_cast<qint16>(count));
     QList<SavedPage> pages;
     // Cleaning at exit deletes the pages' history: none is kept here either.
     const bool keepHistory = !appSettings().cleanOnExit;
     for (int i = 1; i <= count; ++i) {
-        if (const DocumentWindow* doc = m_documents.document(i)) {
+        if (const DocumentWindow* doc = kept.at(i - 1)) {
             // A document that sleeps or has not loaded yet keeps its page all the same.
             SavedPage page = doc->savedPage();
             Settings::writeText(numberedKey(QStringLiteral("Document"), i), page.url);

@@ -21,9 +21,10 @@ namespace kelvane::test {
 class FakeEngine : public Engine {
     Q_OBJECT
 public:
-    explicit FakeEngine(QWidget* parent = nullptr)
+    explicit FakeEngine(QWidget* parent = nullptr, bool offTheRecord = false)
         : Engine(parent)
-        , m_widget(new QWidget(parent)) {
+        , m_widget(new QWidget(parent))
+        , m_offTheRecord(offTheRecord) {
         m_widget->installEventFilter(this);
     }
     ~FakeEngine() override { delete m_widget.data(); }
@@ -38,6 +39,7 @@ public:
     void requestClose() override {
         Q_EMIT closeAnswered(!m_asksBeforeLeaving || fireLeave().leave);
     }
+    bool isOffTheRecord() const override { return m_offTheRecord; }
     QString url() const override { return m_url; }
     QString title() const override { return m_title; }
     void setSilent(bool) override {}
@@ -140,6 +142,7 @@ private:
     int m_zoomLevel = kZoomLevelMedium;
     bool m_asksBeforeLeaving = false;
     QString m_url, m_title;
+    bool m_offTheRecord;
     QList<HistoryEntry> m_back, m_forward;
     PageLifecycle m_lifecycle = PageLifecycle::Active;
     PageActivity m_activity;
@@ -159,6 +162,8 @@ public:
     QString suggestedFileName() const override { return m_suggested; }
     QString mimeType() const override { return QStringLiteral("application/octet-stream"); }
     bool isPageSave() const override { return false; }
+    bool isOffTheRecord() const override { return m_offTheRecord; }
+    void setOffTheRecord(bool on) { m_offTheRecord = on; }
     State state() const override { return m_state; }
     bool isPaused() const override { return m_paused; }
     qint64 receivedBytes() const override { return m_received; }
@@ -201,6 +206,7 @@ private:
     void log(const QString& call) { m_calls.append(call); }
 
     QString m_url, m_suggested, m_path;
+    bool m_offTheRecord = false;
     QStringList m_calls;
     State m_state = State::Requested;
     Failure m_failure = Failure::None;
@@ -227,6 +233,10 @@ public:
     Engine* createEngine(QWidget* parent) override {
         ++m_createdCount;
         return new FakeEngine(parent);
+    }
+    Engine* createPrivateEngine(QWidget* parent) override {
+        ++m_createdCount;
+        return new FakeEngine(parent, true);
     }
     FakeEngineServices& services() override { return m_services; }
     void cleanHistory() override { ++m_cleanHistoryCount; }

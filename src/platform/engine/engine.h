@@ -75,6 +75,9 @@ public:
     // bypassCache fetches the page and everything on it again.
     virtual void reload(bool bypassCache = false) = 0;
 
+    // An engine of the private profile: nothing it loads is kept beyond the session.
+    virtual bool isOffTheRecord() const = 0;
+
     // The page.
     virtual QString url() const = 0;
     virtual QString title() const = 0;
@@ -176,6 +179,9 @@ class EngineFactory {
 public:
     virtual ~EngineFactory();
     virtual Engine* createEngine(QWidget* parent) = 0;
+    // An engine of the private profile, which every private engine shares: its cookies and
+    // cache live in memory and go with the last private engine.
+    virtual Engine* createPrivateEngine(QWidget* parent) = 0;
     // What every page shares: downloads and page notifications.
     virtual EngineServices& services() = 0;
     // Deletes the cache, cookies and history of every page.

@@ -47,6 +47,8 @@ public:
     virtual QString mimeType() const = 0;
     // The page itself, saved through the page's "save page" command.
     virtual bool isPageSave() const = 0;
+    // Fetched by a private document: it leaves no trace in the browser's lists.
+    virtual bool isOffTheRecord() const = 0;
     virtual State state() const = 0;
     virtual bool isPaused() const = 0;
     virtual qint64 receivedBytes() const = 0;

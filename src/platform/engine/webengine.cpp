@@ -1,8 +1,8 @@
 #include "platform/engine/webengine.h"
 
 #include "platform/engine/internetoptions.h"
-#include "platform/engine/pageoutput.h"
 #include "platform/engine/pagemenu.h"
+#include "platform/engine/pageoutput.h"
 #include "platform/engine/pageproperties.h"
 #include "platform/engine/requestfilter.h"
 #include "platform/engine/webengineprofile.h"
@@ -15,6 +15,7 @@
 #include <QWebEngineFindTextResult>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include <cmath>
@@ -30,11 +31,13 @@ int WebEngine::zoomLevelForFactor(double factor) {
     return best;
 }
 
-WebEngine::WebEngine(QWidget* parent)
+WebEngine::WebEngine(QWidget* parent, bool offTheRecord)
     : Engine(parent) {
     m_container = new QStackedWidget(parent);
     m_view = new QWebEngineView(m_container);
-    auto* page = new WebPage(WebEngineProfile::profile(), this, m_view);
+    auto* page =
+        new WebPage(offTheRecord ? WebEngineProfile::privateProfile() : WebEngineProfile::profile(),
+                    this, m_view);
     m_view->setPage(page);
     m_page = page;
     WebEngineProfile::registerPage(page);
@@ -48,8 +51,9 @@ WebEngine::WebEngine(QWidget* parent)
             Qt::QueuedConnection);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        createPageMenu(m_view, [this] { Q_EMIT developerToolsRequested(); })
-            ->popup(m_view->mapToGlobal(pos));
+        createPageMenu(m_view, [this] {
+            Q_EMIT developerToolsRequested();
+        })->popup(m_view->mapToGlobal(pos));
     });
 
     // Should the view go first (with its parent), its page raises nothing while it dies.
@@ -141,6 +145,10 @@ void WebEngine::reload(bool bypassCache) {
     else if (m_page)
         m_page->triggerAction(bypassCache ? QWebEnginePage::ReloadAndBypassCache
                                           : QWebEnginePage::Reload);
+}
+
+bool WebEngine::isOffTheRecord() const {
+    return m_page && m_page->profile()->isOffTheRecord();
 }
 
 QString WebEngine::url() const {

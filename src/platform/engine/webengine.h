@@ -33,7 +33,8 @@ public:
     // The level whose factor is nearest to factor.
     static int zoomLevelForFactor(double factor);
 
-    explicit WebEngine(QWidget* parent = nullptr);
+    // offTheRecord: on the private profile.
+    explicit WebEngine(QWidget* parent = nullptr, bool offTheRecord = false);
     ~WebEngine() override;
 
     QWidget* widget() override;
@@ -45,6 +46,7 @@ public:
     void reload(bool bypassCache = false) override;
     void requestClose() override;
 
+    bool isOffTheRecord() const override;
     QString url() const override;
     QString title() const override;
     void setSilent(bool silent) override;

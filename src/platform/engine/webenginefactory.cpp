@@ -4,6 +4,8 @@
 #include "platform/engine/webengineprofile.h"
 #include "platform/engine/webengineservices.h"
 
+#include <QWebEngineProfile>
+
 namespace kelvane {
 
 WebEngineFactory::WebEngineFactory() = default;
@@ -11,6 +13,16 @@ WebEngineFactory::~WebEngineFactory() = default;
 
 Engine* WebEngineFactory::createEngine(QWidget* parent) {
     return new WebEngine(parent);
+}
+
+Engine* WebEngineFactory::createPrivateEngine(QWidget* parent) {
+    QWebEngineProfile* profile = WebEngineProfile::privateProfile();
+    if (m_servedPrivateProfile != profile) {
+        services();
+        m_services->attach(profile);
+        m_servedPrivateProfile = profile;
+    }
+    return new WebEngine(parent, true);
 }
 
 EngineServices& WebEngineFactory::services() {

@@ -37,6 +37,7 @@ class StalledLoadWatch;
 
 struct ProfileState {
     QPointer<QWebEngineProfile> profile;
+    QPointer<QWebEngineProfile> privateProfile;
     QList<QPointer<QWebEnginePage>> pages;
     QPointer<StalledLoadWatch> watch;
 };
@@ -170,12 +171,18 @@ void watchForStalledLoads() {
     s.watch->extend();
 }
 
-void apply(QWebEngineProfile* profile, const EngineOptions& options) {
+void applyToPages(QWebEngineProfile* profile, const EngineOptions& options) {
     QWebEngineSettings* settings = profile->settings();
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, options.javaScript);
     settings->setAttribute(QWebEngineSettings::AutoLoadImages, options.images);
-    cookiePolicy.store(options.cookies);
     WebEngineProfile::applySpelling(profile, options);
+}
+
+void apply(QWebEngineProfile* profile, const EngineOptions& options) {
+    applyToPages(profile, options);
+    if (state().privateProfile)
+        applyToPages(state().privateProfile, options);
+    cookiePolicy.store(options.cookies);
     const auto cacheType =
         options.httpCache ? QWebEngineProfile::DiskHttpCache : QWebEngineProfile::NoCache;
     if (profile->httpCacheType() != cacheType) {
@@ -184,7 +191,60 @@ void apply(QWebEngineProfile* profile, const EngineOptions& options) {
     }
 }
 
+// What every profile of the browser shares: the cookie rule of the options and what pages may
+// ask for.
+void prepare(QWebEngineProfile* profile) {
+    profile->cookieStore()->setCookieFilter(
+        [](const QWebEngineCookieStore::FilterRequest& request) {
+            switch (cookiePolicy.load()) {
+            case EngineOptions::Cookies::BlockAll:
+                return false;
+            case EngineOptions::Cookies::BlockThirdParty:
+                return !request.thirdParty;
+            case EngineOptions::Cookies::Accept:
+                break;
+            }
+            return true;
+        });
+
+    // Pages may fill the screen and share it once the user agrees. A scheme the engine does
+    // not load reaches the page's navigation check only from a click or a key of the user's
+    // (a script alone cannot start another program); the check hands it to the browser, and
+    // never to the desktop directly.
+    QWebEngineSettings* settings = profile->settings();
+    settings->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
+    settings->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, true);
+    WebEngineProfile::showPdfInPages(profile);
+    settings->setUnknownUrlSchemePolicy(
+        QWebEngineSettings::AllowUnknownUrlSchemesFromUserInteraction);
+}
+
+// The private profile goes once no page of it is left: a page is deleted before its profile.
+void releaseUnusedPrivateProfile() {
+    ProfileState& s = state();
+    if (!s.privateProfile)
+        return;
+    for (QWebEnginePage* page : livePages()) {
+        if (page->profile() == s.privateProfile)
+            return;
+    }
+    s.privateProfile->deleteLater();
+    s.privateProfile = nullptr;
+}
+
 } // namespace
+
+QWebEngineProfile* WebEngineProfile::privateProfile() {
+    ProfileState& s = state();
+    if (s.privateProfile)
+        return s.privateProfile;
+    // Without a storage name a profile is off the record: cookies and cache in memory only.
+    auto* created = new QWebEngineProfile(QCoreApplication::instance());
+    prepare(created);
+    applyToPages(created, options());
+    s.privateProfile = created;
+    return created;
+}
 
 QWebEngineProfile* WebEngineProfile::profile() {
     ProfileState& s = state();
@@ -202,29 +262,7 @@ QWebEngineProfile* WebEngineProfile::profile() {
     created->setPersistentStoragePath(storage);
     created->setCachePath(cache);
 
-    created->cookieStore()->setCookieFilter(
-        [](const QWebEngineCookieStore::FilterRequest& request) {
-            switch (cookiePolicy.load()) {
-            case EngineOptions::Cookies::BlockAll:
-                return false;
-            case EngineOptions::Cookies::BlockThirdParty:
-                return !request.thirdParty;
-            case EngineOptions::Cookies::Accept:
-                break;
-            }
-            return true;
-        });
-
-    // Pages may fill the screen and share it once the user agrees. A scheme the engine does
-    // not load reaches the page's navigation check only from a click or a key of the user's
-    // (a script alone cannot start another program); the check hands it to the browser, and
-    // never to the desktop directly.
-    QWebEngineSettings* settings = created->settings();
-    settings->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
-    settings->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, true);
-    showPdfInPages(created);
-    settings->setUnknownUrlSchemePolicy(
-        QWebEngineSettings::AllowUnknownUrlSchemesFromUserInteraction);
+    prepare(created);
 
     s.profile = created;
     apply(created, options());
@@ -284,8 +322,12 @@ void WebEngineProfile::setOptions(const EngineOptions& options) {
 void WebEngineProfile::registerPage(QWebEnginePage* page) {
     QList<QPointer<QWebEnginePage>>& pages = state().pages;
     pages.removeAll(nullptr);
-    if (page && !pages.contains(page))
+    if (page && !pages.contains(page)) {
         pages.append(page);
+        if (page->profile()->isOffTheRecord())
+            QObject::connect(page, &QObject::destroyed,
+                             [] { QTimer::singleShot(0, &releaseUnusedPrivateProfile); });
+    }
 }
 
 void WebEngineProfile::cleanHistory() {

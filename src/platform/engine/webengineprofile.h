@@ -29,6 +29,10 @@ struct EngineOptions {
 class WebEngineProfile {
 public:
     static QWebEngineProfile* profile();
+    // The off-the-record profile of the private documents, made like the persistent one when
+    // first asked for. Once the last page on it has gone it is deleted with everything it held
+    // (cookies, cache, visited links); the next private page gets a fresh one.
+    static QWebEngineProfile* privateProfile();
 
     static QString optionsFile();
     // Read from the options file; a missing or damaged value keeps its default.

@@ -72,8 +72,9 @@ Download::Failure failureOf(QWebEngineDownloadRequest::DownloadInterruptReason r
 
 } // namespace
 
-WebDownload::WebDownload(QWebEngineDownloadRequest* request)
-    : Download(request) {
+WebDownload::WebDownload(QWebEngineDownloadRequest* request, bool offTheRecord)
+    : Download(request)
+    , m_offTheRecord(offTheRecord) {
     follow(request);
 }
 
@@ -186,9 +187,12 @@ void WebDownload::resume() {
 
 WebEngineServices::WebEngineServices()
     : m_profile(WebEngineProfile::profile()) {
-    QWebEngineProfile* profile = m_profile;
+    attach(m_profile);
+}
+
+void WebEngineServices::attach(QWebEngineProfile* profile) {
     connect(profile, &QWebEngineProfile::downloadRequested, this,
-            [this](QWebEngineDownloadRequest* request) {
+            [this, offTheRecord = profile->isOffTheRecord()](QWebEngineDownloadRequest* request) {
                 // The engine resumes a download that broke off, by itself or on resume(), by
                 // asking for its target again, with a new request of the same id that from then
                 // on carries its progress.
@@ -203,7 +207,7 @@ WebEngineServices::WebEngineServices()
                     return;
                 }
                 // Parented by the request, so it goes when the engine drops the download.
-                auto* download = new WebDownload(request);
+                auto* download = new WebDownload(request, offTheRecord);
                 m_downloads.insert(request->id(), download);
                 Q_EMIT downloadRequested(download);
             });

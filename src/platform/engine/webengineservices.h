@@ -15,12 +15,13 @@ namespace kelvane {
 class WebDownload : public Download {
     Q_OBJECT
 public:
-    explicit WebDownload(QWebEngineDownloadRequest* request);
+    explicit WebDownload(QWebEngineDownloadRequest* request, bool offTheRecord = false);
 
     QString url() const override;
     QString suggestedFileName() const override;
     QString mimeType() const override;
     bool isPageSave() const override;
+    bool isOffTheRecord() const override { return m_offTheRecord; }
     State state() const override;
     bool isPaused() const override;
     qint64 receivedBytes() const override;
@@ -42,6 +43,7 @@ public:
 
 private:
     QPointer<QWebEngineDownloadRequest> m_request;
+    bool m_offTheRecord;
 };
 
 // Downloads and page notifications of the shared profile.
@@ -52,6 +54,8 @@ public:
     ~WebEngineServices() override;
 
     void download(const QString& url) override;
+    // Serves the downloads and notifications of another profile too (the private one).
+    void attach(QWebEngineProfile* profile);
 
 private:
     QPointer<QWebEngineProfile> m_profile;

@@ -1,9 +1,14 @@
 #include "base/browsinghistory.h"
+#include "base/rememberedanswers.h"
+#include "base/sessionfile.h"
+#include "dialogs/permissionquestion.h"
 #include "fakes/testwindow.h"
 #include "frame/featurewindows.h"
+#include "frame/pagequestions.h"
 #include "history/historymodel.h"
 #include "history/historywindow.h"
 
+#include <QCheckBox>
 #include <QMenu>
 #include <QTreeView>
 
@@ -110,6 +115,50 @@ TEST_F(HistoryTest, TheWindowGroupsSearchesOpensAndDeletes) {
         view->visualRect(window->model()->index(0, 0, older)).center());
     EXPECT_EQ(recorded(), QStringList{"http://site.test/1 Site One"});
     EXPECT_EQ(shown(window), (QStringList{"Yesterday", "  http://site.test/1"}));
+}
+
+TEST_F(HistoryTest, PrivateDocumentsAreMarkedAndKeptOutOfEveryList) {
+    appSettings().saveAllOnExit = true;
+    frame.window.menus().newPrivateDocument->trigger();
+    ASSERT_EQ(frame.area().count(), 2);
+    DocumentWindow* secret = frame.doc(2);
+    ASSERT_TRUE(secret->isPrivate());
+    EXPECT_EQ(frame.window.focusWidget(), frame.window.addressPanel()->addressBox()) << "ready";
+    QTest::keyClicks(frame.window.addressPanel()->addressBox(), "secret.test/typed");
+    QTest::keyClick(frame.window.addressPanel()->addressBox(), Qt::Key_Return);
+    EXPECT_EQ(frame.engine(2)->navigated().last(), "secret.test/typed");
+    load(frame.engine(2), "http://secret.test/", "Secret");
+    for (const QString& text : {frame.set().rowText(2), frame.set().tabCaption(2),
+                                frame.set().tabToolTip(2), secret->windowTitle()})
+        EXPECT_TRUE(text.startsWith("[Private]")) << text;
+    EXPECT_FALSE(frame.doc(1)->windowTitle().startsWith("[Private]"));
+
+    // A link it opens in a new window opens privately too.
+    frame.engine(2)->fireNewWindow("http://secret.test/link");
+    ASSERT_EQ(frame.area().count(), 3);
+    EXPECT_TRUE(frame.doc(3)->isPrivate());
+
+    // Its answers hold for the question only.
+    frame.engine(2)->firePermission("http://secret.test", SitePermission::Location);
+    PermissionQuestion* question = frame.window.pageQuestions()->openQuestions().value(0);
+    ASSERT_TRUE(question);
+    question->rememberBox()->setChecked(true);
+    question->allowButton()->click();
+    EXPECT_TRUE(frame.engine(2)->calls().join('|').contains("allow"));
+    EXPECT_TRUE(frame.window.pageQuestions()->rememberedAnswers().entries().isEmpty());
+
+    frame.doc(3)->closeDocument();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame.window.menus().reopenClosed->isEnabled()) << "not in Recently Closed";
+    // The session file and the saved documents, written at the close.
+    frame.window.close();
+    const QString session = QString::fromUtf8(test::readFile(SessionFile::defaultPath()));
+    EXPECT_FALSE(session.isEmpty());
+    const QStringList lists = {recorded().join('|'), frame.window.addressPanel()->items().join('|'),
+                               session, IsolatedHome::stored("Document2")};
+    for (const QString& kept : lists)
+        EXPECT_FALSE(kept.contains("secret")) << kept;
+    EXPECT_EQ(IsolatedHome::stored("DocumentCount"), "1");
 }
 
 } // namespace
