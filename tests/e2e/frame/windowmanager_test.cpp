@@ -2,6 +2,7 @@
 // maximizing, stored geometry, ownership and stacking, minimizing, pop-up menus; and keys and
 // mouse as a user gives them: shortcuts whatever has the focus, the Navigator following the
 // mouse, toolbar buttons after their drop-down menus.
+#include "base/sessionfile.h"
 #include "support/desktoptest.h"
 #include "support/secondstart.h"
 
@@ -122,6 +123,10 @@ TEST_F(WindowManager, MaximizedWindowClosedWhileMinimizedStoresNotMaximized) {
 
 TEST_F(WindowManager, RightClicksOpenTheBarsMenuOverTheToolbarOnlyAndCloseATab) {
     saveDocuments({"/a", "/b", "/c"});
+    // Documents restored asleep show the saved titles, so the tabs have their loaded widths.
+    SessionFile::write(
+        SessionFile::defaultPath(),
+        {{url("/a"), "Page A", {}}, {url("/b"), "Page B", {}}, {url("/c"), "Page C", {}}});
     placeMainWindow();
     ASSERT_TRUE(start({}, "Page C"));
     x.click(inMainWindow(700, 45), 3); // the browse toolbar's band, right of its buttons
