@@ -82,7 +82,7 @@ QMenu* topMenu(QMainWindow* window, const char* captionId) {
 MainMenus::MainMenus(QMainWindow* window) {
     MenuBuilder file(topMenu(window, "1000"));
     newDocument = file.hookItem("1001", Picture::MenuNew, "Ctrl+N");
-    newPrivateDocument = file.hookItem("New &Private Document", Picture::MenuNew, "Ctrl+Shift+N");
+    newPrivateDocument = file.hookItem("New Private Docu&ment", Picture::MenuNew, "Ctrl+Shift+N");
     open = file.hookItem("1002", Picture::MenuOpen, "Ctrl+O");
     close = file.item("1003", "Ctrl+F4");
     file.separator();
