@@ -4,4 +4,5 @@ set(kelvane_fuzz_reader_sources
     platform/paths.cpp base/controlcharacters.cpp base/textforms.cpp base/settingsstore.cpp
     base/settingscatalogue.cpp base/shortcutfile.cpp base/handover.cpp base/commandline.cpp
     base/startguard.cpp base/downloadlist.cpp base/rememberedanswers.cpp
-    notes/notesformat.cpp notes/notesfile.cpp popups/blockedsites.cpp)
+    notes/notesformat.cpp notes/notesfile.cpp popups/blockedsites.cpp
+    favorites/browserbookmarks.cpp favorites/firefoxplaces.cpp)

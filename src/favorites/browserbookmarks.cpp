@@ -7,12 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSet>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QTemporaryDir>
-#include <QUuid>
 
 namespace kelvane {
 
@@ -27,133 +21,41 @@ std::optional<Bookmark> failure(QString* error, const QString& why) {
     return std::nullopt;
 }
 
-// --- Firefox ------------------------------------------------------------------------------
-
-struct PlacesRow {
-    qint64 id = 0;
-    int type = 0; // 1 link, 2 folder, 3 separator
-    QString title;
-    QString guid;
-    QString url;
-};
-
-const char* rootTitle(const QString& guid) {
-    if (guid == QLatin1String("menu________"))
-        return "Bookmarks Menu";
-    if (guid == QLatin1String("toolbar_____"))
-        return "Bookmarks Toolbar";
-    if (guid == QLatin1String("unfiled_____"))
-        return "Other Bookmarks";
-    if (guid == QLatin1String("mobile______"))
-        return "Mobile Bookmarks";
-    return nullptr;
-}
-
-class PlacesTree {
-public:
-    QHash<qint64, QList<PlacesRow>> children; // by parent id, in position order
-
-    void fill(Bookmark& folder, qint64 id, int depth) {
-        // Every folder is entered once: a damaged table could make one its own ancestor.
-        if (m_seen.contains(id))
-            return;
-        m_seen.insert(id);
-        for (const PlacesRow& row : children.value(id)) {
-            Bookmark node;
-            node.title = row.title;
-            if (row.type == 1) {
-                node.kind = Bookmark::Kind::Link;
-                node.url = row.url;
-            } else if (row.type == 3) {
-                node.kind = Bookmark::Kind::Separator;
-            } else if (row.type == 2 && depth >= kMaxBookmarkDepth) {
-                fill(folder, row.id, depth);
-                continue;
-            } else if (row.type == 2) {
-                fill(node, row.id, depth + 1);
-            } else {
-                continue;
-            }
-            folder.children.append(std::move(node));
-        }
-    }
-
-private:
-    QSet<qint64> m_seen;
-};
-
-std::optional<Bookmark> readPlaces(const QString& copy, QString* error) {
-    const QString connection = QUuid::createUuid().toString();
-    std::optional<Bookmark> result;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(copy);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (!db.open()) {
-            result = failure(error, db.lastError().text());
-        } else {
-            QSqlQuery query(db);
-            query.setForwardOnly(true);
-            if (!query.exec(QStringLiteral(
-                    "SELECT b.id, b.type, b.parent, b.title, b.guid, p.url FROM moz_bookmarks b "
-                    "LEFT JOIN moz_places p ON b.fk = p.id ORDER BY b.parent, b.position"))) {
-                result = failure(error, QStringLiteral("no Firefox bookmarks in it (%1)")
-                                            .arg(query.lastError().text()));
-            } else {
-                PlacesTree tree;
-                QList<PlacesRow> roots;
-                qint64 rootId = -1;
-                while (query.next()) {
-                    const PlacesRow row{query.value(0).toLongLong(), query.value(1).toInt(),
-                                        query.value(3).toString(), query.value(4).toString(),
-                                        query.value(5).toString()};
-                    const qint64 parent = query.value(2).toLongLong();
-                    if (row.guid == QLatin1String("root________") || (parent == 0 && rootId < 0))
-                        rootId = row.id;
-                    tree.children[parent].append(row);
-                }
-                Bookmark root;
-                root.title = QStringLiteral("Firefox");
-                for (const PlacesRow& top : tree.children.value(rootId)) {
-                    const char* title = rootTitle(top.guid);
-                    if (!title || top.type != 2)
-                        continue; // the tags, and anything unknown at the top
-                    Bookmark folder;
-                    folder.title = QLatin1String(title);
-                    tree.fill(folder, top.id, 1);
-                    if (!folder.children.isEmpty())
-                        root.children.append(std::move(folder));
-                }
-                result = std::move(root);
-            }
-        }
-    }
-    QSqlDatabase::removeDatabase(connection);
-    return result;
-}
-
 // --- Chromium -----------------------------------------------------------------------------
 
-void fillChromium(Bookmark& folder, const QJsonArray& children, int depth) {
-    for (const QJsonValue& value : children) {
-        const QJsonObject object = value.toObject();
+// The folder's children, depth-first with a stack of our own rather than recursion; below
+// kMaxBookmarkDepth a folder's contents go into the folder above.
+void fillChromium(Bookmark& top, const QJsonArray& children) {
+    struct Frame {
+        Bookmark* folder;
+        QJsonArray children;
+        qsizetype next;
+        int depth;
+    };
+    QList<Frame> stack{{&top, children, 0, 1}};
+    while (!stack.isEmpty()) {
+        Frame& frame = stack.last();
+        if (frame.next == frame.children.size()) {
+            stack.removeLast();
+            continue;
+        }
+        const QJsonObject object = frame.children.at(frame.next++).toObject();
         const QString type = object.value(QLatin1String("type")).toString();
-        Bookmark node;
-        node.title = object.value(QLatin1String("name")).toString();
+        const QString name = object.value(QLatin1String("name")).toString();
+        Bookmark* folder = frame.folder;
+        const int depth = frame.depth;
         if (type == QLatin1String("url")) {
-            node.kind = Bookmark::Kind::Link;
-            node.url = object.value(QLatin1String("url")).toString();
+            folder->children.append(
+                {Bookmark::Kind::Link, name, object.value(QLatin1String("url")).toString(), {}});
         } else if (type == QLatin1String("folder")) {
             const QJsonArray inner = object.value(QLatin1String("children")).toArray();
             if (depth >= kMaxBookmarkDepth) {
-                fillChromium(folder, inner, depth);
+                stack.append({folder, inner, 0, depth});
                 continue;
             }
-            fillChromium(node, inner, depth + 1);
-        } else {
-            continue;
+            folder->children.append({Bookmark::Kind::Folder, name, {}, {}});
+            stack.append({&folder->children.last(), inner, 0, depth + 1});
         }
-        folder.children.append(std::move(node));
     }
 }
 
@@ -248,20 +150,6 @@ QList<BookmarkSource> findBookmarkSources(const QString& home) {
     return sources;
 }
 
-std::optional<Bookmark> readFirefoxBookmarks(const QString& placesPath, QString* error) {
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        return failure(error, QStringLiteral("Qt's SQLite driver is not installed"));
-    const QTemporaryDir copyFolder;
-    const QString copy = copyFolder.filePath(QStringLiteral("places.sqlite"));
-    if (!copyFolder.isValid() || !QFile::copy(placesPath, copy))
-        return failure(error, QStringLiteral("cannot be read"));
-    // What Firefox has not yet moved into the database itself is in its write-ahead log.
-    const QString log = placesPath + QStringLiteral("-wal");
-    if (QFileInfo::exists(log))
-        QFile::copy(log, copy + QStringLiteral("-wal"));
-    return readPlaces(copy, error);
-}
-
 std::optional<Bookmark> readChromiumBookmarks(const QByteArray& json, QString* error) {
     if (json.size() > kMaxJsonBytes)
         return failure(error, QStringLiteral("too large for a bookmarks file"));
@@ -279,7 +167,7 @@ std::optional<Bookmark> readChromiumBookmarks(const QByteArray& json, QString* e
         const QJsonObject object = roots.value(QLatin1String(key)).toObject();
         Bookmark folder;
         folder.title = object.value(QLatin1String("name")).toString(QLatin1String(title));
-        fillChromium(folder, object.value(QLatin1String("children")).toArray(), 1);
+        fillChromium(folder, object.value(QLatin1String("children")).toArray());
         if (!folder.children.isEmpty())
             root.children.append(std::move(folder));
     }

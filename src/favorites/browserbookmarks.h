@@ -24,11 +24,6 @@ struct BookmarkSource {
 // Vivaldi, Opera) that hold a Bookmarks file, under the home folder home.
 QList<BookmarkSource> findBookmarkSources(const QString& home);
 
-// Firefox's places.sqlite, read through Qt's SQLite driver, read-only, from a copy (the
-// browser may be running and holding it): the Bookmarks Menu, Bookmarks Toolbar, Other
-// Bookmarks and Mobile Bookmarks that hold anything, as folders. Tags are no bookmarks.
-std::optional<Bookmark> readFirefoxBookmarks(const QString& placesPath, QString* error);
-
 // A Chromium-family "Bookmarks" file (JSON): its bar, other and mobile folders.
 std::optional<Bookmark> readChromiumBookmarks(const QByteArray& json, QString* error);
 

@@ -4,12 +4,14 @@
 #include "favorites/browserbookmarks.h"
 #include "favorites/favoritesscan.h"
 #include "favorites/favoritesstore.h"
+#include "favorites/firefoxplaces.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <QSet>
 #include <QUrl>
 
 #include <algorithm>
@@ -74,11 +76,54 @@ bool isFree(const QString& path) {
     return !info.exists() && !info.isSymLink();
 }
 
+constexpr QFile::Permissions kPrivateFile = QFile::ReadOwner | QFile::WriteOwner;
+
+// What one folder holds, listed once when the import first writes into it and kept up to date
+// with what the import adds: listing it again for every name would make an import of n links
+// take n^2.
+struct FolderNames {
+    QSet<QString> taken;               // every name in it, of any kind
+    QSet<QString> folders;             // those that are real folders, not links to one
+    QHash<QString, QString> shortcuts; // favorite name -> its file's name
+    QHash<QString, QString> urls;      // a shortcut's file name -> its address, once read
+    // For a favorite name: the first number not yet known to be taken, and the addresses of
+    // the shortcuts before it.
+    struct Chain {
+        int next = 1;
+        QSet<QString> urls;
+    };
+    QHash<QString, Chain> chains;
+
+    explicit FolderNames(const QString& dir) {
+        const QFileInfoList entries = QDir(dir).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                              QDir::System | QDir::NoDotAndDotDot);
+        for (const QFileInfo& entry : entries) {
+            const QString name = entry.fileName();
+            taken.insert(name);
+            if (entry.isDir() && !entry.isSymLink())
+                folders.insert(name);
+            const QString favorite = entry.isFile() ? favoriteNameOf(name) : QString();
+            // The name with ".url" as written wins over one in another case, as it does when
+            // the favorite is opened.
+            if (!favorite.isEmpty() && (!shortcuts.contains(favorite) || name.endsWith(u".url")))
+                shortcuts.insert(favorite, name);
+        }
+    }
+};
+
+int countLinks(const Bookmark& folder) {
+    int count = 0;
+    for (const Bookmark& child : folder.children)
+        count += child.kind == Bookmark::Kind::Link ? 1 : countLinks(child);
+    return count;
+}
+
 class Importer {
 public:
-    Importer(const QString& root, int limit)
+    Importer(const QString& root, int limit, const ImportProgress& progress)
         : m_root(QFileInfo(root).canonicalFilePath())
-        , m_limit(limit) {}
+        , m_limit(limit)
+        , m_progress(progress) {}
 
     ImportSummary run(const Bookmark& tree) {
         if (m_root.isEmpty())
@@ -89,19 +134,21 @@ public:
     }
 
 private:
-    static int countLinks(const Bookmark& folder) {
-        int count = 0;
-        for (const Bookmark& child : folder.children)
-            count += child.kind == Bookmark::Kind::Link ? 1 : countLinks(child);
-        return count;
-    }
-
     bool isInside(const QString& dir) const {
         return QFileInfo(dir).canonicalFilePath().startsWith(m_root + QLatin1Char('/'));
     }
 
+    FolderNames& namesOf(const QString& dir) {
+        auto it = m_folders.find(dir);
+        if (it == m_folders.end())
+            it = m_folders.insert(dir, FolderNames(dir));
+        return *it;
+    }
+
     void fill(const Bookmark& folder, const QString& dir) {
         for (const Bookmark& child : folder.children) {
+            if (m_summary.cancelled)
+                return;
             if (child.kind == Bookmark::Kind::Folder && !leavesSomething(child)) {
                 fill(child, QString()); // counts what is skipped, writes nothing
             } else if (child.kind == Bookmark::Kind::Folder) {
@@ -112,6 +159,7 @@ private:
                     fill(child, sub);
             } else if (child.kind == Bookmark::Kind::Link) {
                 link(dir, child);
+                m_summary.cancelled = m_progress && !m_progress(++m_done);
             }
         }
     }
@@ -121,19 +169,46 @@ private:
         QString name = favoriteFileName(title);
         if (name.isEmpty())
             name = QStringLiteral("Folder");
+        FolderNames& names = namesOf(dir);
         for (int n = 1; n <= kMaxNameTries; ++n) {
-            const QString path = QDir(dir).filePath(numberedName(name, n));
-            const QFileInfo info(path);
-            if (info.isDir() && !info.isSymLink())
+            const QString numbered = numberedName(name, n);
+            const QString path = QDir(dir).filePath(numbered);
+            if (names.folders.contains(numbered))
                 return isInside(path) ? path : QString();
-            if (!isFree(path))
+            if (names.taken.contains(numbered))
                 continue;
-            if (!QDir().mkdir(path) || !isInside(path))
+            if (!QDir().mkdir(path, kPrivateFile | QFile::ExeOwner)) {
+                if (isFree(path))
+                    return {};
+                names.taken.insert(numbered); // appeared meanwhile
+                continue;
+            }
+            names.taken.insert(numbered);
+            names.folders.insert(numbered);
+            if (!isInside(path))
                 return {};
             ++m_summary.folders;
             return path;
         }
         return {};
+    }
+
+    // Moves chain past the names that are taken, noting the addresses of the shortcuts there.
+    void skipTaken(const QString& dir, FolderNames& names, FolderNames::Chain& chain,
+                   const QString& name) {
+        for (; chain.next <= kMaxNameTries; ++chain.next) {
+            const QString numbered = numberedName(name, chain.next);
+            const auto shortcut = names.shortcuts.constFind(numbered);
+            if (shortcut != names.shortcuts.cend()) {
+                auto url = names.urls.find(*shortcut);
+                if (url == names.urls.end())
+                    url = names.urls.insert(*shortcut,
+                                            readShortcutUrl(QDir(dir).filePath(*shortcut)));
+                chain.urls.insert(*url);
+            } else if (!names.taken.contains(numbered + QStringLiteral(".url"))) {
+                return;
+            }
+        }
     }
 
     void link(const QString& dir, const Bookmark& link) {
@@ -161,29 +236,35 @@ private:
             name = favoriteFileName(QUrl(url).host());
         if (name.isEmpty())
             name = QStringLiteral("Favorite");
-        for (int n = 1; n <= kMaxNameTries; ++n) {
-            const QString numbered = numberedName(name, n);
-            const QString existing = existingShortcut(dir, numbered);
-            if (!existing.isEmpty()) {
-                if (readShortcutUrl(existing) == url) {
-                    ++m_summary.present;
-                    return;
-                }
+        FolderNames& names = namesOf(dir);
+        FolderNames::Chain& chain = names.chains[name];
+        for (;;) {
+            skipTaken(dir, names, chain, name);
+            if (chain.urls.contains(url)) {
+                ++m_summary.present;
+                return;
+            }
+            if (chain.next > kMaxNameTries)
+                break;
+            const QString numbered = numberedName(name, chain.next);
+            const QString file = numbered + QStringLiteral(".url");
+            const QString path = QDir(dir).filePath(file);
+            // Made new or not at all: a file that appeared meanwhile is never written over.
+            QFile out(path);
+            if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly, kPrivateFile)) {
+                if (isFree(path))
+                    break;
+                names.taken.insert(file);
                 continue;
             }
-            const QString path = QDir(dir).filePath(numbered + QStringLiteral(".url"));
-            // Made new or not at all: a file that appeared meanwhile is never written over.
-            QFile file(path);
-            if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-                if (!isFree(path))
-                    continue;
-                break;
-            }
             const QByteArray content = "[InternetShortcut]\r\nURL=" + url.toUtf8() + "\r\n";
-            if (file.write(content) != content.size() || !file.flush()) {
-                file.remove();
+            if (out.write(content) != content.size() || !out.flush()) {
+                out.remove();
                 break;
             }
+            names.taken.insert(file);
+            names.shortcuts.insert(numbered, file);
+            names.urls.insert(file, url);
             ++m_summary.added;
             return;
         }
@@ -192,6 +273,9 @@ private:
 
     QString m_root;
     int m_limit;
+    const ImportProgress& m_progress;
+    int m_done = 0;
+    QHash<QString, FolderNames> m_folders;
     ImportSummary m_summary;
 };
 
@@ -214,10 +298,11 @@ Bookmark buildTree(const FavoritesScan& scan, const QString& key,
 } // namespace
 
 QString ImportSummary::text() const {
-    QString result = added > 0 || folders > 0 ? QStringLiteral("Added %1 and %2.")
-                                                    .arg(plural(added, "favorite", "favorites"),
-                                                         plural(folders, "folder", "folders"))
-                                              : QStringLiteral("Nothing was added.");
+    QString result = cancelled ? QStringLiteral("Cancelled. ") : QString();
+    result += added > 0 || folders > 0 ? QStringLiteral("Added %1 and %2.")
+                                             .arg(plural(added, "favorite", "favorites"),
+                                                  plural(folders, "folder", "folders"))
+                                       : QStringLiteral("Nothing was added.");
     QStringList skipped;
     if (present > 0)
         skipped << plural(present, "already in Favorites", "already in Favorites");
@@ -235,8 +320,13 @@ QString ImportSummary::text() const {
     return result;
 }
 
-ImportSummary importBookmarks(const Bookmark& root, const QString& favoritesFolder, int limit) {
-    return Importer(favoritesFolder, limit).run(root);
+ImportSummary importBookmarks(const Bookmark& root, const QString& favoritesFolder, int limit,
+                              const ImportProgress& progress) {
+    return Importer(favoritesFolder, limit, progress).run(root);
+}
+
+int countBookmarkLinks(const Bookmark& root) {
+    return countLinks(root);
 }
 
 Bookmark favoritesTree(const QString& favoritesFolder) {
@@ -254,7 +344,8 @@ Bookmark favoritesTree(const QString& favoritesFolder) {
     return tree;
 }
 
-std::optional<Bookmark> readBookmarkFile(const QString& path, QString* error) {
+std::optional<Bookmark> readBookmarkFile(const QString& path, QString* error,
+                                         const std::function<bool()>& goOn) {
     const auto failure = [error](const QString& why) -> std::optional<Bookmark> {
         if (error)
             *error = why;
@@ -266,7 +357,7 @@ std::optional<Bookmark> readBookmarkFile(const QString& path, QString* error) {
     if (file.size() > kMaxFileBytes)
         return failure(QStringLiteral("too large for a bookmark file"));
     if (file.peek(16) == QByteArray("SQLite format 3", 16))
-        return readFirefoxBookmarks(path, error);
+        return readFirefoxBookmarks(path, error, goOn);
     const QByteArray bytes = file.readAll();
     if (bytes.trimmed().startsWith('{'))
         return readChromiumBookmarks(bytes, error);

@@ -3,13 +3,14 @@
 #include "favorites/browserbookmarks.h"
 #include "favorites/favoritesimport.h"
 #include "favorites/favoritesstore.h"
+#include "favorites/importtask.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProgressDialog>
 
 namespace kelvane {
 
@@ -75,22 +76,49 @@ void FavoritesTransfer::importFile() {
 }
 
 void FavoritesTransfer::importFrom(const QString& path, const QString& source) {
+    // One import at a time: another request shows the one that runs.
+    if (m_progress) {
+        m_progress->raise();
+        m_progress->activateWindow();
+        return;
+    }
     const QString folder = favoritesFolder();
-    QString error;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<Bookmark> bookmarks =
-        folder.isEmpty() ? std::nullopt : readBookmarkFile(path, &error);
-    const QString summary = bookmarks ? importBookmarks(*bookmarks, folder).text() : QString();
-    QApplication::restoreOverrideCursor();
-    if (folder.isEmpty())
+    if (folder.isEmpty()) {
         QMessageBox::warning(m_window, translated(kImportTitle),
                              tr("The Favorites folder cannot be made."));
-    else if (!bookmarks)
-        QMessageBox::warning(m_window, translated(kImportTitle),
-                             tr("The bookmarks of %1 cannot be imported: %2.").arg(source, error));
-    else
-        QMessageBox::information(m_window, translated(kImportTitle),
-                                 tr("From %1:\n%2").arg(source, summary));
+        return;
+    }
+    auto* task = new ImportTask(path, folder, this);
+    m_progress = new QProgressDialog(tr("Importing the bookmarks of %1...").arg(source),
+                                     tr("Cancel"), 0, 0, m_window);
+    m_progress->setObjectName(QStringLiteral("importProgress"));
+    m_progress->setWindowTitle(translated(kImportTitle));
+    m_progress->setAttribute(Qt::WA_DeleteOnClose);
+    m_progress->setAutoReset(false);
+    m_progress->setAutoClose(false);
+    m_progress->setMinimumDuration(0);
+    // Not modal: the browser stays usable while a large profile is imported.
+    m_progress->setWindowModality(Qt::NonModal);
+    connect(m_progress, &QProgressDialog::canceled, task, &ImportTask::cancel);
+    connect(task, &ImportTask::progress, m_progress, [progress = m_progress](int done, int total) {
+        progress->setMaximum(total);
+        progress->setValue(done);
+    });
+    connect(task, &ImportTask::finished, this,
+            [this, task, source](const QString& error, const ImportSummary& summary) {
+                task->deleteLater();
+                if (m_progress)
+                    m_progress->close();
+                if (!error.isEmpty())
+                    QMessageBox::warning(
+                        m_window, translated(kImportTitle),
+                        tr("The bookmarks of %1 cannot be imported: %2.").arg(source, error));
+                else
+                    QMessageBox::information(m_window, translated(kImportTitle),
+                                             tr("From %1:\n%2").arg(source, summary.text()));
+            });
+    m_progress->show();
+    task->start();
 }
 
 void FavoritesTransfer::exportFavorites() {

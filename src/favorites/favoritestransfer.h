@@ -4,13 +4,15 @@
 #include <QPointer>
 
 class QMenu;
+class QProgressDialog;
 class QWidget;
 
 namespace kelvane {
 
 // The Favorites' import and export commands. The import menu offers a bookmark file and, by
 // name, the other browsers' profiles found in the home folder; each import or export ends with
-// a message box that says what it did.
+// a message box that says what it did. An import runs beside the window with a progress bar and
+// Cancel.
 class FavoritesTransfer : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +29,7 @@ public:
 
 private:
     QPointer<QWidget> m_window;
+    QPointer<QProgressDialog> m_progress; // while an import runs
 };
 
 } // namespace kelvane

@@ -2,10 +2,13 @@
 #include "favorites/browserbookmarks.h"
 #include "favorites/favoritesimport.h"
 #include "favorites/favoritesscan.h"
+#include "favorites/importtask.h"
+#include "platform/paths.h"
 #include "support/isolation.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QEventLoop>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -126,32 +129,74 @@ TEST(BookmarkImport, HostileFilesAreReadWithoutWritingOutsideTheFolder) {
     EXPECT_EQ(found.value("Folder/_.url"), "http://slash/");
 }
 
-TEST(BookmarkImport, FirefoxPlacesReadFromACopy) {
-    QTemporaryDir dir;
-    const QString places = dir.filePath("places.sqlite");
+const char kMozPlaces[] = "CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title "
+                          "LONGVARCHAR, rev_host LONGVARCHAR, visit_count INTEGER DEFAULT 0, "
+                          "guid TEXT)";
+const char kMozBookmarks[] =
+    "CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL, "
+    "parent INTEGER, position INTEGER, title LONGVARCHAR, keyword_id INTEGER, folder_type TEXT, "
+    "dateAdded INTEGER, lastModified INTEGER, guid TEXT)";
+const char kPlacesRoots[] = "INSERT INTO moz_bookmarks (id, type, parent, position, guid) VALUES "
+                            "(1, 2, 0, 0, 'root________'), (2, 2, 1, 0, 'menu________')";
+
+void makePlaces(const QString& path, const QList<const char*>& statements) {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "places");
-        db.setDatabaseName(places);
+        db.setDatabaseName(path);
         ASSERT_TRUE(db.open());
         QSqlQuery q(db);
-        for (const char* sql :
-             {"CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title "
-              "LONGVARCHAR, rev_host LONGVARCHAR, visit_count INTEGER DEFAULT 0, guid TEXT)",
-              "CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER "
-              "DEFAULT NULL, parent INTEGER, position INTEGER, title LONGVARCHAR, keyword_id "
-              "INTEGER, folder_type TEXT, dateAdded INTEGER, lastModified INTEGER, guid TEXT)",
-              "INSERT INTO moz_places (id, url) VALUES (1, 'https://mozilla.org/'), "
-              "(2, 'https://kde.org/'), (3, 'javascript:void(0)')",
-              "INSERT INTO moz_bookmarks (id, type, fk, parent, position, title, guid) VALUES "
-              "(1, 2, NULL, 0, 0, '', 'root________'), (2, 2, NULL, 1, 0, 'menu', "
-              "'menu________'), (3, 2, NULL, 1, 1, 'toolbar', 'toolbar_____'), (4, 2, NULL, "
-              "1, 2, 'tags', 'tags________'), (5, 2, NULL, 1, 3, 'unfiled', 'unfiled_____'), "
-              "(10, 2, NULL, 2, 2, 'Sub', 'a'), (11, 1, 2, 10, 0, 'KDE', 'b'), (12, 3, NULL, "
-              "2, 1, NULL, 'c'), (13, 1, 1, 2, 0, 'Mozilla', 'd'), (14, 1, 3, 3, 0, 'Js', "
-              "'e'), (15, 2, NULL, 4, 0, 'a tag', 'f'), (16, 1, 1, 15, 0, 'tagged', 'g')"})
+        for (const char* sql : statements)
             ASSERT_TRUE(q.exec(sql)) << sql;
     }
     QSqlDatabase::removeDatabase("places");
+}
+
+TEST(BookmarkImport, HostileFirefoxProfilesAreCutOrRefusedAndLeaveNoCopy) {
+    // A copy a reader that died left behind: the next read deletes it.
+    const QString orphan = runtimeFolder() + "/kelvane-places-999999999-x/places.sqlite";
+    ASSERT_TRUE(test::writeFile(orphan, "the whole history"));
+    QTemporaryDir dir;
+    const QString deep = dir.filePath("deep.sqlite"), view = dir.filePath("view.sqlite");
+    makePlaces(deep, {kMozPlaces, kMozBookmarks, kPlacesRoots,
+                      "INSERT INTO moz_places (id, url) VALUES (1, 'http://bottom/')",
+                      "INSERT INTO moz_bookmarks (id, type, parent, position, title, guid) WITH "
+                      "RECURSIVE n(i) AS (SELECT 10 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                      "200010) SELECT i, 2, iif(i = 10, 2, i - 1), 0, 'd', 'g' FROM n",
+                      "INSERT INTO moz_bookmarks (id, type, fk, parent, position, title) VALUES "
+                      "(300000, 1, 1, 200010, 0, 'bottom')"});
+    makePlaces(view, {kMozPlaces,
+                      "CREATE VIEW moz_bookmarks AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+                      "SELECT i + 1 FROM n) SELECT i AS id, 2 AS type, NULL AS fk, i - 1 AS "
+                      "parent, 0 AS position, 'x' AS title, 'root________' AS guid FROM n"});
+    QString error;
+    const auto tree = readBookmarkFile(deep, &error);
+    ASSERT_TRUE(tree) << error;
+    int depth = 0;
+    const Bookmark* folder = &*tree;
+    while (!folder->children.isEmpty() && folder->children.first().kind == Bookmark::Kind::Folder)
+        folder = &folder->children.first(), ++depth;
+    EXPECT_EQ(depth, kMaxBookmarkDepth) << "the folders below are folded into the last one";
+    EXPECT_TRUE(folder->children == QList<Bookmark>{L("bottom", "http://bottom/")});
+    EXPECT_FALSE(readBookmarkFile(view, &error)) << "a view may run any query";
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(QDir(runtimeFolder()).entryList({"kelvane-places-*"}, QDir::AllEntries),
+              QStringList());
+}
+
+TEST(BookmarkImport, FirefoxPlacesReadFromACopy) {
+    QTemporaryDir dir;
+    const QString places = dir.filePath("places.sqlite");
+    makePlaces(places,
+               {kMozPlaces, kMozBookmarks,
+                "INSERT INTO moz_places (id, url) VALUES (1, 'https://mozilla.org/'), "
+                "(2, 'https://kde.org/'), (3, 'javascript:void(0)')",
+                "INSERT INTO moz_bookmarks (id, type, fk, parent, position, title, guid) VALUES "
+                "(1, 2, NULL, 0, 0, '', 'root________'), (2, 2, NULL, 1, 0, 'menu', "
+                "'menu________'), (3, 2, NULL, 1, 1, 'toolbar', 'toolbar_____'), (4, 2, NULL, "
+                "1, 2, 'tags', 'tags________'), (5, 2, NULL, 1, 3, 'unfiled', 'unfiled_____'), "
+                "(10, 2, NULL, 2, 2, 'Sub', 'a'), (11, 1, 2, 10, 0, 'KDE', 'b'), (12, 3, NULL, "
+                "2, 1, NULL, 'c'), (13, 1, 1, 2, 0, 'Mozilla', 'd'), (14, 1, 3, 3, 0, 'Js', "
+                "'e'), (15, 2, NULL, 4, 0, 'a tag', 'f'), (16, 1, 1, 15, 0, 'tagged', 'g')"});
     const QByteArray before = test::readFile(places);
     QString error;
     const auto tree = readBookmarkFile(places, &error);
@@ -194,6 +239,42 @@ TEST(BookmarkImport, ChromiumBookmarksAndFilesOfNoKnownFormat) {
         EXPECT_FALSE(error.isEmpty());
     }
     EXPECT_FALSE(readBookmarkFile(dir.filePath("missing"), &error));
+}
+
+TEST(BookmarkImport, RunsOnAThreadOfItsOwnWritesPrivateFilesAndStopsWhenCancelled) {
+    QTemporaryDir dir, root;
+    QByteArray html = "<DL><DT><H3>Folder</H3><DL>";
+    for (int i = 0; i < 3000; ++i)
+        html += "<DT><A HREF=\"http://h/" + QByteArray::number(i) + "\">Same</A>\n";
+    ASSERT_TRUE(test::writeFile(dir.filePath("b.html"), html));
+    for (const bool cancel : {true, false}) {
+        ImportTask task(dir.filePath("b.html"), root.path());
+        ImportSummary summary;
+        QEventLoop loop;
+        QObject::connect(&task, &ImportTask::progress, [&](int, int total) {
+            if (cancel && total > 0)
+                task.cancel();
+        });
+        QObject::connect(&task, &ImportTask::finished,
+                         [&](const QString& error, const ImportSummary& s) {
+                             EXPECT_EQ(error, "");
+                             summary = s;
+                             loop.quit();
+                         });
+        task.start();
+        loop.exec();
+        const QFileInfoList files = QDir(root.filePath("Folder")).entryInfoList(QDir::Files);
+        EXPECT_EQ(summary.cancelled, cancel);
+        if (cancel)
+            EXPECT_TRUE(summary.added < 3000 && files.size() == summary.added) << summary.added;
+        else // numbered up to " (1000)"; what the cancelled run wrote is there
+            EXPECT_TRUE(files.size() == 1000 && summary.present + summary.added == 1000 &&
+                        summary.failed == 2000)
+                << summary.text();
+        for (const QFileInfo& file : files)
+            ASSERT_EQ(file.permissions() & 0x0077, 0) << file.fileName();
+        EXPECT_EQ(QFileInfo(root.filePath("Folder")).permissions() & 0x0077, 0);
+    }
 }
 
 TEST(BookmarkImport, AnExportReadBackGivesTheSameTree) {
