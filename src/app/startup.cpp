@@ -16,6 +16,7 @@
 #include "platform/engine/enginesetup.h"
 #include "platform/engine/webenginefactory.h"
 #include "platform/engine/webengineprofile.h"
+#include "platform/paths.h"
 #include "platform/trace.h"
 #include "platform/unixsignals.h"
 
@@ -132,6 +133,7 @@ int runBrowser(int argc, char** argv, const CommandLine& commandLine) {
     QApplication::setApplicationVersion(QStringLiteral(KELVANE_VERSION));
     // Names the desktop entry to the desktop (Wayland's app id, the X start-up notice).
     QApplication::setDesktopFileName(QStringLiteral(KELVANE_APP_ID));
+    makeOwnFoldersPrivate();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvane.svg")));
     QApplication::setQuitOnLastWindowClosed(false); // the main window's close decides
     installTranslations();

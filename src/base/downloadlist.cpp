@@ -121,7 +121,7 @@ bool writeDownloadList(const QList<DownloadRecord>& records, const QString& path
                  '\n';
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    if (!openPrivate(file) || file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
     }

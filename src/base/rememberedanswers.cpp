@@ -59,7 +59,7 @@ bool RememberedAnswers::save() const {
     if (!QFileInfo::exists(folder) && !makePrivateFolder(folder))
         return false;
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!openPrivate(file))
         return false;
     QByteArray bytes;
     for (const RememberedAnswer& entry : entries())

@@ -36,7 +36,7 @@ bool SessionFile::write(const QString& path, const QList<SavedPage>& pages) {
             out << page.url << page.title << page.history;
     }
     QSaveFile file(path);
-    if (!makePrivateFolder(configFolder()) || !file.open(QIODevice::WriteOnly))
+    if (!makePrivateFolder(configFolder()) || !openPrivate(file))
         return false;
     // Where the user has been is the user's alone.
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);

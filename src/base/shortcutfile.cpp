@@ -1,6 +1,7 @@
 #include "base/shortcutfile.h"
 
 #include "base/controlcharacters.h"
+#include "platform/paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -293,7 +294,7 @@ bool writeShortcutUrl(const QString& filePath, const QString& url) {
     }
 
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!openPrivate(file))
         return false;
     file.write(encodeLines(*lines));
     return file.commit();

@@ -39,7 +39,7 @@ bool StartGuard::beginRestore(const QStringList& documents) {
     // On disk before the first document opens: a crash after that must find it.
     makePrivateFolder(QFileInfo(m_path).absolutePath());
     QSaveFile record(m_path);
-    if (record.open(QIODevice::WriteOnly)) {
+    if (openPrivate(record)) {
         record.write(uncleanStartsText({std::min(before + 1, kMaxCount), digest}));
         record.commit();
     }

@@ -2,6 +2,7 @@
 
 #include "base/shortcutfile.h"
 #include "favorites/favoritesstore.h"
+#include "platform/paths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -76,7 +77,7 @@ bool FavoritesScan::writeCache(const QString& filePath) const {
     for (const FavoriteEntry& entry : m_entries)
         text += quoted(entry.folder) + ',' + quoted(entry.name) + ',' + quoted(entry.url) + "\r\n";
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!openPrivate(file))
         return false;
     file.write(text);
     return file.commit();

@@ -54,7 +54,7 @@ bool NotesFile::write(const QStringList& lines) {
     QString problem;
     makePrivateFolder(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!openPrivate(file))
         problem = file.errorString();
     else if (file.write(bytes) != bytes.size() || !file.commit())
         problem = file.errorString();

@@ -17,6 +17,9 @@ namespace kelvane {
 
 namespace {
 
+constexpr QFile::Permissions kPrivateFolder =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+
 // A socket address holds at most 107 bytes of path; the names put into the runtime folder
 // ("/KelvaneV100_APPLICATION_<uid>.<pid>") need up to this many of them.
 constexpr qsizetype kRuntimeNameRoom = 44;
@@ -114,12 +117,28 @@ QString runtimeFolder() {
 }
 
 bool makePrivateFolder(const QString& dir) {
-    QDir d(dir);
-    if (d.exists())
+    const QFileInfo info(QDir::cleanPath(dir));
+    if (info.isDir())
         return true;
-    if (!QDir().mkpath(dir))
+    const QString parent = info.absolutePath();
+    if (parent != info.absoluteFilePath() && !makePrivateFolder(parent))
         return false;
-    return QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return QDir().mkdir(info.absoluteFilePath(), kPrivateFolder) || QFileInfo(dir).isDir();
+}
+
+void makeOwnFoldersPrivate() {
+    const QString cache = fromEnvOr("XDG_CACHE_HOME", QDir::homePath() + QStringLiteral("/.cache"));
+    for (const QString& folder :
+         QStringList{configFolder(), dataFolder(), cache + QStringLiteral("/Kelvane")}) {
+        const QFileInfo info(folder);
+        if (info.isDir() && !info.isSymLink() && info.ownerId() == ::getuid())
+            QFile::setPermissions(folder, kPrivateFolder);
+    }
+}
+
+bool openPrivate(QFileDevice& file) {
+    return file.open(QIODevice::WriteOnly) &&
+           file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 }
 
 QString desktopDownloadFolder() {

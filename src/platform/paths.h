@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDevice>
 #include <QString>
 
 namespace kelvane {
@@ -19,7 +20,13 @@ QString runtimeFolder();
 // The desktop's download folder: XDG_DOWNLOAD_DIR of the user's folders, else ~/Downloads.
 QString desktopDownloadFolder();
 
-// Creates dir (and its parents) when missing; a new folder is made private (0700).
+// Creates dir (and its parents) when missing; every folder it makes is private (0700).
 bool makePrivateFolder(const QString& dir);
+// Our own folders (configFolder(), dataFolder() and $XDG_CACHE_HOME/Kelvane) made private when
+// they are this user's and not links: an older version left them open to everyone's reading.
+void makeOwnFoldersPrivate();
+// Opens file for writing, private to the user (0600) whether new or not; for the files of our
+// own folders, which hold what the user did.
+bool openPrivate(QFileDevice& file);
 
 } // namespace kelvane

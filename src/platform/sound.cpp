@@ -26,8 +26,7 @@ QString soundFile() {
     if (!sound.open(QIODevice::ReadOnly))
         return {};
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(sound.readAll()) != sound.size() ||
-        !file.commit())
+    if (!openPrivate(file) || file.write(sound.readAll()) != sound.size() || !file.commit())
         return {};
     return path;
 }

@@ -57,7 +57,7 @@ bool BlockedSitesFile::save(const QStringList& entries) const {
     if (m_unread || (!QFileInfo::exists(folder) && !makePrivateFolder(folder)))
         return false;
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!openPrivate(file))
         return false;
     QByteArray bytes;
     for (const QString& entry : entries) {

@@ -1,7 +1,16 @@
+#include "base/downloadlist.h"
+#include "base/rememberedanswers.h"
+#include "base/sessionfile.h"
+#include "base/shortcutfile.h"
+#include "base/startguard.h"
+#include "favorites/favoritesstore.h"
+#include "notes/notesfile.h"
 #include "platform/displayplatform.h"
 #include "platform/paths.h"
+#include "popups/blockedsites.h"
 #include "support/isolation.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QScopeGuard>
 #include <gtest/gtest.h>
@@ -79,3 +88,36 @@ TEST(DisplayPlatform, XWaylandOnlyWhenBothAreThereAndTheUserChoseNone) {
 }
 
 } // namespace
+
+TEST(PrivateFiles, EveryFileOfOursIsTheUsersAloneInFoldersOfHisAlone) {
+    test::IsolatedHome home;
+    const QString cache = home.root() + "/cache/Kelvane";
+    ASSERT_TRUE(QDir().mkpath(cache)); // as an older version left it, open to everyone
+    ASSERT_TRUE(QFile::setPermissions(cache, QFile::Permissions(0x7755)));
+    makeOwnFoldersPrivate();
+    RememberedAnswers answers;
+    DownloadRecord download;
+    download.url = "http://d/f", download.path = "/tmp/f";
+    const bool written[] = {
+        !favoritesFolder().isEmpty() && writeShortcutUrl(favoritesFolder() + "/f.url", "http://f/"),
+        answers.remember("http://a", "location", true) && answers.save(),
+        writeDownloadList({download}, downloadListPath()),
+        NotesFile().write({"note"}),
+        BlockedSitesFile().save({"b.test"}),
+        !StartGuard().beginRestore({"http://s/"}), // written; no reason to ask
+        SessionFile::write(SessionFile::defaultPath(), {{"http://s/", "S", {}}}),
+    };
+    for (int i = 0; i < int(std::size(written)); ++i)
+        EXPECT_TRUE(written[i]) << i;
+    QDirIterator it(home.root(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    int files = 0;
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        if (!info.absoluteFilePath().contains("/Kelvane"))
+            continue;
+        files += info.isFile();
+        EXPECT_EQ(int(info.permissions() & 0x0077), 0) << info.absoluteFilePath();
+    }
+    EXPECT_GE(files, 7);
+}
