@@ -57,7 +57,7 @@ void fill(BrowsingHistory& history, qint64 now) {
         const int page = (i * 7919) % kPages;
         const QString url =
             QStringLiteral("https://%1/%2/page-%3.html")
-                .arg(QLatin1String(sites[page % 8]), QLatin1String(words[page % 12]).toLower())
+                .arg(QLatin1String(sites[page % 8]), QString::fromUtf8(words[page % 12]).toLower())
                 .arg(page);
         const QString title =
             QStringLiteral("%1 %2 number %3")
@@ -78,8 +78,9 @@ QSqlQuery bareQuery(QSqlDatabase& db, const QStringList& words) {
     query.setForwardOnly(true);
     query.prepare(sql);
     for (const QString& word : words) {
-        query.addBindValue(QLatin1Char('%') + word + QLatin1Char('%'));
-        query.addBindValue(QLatin1Char('%') + word + QLatin1Char('%'));
+        const QString pattern = QLatin1Char('%') + word + QLatin1Char('%');
+        query.addBindValue(pattern);
+        query.addBindValue(pattern);
     }
     return query;
 }
