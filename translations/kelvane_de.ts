@@ -496,6 +496,10 @@ Bericht der Engine: %2</translation>
 <context>
     <name>kelvane::MainMenus</name>
     <message>
+        <source>New Private Docu&amp;ment</source>
+        <translation>Neues &amp;privates Dokument</translation>
+    </message>
+    <message>
         <source>I&amp;mport Favorites</source>
         <translation>Favoriten i&amp;mportieren</translation>
     </message>

@@ -496,6 +496,10 @@ Rapport du moteur : %2</translation>
 <context>
     <name>kelvane::MainMenus</name>
     <message>
+        <source>New Private Docu&amp;ment</source>
+        <translation>Nouveau document pri&amp;vé</translation>
+    </message>
+    <message>
         <source>I&amp;mport Favorites</source>
         <translation>I&amp;mporter des favoris</translation>
     </message>

@@ -82,7 +82,9 @@ QMenu* topMenu(QMainWindow* window, const char* captionId) {
 MainMenus::MainMenus(QMainWindow* window) {
     MenuBuilder file(topMenu(window, "1000"));
     newDocument = file.hookItem("1001", Picture::MenuNew, "Ctrl+N");
-    newPrivateDocument = file.hookItem("New Private Docu&ment", Picture::MenuNew, "Ctrl+Shift+N");
+    newPrivateDocument =
+        file.hookItem(QT_TRANSLATE_NOOP("kelvane::MainMenus", "New Private Docu&ment"),
+                      Picture::MenuNew, "Ctrl+Shift+N");
     open = file.hookItem("1002", Picture::MenuOpen, "Ctrl+O");
     close = file.item("1003", "Ctrl+F4");
     file.separator();
@@ -135,8 +137,7 @@ MainMenus::MainMenus(QMainWindow* window) {
     quickSearch = view.item("1085", Picture::MenuFind, "F9");
     view.separator();
     source = view.item("1086", Picture::MenuSource);
-    developerTools =
-        view.item(QT_TRANSLATE_NOOP("kelvane::MainMenus", "De&veloper Tools"), "F12");
+    developerTools = view.item(QT_TRANSLATE_NOOP("kelvane::MainMenus", "De&veloper Tools"), "F12");
     view.separator();
     internetOptions = view.item("1128", Picture::MenuOptions);
     options = view.item("1023", Picture::MenuOptions);

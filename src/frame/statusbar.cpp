@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPainter>
+#include <QSet>
 #include <QTimer>
 
 #include <algorithm>
@@ -68,7 +69,17 @@ public:
     ProgressPanel(const ProgressBar& bar, const int& percent, QWidget* parent)
         : QFrame(parent)
         , m_bar(bar)
-        , m_percent(percent) {}
+        , m_percent(percent) {
+        livePanels().insert(this);
+    }
+    ~ProgressPanel() override { livePanels().remove(this); }
+
+    // The accessibility factory is asked about every object, the page's own among them, whose
+    // classes are built without type information: it looks a panel up here, never by a cast.
+    static QSet<const QObject*>& livePanels() {
+        static QSet<const QObject*> panels;
+        return panels;
+    }
 
     QSize sizeHint() const override { return minimumSize(); }
     int percent() const { return m_percent; }
@@ -119,8 +130,9 @@ private:
 };
 
 QAccessibleInterface* progressPanelAccessible(const QString&, QObject* object) {
-    auto* panel = dynamic_cast<ProgressPanel*>(object);
-    return panel ? new ProgressPanelAccessible(panel) : nullptr;
+    if (!ProgressPanel::livePanels().contains(object))
+        return nullptr;
+    return new ProgressPanelAccessible(static_cast<ProgressPanel*>(object));
 }
 
 QLabel* sunkenLabel(const QString& key, QWidget* parent) {
@@ -277,9 +289,8 @@ void StatusBar::updatePopupToolTip() {
                              : m_blocking.siteExcepted
                                  ? tr("Ads and trackers allowed on this site")
                                  : tr("Requests blocked on this page: %1").arg(m_blocking.blocked);
-    m_popupPanel->setToolTip(
-        tableString(kPopupToolTip) + u'\n' + blocking + u'\n' +
-        tr("Popups killed this session: %1").arg(m_killed.count()));
+    m_popupPanel->setToolTip(tableString(kPopupToolTip) + u'\n' + blocking + u'\n' +
+                             tr("Popups killed this session: %1").arg(m_killed.count()));
 }
 
 void StatusBar::setContentBlocking(const ContentBlockingState& state) {
