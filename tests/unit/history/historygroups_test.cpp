@@ -21,39 +21,24 @@ TEST(HistoryGroups, DaysCountInTheLocalTimeAcrossMidnightWeeksAndMonthEnds) {
         Qt::DayOfWeek firstDay;
         HistoryGroup expected;
     };
+    const char* const sun = "2026-03-01T00:10:00+01:00"; // Sunday 1 March, past midnight
+    const char* const thu = "2026-03-26T09:00:00+01:00"; // Thursday 26 March
     const Case cases[] = {
-        // Sunday 1 March, ten minutes after midnight.
-        {"2026-03-01T00:10:00+01:00", "2026-03-01T00:05:00+01:00", Qt::Monday, {Kind::Today}},
-        {"2026-03-01T00:10:00+01:00", "2026-02-28T23:59:00+01:00", Qt::Monday, {Kind::Yesterday}},
-        {"2026-03-01T00:10:00+01:00", "2026-02-28T23:30:00Z", Qt::Monday, {Kind::Today}},
-        {"2026-03-01T00:10:00+01:00", "2026-02-27T12:00:00+01:00", Qt::Monday, {Kind::ThisWeek}},
-        {"2026-03-01T00:10:00+01:00", "2026-02-23T00:00:00+01:00", Qt::Monday, {Kind::ThisWeek}},
-        {"2026-03-01T00:10:00+01:00",
-         "2026-02-22T23:59:00+01:00",
-         Qt::Monday,
-         {Kind::Month, 2026, 2}},
-        {"2026-03-01T00:10:00+01:00",
-         "2026-02-27T12:00:00+01:00",
-         Qt::Sunday,
-         {Kind::Month, 2026, 2}},
-        {"2026-03-01T00:10:00+01:00", "2026-03-01T08:00:00+01:00", Qt::Monday, {Kind::Today}},
-        {"2026-03-01T00:10:00+01:00",
-         "2025-12-31T23:59:00+01:00",
-         Qt::Monday,
-         {Kind::Month, 2025, 12}},
-        // Thursday 26 March.
-        {"2026-03-26T09:00:00+01:00", "2026-03-25T00:00:00+01:00", Qt::Monday, {Kind::Yesterday}},
-        {"2026-03-26T09:00:00+01:00", "2026-03-23T08:00:00+01:00", Qt::Monday, {Kind::ThisWeek}},
-        {"2026-03-26T09:00:00+01:00", "2026-03-22T23:00:00+01:00", Qt::Monday, {Kind::ThisMonth}},
-        {"2026-03-26T09:00:00+01:00", "2026-03-01T00:00:00+01:00", Qt::Monday, {Kind::ThisMonth}},
-        {"2026-03-26T09:00:00+01:00",
-         "2026-02-28T23:59:00+01:00",
-         Qt::Monday,
-         {Kind::Month, 2026, 2}},
-        {"2026-03-26T09:00:00+01:00",
-         "2025-03-26T09:00:00+01:00",
-         Qt::Monday,
-         {Kind::Month, 2025, 3}},
+        {sun, "2026-03-01T00:05:00+01:00", Qt::Monday, {Kind::Today}},
+        {sun, "2026-02-28T23:59:00+01:00", Qt::Monday, {Kind::Yesterday}},
+        {sun, "2026-02-28T23:30:00Z", Qt::Monday, {Kind::Today}},
+        {sun, "2026-02-27T12:00:00+01:00", Qt::Monday, {Kind::ThisWeek}},
+        {sun, "2026-02-23T00:00:00+01:00", Qt::Monday, {Kind::ThisWeek}},
+        {sun, "2026-02-22T23:59:00+01:00", Qt::Monday, {Kind::Month, 2026, 2}},
+        {sun, "2026-02-27T12:00:00+01:00", Qt::Sunday, {Kind::Month, 2026, 2}},
+        {sun, "2026-03-01T08:00:00+01:00", Qt::Monday, {Kind::Today}},
+        {sun, "2025-12-31T23:59:00+01:00", Qt::Monday, {Kind::Month, 2025, 12}},
+        {thu, "2026-03-25T00:00:00+01:00", Qt::Monday, {Kind::Yesterday}},
+        {thu, "2026-03-23T08:00:00+01:00", Qt::Monday, {Kind::ThisWeek}},
+        {thu, "2026-03-22T23:00:00+01:00", Qt::Monday, {Kind::ThisMonth}},
+        {thu, "2026-03-01T00:00:00+01:00", Qt::Monday, {Kind::ThisMonth}},
+        {thu, "2026-02-28T23:59:00+01:00", Qt::Monday, {Kind::Month, 2026, 2}},
+        {thu, "2025-03-26T09:00:00+01:00", Qt::Monday, {Kind::Month, 2025, 3}},
     };
     for (const Case& c : cases) {
         const HistoryGroup group =

@@ -17,9 +17,7 @@ TEST(BlockList, ParsesRealWorldLines) {
     };
     const Case cases[] = {
         {"0.0.0.0 ads.example.com", {{"ads.example.com", Action::Block, Party::Any}}, 0},
-        {"127.0.0.1\tTrack.Example.org\t# tracker",
-         {{"track.example.org", Action::Block, Party::Any}},
-         0},
+        {"127.0.0.1\tTrack.Example.org\t# tracker", {{"track.example.org"}}, 0},
         {"0.0.0.0 a.example b.example", {{"a.example"}, {"b.example"}}, 0},
         {"# 0.0.0.0 commented.example", {}, 0},
         {"127.0.0.1 localhost", {}, 1},
@@ -47,10 +45,7 @@ TEST(BlockList, ParsesRealWorldLines) {
         {"! Title: a list", {}, 0},
         {"[Adblock Plus 2.0]", {}, 0},
         {"   ", {}, 0},
-        {"||b\xc3\xbc"
-         "cher.example^",
-         {{"xn--bcher-kva.example"}},
-         0},
+        {"||b\u00fccher.example^", {{"xn--bcher-kva.example"}}, 0},
     };
     for (const Case& c : cases) {
         const ParsedBlockList parsed = parseBlockList(c.line);
@@ -83,13 +78,13 @@ TEST(BlockList, MatchesHostsSubdomainsAndExceptions) {
         bool blocked;
     };
     const Case cases[] = {
-        {"ads.example", true, true},       {"x.y.ads.example", false, true},
-        {"badads.example", true, false},   {"example", true, false},
-        {"ok.ads.example", true, false},   {"deep.ok.ads.example", true, false},
-        {"cdn.example", true, true},       {"cdn.example", false, false},
-        {"own.example", false, true},      {"own.example", true, false},
-        {"shared.example", false, true},   {"shared.example", true, false},
-        {"ads.example.org", true, false},  {"", true, false},
+        {"ads.example", true, true},      {"x.y.ads.example", false, true},
+        {"badads.example", true, false},  {"example", true, false},
+        {"ok.ads.example", true, false},  {"deep.ok.ads.example", true, false},
+        {"cdn.example", true, true},      {"cdn.example", false, false},
+        {"own.example", false, true},     {"own.example", true, false},
+        {"shared.example", false, true},  {"shared.example", true, false},
+        {"ads.example.org", true, false}, {"", true, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(matcher.blocks(c.host, c.thirdParty), c.blocked) << c.host << c.thirdParty;

@@ -6,6 +6,7 @@
 #include "fakes/testwindow.h"
 #include "favorites/organizefavoritesdialog.h"
 #include "frame/featurewindows.h"
+#include "frame/statusbar.h"
 #include "support/modalanswers.h"
 
 #include <QAbstractButton>
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 
@@ -45,6 +47,24 @@ void addClashes(const QString& where, const QStringList& texts, QStringList& pro
     }
 }
 
+// Controls a screen reader finds without a name, tabs and progress bars included.
+void addUnnamed(QAccessibleInterface* node, QStringList& problems) {
+    using A = QAccessible;
+    static const QList<A::Role> controls = {
+        A::PushButton, A::CheckBox, A::RadioButton, A::ComboBox,      A::EditableText,
+        A::SpinBox,    A::Slider,   A::ProgressBar, A::List,          A::Tree,
+        A::Table,      A::PageTab,  A::ButtonMenu,  A::ButtonDropDown};
+    if (!node || !node->isValid() || node->state().invisible)
+        return;
+    const QObject* o = node->object();
+    if (controls.contains(node->role()) && node->text(A::Name).trimmed().isEmpty())
+        problems << QStringLiteral("unnamed %1 %2")
+                        .arg(o ? o->metaObject()->className() : "",
+                             o ? o->objectName() : QString());
+    for (int i = 0; i < node->childCount(); ++i)
+        addUnnamed(node->child(i), problems);
+}
+
 // Clashes among the controls that show now and within each menu; controls Tab skips.
 void addWindowProblems(QWidget* window, QStringList& problems) {
     QStringList texts;
@@ -66,8 +86,10 @@ void addWindowProblems(QWidget* window, QStringList& problems) {
             texts << label->text();
         else if (box && box->isCheckable())
             texts << box->title();
-        // Out of a keyboard's reach, unless it sits in a toolbar (whose commands the menus have);
-        // or nameless for a screen reader.
+        if (const auto* tabs = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        // Out of a keyboard's reach, unless it sits in a toolbar (whose commands the menus have).
         const bool control =
             qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
             qobject_cast<QComboBox*>(w) ||
@@ -77,10 +99,9 @@ void addWindowProblems(QWidget* window, QStringList& problems) {
         if (control && !(w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() &&
             !qobject_cast<QToolBar*>(w->parentWidget()))
             problems << where + u" out of Tab's reach";
-        if (control && QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
-            problems << where + u" without a name";
     }
     addClashes(window->windowTitle(), texts, problems);
+    addUnnamed(QAccessible::queryAccessibleInterface(window), problems);
 }
 
 QStringList problemsOf(QWidget* window) {
@@ -98,6 +119,7 @@ QStringList problemsOf(QWidget* window) {
 TEST(Keyboard, EveryWindowHasDistinctMnemonicsAndTabReachesEveryControl) {
     test::IsolatedHome home;
     test::TestWindow run;
+    run.window.statusBarPanels()->setProgressPercent(30);
     QStringList problems = problemsOf(&run.window) + problemsOf(run.window.navigator());
     run.window.featureWindows().showDownloads();
     for (QWidget* top : QApplication::topLevelWidgets())
