@@ -90,19 +90,12 @@ TEST_F(AddressPanelTest, SuggestionsNeverReplaceTheTypedTextUnlessPicked) {
     EXPECT_EQ(sources(),
               (QList<SuggestionSource>{SuggestionSource::Typed, SuggestionSource::History,
                                        SuggestionSource::Favorite}));
-    struct Step {
-        Qt::Key key;
-        int row;
-    };
-    for (const Step& step : {Step{Qt::Key_Down, 0},
-                             {Qt::Key_Down, 1},
-                             {Qt::Key_Down, 2},
-                             {Qt::Key_Down, -1},
-                             {Qt::Key_Up, 2},
-                             {Qt::Key_PageUp, 0},
-                             {Qt::Key_Up, -1}}) {
-        QTest::keyClick(box, step.key);
-        EXPECT_EQ(list->currentRow(), step.row) << step.key;
+    const std::pair<Qt::Key, int> steps[] = {
+        {Qt::Key_Down, 0}, {Qt::Key_Down, 1},   {Qt::Key_Down, 2}, {Qt::Key_Down, -1},
+        {Qt::Key_Up, 2},   {Qt::Key_PageUp, 0}, {Qt::Key_Up, -1}};
+    for (const auto& [key, row] : steps) {
+        QTest::keyClick(box, key);
+        EXPECT_EQ(list->currentRow(), row) << key;
         EXPECT_EQ(box->currentText(), "SITE");
     }
     QTest::keyClick(box, Qt::Key_Escape);
