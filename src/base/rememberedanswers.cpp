@@ -14,7 +14,7 @@ namespace {
 
 constexpr qint64 kMaxFileBytes = 1 << 20;
 constexpr qsizetype kMaxSiteLength = 2048;
-constexpr qsizetype kMaxKindLength = 32;
+constexpr qsizetype kMaxKindLength = 96;
 
 const QString kAllow = QStringLiteral("allow");
 const QString kBlock = QStringLiteral("block");
@@ -37,7 +37,17 @@ bool RememberedAnswers::isValidSite(const QString& site) {
 bool RememberedAnswers::isValidKind(const QString& kind) {
     if (kind.isEmpty() || kind.size() > kMaxKindLength)
         return false;
-    return std::ranges::all_of(kind, [](QChar c) { return (c >= u'a' && c <= u'z') || c == u'-'; });
+    // Lower-case letters and hyphens, and after a colon a scheme ("open-outside:web+app").
+    const qsizetype colon = kind.indexOf(u':');
+    const auto letterOrHyphen = [](QChar c) { return (c >= u'a' && c <= u'z') || c == u'-'; };
+    const auto schemeCharacter = [&](QChar c) {
+        return letterOrHyphen(c) || (c >= u'0' && c <= u'9') || c == u'+' || c == u'.';
+    };
+    return std::ranges::all_of(QStringView(kind).first(colon < 0 ? kind.size() : colon),
+                               letterOrHyphen) &&
+           (colon < 0 ||
+            (colon + 1 < kind.size() &&
+             std::ranges::all_of(QStringView(kind).sliced(colon + 1), schemeCharacter)));
 }
 
 void RememberedAnswers::load() {

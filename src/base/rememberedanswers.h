@@ -11,9 +11,9 @@ namespace kelvane {
 
 // One answer the user asked the browser to remember.
 struct RememberedAnswer {
-    // A page's origin ("https://example.org:8443") or an outside scheme ("mailto:").
+    // A page's origin ("https://example.org:8443").
     QString site;
-    // What was asked: "notifications", "location", ..., "open-outside".
+    // What was asked: "notifications", "location", ..., "open-outside:mailto".
     QString kind;
     bool allow = false;
 
@@ -34,8 +34,8 @@ public:
 
     // Reads the file; a missing or unreadable one gives no answers. A line that is not
     // "<site> <kind> allow|block" with a site of printable characters without blanks and a kind
-    // of lower-case letters and hyphens is skipped; of two lines for the same site and kind, the
-    // later counts. Only the first MiB is read.
+    // of lower-case letters and hyphens (and after a colon a scheme) is skipped; of two lines for
+    // the same site and kind, the later counts. Only the first MiB is read.
     void load();
     // Writes every answer, whole or not at all; false when the file could not be written, and
     // the old one then stays.

@@ -40,9 +40,26 @@ QString permissionKind(SitePermission permission) {
     return {};
 }
 
+namespace {
+
+const char kOpenOutsidePrefix[] = "open-outside:";
+
+// The scheme of an outside-program kind, with its colon ("mailto:"); empty for other kinds.
+QString outsideScheme(const QString& kind) {
+    return kind.startsWith(QLatin1String(kOpenOutsidePrefix))
+               ? kind.mid(qstrlen(kOpenOutsidePrefix)) + u':'
+               : QString();
+}
+
+} // namespace
+
+QString openOutsideKind(const QString& scheme) {
+    return QLatin1String(kOpenOutsidePrefix) + scheme;
+}
+
 QString kindDescription(const QString& kind) {
-    if (kind == QLatin1String(kOpenOutsideKind))
-        return PermissionQuestion::tr("open links in another program");
+    if (const QString scheme = outsideScheme(kind); !scheme.isEmpty())
+        return PermissionQuestion::tr("open %1 links in another program").arg(scheme);
     for (const Kind& known : kKinds) {
         if (kind == QLatin1String(known.key))
             return PermissionQuestion::tr(known.description);
@@ -55,20 +72,22 @@ PermissionQuestion::PermissionQuestion(const QString& site, const QString& kind,
     : QDialog(parent)
     , m_site(site)
     , m_kind(kind) {
-    const bool outside = kind == QLatin1String(kOpenOutsideKind);
+    const QString scheme = outsideScheme(kind);
+    const bool outside = !scheme.isEmpty();
     setWindowTitle(outside ? tr("Open in Another Program") : tr("Site Permission"));
     auto* question = new QLabel(
-        outside
-            ? tr("Open this %1 link with the program your desktop has for it?\n%2").arg(site, link)
-            : tr("%1 wants to %2.").arg(site, kindDescription(kind)),
+        outside ? tr("%1 wants to open this %2 link with the program your desktop has for it.\n%3")
+                      .arg(site, scheme, link)
+                : tr("%1 wants to %2.").arg(site, kindDescription(kind)),
         this);
     question->setObjectName(QStringLiteral("question"));
     // The site and the link come from the web: shown as they are, never read as markup.
     question->setTextFormat(Qt::PlainText);
     question->setWordWrap(true);
     question->setFixedWidth(kTextWidth);
-    m_remember = new QCheckBox(
-        outside ? tr("Remember for all %1 links").arg(site) : tr("Remember for this site"), this);
+    m_remember = new QCheckBox(outside ? tr("Remember for %1 links of this site").arg(scheme)
+                                       : tr("Remember for this site"),
+                               this);
     m_remember->setChecked(true);
 
     // Neither is the default: Enter alone gives no answer.

@@ -12,12 +12,14 @@ namespace kelvane {
 // The kinds of site question whose answers can be remembered, as the file of remembered
 // answers names them: one per site permission, and opening links of an outside scheme.
 QString permissionKind(SitePermission permission);
-inline constexpr char kOpenOutsideKind[] = "open-outside";
+// Opening links of an outside scheme, asked and remembered per site and scheme
+// ("open-outside:mailto").
+QString openOutsideKind(const QString& scheme);
 // What a site asks to do, for questions and lists: "show notifications", ...
 QString kindDescription(const QString& kind);
 
 // Asks whether a site may do what it asks ("show notifications", "use your camera", ...) or
-// whether a link of an outside scheme may go to the desktop's program for it, with Allow and
+// whether a link of an outside scheme on it may go to the desktop's program for it, with Allow and
 // Block and "Remember ..." (on at first). It closes with Allowed or Blocked; Esc and the close
 // box leave it Dismissed: refused this time, and nothing remembered.
 class PermissionQuestion : public QDialog {
@@ -25,8 +27,7 @@ class PermissionQuestion : public QDialog {
 public:
     enum Result { Dismissed = QDialog::Rejected, Allowed = QDialog::Accepted, Blocked };
 
-    // site: the origin asking, or the outside scheme ("mailto:"); link: the address an outside
-    // scheme's question is about.
+    // site: the origin asking; link: the address an outside scheme's question is about.
     PermissionQuestion(const QString& site, const QString& kind, const QString& link = {},
                        QWidget* parent = nullptr);
 

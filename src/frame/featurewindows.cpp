@@ -20,6 +20,7 @@
 #include "favorites/favoriteswindow.h"
 #include "favorites/organizefavoritesdialog.h"
 #include "frame/menus.h"
+#include "frame/pagequestions.h"
 #include "frame/trayicon.h"
 #include "frame/viewtoggles.h"
 #include "history/historywindow.h"
@@ -135,8 +136,10 @@ void FeatureWindows::showOptions() {
         context.page = ActivePage{doc->engine()->url(), doc->engine()->title()};
     context.sitesToolbarVisible = m_parts.bars->isVisible(2);
     context.trayAvailable = m_parts.tray->isAvailable();
-    context.cleanHistory = [this] { cleanHistory(); };
-    context.rememberedAnswers = m_rememberedAnswers;
+    context.cleanHistory = [this] { Q_EMIT cleanHistoryRequested(); };
+    context.rememberedAnswers = m_questions ? &m_questions->rememberedAnswers() : nullptr;
+    const QList<RememberedAnswer> answersBefore =
+        m_questions ? m_questions->rememberedAnswers().entries() : QList<RememberedAnswer>();
     if (ContentBlocking* blocking = m_blocking) {
         auto* page = new BlockingPage(blocking->settings(), blocking->lists());
         context.morePages.append({tr("Content Blocking"), page,
@@ -145,6 +148,8 @@ void FeatureWindows::showOptions() {
     AppSettings& app = appSettings();
     const bool trayWasOn = app.minimizeToTray;
     OptionsDialog(std::move(context), m_window).exec();
+    if (m_questions)
+        m_questions->answersRemoved(answersBefore);
 
     // After OK and Cancel alike.
     if (app.minimizeToTray != trayWasOn) {

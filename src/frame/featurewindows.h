@@ -20,7 +20,7 @@ class FavoritesTransfer;
 class HistoryWindow;
 class NotesPane;
 class QuickSearch;
-class RememberedAnswers;
+class PageQuestions;
 class SitesToolbar;
 class TrayIcon;
 class ViewToggles;
@@ -56,12 +56,13 @@ public:
     BrowsingHistory& history() const { return *m_history; }
     // The favorites as the address bar's suggestions take them.
     static QList<FavoriteLink> favoriteLinks();
-    // Clean Now and the clean-up at exit: the history goes with the engine's.
+    // The engine's history and the History window's, for Clean Now and at exit.
     void cleanHistory();
     void addToFavorites();
     void showOptions();
     // The remembered answers to site questions, listed and edited in Options.
-    void setRememberedAnswers(RememberedAnswers* answers) { m_rememberedAnswers = answers; }
+    // Whose remembered answers the Options dialog edits.
+    void setPageQuestions(PageQuestions* questions) { m_questions = questions; }
     // Content blocking, with a page of its own in Options.
     void setContentBlocking(ContentBlocking* blocking) { m_blocking = blocking; }
     QuickSearch* quickSearch() const { return m_quickSearch; }
@@ -74,13 +75,15 @@ Q_SIGNALS:
     void openInNewDocument(const QString& address);
     // A visit of the History window: open it in the active document.
     void openInActiveDocument(const QString& address);
+    // Options' "Clean Now".
+    void cleanHistoryRequested();
 
 private:
     QWidget* m_window;
     Parts m_parts;
     QuickSearch* m_quickSearch;
     FavoritesTransfer* m_favoritesTransfer;
-    RememberedAnswers* m_rememberedAnswers = nullptr;
+    PageQuestions* m_questions = nullptr;
     ContentBlocking* m_blocking = nullptr;
     DownloadManager* m_downloads;
     QPointer<DownloadsWindow> m_downloadsWindow;

@@ -233,7 +233,8 @@ void MainWindow::answerPageRequests() {
     connect(m_documents, &DocumentArea::activeDocumentChanged, m_questions,
             &PageQuestions::showHeldQuestions);
     m_features->downloads().setWaitForUser([this] { return m_questions->waitUntilSeen(); });
-    m_features->setRememberedAnswers(&m_questions->rememberedAnswers());
+    m_features->setPageQuestions(m_questions);
+    connect(m_features, &FeatureWindows::cleanHistoryRequested, this, &MainWindow::cleanHistory);
     m_blocking = new ContentBlocking(this);
     m_features->setContentBlocking(m_blocking);
     new BlockingStatus(*m_documents, *m_statusBar, *m_blocking, this);
@@ -564,8 +565,15 @@ void MainWindow::beforeClose() {
         m_savedDocuments->save();
     if (appSettings().cleanOnExit) {
         m_addressPanel->clearHistory();
-        m_features->cleanHistory();
+        cleanHistory();
     }
+}
+
+void MainWindow::cleanHistory() {
+    m_features->cleanHistory();
+    // The lists of downloads and closed documents are history too.
+    m_features->downloads().clearList();
+    m_recentlyClosed->clear();
 }
 
 void MainWindow::unload() {

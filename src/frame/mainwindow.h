@@ -111,6 +111,8 @@ private:
     // they are being asked, and the close is then tried again once they agreed.
     bool pagesAgreeToClose();
     void beforeClose();
+    // The engine's history, the download list and Recently Closed emptied.
+    void cleanHistory();
     void unload();
     void installHandOver();
     void removeHandOver();

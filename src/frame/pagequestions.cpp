@@ -34,6 +34,8 @@ void PageQuestions::watch(DocumentWindow* document) {
                 &PageQuestions::showNotification);
     }
     Engine* engine = document->engine();
+    m_pages.removeAll(nullptr);
+    m_pages.append(engine);
     connect(engine, &Engine::certificateErrorRaised, this,
             [this, document](const CertificateError& error, Reply<bool> proceed) {
                 askCertificate(document, error, std::move(proceed));
@@ -48,7 +50,7 @@ void PageQuestions::watch(DocumentWindow* document) {
                 withdrawPermission(engine, origin, permission);
             });
     connect(engine, &Engine::externalSchemeRequested, this,
-            [this, engine](const QString& url) { openLink(url, engine->isOffTheRecord()); });
+            [this, engine](const QString& address) { openLink(engine, address); });
     connect(engine, &Engine::leaveRequested, this,
             [this, document](LeaveRequest* request) { askLeave(document, request); });
 }
@@ -167,13 +169,30 @@ void PageQuestions::askPermission(Engine* engine, const QString& origin,
     ask(new PermissionQuestion(origin, kind, {}, m_window), engine,
         [this, asking, origin, permission, kind](int result, bool remember) {
             const bool allow = result == PermissionQuestion::Allowed;
-            if (asking)
+            // Esc or the close box decide nothing: the site may ask again.
+            if (asking && result == PermissionQuestion::Dismissed)
+                asking->forgetPermission(origin, permission);
+            else if (asking)
                 asking->answerPermission(origin, permission, allow);
             // A private document's answer holds for the question asked only.
             if (remember && asking && !asking->isOffTheRecord() &&
                 m_answers.remember(origin, kind, allow))
                 m_answers.save();
         });
+}
+
+void PageQuestions::answersRemoved(const QList<RememberedAnswer>& before) {
+    for (const RememberedAnswer& old : before) {
+        if (m_answers.answer(old.site, old.kind))
+            continue;
+        for (int p = 0; p <= int(SitePermission::MouseLock); ++p) {
+            if (permissionKind(SitePermission(p)) != old.kind)
+                continue;
+            for (const QPointer<Engine>& page : std::as_const(m_pages))
+                if (page)
+                    page->forgetPermission(old.site, SitePermission(p));
+        }
+    }
 }
 
 void PageQuestions::withdrawPermission(Engine* engine, const QString& origin,
@@ -185,33 +204,47 @@ void PageQuestions::withdrawPermission(Engine* engine, const QString& origin,
     }
 }
 
-void PageQuestions::openLink(const QString& address, bool offTheRecord) {
+bool PageQuestions::hasHandler(const QString& scheme) {
+    // Asking the desktop takes a program's start; the answer holds for the session.
+    auto known = m_handlers.constFind(scheme);
+    if (known == m_handlers.cend())
+        known = m_handlers.insert(scheme, m_desktop.hasHandler(scheme));
+    return *known;
+}
+
+void PageQuestions::openLink(Engine* engine, const QString& address) {
     const QUrl url(address);
     const QString scheme = url.scheme().toLower();
     if (!isOutsideScheme(scheme))
         return;
-    const QString site = scheme + u':';
-    if (!m_desktop.hasHandler(scheme)) {
-        Q_EMIT statusText(tr("No program is set up to open %1 links").arg(site));
+    const QString schemeText = scheme + u':';
+    // The answer is the asking site's own: allowing one site a program allows no other.
+    const QString site = originText(QUrl(engine->url()));
+    const QString kind = openOutsideKind(scheme);
+    const std::optional<bool> known = m_answers.answer(site, kind);
+    if (known == false) {
+        Q_EMIT statusText(
+            tr("Opening %1 links is blocked (View > Options > Permissions)").arg(schemeText));
         return;
     }
-    const auto open = [this, url, site] {
+    if (!hasHandler(scheme)) {
+        Q_EMIT statusText(tr("No program is set up to open %1 links").arg(schemeText));
+        return;
+    }
+    const auto open = [this, url, schemeText] {
         if (!m_desktop.open(url))
-            Q_EMIT statusText(tr("No program could open %1 links").arg(site));
+            Q_EMIT statusText(tr("No program could open %1 links").arg(schemeText));
     };
-    const QString kind = QLatin1String(kOpenOutsideKind);
-    if (const std::optional<bool> known = m_answers.answer(site, kind)) {
-        if (*known)
-            open();
-        else
-            Q_EMIT statusText(
-                tr("Opening %1 links is blocked (View > Options > Permissions)").arg(site));
+    if (known) {
+        open();
         return;
     }
-    // One question per scheme at a time.
-    if (findQuestion(nullptr, site, kind))
+    // One question per page and scheme at a time; it goes with its document.
+    if (findQuestion(engine, site, kind))
         return;
-    ask(new PermissionQuestion(site, kind, address, m_window), nullptr,
+    // A private document's answer holds for the question asked only.
+    const bool offTheRecord = engine->isOffTheRecord();
+    ask(new PermissionQuestion(site, kind, address, m_window), engine,
         [this, site, kind, open, offTheRecord](int result, bool remember) {
             const bool allow = result == PermissionQuestion::Allowed;
             if (allow)

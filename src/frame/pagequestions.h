@@ -48,6 +48,9 @@ public:
     // A page allowed to show notifications showed one: to the desktop's notification service,
     // else as the tray icon's message while there is one, else nowhere.
     void showNotification(const PageNotification& notification);
+    // Tells every page of the answers before held that are no longer remembered: their sites
+    // ask again.
+    void answersRemoved(const QList<RememberedAnswer>& before);
     // The permission and outside-program questions waiting for the user.
     QList<PermissionQuestion*> openQuestions() const;
     // Shows the questions held back until the user could see them: the main window is back
@@ -70,8 +73,10 @@ private:
     void askLeave(DocumentWindow* document, LeaveRequest* request);
     void askPermission(Engine* engine, const QString& origin, SitePermission permission);
     void withdrawPermission(Engine* engine, const QString& origin, SitePermission permission);
-    // offTheRecord: asked by a private document, whose answer is not remembered.
-    void openLink(const QString& address, bool offTheRecord);
+    // Answers of a private document are not remembered.
+    void openLink(Engine* engine, const QString& address);
+    // Whether the desktop has a program for scheme, asked once a session.
+    bool hasHandler(const QString& scheme);
     // The open question of engine (null: of no page) about site and kind; null for none.
     PermissionQuestion* findQuestion(const Engine* engine, const QString& site,
                                      const QString& kind) const;
@@ -85,6 +90,8 @@ private:
     QPointer<TrayIcon> m_tray;
     DesktopHooks m_desktop;
     RememberedAnswers m_answers;
+    QList<QPointer<Engine>> m_pages;
+    QHash<QString, bool> m_handlers;
     // Who asked each open question.
     QHash<PermissionQuestion*, QPointer<Engine>> m_questions;
     struct HeldQuestion {

@@ -48,6 +48,12 @@ void RecentlyClosed::reopen(int index) {
     m_documents.openWithHistory(page.url, page.history);
 }
 
+void RecentlyClosed::clear() {
+    m_pages.clear();
+    m_reopenLatest->setEnabled(false);
+    fillMenu();
+}
+
 void RecentlyClosed::fillMenu() {
     const QList<QAction*> actions = m_menu->actions();
     for (QAction* action : actions) {

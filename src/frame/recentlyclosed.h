@@ -28,6 +28,7 @@ public:
     const QList<SavedPage>& pages() const { return m_pages; }
     // Reopens the document at index (0: the most recent) and takes it off the list.
     void reopen(int index = 0);
+    void clear();
 
 private:
     void documentClosing(DocumentWindow* document);

@@ -69,6 +69,9 @@ public:
                 .arg(int(permission))
                 .arg(allow ? "allow" : "block"));
     }
+    void forgetPermission(const QString& origin, SitePermission permission) override {
+        log(QStringLiteral("permission %1 %2 ask").arg(origin).arg(int(permission)));
+    }
     void leaveFullScreen() override { log("leaveFullScreen"); }
     PageLifecycle lifecycle() const override { return m_lifecycle; }
     // Like the real engine: a discarded page only wakes, and typed text is frozen at most.

@@ -118,6 +118,9 @@ public:
     // What the page asked of the browser (the requests below).
     // The answer to permissionRequested, now or later.
     virtual void answerPermission(const QString& origin, SitePermission permission, bool allow) = 0;
+    // Neither allowed nor refused: a request waiting for the answer is told that, and what the
+    // engine holds for origin this session is dropped, so the site asks again next time.
+    virtual void forgetPermission(const QString& origin, SitePermission permission) = 0;
     // Leaves full screen the page's own way (it then asks to leave through fullScreenRequested).
     virtual void leaveFullScreen() = 0;
     // Shows a page of the browser's own in place of the page, saying why it is not shown; the

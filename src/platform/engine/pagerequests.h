@@ -3,11 +3,21 @@
 #include <QHashFunctions>
 #include <QMetaType>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
 
 namespace kelvane {
+
+// The origin of a page as the browser names it and keeps answers for it: scheme, host and port
+// ("http://127.0.0.1:8000"), so that two servers of one host are two sites.
+inline QString originText(const QUrl& origin) {
+    return origin
+        .adjusted(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment |
+                  QUrl::RemoveUserInfo)
+        .toString();
+}
 
 // The browser's answer to a question a page put to it, given once, now or later. Copies share
 // the one answer; when the last copy goes unanswered the refusal is sent, so a page never

@@ -70,6 +70,7 @@ public:
     bool restoreHistory(const QByteArray& state) override;
 
     void answerPermission(const QString& origin, SitePermission permission, bool allow) override;
+    void forgetPermission(const QString& origin, SitePermission permission) override;
     void leaveFullScreen() override;
     int blockedRequests() const override;
     void showDeveloperToolsIn(Engine* tools) override;

@@ -57,14 +57,6 @@ CertificateProblem problemOf(const QWebEngineCertificateError& error) {
     }
 }
 
-// The origin of a page as the browser names it: scheme, host and port.
-QString originText(const QUrl& origin) {
-    return origin
-        .adjusted(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment |
-                  QUrl::RemoveUserInfo)
-        .toString();
-}
-
 std::optional<SitePermission> permissionOf(QWebEnginePage::Feature feature) {
     switch (feature) {
     case QWebEnginePage::Notifications:
@@ -278,6 +270,21 @@ void WebEngine::answerPermission(const QString& origin, SitePermission permissio
     m_page->setFeaturePermission(pending.first, pending.second,
                                  allow ? QWebEnginePage::PermissionGrantedByUser
                                        : QWebEnginePage::PermissionDeniedByUser);
+}
+
+void WebEngine::forgetPermission(const QString& origin, SitePermission permission) {
+    const auto pending = m_pendingPermissions.take({origin, permission});
+    if (!m_page)
+        return;
+    const QUrl url = pending.first.isEmpty() ? QUrl(origin) : pending.first;
+    for (const QWebEnginePage::Feature feature :
+         {QWebEnginePage::Notifications, QWebEnginePage::Geolocation,
+          QWebEnginePage::MediaAudioCapture, QWebEnginePage::MediaVideoCapture,
+          QWebEnginePage::MediaAudioVideoCapture, QWebEnginePage::DesktopVideoCapture,
+          QWebEnginePage::DesktopAudioVideoCapture, QWebEnginePage::MouseLock}) {
+        if (permissionOf(feature) == permission)
+            m_page->setFeaturePermission(url, feature, QWebEnginePage::PermissionUnknown);
+    }
 }
 
 } // namespace kelvane

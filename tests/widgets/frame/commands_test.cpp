@@ -1,11 +1,13 @@
 // The browsing commands through the main window's menus and buttons, documents that keep their
 // history across a restart, and closed documents that come back, with fake engines.
 #include "bars/browsetoolbar.h"
+#include "base/downloadlist.h"
 #include "base/sessionfile.h"
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
 #include "fakes/testwindow.h"
 #include "frame/commands.h"
+#include "frame/featurewindows.h"
 #include "frame/recentlyclosed.h"
 #include "support/modalanswers.h"
 
@@ -264,6 +266,16 @@ TEST_F(DocumentHistoryTest, ClosedDocumentsComeBackNewestFirstWithTheirHistory) 
     ASSERT_EQ(pages.size(), RecentlyClosed::kLimit);
     EXPECT_EQ(pages.first().url, "http://n21/");
     EXPECT_EQ(pages.last().url, "http://n2/");
+    // Options' "Clean Now" empties it, and the list of earlier downloads.
+    DownloadRecord download;
+    download.url = "http://d/f", download.path = "/tmp/f";
+    ASSERT_TRUE(writeDownloadList({download}, downloadListPath()));
+    const int open = run.area().count();
+    Q_EMIT run.window.featureWindows().cleanHistoryRequested();
+    QTest::keyClick(&run.window, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(run.area().count(), open);
+    EXPECT_TRUE(pages.isEmpty() && !run.window.menus().reopenClosed->isEnabled());
+    EXPECT_TRUE(readDownloadList(downloadListPath()).isEmpty());
 }
 
 } // namespace

@@ -252,8 +252,9 @@ TEST_F(PageRequests, PermissionAnswersReachThePageAndOnlyRememberedOnesAreStored
         {SitePermission::Notifications, "allow", true, "0 allow", "notifications allow\n"},
         {SitePermission::Location, "block", true, "1 block", "location block\n"},
         {SitePermission::Camera, "allow", false, "3 allow", nullptr},
-        {SitePermission::Microphone, "esc", true, "2 block", nullptr},
-        {SitePermission::MouseLock, "close", true, "6 block", nullptr},
+        // Esc and the close box decide nothing: the site may ask again.
+        {SitePermission::Microphone, "esc", true, "2 ask", nullptr},
+        {SitePermission::MouseLock, "close", true, "6 ask", nullptr},
     };
     for (const auto& [permission, how, remember, log, stored] : cases) {
         SCOPED_TRACE(log);
@@ -275,6 +276,29 @@ TEST_F(PageRequests, PermissionAnswersReachThePageAndOnlyRememberedOnesAreStored
     }
 }
 
+TEST_F(PageRequests, AnswersAreKeptPerOriginWithItsPortAndARemovedOneReachesEveryPage) {
+    EXPECT_EQ(originText(QUrl("http://u:p@127.0.0.1:8000/a?b#c")), "http://127.0.0.1:8000");
+    frame.open("http://two/");
+    for (const char* how : {"allow", "block"}) {
+        frame.engine(1)->firePermission(how == QString("allow") ? "http://127.0.0.1:8000"
+                                                                : "http://127.0.0.1:9000",
+                                        SitePermission::Notifications);
+        ASSERT_TRUE(shown<PermissionQuestion>()) << "another port is another site";
+        answer(shown<PermissionQuestion>(), how);
+    }
+    EXPECT_EQ(storedAnswers(), "http://127.0.0.1:8000 notifications allow\n"
+                               "http://127.0.0.1:9000 notifications block\n");
+    // What Options > Permissions does with Remove.
+    const QList<RememberedAnswer> before = questions().rememberedAnswers().entries();
+    questions().rememberedAnswers().forget("http://127.0.0.1:9000", "notifications");
+    frame.engine(1)->clearCalls();
+    frame.engine(2)->clearCalls();
+    questions().answersRemoved(before);
+    for (int doc : {1, 2})
+        EXPECT_EQ(frame.engine(doc)->calls(),
+                  QStringList{"permission http://127.0.0.1:9000 0 ask"});
+}
+
 TEST_F(PageRequests, AQuestionGoesWithoutAnAnswerWhenThePageWithdrawsItOrCloses) {
     frame.engine(1)->firePermission("http://p.test", SitePermission::Camera);
     frame.engine(1)->firePermissionCancelled("http://p.test", SitePermission::Camera);
@@ -286,8 +310,13 @@ TEST_F(PageRequests, AQuestionGoesWithoutAnAnswerWhenThePageWithdrawsItOrCloses)
     EXPECT_TRUE(questions().openQuestions().isEmpty());
 }
 
-TEST_F(PageRequests, OutsideSchemesGoToTheDesktopOnlyWithTheUsersYes) {
+TEST_F(PageRequests, OutsideSchemesGoToTheDesktopOnlyWithTheUsersYesForThatSite) {
+    QStringList handlerLookups;
+    questions().setDesktopHooks(
+        {[&](const QString& scheme) { return handlerLookups << scheme, scheme != "nohandler"; },
+         [this](const QUrl& url) { return opened << url.toString(), true; }});
     FakeEngine* page = frame.engine(1);
+    page->setUrl("http://w.test/page");
     for (const char* web : {"http://w.test/", "file:///etc/passwd", "javascript:1"})
         page->fireExternalScheme(web);
     page->fireExternalScheme("nohandler:x");
@@ -305,7 +334,18 @@ TEST_F(PageRequests, OutsideSchemesGoToTheDesktopOnlyWithTheUsersYes) {
     page->fireExternalScheme("tel:2");
     EXPECT_TRUE(status().startsWith("Opening tel: links is blocked"));
     EXPECT_EQ(opened.size(), 2);
-    EXPECT_EQ(storedAnswers(), "mailto: open-outside allow\ntel: open-outside block\n");
+    EXPECT_EQ(storedAnswers(), "http://w.test open-outside:mailto allow\n"
+                               "http://w.test open-outside:tel block\n");
+    EXPECT_EQ(handlerLookups, (QStringList{"nohandler", "mailto", "tel"})) << "once a scheme";
+    // Another site is asked on its own; its question goes with its document.
+    frame.open("http://other/");
+    frame.engine(2)->setUrl("http://other.test/");
+    frame.engine(2)->fireExternalScheme("mailto:x@y.test");
+    ASSERT_EQ(questions().openQuestions().size(), 1);
+    frame.doc(2)->closeDocument();
+    deleteClosed();
+    EXPECT_TRUE(questions().openQuestions().isEmpty());
+    EXPECT_EQ(opened.size(), 2);
 }
 
 TEST_F(PageRequests, FullScreenCoversTheWindowWithTheActivePageUntilEscOrASwitch) {
