@@ -234,6 +234,16 @@ void MainWindow::answerPageRequests() {
             &PageQuestions::showHeldQuestions);
     m_features->downloads().setWaitForUser([this] { return m_questions->waitUntilSeen(); });
     m_features->setPageQuestions(m_questions);
+    connect(m_questions, &PageQuestions::documentWanted, this, [this](DocumentWindow* document) {
+        document->bringToFront();
+        // Hidden behind the tray's password, the window comes back only through it.
+        if (m_tray->isGuarding())
+            return m_tray->doubleClicked();
+        if (isMinimized())
+            showNormal();
+        raise();
+        activateWindow();
+    });
     connect(m_features, &FeatureWindows::cleanHistoryRequested, this, &MainWindow::cleanHistory);
     m_blocking = new ContentBlocking(this);
     m_features->setContentBlocking(m_blocking);

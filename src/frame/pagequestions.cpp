@@ -16,6 +16,20 @@
 
 namespace kelvane {
 
+namespace {
+
+constexpr qsizetype kMaxNotificationTitle = 80;
+constexpr qsizetype kMaxNotificationText = 300;
+
+// A page's text as one line of at most max characters: line breaks and runs of blanks become
+// one blank.
+QString oneLine(const QString& text, qsizetype max) {
+    const QString line = text.simplified();
+    return line.size() <= max ? line : line.left(max - 1) + QChar(0x2026);
+}
+
+} // namespace
+
 PageQuestions::PageQuestions(QWidget* window, EngineFactory& engines, TrayIcon* tray,
                              DesktopHooks desktop)
     : QObject(window)
@@ -34,8 +48,8 @@ void PageQuestions::watch(DocumentWindow* document) {
                 &PageQuestions::showNotification);
     }
     Engine* engine = document->engine();
-    m_pages.removeAll(nullptr);
-    m_pages.append(engine);
+    m_documents.removeAll(nullptr);
+    m_documents.append(document);
     connect(engine, &Engine::certificateErrorRaised, this,
             [this, document](const CertificateError& error, Reply<bool> proceed) {
                 askCertificate(document, error, std::move(proceed));
@@ -188,9 +202,9 @@ void PageQuestions::answersRemoved(const QList<RememberedAnswer>& before) {
         for (int p = 0; p <= int(SitePermission::MouseLock); ++p) {
             if (permissionKind(SitePermission(p)) != old.kind)
                 continue;
-            for (const QPointer<Engine>& page : std::as_const(m_pages))
-                if (page)
-                    page->forgetPermission(old.site, SitePermission(p));
+            for (const QPointer<DocumentWindow>& document : std::as_const(m_documents))
+                if (document)
+                    document->engine()->forgetPermission(old.site, SitePermission(p));
         }
     }
 }
@@ -274,14 +288,28 @@ void PageQuestions::ask(PermissionQuestion* question, Engine* engine,
 }
 
 void PageQuestions::showNotification(const PageNotification& notification) {
-    // The site goes with the text, so a page cannot pass itself off as another program.
+    // The site comes first, so a page cannot pass itself off as another program.
     const QString host = QUrl(notification.origin).host();
-    const QString message =
-        notification.message.isEmpty() ? host : notification.message + u'\n' + host;
-    if (m_desktop.notify(notification.title, message))
+    const QString title = oneLine(notification.title, kMaxNotificationTitle);
+    const QString summary = title.isEmpty() ? host : host + QStringLiteral(": ") + title;
+    const QString message = oneLine(notification.message, kMaxNotificationText);
+    const QString origin = originText(QUrl(notification.origin));
+    const auto clicked = [self = QPointer<PageQuestions>(this), origin, page = notification.click] {
+        if (page)
+            page();
+        if (!self)
+            return;
+        for (const QPointer<DocumentWindow>& document : std::as_const(self->m_documents)) {
+            if (document && originText(QUrl(document->engine()->url())) == origin) {
+                Q_EMIT self->documentWanted(document);
+                return;
+            }
+        }
+    };
+    if (m_desktop.notify(summary, message, clicked))
         return;
     if (m_tray && m_tray->isAdded())
-        m_tray->icon()->showMessage(notification.title, message);
+        m_tray->icon()->showMessage(summary, message);
 }
 
 } // namespace kelvane

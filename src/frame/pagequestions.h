@@ -26,8 +26,8 @@ struct PageNotification;
 struct DesktopHooks {
     std::function<bool(const QString& scheme)> hasHandler = hasSchemeHandler;
     std::function<bool(const QUrl& url)> open = openOutside;
-    std::function<bool(const QString& title, const QString& message)> notify =
-        sendDesktopNotification;
+    std::function<bool(const QString& title, const QString& message, std::function<void()> clicked)>
+        notify = sendDesktopNotification;
 };
 
 // The questions pages put to the browser, whether their document is active or not: certificates
@@ -46,7 +46,9 @@ public:
     RememberedAnswers& rememberedAnswers() { return m_answers; }
     void setDesktopHooks(DesktopHooks hooks) { m_desktop = std::move(hooks); }
     // A page allowed to show notifications showed one: to the desktop's notification service,
-    // else as the tray icon's message while there is one, else nowhere.
+    // else as the tray icon's message while there is one, else nowhere. The site comes first,
+    // in the summary, and the page's text is one line of a bounded length, so that it cannot
+    // push the site out of sight. A click on it tells the page and wants its document.
     void showNotification(const PageNotification& notification);
     // Tells every page of the answers before held that are no longer remembered: their sites
     // ask again.
@@ -62,6 +64,8 @@ public:
 
 Q_SIGNALS:
     void statusText(const QString& text);
+    // A notification of the document's page was clicked: it should come to the front.
+    void documentWanted(kelvane::DocumentWindow* document);
 
 private:
     void askCertificate(DocumentWindow* document, const CertificateError& error,
@@ -90,7 +94,7 @@ private:
     QPointer<TrayIcon> m_tray;
     DesktopHooks m_desktop;
     RememberedAnswers m_answers;
-    QList<QPointer<Engine>> m_pages;
+    QList<QPointer<DocumentWindow>> m_documents;
     QHash<QString, bool> m_handlers;
     // Who asked each open question.
     QHash<PermissionQuestion*, QPointer<Engine>> m_questions;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QMap>
+#include <QObject>
 #include <QString>
+
+#include <functional>
 
 class QUrl;
 
@@ -23,7 +27,31 @@ bool hasSchemeHandler(const QString& scheme);
 bool openOutside(const QUrl& url);
 
 // Shows a notification through the desktop's notification service (freedesktop notifications
-// on the session bus). False, sending nothing, when there is no such service.
-bool sendDesktopNotification(const QString& title, const QString& message);
+// on the session bus); clicked runs when the user clicks it. False, sending nothing, when there
+// is no such service. The service's capabilities are asked once; the sending does not wait.
+bool sendDesktopNotification(const QString& title, const QString& message,
+                             std::function<void()> clicked = {});
+
+// The desktop's notification service, connected on first use: its capabilities asked once, the
+// clicks it reports run what each notification was sent with.
+class DesktopNotifications : public QObject {
+    Q_OBJECT
+public:
+    static DesktopNotifications& instance();
+    bool send(const QString& title, const QString& message, std::function<void()> clicked);
+
+private Q_SLOTS:
+    void actionInvoked(uint id, const QString& action);
+    void closed(uint id, uint reason);
+
+private:
+    explicit DesktopNotifications(QObject* parent);
+    bool connectService();
+
+    bool m_connected = false;
+    bool m_markup = false;
+    bool m_actions = false;
+    QMap<uint, std::function<void()>> m_clicks;
+};
 
 } // namespace kelvane

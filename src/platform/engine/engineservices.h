@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace kelvane {
 
 // One file the engine fetches for the user. The browser decides where it goes (start) and
@@ -88,6 +90,8 @@ struct PageNotification {
     QString title;
     QString message;
     QImage icon;
+    // Tells the page its notification was clicked.
+    std::function<void()> click;
 };
 
 // What the engine asks of the browser for all pages together.

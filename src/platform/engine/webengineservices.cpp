@@ -215,9 +215,12 @@ void WebEngineServices::attach(QWebEngineProfile* profile) {
                                           std::unique_ptr<QWebEngineNotification> notification) {
         if (!guard || !notification)
             return;
-        Q_EMIT guard->notificationShown({notification->origin().toString(), notification->title(),
-                                         notification->message(), notification->icon()});
         notification->show();
+        // Kept for as long as the desktop may report a click on it.
+        std::shared_ptr<QWebEngineNotification> shown(std::move(notification));
+        Q_EMIT guard->notificationShown({shown->origin().toString(), shown->title(),
+                                         shown->message(), shown->icon(),
+                                         [shown] { shown->click(); }});
     });
 }
 

@@ -79,7 +79,7 @@ TEST_F(PageRequests, AllowedNotificationsReachTheDesktopsServiceAsPlainTextWithT
     ASSERT_TRUE(waitUntil([&] { return !window.pageQuestions()->openQuestions().isEmpty(); }));
     window.pageQuestions()->openQuestions().first()->allowButton()->click();
     ASSERT_TRUE(waitUntil([&] { return service.canReadLine(); }));
-    EXPECT_EQ(service.readLine().trimmed(), "Hi|&lt;b&gt;x\\n127.0.0.1");
+    EXPECT_EQ(service.readLine().trimmed(), "127.0.0.1: Hi|&lt;b&gt;x");
     service.closeWriteChannel();
     service.waitForFinished();
 }

@@ -348,6 +348,32 @@ TEST_F(PageRequests, OutsideSchemesGoToTheDesktopOnlyWithTheUsersYesForThatSite)
     EXPECT_EQ(opened.size(), 2);
 }
 
+TEST_F(PageRequests, NotificationsNameTheirSiteFirstOnOneLineAndAClickShowsTheirDocument) {
+    QStringList sent;
+    std::function<void()> click;
+    questions().setDesktopHooks(
+        {{}, {}, [&](const QString& title, const QString& text, auto clicked) {
+             sent << title + '|' + text;
+             click = std::move(clicked);
+             return true;
+         }});
+    frame.engine(1)->setUrl("http://n.test:8080/page");
+    frame.open("http://other/");
+    bool pageTold = false;
+    const QString long_ = QString(400, 'x');
+    questions().showNotification(
+        {"http://n.test:8080", "New\nmail", "one\r\ntwo  \u2028three " + long_, {}, [&] {
+             pageTold = true;
+         }});
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_EQ(sent.first(),
+              "n.test: New mail|" + QString("one two three " + long_).left(299) + u'\u2026');
+    ASSERT_TRUE(click && frame.area().activeDocument() == frame.doc(2));
+    click();
+    EXPECT_TRUE(pageTold);
+    EXPECT_EQ(frame.area().activeDocument(), frame.doc(1));
+}
+
 TEST_F(PageRequests, FullScreenCoversTheWindowWithTheActivePageUntilEscOrASwitch) {
     FullScreenPage& full = *frame.window.fullScreen();
     frame.open("http://two/");
