@@ -240,8 +240,15 @@ TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     qputenv("PATH", (bin.path() + ':' + path).toUtf8());
     list->setCurrentItem(list->topLevelItem(0));
     EXPECT_EQ(enabled(), "0001111");
+    // The opener runs on its own: each call is waited for, so the log keeps their order.
+    const auto logged = [&](int lines) {
+        return test::waitUntil(
+            [&] { return test::readFile(opener + ".log").count('\n') == lines; });
+    };
     press(B::Open);
+    EXPECT_TRUE(logged(1));
     press(B::ShowInFolder);
+    EXPECT_TRUE(logged(2));
     test::writeFile(opener + ".fail", "");
     press(B::ShowInFolder);
     const QString noProgram = tableString(5047).arg(folder.path());
