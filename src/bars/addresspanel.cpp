@@ -131,7 +131,12 @@ void AddressPanel::setPageAddress(const QString& url) {
     m_typed = false;
     m_box->setEditText(url);
     selectMatchingItem();
-    m_box->lineEdit()->setCursorPosition(0); // the start of an address says most
+    // In a box the user is in, typing replaces the address, as when the focus came; elsewhere
+    // the start of an address says most.
+    if (hasFocus())
+        m_box->lineEdit()->selectAll();
+    else
+        m_box->lineEdit()->setCursorPosition(0);
 }
 
 void AddressPanel::addTyped(const QString& url) {

@@ -136,7 +136,9 @@ TEST_F(AddressPanelTest, EditingFollowsTheFocusOfItsWindow) {
     }
     box->setFocus();
     EXPECT_FALSE(panel->isAddressBeingEdited()) << "nothing typed yet";
+    panel->setPageAddress("about:blank"); // a new document's page arrives after the focus
     QTest::keyClicks(box, "x");
+    EXPECT_EQ(box->currentText(), "x") << "what is typed replaces a page's address";
     box->showPopup();
     EXPECT_TRUE(panel->isAddressBeingEdited()) << "the drop-down list belongs to the box";
     box->hidePopup();
