@@ -67,7 +67,6 @@ TEST_F(AddressPanelTest, EnterOpensTheTextAsTypedAndPutsItOnTopOnce) {
 }
 
 TEST_F(AddressPanelTest, SuggestionsNeverReplaceTheTypedTextUnlessPicked) {
-    test::IsolatedHome home;
     BrowsingHistory history(BrowsingHistory::defaultPath());
     for (int i = 0; i < 2; ++i)
         history.recordVisit("http://hist.test/site", "History Site",

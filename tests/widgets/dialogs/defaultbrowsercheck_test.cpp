@@ -10,13 +10,9 @@
 #include "support/modalanswers.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace kelvane;
 using test::ModalAnswers;
@@ -41,8 +37,7 @@ ModalAnswers::Answer answer(bool dontAsk, const char* how) {
     };
 }
 
-class DefaultBrowserCheck : public ::testing::Test {
-protected:
+struct DefaultBrowserCheck : ::testing::Test {
     DefaultBrowserCheck() {
         appSettings() = AppSettings();
         restart();

@@ -22,12 +22,8 @@ namespace {
 struct CommandsTest : test::WindowTest {
     CommandsTest() {
         AppSettings& app = appSettings();
-        // clang-format off
-        for (auto [field, address] : {std::pair{&app.home1, "http://home1/"},
-             {&app.home2, "http://home2/"}, {&app.search, "http://s/"},
-             {&app.mail, "http://mail/"}, {&app.news, "http://news/"}})
-            *field = address;
-        // clang-format on
+        app.home1 = "http://home1/", app.home2 = "http://home2/", app.search = "http://s/";
+        app.mail = "http://mail/", app.news = "http://news/";
         frame.engine(1)->clearCalls();
     }
     int count() { return frame.area().count(); }
@@ -39,11 +35,10 @@ struct CommandsTest : test::WindowTest {
 TEST_F(CommandsTest, SiteCommandsWithAndWithoutADocument) {
     // Home goes there in the active document or opens one; Mail, Search and News open one
     // that then goes there again.
-    // clang-format off
-    const std::tuple<QAction*, const char*, int> cases[] = {
-        {menus.home1, "http://home1/", 1}, {menus.home2, "http://home2/", 1},
-        {menus.mail, "http://mail/", 2}, {menus.news, "http://news/", 2}};
-    // clang-format on
+    const std::tuple<QAction*, const char*, int> cases[] = {{menus.home1, "http://home1/", 1},
+                                                            {menus.home2, "http://home2/", 1},
+                                                            {menus.mail, "http://mail/", 2},
+                                                            {menus.news, "http://news/", 2}};
     for (const auto& [item, address, timesInNew] : cases) {
         frame.closeAll();
         item->trigger();
@@ -96,14 +91,10 @@ TEST_F(CommandsTest, KeysOfOtherBrowsersActBesideTheMenusOwnWhileThePageHasTheFo
         QTest::keyClick(QApplication::focusWidget(), key, mods);
     };
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
-    for (const auto& [key, mods] : {std::pair{Qt::Key_Left, alt},
-                                    {Qt::Key_F3, {}},
-                                    {Qt::Key_Right, alt},
-                                    {Qt::Key_Plus, ctrl},
-                                    {Qt::Key_Equal, ctrl},
-                                    {Qt::Key_Minus, ctrl},
-                                    {Qt::Key_0, ctrl},
-                                    {Qt::Key_I, ctrl}})
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Left, alt},   {Qt::Key_F3, {}},      {Qt::Key_Right, alt}, {Qt::Key_Plus, ctrl},
+        {Qt::Key_Equal, ctrl}, {Qt::Key_Minus, ctrl}, {Qt::Key_0, ctrl},    {Qt::Key_I, ctrl}};
+    for (const auto& [key, mods] : keys)
         press(key, mods);
     // Only Ctrl and Alt themselves reach the page as keys.
     EXPECT_EQ(frame.engine(2)->calls().filter(

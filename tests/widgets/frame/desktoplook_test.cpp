@@ -1,7 +1,7 @@
 // The windows on the desktops people have: texts readable under a light and a dark palette,
 // nothing clipped, pictures at the screen's resolution, every window on the screen (names and
-// mnemonics: keyboard_test). CTest runs this on
-// a 1600x1000 screen at scale 1 and 2; KELVANE_LOOK_SHOTS=FOLDER keeps the pictures checked.
+// mnemonics: keyboard_test). CTest runs this on a 1600x1000 screen at scale 1 and 2;
+// KELVANE_LOOK_SHOTS=FOLDER keeps the pictures checked.
 #include "downloads/downloadswindow.h"
 #include "draw/contrast.h"
 #include "fakes/testwindow.h"
@@ -9,7 +9,6 @@
 #include "frame/statusbar.h"
 #include "support/modalanswers.h"
 
-#include <QMainWindow>
 #include <QScreen>
 #include <QStyleFactory>
 
@@ -94,10 +93,9 @@ TEST(DesktopLook, EveryWindowReadsUnderLightAndDarkPalettes) {
         QStringList problems = problemsOf(&run.window, u"main" + look);
         problems += problemsOf(run.window.navigator(), u"navigator" + look);
         run.window.featureWindows().showDownloads();
-        for (QWidget* top : QApplication::topLevelWidgets()) {
+        for (QWidget* top : QApplication::topLevelWidgets())
             if (qobject_cast<DownloadsWindow*>(top) && top->isVisible())
                 problems += problemsOf(top, u"downloads" + look);
-        }
         for (const auto& [name, open] :
              std::initializer_list<std::pair<QString, void (FeatureWindows::*)()>>{
                  {QStringLiteral("options"), &FeatureWindows::showOptions},

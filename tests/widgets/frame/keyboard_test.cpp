@@ -9,12 +9,10 @@
 #include "frame/statusbar.h"
 #include "support/modalanswers.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>

@@ -13,8 +13,6 @@
 #include "support/modalanswers.h"
 
 #include <QListWidget>
-#include <QMdiArea>
-#include <QStatusBar>
 #include <QTabWidget>
 
 using namespace kelvane;
@@ -110,11 +108,9 @@ TEST_F(MainWindowTest, AfterUncleanStartsTheUserChoosesTheSavedDocuments) {
         {{Qt::Key_Escape}, {}},
     };
     for (const auto& c : cases) {
-        store({{"SaveAllOnExit", "True"},
-               {"DocumentCount", "3"},
-               {"Document1", "http://a/"},
-               {"Document2", "http://b/"},
-               {"Document3", "http://c/"}});
+        for (int i = 0; i < saved.size(); ++i)
+            Settings::writeText(QString("Document%1").arg(i + 1), saved[i]);
+        store({{"SaveAllOnExit", "True"}, {"DocumentCount", "3"}});
         for (int i = 0; i < StartGuard::kUncleanStartsBeforeAsking; ++i)
             StartGuard().beginRestore(saved);
         test::ModalAnswers answers({[&](QWidget* dialog) {
