@@ -78,17 +78,13 @@ TEST_F(AddressPanelTest, SuggestionsNeverReplaceTheTypedTextUnlessPicked) {
     box->setFocus(); // the favorites are read as the box takes the focus
     panel->addTyped("http://typed.test/site");
     SuggestionList* list = panel->suggestionList();
-    const auto sources = [&] {
-        QList<SuggestionSource> all;
-        for (const Suggestion& s : list->suggestions())
-            all.append(s.source);
-        return all;
-    };
     type("SITE", false);
     ASSERT_TRUE(list->isVisible());
-    EXPECT_EQ(sources(),
-              (QList<SuggestionSource>{SuggestionSource::Typed, SuggestionSource::History,
-                                       SuggestionSource::Favorite}));
+    QList<SuggestionSource> sources;
+    for (const Suggestion& s : list->suggestions())
+        sources.append(s.source);
+    EXPECT_EQ(sources, (QList<SuggestionSource>{SuggestionSource::Typed, SuggestionSource::History,
+                                                SuggestionSource::Favorite}));
     const std::pair<Qt::Key, int> steps[] = {
         {Qt::Key_Down, 0}, {Qt::Key_Down, 1},   {Qt::Key_Down, 2}, {Qt::Key_Down, -1},
         {Qt::Key_Up, 2},   {Qt::Key_PageUp, 0}, {Qt::Key_Up, -1}};
