@@ -1,5 +1,4 @@
 // The Options dialog on its own.
-#include "base/appsettings.h"
 #include "base/passwordhash.h"
 #include "base/stringtable.h"
 #include "dialogs/optionsdialog.h"

@@ -1,7 +1,6 @@
 // The status bar and its kill sound, the tray icon, the password prompt behind it, and the
 // Options command of the main window.
 #include "bars/sitestoolbar.h"
-#include "base/appsettings.h"
 #include "base/passwordhash.h"
 #include "base/singleinstance.h"
 #include "base/stringtable.h"
