@@ -99,22 +99,19 @@ TEST_F(MainWindowTest, SavedDocumentsAndAnAddressTypedWithNoDocument) {
 // The start guard says two starts with these documents never closed: the user chooses.
 TEST_F(MainWindowTest, AfterUncleanStartsTheUserChoosesTheSavedDocuments) {
     const QStringList saved = {"http://a/", "http://b/", "http://c/"};
-    const struct {
-        QList<int> keys;
-        QStringList opened;
-    } cases[] = {
+    const std::pair<QList<int>, QStringList> cases[] = {
         {{Qt::Key_Return}, saved},
         {{Qt::Key_Down, Qt::Key_Space, Qt::Key_Return}, {"http://a/", "http://c/"}},
         {{Qt::Key_Escape}, {}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [keys, chosen] : cases) {
         for (int i = 0; i < saved.size(); ++i)
             Settings::writeText(QString("Document%1").arg(i + 1), saved[i]);
         store({{"SaveAllOnExit", "True"}, {"DocumentCount", "3"}});
         for (int i = 0; i < StartGuard::kUncleanStartsBeforeAsking; ++i)
             StartGuard().beginRestore(saved);
         test::ModalAnswers answers({[&](QWidget* dialog) {
-            for (const int key : c.keys)
+            for (const int key : keys)
                 QTest::keyClick(static_cast<RestoreDocumentsDialog*>(dialog)->list(), Qt::Key(key));
         }});
         {
@@ -123,8 +120,8 @@ TEST_F(MainWindowTest, AfterUncleanStartsTheUserChoosesTheSavedDocuments) {
             QStringList opened, loaded;
             for (int i = 1; i <= run.area().count(); ++i)
                 opened << run.set().address(i), loaded << run.engine(i)->navigated();
-            EXPECT_EQ(opened, c.opened);
-            EXPECT_EQ(loaded, c.opened.mid(c.opened.size() - 1)) << "the active one loads";
+            EXPECT_EQ(opened, chosen);
+            EXPECT_EQ(loaded, chosen.mid(chosen.size() - 1)) << "the active one loads";
         }
         EXPECT_FALSE(QFile::exists(StartGuard::defaultPath())) << "a clean close clears it";
     }
