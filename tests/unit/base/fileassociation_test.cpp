@@ -26,15 +26,11 @@ TEST(FileAssociation, ExecLineQuotesAndEscapesThePathAsDesktopEntriesRequire) {
 }
 
 TEST(FileAssociation, DefaultsAreSetAndEveryOtherLineKeptByteForByte) {
-    const QByteArray before = "# my associations\r\n"
-                              "[Added Associations]\n"
-                              "text/html=firefox.desktop;\n"
-                              "\n"
-                              "[Default Applications]\r\n"
-                              "image/png=viewer.desktop\r\n"
-                              "text/html = firefox.desktop;chromium.desktop;\r\n"
-                              "[Removed Associations]\n"
-                              "x-scheme-handler/ftp=old.desktop";
+    const QByteArray before =
+        "# my associations\r\n[Added Associations]\ntext/html=firefox.desktop;\n\n"
+        "[Default Applications]\r\nimage/png=viewer.desktop\r\n"
+        "text/html = firefox.desktop;chromium.desktop;\r\n" // the line replaced
+        "[Removed Associations]\nx-scheme-handler/ftp=old.desktop";
     const QByteArray after =
         withDefaultApplications(before, registeredMimeTypes(), QStringLiteral("kelvane.desktop"));
     for (const QString& type : registeredMimeTypes())

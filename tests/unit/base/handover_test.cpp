@@ -48,12 +48,9 @@ std::pair<State, State> decode(const QByteArray& bytes, HandOverMessage* message
 }
 
 TEST(HandOverTest, RoundTripKeepsEveryTextInTheDocumentedLayout) {
-    const QString texts[] = {
-        "",
-        "\"/home/u/my file.html\" 'single' ?q=a b&c=d",
-        QStringLiteral("\uFEFFünï 日本語 \U0001F600"),
-        QString(100000, u'x') + QStringLiteral("é"),
-    };
+    const QString texts[] = {"", "\"/home/u/my file.html\" 'single' ?q=a b&c=d",
+                             QStringLiteral("\uFEFFünï 日本語 \U0001F600"),
+                             QString(100000, u'x') + QStringLiteral("é")};
     for (const QString& directory : {QString(), QStringLiteral("/home/u/dir with blanks/ä"),
                                      QString(QString(QChar(0)) + "after a zero")}) {
         for (const QString& text : texts) {

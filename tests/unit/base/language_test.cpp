@@ -14,18 +14,14 @@ namespace {
 
 TEST(Language, ChosenFromTheLocaleVariablesAsGettextDoes) {
     // LANGUAGE, LC_ALL, LC_MESSAGES, LANG, the language chosen ("" = English).
-    const char* const cases[][5] = {{"", "", "", "de_DE.UTF-8", "de"},
-                                    {"", "", "", "fr_FR.UTF-8", "fr"},
-                                    {"", "", "", "pt_BR.UTF-8", ""},
-                                    {"", "", "", "", ""},
-                                    {"", "", "", "C.UTF-8", ""},
-                                    {"", "", "", "de_AT.UTF-8@euro", "de"},
-                                    {"", "", "fr_CA", "de_DE", "fr"},
-                                    {"", "de_DE", "fr_FR", "", "de"},
-                                    {"pt_BR:fr:de", "", "", "pt_BR.UTF-8", "fr"},
-                                    {"en_GB:de", "", "", "de_DE", ""},
-                                    {"fr", "C", "", "de_DE", ""},
-                                    {"fr", "", "", "", "fr"}};
+    // clang-format off
+    const char* const cases[][5] = {
+        {"", "", "", "de_DE.UTF-8", "de"}, {"", "", "", "fr_FR.UTF-8", "fr"},
+        {"", "", "", "pt_BR.UTF-8", ""}, {"", "", "", "", ""}, {"", "", "", "C.UTF-8", ""},
+        {"", "", "", "de_AT.UTF-8@euro", "de"}, {"", "", "fr_CA", "de_DE", "fr"},
+        {"", "de_DE", "fr_FR", "", "de"}, {"pt_BR:fr:de", "", "", "pt_BR.UTF-8", "fr"},
+        {"en_GB:de", "", "", "de_DE", ""}, {"fr", "C", "", "de_DE", ""}, {"fr", "", "", "", "fr"}};
+    // clang-format on
     for (const auto& c : cases) {
         const auto environment = [&](const char* name) {
             const QList<QByteArray> names = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};

@@ -13,18 +13,13 @@ TEST(RememberedAnswers, OnlyWellFormedLinesAreReadAndTheFileIsWrittenWholeAndSor
     test::IsolatedHome home;
     RememberedAnswers answers;
     EXPECT_TRUE(answers.path().startsWith(home.dataHome()));
-    ASSERT_TRUE(test::writeFile(answers.path(),
-                                "https://b.test location block\r\n"
-                                "https://a.test notifications block\n"
-                                "https://a.test notifications allow\n" // the later counts
-                                "mailto: open-outside allow\n"
-                                "https://c.test camera maybe\n"
-                                "https://c.test Camera allow\n"
-                                "https://c.test camera allow extra\n"
-                                "https://c.test\tcamera allow\n"
-                                "https://c.test/\x01 camera allow\n"
-                                "\xff\xfe camera allow\n"
-                                "just-one-field\n\n"));
+    ASSERT_TRUE(test::writeFile(
+        answers.path(), "https://b.test location block\r\nhttps://a.test notifications block\n"
+                        "https://a.test notifications allow\n" // the later counts
+                        "mailto: open-outside allow\nhttps://c.test camera maybe\n"
+                        "https://c.test Camera allow\nhttps://c.test camera allow extra\n"
+                        "https://c.test\tcamera allow\nhttps://c.test/\x01 camera allow\n"
+                        "\xff\xfe camera allow\njust-one-field\n\n"));
     answers.load();
     const QList<RememberedAnswer> expected = {{"https://a.test", "notifications", true},
                                               {"https://b.test", "location", false},

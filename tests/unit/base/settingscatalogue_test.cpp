@@ -34,13 +34,13 @@ TEST(Catalogue, DamagedTextsReadAsTheDefault) {
 TEST(Catalogue, PreferencesAreWrittenBackAsRead) {
     test::IsolatedHome home;
     // A text other than the default for each kind of preference.
-    const QStringList stored = {"CleanOnExit=True",           "MinimizeToTray=True",
-                                "CheckIfDefault=False",       "Password= p,w; ",
-                                "Home1=https://a/?x=1,2",     "eMail=m",
-                                "QuickNotesFont=DejaVu Sans", "QuickNotesSize=-9",
-                                "QuickNotesColor=16744512",   "CustomLink10Enabled=True",
-                                "CustomLink10SiteName=Ten",   "CustomLink3SiteURL=u3",
-                                "PopUpEnabled=False"};
+    // clang-format off
+    const QStringList stored = {
+        "CleanOnExit=True", "MinimizeToTray=True", "CheckIfDefault=False", "Password= p,w; ",
+        "Home1=https://a/?x=1,2", "eMail=m", "QuickNotesFont=DejaVu Sans", "QuickNotesSize=-9",
+        "QuickNotesColor=16744512", "CustomLink10Enabled=True", "CustomLink10SiteName=Ten",
+        "CustomLink3SiteURL=u3", "PopUpEnabled=False"};
+    // clang-format on
     for (const QString& setting : stored)
         writeSetting("Kelvane", "Settings", setting.section('=', 0, 0), setting.section('=', 1));
     SettingsStore::reset();

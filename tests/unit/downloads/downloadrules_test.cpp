@@ -9,18 +9,14 @@ using namespace kelvane;
 namespace {
 
 TEST(DownloadRules, ServerNamesStayInTheFolderAndShowWhatTheyAre) {
-    const std::pair<QString, QString> cases[] = {{"report.bin", "report.bin"},
-                                                 {"../../evil.bin", "evil.bin"},
-                                                 {"x/y\\z.bin", "z.bin"},
-                                                 {"/etc/passwd", "passwd"},
-                                                 {".bashrc", "bashrc"},
-                                                 {". ..hidden", "hidden"},
-                                                 {"..", "download"},
-                                                 {"", "download"},
-                                                 {"a\nb\x01\x7f.txt", "ab.txt"},
-                                                 {"invoice\u202Egpj.exe", "invoicegpj.exe"},
-                                                 {"  spaced name.pdf  ", "spaced name.pdf"},
-                                                 {"r\u00e9sum\u00e9.pdf", "r\u00e9sum\u00e9.pdf"}};
+    // clang-format off
+    const std::pair<QString, QString> cases[] = {
+        {"report.bin", "report.bin"}, {"../../evil.bin", "evil.bin"}, {"x/y\\z.bin", "z.bin"},
+        {"/etc/passwd", "passwd"}, {".bashrc", "bashrc"}, {". ..hidden", "hidden"},
+        {"..", "download"}, {"", "download"}, {"a\nb\x01\x7f.txt", "ab.txt"},
+        {"invoice\u202Egpj.exe", "invoicegpj.exe"}, {"  spaced name.pdf  ", "spaced name.pdf"},
+        {"r\u00e9sum\u00e9.pdf", "r\u00e9sum\u00e9.pdf"}};
+    // clang-format on
     for (const auto& [proposed, safe] : cases)
         EXPECT_EQ(safeFileName(proposed), safe) << proposed;
 }
@@ -89,12 +85,8 @@ using Outcome = DownloadRecord::Outcome;
 
 DownloadRecord record(int i, Outcome outcome = Outcome::Completed) {
     const QString n = QString::number(i);
-    return {"http://127.0.0.1/f?" + n,
-            "/d/f" + n + ".bin",
-            outcome,
-            i,
-            QDateTime::fromMSecsSinceEpoch(1'700'000'000'000 + i, Qt::UTC),
-            {}};
+    return {"http://127.0.0.1/f?" + n, "/d/f" + n + ".bin", outcome, i,
+            QDateTime::fromMSecsSinceEpoch(1'700'000'000'000 + i, Qt::UTC)};
 }
 
 struct DownloadList : ::testing::Test {

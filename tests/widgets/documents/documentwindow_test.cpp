@@ -205,11 +205,6 @@ TEST_F(DocumentAreaTest, ClosingRenumbersLaterDocumentsFirstAndTheLastDisablesCo
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
     frame.window.menus().newWindow->trigger();
     EXPECT_EQ(frame.engine(1)->navigated(), QStringList{QString()}) << "an empty document 1";
-}
-
-TEST_F(DocumentAreaTest, OpeningADocumentEnablesTheDocumentCommands) {
-    frame.closeAll();
-    frame.window.menus().newWindow->trigger();
     for (QAction* action : frame.window.menus().documentCommands())
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
 }

@@ -177,13 +177,10 @@ TEST_F(Downloads, TheSaveDialogProposesTheLastFolderAndReplacesOnlyWhenTheUserSa
 
 TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     test::writeFile(at("earlier.bin"), "e");
-    writeDownloadList({{"http://h/e",
-                        at("earlier.bin"),
-                        DownloadRecord::Outcome::Completed,
-                        1,
-                        QDateTime::currentDateTimeUtc(),
-                        {}}},
-                      downloadListPath());
+    const DownloadRecord earlier{"http://h/e", at("earlier.bin"),
+                                 DownloadRecord::Outcome::Completed, 1,
+                                 QDateTime::currentDateTimeUtc()};
+    writeDownloadList({earlier}, downloadListPath());
     FakeDownload* running = fire("http://h/run", "run.bin");
     running->setProgress(50, 100);
     EXPECT_EQ(manager.statusText(), "Downloads running: 1 (50%)");
@@ -219,7 +216,6 @@ TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     list->setCurrentItem(list->topLevelItem(2));
     EXPECT_EQ(enabled(), "1100001") << w.selectedItem()->fileName().toStdString();
     press(B::PauseResume);
-    EXPECT_EQ(w.button(B::PauseResume)->text(), tableString(5002));
     press(B::PauseResume);
     EXPECT_EQ(running->calls(), (QStringList{"start " + at("run.bin.part"), "pause", "resume"}));
     list->setCurrentItem(list->topLevelItem(1));

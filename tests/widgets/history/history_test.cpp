@@ -28,11 +28,6 @@ struct HistoryTest : WindowTest {
         engine->fireTitle(title);
         engine->fireProgress(0, 0);
     }
-    HistoryWindow* openWindow() {
-        frame.window.menus().history->trigger();
-        auto* window = frame.window.findChild<HistoryWindow*>();
-        return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
-    }
     QStringList shown(HistoryWindow* window) {
         QStringList rows;
         HistoryModel* model = window->model();
@@ -68,8 +63,9 @@ TEST_F(HistoryTest, TheWindowGroupsSearchesOpensAndDeletes) {
     history().recordVisit("http://old.test/b", "Old Beta", at(QDate(2024, 5, 11)));
     history().recordVisit("http://site.test/1", "Site One", at(QDate::currentDate().addDays(-1)));
     history().recordVisit("http://new.test/", "New Alpha", QDateTime::currentMSecsSinceEpoch());
-    HistoryWindow* window = openWindow();
-    ASSERT_TRUE(window);
+    frame.window.menus().history->trigger();
+    auto* window = frame.window.findChild<HistoryWindow*>();
+    ASSERT_TRUE(window && QTest::qWaitForWindowExposed(window));
     const QStringList all = shown(window);
     ASSERT_EQ(all.size(), 7) << all.join('|');
     EXPECT_EQ(all[0], "Today");
