@@ -207,23 +207,19 @@ TEST_F(DocumentHistoryTest, SavedDocumentsComeBackWithTheirHistoryOrAsBefore) {
     ASSERT_TRUE(test::writeFile(SessionFile::defaultPath(), damaged));
     const QtMessageHandler previous = qInstallMessageHandler(
         [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
-    TestWindow after{QString()};
-    qInstallMessageHandler(previous);
-    after.wakeAll();
-    const char* addresses[] = {"http://d1/3", "http://older/", "http://d3/3"};
-    for (int n = 1; n <= 3; ++n)
-        EXPECT_EQ(after.engine(n)->navigated(), QStringList{addresses[n - 1]}) << "as before";
-    EXPECT_EQ(warnings.filter("session file").size(), 1) << warnings.join('\n').toStdString();
-}
-
-TEST_F(DocumentHistoryTest, CleaningAtExitKeepsNoHistory) {
-    Settings::writeText("SaveAllOnExit", "True");
     {
-        TestWindow first("http://d1/3");
-        giveHistory(first.engine(1), 1);
+        TestWindow after{QString()};
+        qInstallMessageHandler(previous);
+        after.wakeAll();
+        const char* addresses[] = {"http://d1/3", "http://older/", "http://d3/3"};
+        for (int n = 1; n <= 3; ++n)
+            EXPECT_EQ(after.engine(n)->navigated(), QStringList{addresses[n - 1]}) << "as before";
+        EXPECT_EQ(warnings.filter("session file").size(), 1) << warnings.join('\n').toStdString();
+        giveHistory(after.engine(3), 3);
         appSettings().cleanOnExit = true;
     }
-    EXPECT_EQ(TestWindow(QString()).engine(1)->navigated(), QStringList{"http://d1/3"});
+    EXPECT_EQ(TestWindow(QString()).engine(3)->navigated(), QStringList{"http://d3/3"})
+        << "cleaning at exit keeps no history";
 }
 
 TEST_F(DocumentHistoryTest, ClosedDocumentsComeBackNewestFirstWithTheirHistory) {
