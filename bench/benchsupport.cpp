@@ -74,6 +74,16 @@ QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home, const QString
     return env;
 }
 
+void isolateThisProcess(const QTemporaryDir& home) {
+    prepareHome(home);
+    const QProcessEnvironment env = isolatedEnvironment(home);
+    for (const char* name :
+         {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+        qputenv(name, env.value(QLatin1String(name)).toUtf8());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 bool waitFor(const std::function<bool()>& done, int limitMs) {
     QElapsedTimer clock;
     clock.start();

@@ -28,6 +28,10 @@ private:
 // display when one is given.
 void prepareHome(const QTemporaryDir& home);
 QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home, const QString& display = {});
+// The same fresh folders for this process itself, for benchmarks that run the browser's parts
+// in process, on the offscreen platform unless one is chosen; call it before the application
+// object exists.
+void isolateThisProcess(const QTemporaryDir& home);
 
 // A process and all its descendants (a browser and its engine processes), from /proc.
 QList<qint64> processTree(qint64 root);

@@ -109,12 +109,7 @@ WindowRun openWindow() {
 
 int main(int argc, char** argv) {
     QTemporaryDir home;
-    bench::prepareHome(home);
-    const QProcessEnvironment env = bench::isolatedEnvironment(home);
-    for (const QString& name : {QStringLiteral("HOME"), QStringLiteral("XDG_CONFIG_HOME"),
-                                QStringLiteral("XDG_DATA_HOME"), QStringLiteral("XDG_RUNTIME_DIR"),
-                                QStringLiteral("QT_QPA_PLATFORM")})
-        qputenv(name.toUtf8(), env.value(name).toUtf8());
+    bench::isolateThisProcess(home);
     QApplication app(argc, argv);
 
     const QString root = favoritesFolder();

@@ -1,6 +1,8 @@
 // The browsing history with 100 000 visits: the address bar's suggestions per key press, the
 // History window's first show and recording a visit on the window's thread, each against a
 // floor run alternately in the same process: the same SQL query or write on a bare connection.
+#include "benchsupport.h"
+
 #include "bars/addresspanel.h"
 #include "bars/suggestionlist.h"
 #include "base/browsinghistory.h"
@@ -88,11 +90,8 @@ QSqlQuery bareQuery(QSqlDatabase& db, const QStringList& words) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        qputenv(name, home.path().toUtf8());
+    bench::isolateThisProcess(home);
     QApplication app(argc, argv);
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
 

@@ -99,10 +99,7 @@ ImportRun importFile(const QString& file, const QString& root) {
 
 int main(int argc, char** argv) {
     QTemporaryDir home;
-    bench::prepareHome(home);
-    const QProcessEnvironment env = bench::isolatedEnvironment(home);
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
-        qputenv(name, env.value(QLatin1String(name)).toUtf8());
+    bench::isolateThisProcess(home);
     QCoreApplication app(argc, argv);
 
     const QString file = home.filePath(QStringLiteral("bookmarks.html"));
