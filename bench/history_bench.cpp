@@ -32,20 +32,17 @@ constexpr int kVisits = 100'000;
 constexpr int kPages = 25'000;
 constexpr double kFrameMs = 1000.0 / 60;
 
-double at(std::vector<double> values, double quantile) {
-    std::sort(values.begin(), values.end());
-    return values.at(std::min(values.size() - 1, size_t(quantile * double(values.size()))));
-}
-
-void report(const char* what, const std::vector<double>& ours, const std::vector<double>& floor,
+void report(const char* what, const QList<double>& ours, const QList<double>& floor,
             const char* unit, double scale) {
-    std::vector<double> ratios;
-    for (size_t i = 0; i < ours.size() && i < floor.size(); ++i)
+    using bench::median, bench::quantile;
+    QList<double> ratios;
+    for (qsizetype i = 0; i < ours.size() && i < floor.size(); ++i)
         ratios.push_back(ours[i] / std::max(floor[i], 1e-9));
     std::printf("  %s: median %.3f %s, 90%% %.3f %s (floor: median %.3f %s); ratio %.2f "
                 "(25-75%%: %.2f-%.2f)\n",
-                what, at(ours, 0.5) * scale, unit, at(ours, 0.9) * scale, unit,
-                at(floor, 0.5) * scale, unit, at(ratios, 0.5), at(ratios, 0.25), at(ratios, 0.75));
+                what, median(ours) * scale, unit, quantile(ours, 0.9) * scale, unit,
+                median(floor) * scale, unit, median(ratios), quantile(ratios, 0.25),
+                quantile(ratios, 0.75));
 }
 
 // Titles and addresses of a year's reading: a few dozen sites, many pages, some visited often.
@@ -114,7 +111,7 @@ int main(int argc, char** argv) {
     panel.show();
     panel.addressBox()->setFocus();
     QCoreApplication::processEvents();
-    std::vector<double> ours, floor;
+    QList<double> ours, floor;
     for (const QString& phrase : {QStringLiteral("news arch 4"), QStringLiteral("wiki"),
                                   QStringLiteral("qt widget man"), QStringLiteral("zzz nothing")}) {
         for (int round = 0; round < 3; ++round) {
@@ -171,7 +168,7 @@ int main(int argc, char** argv) {
 
     // Recording a visit: the call a finished load makes, and the write of one such visit when
     // its moment comes, both on the window's thread; against one bare insert of a row.
-    std::vector<double> call, write;
+    QList<double> call, write;
     floor.clear();
     QSqlQuery insert(bare);
     insert.prepare(
