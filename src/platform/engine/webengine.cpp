@@ -140,8 +140,6 @@ void WebEngine::stop() {
 void WebEngine::reload(bool bypassCache) {
     if (isShowingCrashPage())
         reloadCrashedPage();
-    else if (m_page && !m_signInPage.isEmpty() && m_page->url() == m_signInPage)
-        m_page->load(m_signInPage);
     else if (m_page)
         m_page->triggerAction(bypassCache ? QWebEnginePage::ReloadAndBypassCache
                                           : QWebEnginePage::Reload);
@@ -160,6 +158,8 @@ QString WebEngine::url() const {
 QString WebEngine::title() const {
     if (m_inspected)
         return tr("Developer Tools - %1").arg(m_inspected->title());
+    if (isShowingCrashPage() && !m_panelTitle.isEmpty())
+        return m_panelTitle;
     return m_page ? m_page->title() : QString();
 }
 
@@ -179,17 +179,18 @@ void WebEngine::onLoadStarted() {
     m_certificateError = false;
     m_loadFailed = false;
     m_capturing = false;
-    if (isShowingCrashPage())
+    if (isShowingCrashPage()) {
         m_container->setCurrentWidget(m_view);
+        if (!std::exchange(m_panelTitle, QString()).isEmpty())
+            Q_EMIT titleChanged(title());
+    }
     Q_EMIT progressChanged(0, 100);
 }
 
 void WebEngine::onLoadFinished(bool ok) {
-    if (!m_signInCancelled.isEmpty() && m_page && m_page->url().isEmpty()) {
-        showSignInCancelled(std::exchange(m_signInCancelled, QUrl()));
-        return;
-    }
-    m_signInCancelled.clear();
+    const QUrl signInCancelled = std::exchange(m_signInCancelled, QUrl());
+    if (!signInCancelled.isEmpty() && m_page && m_page->url().isEmpty())
+        showSignInCancelled(signInCancelled);
     m_loading = false;
     m_loadFailed = !ok;
     Q_EMIT progressChanged(0, 0);

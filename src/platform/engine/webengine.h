@@ -99,7 +99,7 @@ private:
     void onLoadStarted();
     void onLoadFinished(bool ok);
     // In place of the blank page the engine leaves when the first sign-in of a document is
-    // cancelled: a page of ours naming the site, at its address; reload() asks again.
+    // cancelled: our panel naming the site, at its address; reload() asks again.
     void showSignInCancelled(const QUrl& url);
     void onRenderProcessTerminated(int status);
     void onWindowCloseRequested();
@@ -107,8 +107,10 @@ private:
     PageSecurity security() const;
     void raiseSecurityChanged();
     void reloadCrashedPage();
-    // Our own panel in place of the page, for the page's address: reload() loads it again.
-    void showPanel(const QString& heading, const QString& text);
+    // Our own panel in place of the page, for address (else the page's): reload() loads it
+    // again. documentTitle, when given, stands for the page's title while the panel shows.
+    void showPanel(const QString& heading, const QString& text, const QUrl& address = {},
+                   const QString& documentTitle = {});
     void onCertificateError(const QWebEngineCertificateError& error);
     void askForSignIn(const QUrl& url, QAuthenticator* authenticator, const QString& proxyHost);
     void onPermissionRequested(const QUrl& origin, QWebEnginePage::Feature feature);
@@ -118,9 +120,9 @@ private:
     QPointer<QWebEnginePage> m_page;
     QWidget* m_crashPanel = nullptr;
     QUrl m_crashedUrl;
-    // A sign-in cancelled while the page showed nothing yet, and the page of ours shown for it.
+    QString m_panelTitle;
+    // A sign-in cancelled while the page showed nothing yet: our panel is shown for it.
     QUrl m_signInCancelled;
-    QUrl m_signInPage;
     std::unique_ptr<PageOutput> m_output;
     RequestFilter* m_filter = nullptr;
     // The page whose developer tools this engine shows, if it shows any.

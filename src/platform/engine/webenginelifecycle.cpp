@@ -100,8 +100,13 @@ void WebEngine::showRefusal(const QString& heading, const QString& text) {
         showPanel(heading, text);
 }
 
-void WebEngine::showPanel(const QString& heading, const QString& text) {
-    m_crashedUrl = m_page->url().isEmpty() ? m_page->requestedUrl() : m_page->url();
+void WebEngine::showPanel(const QString& heading, const QString& text, const QUrl& address,
+                          const QString& documentTitle) {
+    if (!address.isEmpty())
+        m_crashedUrl = address;
+    else
+        m_crashedUrl = m_page->url().isEmpty() ? m_page->requestedUrl() : m_page->url();
+    m_panelTitle = documentTitle;
     if (!m_crashPanel) {
         m_crashPanel = new QWidget(m_container);
         m_crashPanel->setObjectName(QStringLiteral("crashPanel"));
@@ -130,6 +135,7 @@ void WebEngine::showPanel(const QString& heading, const QString& text) {
     label("panelText")->setVisible(!text.isEmpty());
     label("crashedAddress")->setText(m_crashedUrl.toString());
     m_container->setCurrentWidget(m_crashPanel);
+    Q_EMIT titleChanged(title());
 }
 
 void WebEngine::reloadCrashedPage() {

@@ -236,18 +236,14 @@ void WebEngine::askForSignIn(const QUrl& url, QAuthenticator* authenticator,
 }
 
 void WebEngine::showSignInCancelled(const QUrl& url) {
-    m_signInPage = url;
-    const QString site =
-        (url.port() > 0 ? QStringLiteral("%1:%2").arg(url.host()).arg(url.port()) : url.host())
-            .toHtmlEscaped();
-    const QString address = url.toString().toHtmlEscaped();
-    m_page->setHtml(tr("<!DOCTYPE html><title>%1: sign-in cancelled</title>"
-                       "<body style='font-family:sans-serif;margin:3em'>"
-                       "<h2>Sign-in cancelled</h2><p>%1 asks for a user name and password to "
-                       "show %2. The sign-in was cancelled, so the page is not shown.</p>"
-                       "<p><a href='%2'>Sign in</a> or Reload asks again.</p>")
-                        .arg(site, address),
-                    url);
+    if (!m_container)
+        return;
+    const QString site = url.adjusted(QUrl::RemoveUserInfo).authority();
+    showPanel(tr("Sign-in cancelled"),
+              tr("%1 asks for a user name and password to show this page. The sign-in was "
+                 "cancelled, so the page is not shown.")
+                  .arg(site),
+              url, tr("%1: sign-in cancelled").arg(site));
 }
 
 void WebEngine::onPermissionRequested(const QUrl& origin, QWebEnginePage::Feature feature) {
