@@ -17,6 +17,16 @@
 
 namespace kelvane {
 
+namespace {
+
+// A shortcut file opens the address it holds.
+QString addressToOpen(const QString& address) {
+    const QString shortcut = shortcutPathOf(address);
+    return shortcut.isEmpty() ? address : readShortcutUrl(shortcut);
+}
+
+} // namespace
+
 DocumentArea::DocumentArea(QMdiArea* mdiArea, EngineFactory& engines, QWidget* tabBarParent)
     : QObject(mdiArea)
     , m_mdi(mdiArea)
@@ -102,19 +112,11 @@ void DocumentArea::subWindowActivated(QMdiSubWindow* window) {
 }
 
 void DocumentArea::openInNewDocument(const QString& address) {
-    QString url = address;
-    const QString shortcut = shortcutPathOf(url);
-    if (!shortcut.isEmpty())
-        url = readShortcutUrl(shortcut);
-    openDocument(url, {}, false);
+    openDocument(addressToOpen(address), {}, false);
 }
 
 void DocumentArea::openPrivateDocument(const QString& address) {
-    QString url = address;
-    const QString shortcut = shortcutPathOf(url);
-    if (!shortcut.isEmpty())
-        url = readShortcutUrl(shortcut);
-    openDocument(url, {}, true);
+    openDocument(addressToOpen(address), {}, true);
 }
 
 void DocumentArea::openWithHistory(const QString& address, const QByteArray& history) {
