@@ -175,7 +175,11 @@ void applyToPages(QWebEngineProfile* profile, const EngineOptions& options) {
     QWebEngineSettings* settings = profile->settings();
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, options.javaScript);
     settings->setAttribute(QWebEngineSettings::AutoLoadImages, options.images);
-    WebEngineProfile::applySpelling(profile, options);
+    const QStringList languages =
+        spellingLanguages(options.spellingLanguages, QLocale::system().uiLanguages(),
+                          dictionaryLanguages(dictionaryFolder()));
+    profile->setSpellCheckLanguages(languages);
+    profile->setSpellCheckEnabled(!languages.isEmpty());
 }
 
 void apply(QWebEngineProfile* profile, const EngineOptions& options) {
@@ -191,8 +195,8 @@ void apply(QWebEngineProfile* profile, const EngineOptions& options) {
     }
 }
 
-// What every profile of the browser shares: the cookie rule of the options and what pages may
-// ask for.
+// What every profile of the browser shares: the cookie rule of the options, what pages may
+// ask for, and PDF in the engine's own viewer.
 void prepare(QWebEngineProfile* profile) {
     profile->cookieStore()->setCookieFilter(
         [](const QWebEngineCookieStore::FilterRequest& request) {
@@ -214,7 +218,8 @@ void prepare(QWebEngineProfile* profile) {
     QWebEngineSettings* settings = profile->settings();
     settings->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
     settings->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, true);
-    WebEngineProfile::showPdfInPages(profile);
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, true);
+    settings->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
     settings->setUnknownUrlSchemePolicy(
         QWebEngineSettings::AllowUnknownUrlSchemesFromUserInteraction);
 }
@@ -268,18 +273,6 @@ QWebEngineProfile* WebEngineProfile::profile() {
     apply(created, options());
     benchMarkOnce("engine profile created");
     return created;
-}
-
-void WebEngineProfile::showPdfInPages(QWebEngineProfile* profile) {
-    profile->settings()->setAttribute(QWebEngineSettings::PluginsEnabled, true);
-    profile->settings()->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
-}
-
-void WebEngineProfile::applySpelling(QWebEngineProfile* profile, const EngineOptions& options) {
-    const QStringList languages = spellingLanguages(
-        options.spellingLanguages, QLocale::system().uiLanguages(), dictionaryLanguages());
-    profile->setSpellCheckLanguages(languages);
-    profile->setSpellCheckEnabled(!languages.isEmpty());
 }
 
 QString WebEngineProfile::optionsFile() {

@@ -42,11 +42,6 @@ public:
 
     // The languages the spell checker has dictionaries for.
     static QStringList dictionaryLanguages();
-    // What every profile's pages get, this one's and any other's (a private one): PDF in the
-    // engine's own viewer, and the spell checker in the languages of options. (The content
-    // blocker needs nothing here: every WebEngine's page has its own request filter.)
-    static void showPdfInPages(QWebEngineProfile* profile);
-    static void applySpelling(QWebEngineProfile* profile, const EngineOptions& options);
 
     // Every page of the profile registers itself, so history cleaning reaches open pages.
     static void registerPage(QWebEnginePage* page);
