@@ -60,9 +60,7 @@ bool WebEngine::askToLeave(const QUrl& origin) {
     // The user takes the time they need.
     m_closeTimeout->stop();
     LeaveRequest request;
-    request.site = origin.port() < 0
-                       ? origin.host()
-                       : QStringLiteral("%1:%2").arg(origin.host()).arg(origin.port());
+    request.site = origin.adjusted(QUrl::RemoveUserInfo).authority();
     Q_EMIT leaveRequested(&request);
     if (m_closeRequested) {
         if (request.leave)
