@@ -32,6 +32,10 @@ QString fromEnvOr(const char* var, const QString& fallback) {
     return (!value.isEmpty() && QDir::isAbsolutePath(value)) ? value : fallback;
 }
 
+QString cacheHome() {
+    return fromEnvOr("XDG_CACHE_HOME", QDir::homePath() + QStringLiteral("/.cache"));
+}
+
 // Why folder may not hold the lock and the socket, or an empty text when it may. Whoever can
 // write into it could remove them, or plant a lock naming one of their own processes. In a
 // shared folder a symbolic link is refused too: anyone may have put it there.
@@ -100,16 +104,15 @@ QString runtimeFolder() {
     const QString shared =
         QDir::tempPath() + QStringLiteral("/kelvane-") + QString::number(::getuid());
     if (::mkdir(QFile::encodeName(shared).constData(), 0700) == 0)
-        QFile::setPermissions(shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(shared, kPrivateFolder);
     QString folder = shared;
     const QString why = refusal(shared, false);
     if (!why.isEmpty()) {
         refused.append({shared, why});
         // In the user's own home nobody else can put anything in its place.
-        folder = fromEnvOr("XDG_CACHE_HOME", QDir::homePath() + QStringLiteral("/.cache")) +
-                 QStringLiteral("/kelvane-runtime");
+        folder = cacheHome() + QStringLiteral("/kelvane-runtime");
         QDir().mkpath(folder);
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(folder, kPrivateFolder);
     }
     for (const auto& [path, reason] : refused)
         reportRefusal(path, reason, folder);
@@ -127,9 +130,8 @@ bool makePrivateFolder(const QString& dir) {
 }
 
 void makeOwnFoldersPrivate() {
-    const QString cache = fromEnvOr("XDG_CACHE_HOME", QDir::homePath() + QStringLiteral("/.cache"));
     for (const QString& folder :
-         QStringList{configFolder(), dataFolder(), cache + QStringLiteral("/Kelvane")}) {
+         QStringList{configFolder(), dataFolder(), cacheHome() + QStringLiteral("/Kelvane")}) {
         const QFileInfo info(folder);
         if (info.isDir() && !info.isSymLink() && info.ownerId() == ::getuid())
             QFile::setPermissions(folder, kPrivateFolder);
