@@ -56,30 +56,39 @@ BrowsingHistory::BrowsingHistory(const QString& path, QObject* parent)
     m_writeTimer->setSingleShot(true);
     m_writeTimer->setInterval(kWriteDelayMs);
     connect(m_writeTimer, &QTimer::timeout, this, &BrowsingHistory::flush);
+}
 
+bool BrowsingHistory::isOnDisk() {
+    openOnce();
+    return m_onDisk;
+}
+
+void BrowsingHistory::openOnce() {
+    if (std::exchange(m_opened, true))
+        return;
     QString error;
-    if (open(path, &error)) {
+    if (open(m_path, &error)) {
         m_onDisk = true;
         return;
     }
     // Set aside, never deleted: the user may still want what is in it.
-    const QString aside = path + QStringLiteral(".unusable-") +
+    const QString aside = m_path + QStringLiteral(".unusable-") +
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-    const bool moved = QFile::rename(path, aside);
+    const bool moved = QFile::rename(m_path, aside);
     if (moved) {
         for (const char* suffix : {"-wal", "-shm"})
-            QFile::rename(path + QLatin1String(suffix), aside + QLatin1String(suffix));
+            QFile::rename(m_path + QLatin1String(suffix), aside + QLatin1String(suffix));
         say(QStringLiteral("the history %1 could not be used (%2); it was set aside as %3 and a "
                            "new one started")
-                .arg(path, error, aside));
-        if (open(path, &error)) {
+                .arg(m_path, error, aside));
+        if (open(m_path, &error)) {
             m_onDisk = true;
             return;
         }
     }
     say(QStringLiteral("no history could be kept in %1 (%2); this session's history stays in "
                        "memory")
-            .arg(path, error));
+            .arg(m_path, error));
     openInMemory();
 }
 
@@ -177,6 +186,7 @@ void BrowsingHistory::flush() {
     m_writeTimer->stop();
     if (m_pending.isEmpty())
         return;
+    openOnce();
     m_db.transaction();
     QSqlQuery visit(m_db);
     visit.prepare(
@@ -216,6 +226,7 @@ void BrowsingHistory::flush() {
 
 std::vector<Visit> BrowsingHistory::visits() {
     flush();
+    openOnce();
     std::vector<Visit> result;
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
@@ -232,6 +243,7 @@ std::vector<Visit> BrowsingHistory::visits() {
 
 QList<VisitedPage> BrowsingHistory::pagesMatching(const QStringList& words, int limit) {
     flush();
+    openOnce();
     QString sql = QStringLiteral("SELECT url, title, visits, last FROM pages");
     for (int i = 0; i < words.size(); ++i) {
         sql += QLatin1String(i == 0 ? " WHERE " : " AND ");
@@ -276,6 +288,7 @@ void BrowsingHistory::refreshPages(const QStringList& urls) {
 
 void BrowsingHistory::removeVisits(const QList<qint64>& ids) {
     flush();
+    openOnce();
     m_db.transaction();
     QSqlQuery find(m_db);
     find.prepare(QStringLiteral("SELECT url FROM visits WHERE id = ?"));
@@ -298,6 +311,7 @@ void BrowsingHistory::removeVisits(const QList<qint64>& ids) {
 
 void BrowsingHistory::removeSite(const QString& url) {
     flush();
+    openOnce();
     const QString host = hostOf(url);
     // An address without a host (a file) is a site of its own.
     const QString column = host.isEmpty() ? QStringLiteral("url") : QStringLiteral("host");
@@ -316,6 +330,7 @@ void BrowsingHistory::removeSite(const QString& url) {
 void BrowsingHistory::clear() {
     m_pending.clear();
     m_writeTimer->stop();
+    openOnce();
     m_db.transaction();
     exec(QStringLiteral("DELETE FROM visits"));
     exec(QStringLiteral("DELETE FROM pages"));

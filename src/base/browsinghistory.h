@@ -32,9 +32,10 @@ struct VisitedPage {
 // to the user). Visits are recorded in memory and written in one transaction a moment later (or
 // before any read), so recording costs the window's thread next to nothing.
 //
-// A database that cannot be used (damaged, not a database, locked by another program) is set
-// aside under a new name with a line on stderr, and a new one is started; should that fail too,
-// the history lives in memory for this run.
+// The database is opened (and checked) on first use, not with the window: its check reads the
+// whole file. A database that cannot be used (damaged, not a database, locked by another program)
+// is set aside under a new name with a line on stderr, and a new one is started; should that fail
+// too, the history lives in memory for this run.
 class BrowsingHistory : public QObject {
     Q_OBJECT
 public:
@@ -48,7 +49,7 @@ public:
     static QString defaultPath();
 
     // False when the history lives in memory only.
-    bool isOnDisk() const { return m_onDisk; }
+    bool isOnDisk();
     QString path() const { return m_path; }
 
     void recordVisit(const QString& url, const QString& title, qint64 time);
@@ -79,6 +80,8 @@ private:
         qint64 time = 0; // 0: a title for the latest visit
     };
 
+    // Opens the database at m_path, or else one in memory, the first time only.
+    void openOnce();
     bool open(const QString& path, QString* error);
     void openInMemory();
     bool exec(const QString& statement);
@@ -88,6 +91,7 @@ private:
     QString m_path;
     QString m_connection;
     QSqlDatabase m_db;
+    bool m_opened = false;
     bool m_onDisk = false;
     QList<Pending> m_pending;
     QTimer* m_writeTimer;

@@ -114,8 +114,8 @@ TEST(BrowsingHistory, AnUnusableDatabaseIsSetAsideAndANewOneStarted) {
     // A folder that can never exist: the history stays in memory and still works.
     testing::internal::CaptureStderr();
     BrowsingHistory history("/dev/null/history.sqlite");
-    EXPECT_FALSE(testing::internal::GetCapturedStderr().empty());
     EXPECT_FALSE(history.isOnDisk());
+    EXPECT_FALSE(testing::internal::GetCapturedStderr().empty());
     history.recordVisit("http://memory.test/", "", 1);
     EXPECT_EQ(history.visits().size(), 1u);
 }
