@@ -44,8 +44,8 @@ WebEngine::WebEngine(QWidget* parent, bool offTheRecord)
     m_container->addWidget(m_view);
     m_container->setFocusProxy(m_view);
     m_output = std::make_unique<PageOutput>(m_view);
+    // The page's interceptor hands every request to the filter (connectRequests).
     m_filter = new RequestFilter(this);
-    page->setUrlRequestInterceptor(m_filter);
     // Queued: the filter counts from inside the engine's call.
     connect(m_filter, &RequestFilter::blockedCountChanged, this, &Engine::blockedRequestsChanged,
             Qt::QueuedConnection);
