@@ -31,11 +31,7 @@ TEST(SuggestionRules, TypedFirstThenByVisitsAndHowLatelyEveryWordAnyCase) {
             {"http://typed.test/news", "Typed News Title", 1, kNow - 100 * kDay},
             {"http://nothing.test/", "Elsewhere", 99, kNow},
         }};
-    struct Case {
-        const char* text;
-        const char* expected;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"news", "T:http://typed.test/news H:http://often.test/news H:http://week.test/news "
                  "H:http://old.test/news F:http://fav.test/ H:http://late.test/news "
                  "H:http://early.test/news"},
@@ -48,8 +44,8 @@ TEST(SuggestionRules, TypedFirstThenByVisitsAndHowLatelyEveryWordAnyCase) {
         {"   ", ""},
         {"", ""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(listed(rankSuggestions(c.text, sources, kNow)), c.expected) << c.text;
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(listed(rankSuggestions(text, sources, kNow)), expected) << text;
 
     EXPECT_EQ(rankSuggestions("news", sources, kNow)[0].title, "Typed News Title");
     EXPECT_EQ(rankSuggestions("news", sources, kNow, 3).size(), 3);

@@ -60,22 +60,17 @@ TEST(BrowsingHistory, VisitsAreKeptPrivatelyAcrossRunsAndAddUpPerAddress) {
 }
 
 TEST(BrowsingHistory, AnUnusableDatabaseIsSetAsideAndANewOneStarted) {
-    struct Case {
-        const char* name;
-        QByteArray content;
-        bool locked;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, QByteArray, bool> cases[] = {
         {"not a database", "this is no database\n", false},
         {"damaged", QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\x5a'), false},
         {"locked by another program", {}, true},
     };
-    for (const Case& c : cases) {
+    for (const auto& [name, content, locked] : cases) {
         test::IsolatedHome home;
         const QString path = BrowsingHistory::defaultPath();
         QDir().mkpath(QFileInfo(path).absolutePath());
         QSqlDatabase locker;
-        if (c.locked) {
+        if (locked) {
             locker = QSqlDatabase::addDatabase("QSQLITE", "locker");
             locker.setDatabaseName(path);
             ASSERT_TRUE(locker.open());
@@ -85,27 +80,27 @@ TEST(BrowsingHistory, AnUnusableDatabaseIsSetAsideAndANewOneStarted) {
             ASSERT_TRUE(lock.exec("BEGIN EXCLUSIVE"));
             ASSERT_TRUE(lock.exec("INSERT INTO other VALUES (1)"));
         } else {
-            ASSERT_TRUE(test::writeFile(path, c.content));
+            ASSERT_TRUE(test::writeFile(path, content));
         }
         testing::internal::CaptureStderr();
         {
             BrowsingHistory history(path);
-            EXPECT_TRUE(history.isOnDisk()) << c.name;
+            EXPECT_TRUE(history.isOnDisk()) << name;
             history.recordVisit("http://new.test/", "New", 1);
-            EXPECT_EQ(history.visits().size(), 1u) << c.name;
+            EXPECT_EQ(history.visits().size(), 1u) << name;
         }
         const std::string said = testing::internal::GetCapturedStderr();
-        EXPECT_NE(said.find("set aside"), std::string::npos) << c.name << ": " << said;
+        EXPECT_NE(said.find("set aside"), std::string::npos) << name << ": " << said;
         const QStringList aside =
             QDir(QFileInfo(path).absolutePath()).entryList({"history.sqlite.unusable-*"});
-        ASSERT_FALSE(aside.isEmpty()) << c.name;
-        if (!c.locked) {
+        ASSERT_FALSE(aside.isEmpty()) << name;
+        if (!locked) {
             QFile kept(QFileInfo(path).absolutePath() + "/" + aside.first());
             ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-            EXPECT_EQ(kept.readAll(), c.content) << c.name << ": nothing of it lost";
+            EXPECT_EQ(kept.readAll(), content) << name << ": nothing of it lost";
         }
-        EXPECT_EQ(BrowsingHistory(path).visits().size(), 1u) << c.name << ": the new one stays";
-        if (c.locked) {
+        EXPECT_EQ(BrowsingHistory(path).visits().size(), 1u) << name << ": the new one stays";
+        if (locked) {
             locker.close();
             locker = QSqlDatabase();
             QSqlDatabase::removeDatabase("locker");

@@ -81,7 +81,6 @@ TEST(ShortcutFile, WritesTheAddressKeepingOtherLines) {
     const QString address = "http://new/?a=b;c,d\\e f";
     // clang-format off
     const struct { const char* name; QByteArray before, after; } cases[] = {
-        // clang-format on
         {"new", {}, "[InternetShortcut]\r\nURL=http://new/?a=b;c,d\\e f\r\n"},
         {"replaced",
          kGuid + "[DEFAULT]\nBASEURL=http://b/\n[internetshortcut]\nurl = http://old/\n"
@@ -95,6 +94,7 @@ TEST(ShortcutFile, WritesTheAddressKeepingOtherLines) {
          "[InternetShortcut.W]\r\nURL=http://new/?a=b;c,d\\e f\r\n[InternetShortcut]\r\n"
          "URL=http://new/?a=b;c,d\\e f\r\n"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const QString path = dir.filePath(QString(c.name) + ".url");
         if (!c.before.isNull())

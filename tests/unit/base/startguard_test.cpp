@@ -11,25 +11,22 @@ namespace {
 // Each start: its documents (one letter an address), "?" when it must ask, then how it ended:
 // "!" killed, "." closed cleanly.
 TEST(StartGuard, AsksAfterTwoUncleanStartsWithTheSameDocuments) {
-    const struct {
-        const char* name;
-        const char* starts;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"asks until a clean close", "A! A! A?! A?. A. A!"},
         {"other documents count afresh", "A! A! B! A! A! A?."},
         {"a clean close in between", "A! A. A! A!"},
         {"another order is other documents", "AB! AB! BA! BA! BA?."},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, starts] : cases) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("starts.kvn"));
-        for (const QString& start : QString(c.starts).split(u' ')) {
+        for (const QString& start : QString(starts).split(u' ')) {
             QStringList documents;
             for (const QChar letter : start.chopped(start.contains(u'?') ? 2 : 1))
                 documents << QStringLiteral("http://%1/").arg(letter);
             StartGuard guard(path);
             EXPECT_EQ(guard.beginRestore(documents), start.contains(u'?'))
-                << c.name << ' ' << qPrintable(start);
+                << name << ' ' << qPrintable(start);
             if (start.endsWith(u'.'))
                 guard.closedCleanly();
         }

@@ -9,20 +9,17 @@ namespace {
 
 TEST(BlockingSettings, FetchesWeeklyAfterSuccessAndDailyAfterFailure) {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    struct Case {
-        int triedDaysAgo; // -1: never
-        bool failed;
-        bool due;
-    };
-    const Case cases[] = {{-1, false, true}, {6, false, false}, {7, false, true},
-                          {0, true, false},  {1, true, true},   {-2, false, true}};
-    for (const Case& c : cases) {
-        Subscription s{"https://lists.example/a.txt", {}, {}, c.failed ? "timed out" : ""};
-        if (c.triedDaysAgo != -1)
-            s.tried = now.addDays(-c.triedDaysAgo); // -2: two days in the future
-        if (!c.failed && s.tried.isValid())
+    // Days since the last try (-1: never, -2: two days in the future), failed, due.
+    const std::tuple<int, bool, bool> cases[] = {{-1, false, true}, {6, false, false},
+                                                 {7, false, true},  {0, true, false},
+                                                 {1, true, true},   {-2, false, true}};
+    for (const auto& [triedDaysAgo, failed, due] : cases) {
+        Subscription s{"https://lists.example/a.txt", {}, {}, failed ? "timed out" : ""};
+        if (triedDaysAgo != -1)
+            s.tried = now.addDays(-triedDaysAgo);
+        if (!failed && s.tried.isValid())
             s.fetched = s.tried;
-        EXPECT_EQ(s.isDue(now), c.due) << c.triedDaysAgo << c.failed;
+        EXPECT_EQ(s.isDue(now), due) << triedDaysAgo << failed;
     }
 }
 

@@ -57,13 +57,9 @@ TEST(FavoritesStore, OrganisingChangesExactlyThoseFiles) {
     using E = StoreError;
     // change: "a>b" moves a (and what is below it) to b, "+a" is a new folder, "-a" goes
     // with what is below it.
-    const struct {
-        Op op;
-        const char* path;
-        const char* argument;
-        StoreError error;
-        const char* change;
-    } steps[] = {
+    // clang-format off
+    const struct { Op op; const char *path, *argument; StoreError error; const char* change; }
+        steps[] = {
         {Op::Rename, "Mail.URL", "Post.url", E::None, "Mail.URL>Post.URL"},
         {Op::Rename, "News.url", "Post", E::Exists, ""},
         {Op::Rename, "News.url", "../News", E::None, "News.url>_News.url"},
@@ -77,6 +73,7 @@ TEST(FavoritesStore, OrganisingChangesExactlyThoseFiles) {
         {Op::Delete, "Links", "", E::None, "-Links"},
         {Op::Delete, "Linked", "", E::None, "-Linked"}, // the link goes, not what it points to
     };
+    // clang-format on
     for (const auto& step : steps) {
         SCOPED_TRACE(step.path);
         QMap<QString, QByteArray> expected = snapshot(root);

@@ -1,5 +1,5 @@
-#include "frame/keyrules.h"
 #include "base/screenfit.h"
+#include "frame/keyrules.h"
 #include "frame/zoomrule.h"
 
 #include <QString>
@@ -11,12 +11,8 @@ TEST(KeyRules, DecisionTable) {
     using A = HookAction;
     using K = VirtualKey;
     // clang-format off
-    const struct {
-        int key;
-        const char* modifiers; // C(trl), S(hift), A(lt), R(epeated)
-        A action;
-        bool passOn;
-    } cases[] = {
+    // The modifiers: C(trl), S(hift), A(lt), R(epeated).
+    const struct { int key; const char* modifiers; A action; bool passOn; } cases[] = {
         {K::D, "A", A::FocusAddressBar, false}, {K::D, "CA", A::FocusAddressBar, false},
         {K::D, "AR", A::None, true},            {K::D, "", A::None, true},
         {K::Escape, "", A::Stop, true},         {K::Escape, "R", A::None, true},

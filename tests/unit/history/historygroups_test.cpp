@@ -15,15 +15,11 @@ TEST(HistoryGroups, DaysCountInTheLocalTimeAcrossMidnightWeeksAndMonthEnds) {
     const auto at = [&](const char* text) {
         return QDateTime::fromString(QLatin1String(text), Qt::ISODate).toTimeZone(zone);
     };
-    struct Case {
-        const char* now;
-        const char* visit;
-        Qt::DayOfWeek firstDay;
-        HistoryGroup expected;
-    };
     const char* const sun = "2026-03-01T00:10:00+01:00"; // Sunday 1 March, past midnight
     const char* const thu = "2026-03-26T09:00:00+01:00"; // Thursday 26 March
-    const Case cases[] = {
+    // clang-format off
+    const struct { const char *now, *visit; Qt::DayOfWeek firstDay; HistoryGroup expected; }
+        cases[] = {
         {sun, "2026-03-01T00:05:00+01:00", Qt::Monday, {Kind::Today}},
         {sun, "2026-02-28T23:59:00+01:00", Qt::Monday, {Kind::Yesterday}},
         {sun, "2026-02-28T23:30:00Z", Qt::Monday, {Kind::Today}},
@@ -38,9 +34,9 @@ TEST(HistoryGroups, DaysCountInTheLocalTimeAcrossMidnightWeeksAndMonthEnds) {
         {thu, "2026-03-22T23:00:00+01:00", Qt::Monday, {Kind::ThisMonth}},
         {thu, "2026-03-01T00:00:00+01:00", Qt::Monday, {Kind::ThisMonth}},
         {thu, "2026-02-28T23:59:00+01:00", Qt::Monday, {Kind::Month, 2026, 2}},
-        {thu, "2025-03-26T09:00:00+01:00", Qt::Monday, {Kind::Month, 2025, 3}},
-    };
-    for (const Case& c : cases) {
+        {thu, "2025-03-26T09:00:00+01:00", Qt::Monday, {Kind::Month, 2025, 3}}};
+    // clang-format on
+    for (const auto& c : cases) {
         const HistoryGroup group =
             historyGroupOf(at(c.visit).toMSecsSinceEpoch(), at(c.now), c.firstDay);
         EXPECT_TRUE(group == c.expected) << c.now << " " << c.visit << ": " << int(group.kind)

@@ -10,11 +10,7 @@ using Action = HostRule::Action;
 using Party = HostRule::Party;
 
 TEST(BlockList, ParsesRealWorldLines) {
-    const struct {
-        const char* line;
-        std::vector<HostRule> rules;
-        int skipped;
-    } cases[] = {
+    const std::tuple<const char*, std::vector<HostRule>, int> cases[] = {
         {"0.0.0.0 ads.example.com", {{"ads.example.com", Action::Block, Party::Any}}, 0},
         {"127.0.0.1\tTrack.Example.org\t# tracker", {{"track.example.org"}}, 0},
         {"0.0.0.0 a.example b.example", {{"a.example"}, {"b.example"}}, 0},
@@ -29,10 +25,10 @@ TEST(BlockList, ParsesRealWorldLines) {
          {{"first.example"}, {"second.example"}, {"third.example"}},
          0},
     };
-    for (const auto& c : cases) {
-        const ParsedBlockList parsed = parseBlockList(c.line);
-        EXPECT_EQ(parsed.rules, c.rules) << c.line;
-        EXPECT_EQ(parsed.skipped, c.skipped) << c.line;
+    for (const auto& [line, rules, skipped] : cases) {
+        const ParsedBlockList parsed = parseBlockList(line);
+        EXPECT_EQ(parsed.rules, rules) << line;
+        EXPECT_EQ(parsed.skipped, skipped) << line;
     }
     // Comments and blank lines are not counted; what it cannot keep is: a redirection, a type
     // or domain option it does not tell apart, cosmetic rules, address patterns.
@@ -61,10 +57,7 @@ TEST(BlockList, MatchesHostsSubdomainsAndExceptions) {
                                "@@||shared.example^$third-party\n"
                                "||shared.example^\n")
                     .rules);
-    const struct {
-        const char* host;
-        bool thirdParty, blocked;
-    } cases[] = {
+    const std::tuple<const char*, bool, bool> cases[] = {
         {"ads.example", true, true},      {"x.y.ads.example", false, true},
         {"badads.example", true, false},  {"example", true, false},
         {"ok.ads.example", true, false},  {"deep.ok.ads.example", true, false},
@@ -73,8 +66,8 @@ TEST(BlockList, MatchesHostsSubdomainsAndExceptions) {
         {"shared.example", false, true},  {"shared.example", true, false},
         {"ads.example.org", true, false}, {"", true, false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(matcher.blocks(c.host, c.thirdParty), c.blocked) << c.host << c.thirdParty;
+    for (const auto& [host, thirdParty, blocked] : cases)
+        EXPECT_EQ(matcher.blocks(host, thirdParty), blocked) << host << thirdParty;
     // A site's exception covers it and its subdomains.
     HostMatcher exceptions;
     exceptions.add(HostRule{"news.example"});

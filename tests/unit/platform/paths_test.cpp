@@ -27,18 +27,17 @@ TEST(RuntimeFolderTest, OnlyAFolderOfThisUserAloneIsUsed) {
     const QByteArray savedTemp = qgetenv("TMPDIR");
     const auto restore = qScopeGuard([&] { qputenv("TMPDIR", savedTemp); });
     enum Shared { Missing, OpenToAll, LinkToOurs, OtherUsers };
-    const struct {
-        const char* name;
-        mode_t runtimeDirMode; // 0: XDG_RUNTIME_DIR not set
-        Shared shared;
-        bool sharedUsed;
-    } cases[] = {
+    // A runtimeDirMode of 0: XDG_RUNTIME_DIR not set.
+    // clang-format off
+    const struct { const char* name; mode_t runtimeDirMode; Shared shared; bool sharedUsed; }
+        cases[] = {
         {"runtime dir open to others", 0755, Missing, true},
         {"no runtime dir", 0, Missing, true},
         {"temp folder open to all", 0, OpenToAll, false},
         {"temp folder is a link", 0, LinkToOurs, false},
         {"temp folder of another user (last: needs root)", 0, OtherUsers, false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.shared == OtherUsers && ::geteuid() != 0)
