@@ -1,6 +1,7 @@
 #include "downloads/downloadnames.h"
 
 #include "downloads/downloadrules.h"
+#include "platform/engine/engineservices.h"
 #include "platform/filemove.h"
 
 #include <QDir>
@@ -18,7 +19,7 @@ constexpr int kMoveTries = 5;
 
 const QString kPartSuffix = QStringLiteral(".part");
 // The engine writes beside the file it was given, under this suffix, until complete.
-const QString kEngineSuffix = QStringLiteral(".download");
+const QString kEngineSuffix = Download::intermediateSuffix();
 
 } // namespace
 

@@ -64,6 +64,8 @@ public:
     // The files the engine may leave behind for a download that did not complete: the path
     // and the engine's own intermediate file beside it.
     virtual QStringList partialFiles() const = 0;
+    // What the engine adds to the path for that intermediate file.
+    static QString intermediateSuffix() { return QStringLiteral(".download"); }
     // A failed download the engine can continue from the bytes it received (its files kept):
     // resume() asks the server for the rest, or, when the server cannot send a part, starts
     // again.

@@ -152,8 +152,8 @@ QString WebDownload::path() const {
 
 QStringList WebDownload::partialFiles() const {
     const QString file = path();
-    // The engine writes to the path with ".download" added and renames it when complete.
-    return file.isEmpty() ? QStringList() : QStringList{file, file + QStringLiteral(".download")};
+    // The engine writes to the path with its suffix added and renames it when complete.
+    return file.isEmpty() ? QStringList() : QStringList{file, file + intermediateSuffix()};
 }
 
 bool WebDownload::canResume() const {
