@@ -2,6 +2,7 @@
 
 #include "base/browsinghistory.h"
 #include "history/historymodel.h"
+#include "ui/onscreen.h"
 #include "ui/pictures.h"
 
 #include <QHeaderView>
@@ -78,6 +79,8 @@ HistoryWindow::HistoryWindow(BrowsingHistory& history, QWidget* parent)
 
 void HistoryWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Its designed size is more than a small or highly scaled screen holds.
+    keepOnScreen(this);
     if (m_stale)
         reload();
     m_search->setFocus();
