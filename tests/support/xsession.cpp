@@ -147,10 +147,6 @@ QRect XSession::geometry(XWindow window) const {
             infoField(info, "Width"), infoField(info, "Height")};
 }
 
-bool XSession::isViewable(XWindow window) const {
-    return windowInfo(window).contains("IsViewable");
-}
-
 QStringList XSession::property(XWindow window, const QString& name) const {
     const QStringList target =
         window == 0 ? QStringList{"-root"} : QStringList{"-id", QString::number(window)};
@@ -159,13 +155,6 @@ QStringList XSession::property(XWindow window, const QString& name) const {
     static const QRegularExpression values("^[^(:]+(?:\\([^)]*\\))?(?::.*#| =) (.*)$");
     const QString found = values.match(line).captured(1);
     return found.isEmpty() ? QStringList() : found.split(", ");
-}
-
-QList<XWindow> XSession::stacking() const {
-    QList<XWindow> windows;
-    for (const QString& id : property(0, "_NET_CLIENT_LIST_STACKING"))
-        windows.append(id.toULong(nullptr, 0));
-    return windows;
 }
 
 XWindow XSession::openMenu() const {

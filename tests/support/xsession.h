@@ -37,11 +37,9 @@ public:
     XWindow findWindow(const QString& titlePattern) const;
     QString title(XWindow window) const;
     QRect geometry(XWindow window) const; // the client area, in root coordinates
-    bool isViewable(XWindow window) const;
     // The values of a window's property (the root's with 0), as xprop prints them.
     QStringList property(XWindow window, const QString& name) const;
-    QList<XWindow> stacking() const; // the managed windows, bottom first
-    XWindow openMenu() const;        // a visible pop-up menu of the program, or 0
+    XWindow openMenu() const; // a visible pop-up menu of the program, or 0
 
     void keys(const QString& keys); // xdotool names, blank-separated: "ctrl+Tab Escape"
     void type(const QString& text);

@@ -32,28 +32,23 @@ QString linkPage(const QString& title, const QString& target) {
                      QStringLiteral("document.title = '%1 ready'").arg(title));
 }
 
-class PopupBlocker : public test::DesktopTest {
-protected:
-    PopupBlocker() {
-        // The popup is asked for while the page waits for its slow picture.
-        server.addPage(
-            "/opener",
-            "<title>Opener</title><script>window.open('/popup')</script><img src='/slow'>");
-        server.setDelay("/slow", 2000);
-        server.addPage("/links", linkPage("Links", "/target"));
-        server.addPage("/target", linkPage("Target", "/x/blocked-sITE/y"));
-        server.addPage("/late", laterPage({}, "window.open('/c')"));
-        store("SaveAllOnExit", "True");
-        placeMainWindow();
-    }
-    QString blockedSitesPath() const { return home.dataHome() + "/Kelvane/blacklist.kvn"; }
-};
+using PopupBlocker = test::DesktopTest;
 
 TEST_F(PopupBlocker, KillsLoadingPagesPopupsAndWindowsSentToBlockedSites) {
+    // The popup is asked for while the page waits for its slow picture.
+    server.addPage("/opener",
+                   "<title>Opener</title><script>window.open('/popup')</script><img src='/slow'>");
+    server.setDelay("/slow", 2000);
+    server.addPage("/links", linkPage("Links", "/target"));
+    server.addPage("/target", linkPage("Target", "/x/blocked-sITE/y"));
+    server.addPage("/late", laterPage({}, "window.open('/c')"));
+    store("SaveAllOnExit", "True");
     store("PopUpEnabled", "False");
+    placeMainWindow();
     // The empty entry matches nothing; the other one matches in any letter case.
     const QByteArray sites = "\r\nBLOCKED-Site\r\n";
-    ASSERT_TRUE(test::writeFile(blockedSitesPath(), sites));
+    const QString blockedSites = home.dataHome() + "/Kelvane/blacklist.kvn";
+    ASSERT_TRUE(test::writeFile(blockedSites, sites));
 
     ASSERT_TRUE(start({url("/opener")}, "Opener"));
     ASSERT_EQ(test::handOverToRunning({url("/links")}), "");
@@ -72,7 +67,7 @@ TEST_F(PopupBlocker, KillsLoadingPagesPopupsAndWindowsSentToBlockedSites) {
     EXPECT_EQ(server.requestCount("/x/blocked-sITE/y"), 0);
     ASSERT_TRUE(stop());
 
-    EXPECT_EQ(test::readFile(blockedSitesPath()), sites) << "written back as it was";
+    EXPECT_EQ(test::readFile(blockedSites), sites) << "written back as it was";
 }
 
 class DocumentWindows : public test::DesktopTest {
@@ -94,8 +89,10 @@ protected:
     }
 };
 
+// Then Cascade leaves both pages readable: together they fill a good part of the window.
 TEST_F(DocumentWindows, ClosingTheFindBarOrTheLastDocumentKeepsTheRightOneActive) {
     saveDocuments({"/a", "/b", "/c"});
+    placeMainWindow();
     ASSERT_TRUE(start({}, "Page C"));
     x.keys("alt+f c"); // File, Close: the active last document
     EXPECT_TRUE(showsPage("Page B", 5000)) << "the previous one";
@@ -106,16 +103,8 @@ TEST_F(DocumentWindows, ClosingTheFindBarOrTheLastDocumentKeepsTheRightOneActive
     x.type("Page");
     x.keys("Escape");
     EXPECT_TRUE(holds([&] { return title().endsWith("[Page A]"); })) << "the find bar closed";
-    ASSERT_TRUE(stop());
-    EXPECT_EQ(stored("DocumentCount"), "2");
-}
 
-TEST_F(DocumentWindows, CascadeLeavesThePagesReadable) {
-    saveDocuments({"/a", "/b"});
-    placeMainWindow();
-    ASSERT_TRUE(start({}, "Page B"));
     x.keys("alt+w c"); // Window, Cascade
-    // Both pages show, and together they fill a good part of the window.
     QList<double> shares;
     EXPECT_TRUE(x.waitFor(
         [&] {
@@ -125,6 +114,7 @@ TEST_F(DocumentWindows, CascadeLeavesThePagesReadable) {
         5000))
         << "page A " << shares.value(0) << ", page B " << shares.value(1);
     ASSERT_TRUE(stop());
+    EXPECT_EQ(stored("DocumentCount"), "2");
 }
 
 } // namespace

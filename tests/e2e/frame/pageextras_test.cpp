@@ -35,32 +35,14 @@ const bool kEngineEnvironment = [] {
     return true;
 }();
 
-// A one-page PDF whose text is "Kelvane PDF", plain ASCII.
-QString pdfDocument() {
-    const QStringList objects = {
-        "<< /Type /Catalog /Pages 2 0 R >>",
-        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 200] /Contents 4 0 R "
-        "/Resources << /Font << /F1 5 0 R >> >> >>",
-        "<< /Length 44 >>\nstream\nBT /F1 24 Tf 40 100 Td (Kelvane PDF) Tj ET\nendstream",
-        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"};
-    QString pdf = "%PDF-1.4\n";
-    QStringList offsets;
-    for (int i = 0; i < objects.size(); ++i) {
-        offsets << QString("%1 00000 n \n").arg(pdf.size(), 10, 10, QChar('0'));
-        pdf += QString("%1 0 obj\n%2\nendobj\n").arg(i + 1).arg(objects[i]);
-    }
-    const int xref = int(pdf.size());
-    pdf += QString("xref\n0 %1\n0000000000 65535 f \n").arg(objects.size() + 1) + offsets.join("");
-    pdf += QString("trailer\n<< /Size %1 /Root 1 0 R >>\nstartxref\n%2\n%%EOF\n")
-               .arg(objects.size() + 1)
-               .arg(xref);
-    return pdf;
-}
+// A one-page PDF without a cross-reference table, which readers rebuild.
+constexpr char kPdf[] = "%PDF-1.4\n1 0 obj <</Type/Catalog/Pages 2 0 R>> endobj\n2 0 obj <</Type/"
+                        "Pages/Kids[3 0 R]/Count 1>> endobj\n3 0 obj <</Type/Page/Parent 2 0 R"
+                        "/MediaBox[0 0 300 200]>> endobj\ntrailer <</Root 1 0 R>>\n%%EOF\n";
 
 struct PageExtras : ::testing::Test {
     PageExtras() {
-        window.load({});
+        window.load(QStringLiteral("about:blank")); // not the default home page on the internet
         window.show();
         server.addPage("/page", test::htmlPage("Page", QString("<p id=own>Own text</p>"
                                                                "<img src=/own.png>"
@@ -74,7 +56,7 @@ struct PageExtras : ::testing::Test {
         tracker.addPage("/own", test::htmlPage("Tracker's own"));
         server.addPage("/text", test::htmlPage("Text", "<textarea id=t spellcheck=true "
                                                        "style='font-size:40px'>I wrte</textarea>"));
-        server.addPage("/doc.pdf", pdfDocument(), "application/pdf");
+        server.addPage("/doc.pdf", kPdf, "application/pdf");
         EXPECT_TRUE(waitUntil([this] { return window.contentBlocking()->isLoaded(); }));
     }
     ~PageExtras() override { window.close(); }
@@ -91,7 +73,8 @@ struct PageExtras : ::testing::Test {
     QVariant evaluate(const QString& script) {
         QVariant result;
         bool done = false;
-        engine()->page()->runJavaScript(script, [&](const QVariant& v) { result = v, done = true; });
+        engine()->page()->runJavaScript(script,
+                                        [&](const QVariant& v) { result = v, done = true; });
         EXPECT_TRUE(waitUntil([&] { return done; })) << script;
         return result;
     }
@@ -111,7 +94,8 @@ TEST_F(PageExtras, BlockedHostsAreNeverAskedAndTheSiteExceptionLetsThemThrough) 
     EXPECT_EQ(server.requestCount("/own.png"), 1);
     EXPECT_EQ(tracker.requestLog(), QStringList());
     EXPECT_NE(engine()->title(), "tracked");
-    EXPECT_TRUE(waitUntil([&] { return window.statusBarPanels()->contentBlocking().blocked == 2; }));
+    EXPECT_TRUE(
+        waitUntil([&] { return window.statusBarPanels()->contentBlocking().blocked == 2; }));
     EXPECT_EQ(window.statusBarPanels()->contentBlocking().site, "127.0.0.1");
     // A listed host's own page is never blocked, only what pages load from it.
     ASSERT_TRUE(open(trackerUrl("/own")));
@@ -201,9 +185,8 @@ TEST_F(PageExtras, DeveloperToolsOpenInATiledDocumentAndCloseWithThePage) {
 TEST_F(PageExtras, PdfShowsInTheViewerAndPrintsToPdfAsText) {
     QSignalSpy downloads(&engines.services(), &EngineServices::downloadRequested);
     ASSERT_TRUE(open(server.url("/doc.pdf")));
-    EXPECT_TRUE(waitUntil([&] {
-        return evaluate("document.querySelector('embed') !== null").toBool();
-    }));
+    EXPECT_TRUE(
+        waitUntil([&] { return evaluate("document.querySelector('embed') !== null").toBool(); }));
     EXPECT_EQ(engine()->url(), server.url("/doc.pdf"));
     EXPECT_EQ(downloads.count(), 0);
 

@@ -34,20 +34,23 @@ namespace {
 struct PageRequests : ::testing::Test {
     PageRequests() {
         appSettings() = AppSettings();
-        window.load({});
+        window.load(QStringLiteral("about:blank")); // not the default home page on the internet
         window.show();
         window.pageQuestions()->setDesktopHooks(
             {[](const QString&) { return true; },
              [this](const QUrl& url) { return opened << url.toString(), true; }});
     }
     ~PageRequests() override { window.close(); }
-    WebEngine* engine() {
-        return static_cast<WebEngine*>(window.documentArea().activeDocument()->engine());
+    // The engine of document i, or of the active one.
+    WebEngine* engine(int i = 0) {
+        DocumentArea& area = window.documentArea();
+        return static_cast<WebEngine*>((i ? area.document(i) : area.activeDocument())->engine());
     }
     bool showsTitle(const QString& title) {
         return waitUntil([&] { return engine()->title() == title; });
     }
     test::IsolatedHome home;
+    test::TestHttpServer server;
     WebEngineFactory engines;
     MainWindow window{engines, nullptr};
     QStringList opened;
@@ -71,7 +74,6 @@ TEST_F(PageRequests, AllowedNotificationsReachTheDesktopsServiceAsPlainTextWithT
     ASSERT_TRUE(waitUntil([&] { return service.canReadLine(); }))
         << QString(service.readAllStandardError());
     qputenv("DBUS_SESSION_BUS_ADDRESS", service.readLine().trimmed());
-    test::TestHttpServer server;
     server.addPage("/n", test::htmlPage("N", "<script>Notification.requestPermission().then("
                                              "() => new Notification('Hi', {body: '<b>x'}))"
                                              "</script>"));
@@ -100,13 +102,28 @@ TEST_F(PageRequests, SignInShowsThePageAfterTheRightPasswordAndTheServersOwnAfte
     EXPECT_TRUE(showsTitle("Unauthorized")) << "the server's own 401 page";
 }
 
+// Images of a self-signed site on a page fail quietly and the page stays (that site is named
+// "localhost", so that the exception given below does not let them through); the page itself
+// asks, and goes back or continues to a page that is not secure.
 TEST_F(PageRequests, CertificateQuestionGoesBackOrContinuesToAPageThatIsNotSecure) {
-    test::TestHttpServer before;
-    before.addPage("/a", test::htmlPage("A"));
     test::PageServer site(true);
     ASSERT_EQ(site.failure(), QString());
-    window.openInNewDocument(before.url("/a"));
+    QString images;
+    for (const char* path : {"/i1", "/i2", "/i3"})
+        images += "<img src='" + QString(site.url(path)).replace("127.0.0.1", "localhost") + "'>";
+    server.addPage("/a", test::htmlPage("A"));
+    server.addPage("/p", test::htmlPage("P", images));
+    window.openInNewDocument(server.url("/a"));
     ASSERT_TRUE(showsTitle("A"));
+    {
+        ModalAnswers answers;
+        engine()->navigate(server.url("/p"));
+        ASSERT_TRUE(showsTitle("P"));
+        EXPECT_FALSE(waitUntil([&] { return !answers.seen().isEmpty(); }, 3000)) << "no question";
+        engine()->navigate(server.url("/a"));
+        ASSERT_TRUE(showsTitle("A"));
+        EXPECT_TRUE(waitUntil([&] { return engine()->backCount() == 2; })) << "nothing went back";
+    }
     for (const char* button : {"goBack", "continue"}) {
         ModalAnswers answers(
             {[button](QWidget* question) { question->findChild<QPushButton*>(button)->click(); }});
@@ -117,37 +134,13 @@ TEST_F(PageRequests, CertificateQuestionGoesBackOrContinuesToAPageThatIsNotSecur
             EXPECT_TRUE(showsTitle("secret"));
         else // back before the refused page, which stays ahead in the history
             EXPECT_TRUE(waitUntil([&] {
-                return engine()->url() == before.url("/a") && engine()->forwardCount() == 1;
+                return engine()->url() == server.url("/a") && engine()->forwardCount() == 1;
             }));
     }
     EXPECT_EQ(window.statusBarPanels()->security(), PageSecurity::NotSecure);
 }
 
-// Images of a self-signed site on a page: no question, the images fail, the page stays (the
-// site is named "localhost" so that no exception of another test lets them through).
-TEST_F(PageRequests, ResourcesWithAFailedCertificateFailQuietlyAndThePageStays) {
-    test::PageServer site(true);
-    ASSERT_EQ(site.failure(), QString());
-    test::TestHttpServer server;
-    QString images;
-    for (const char* path : {"/i1", "/i2", "/i3"})
-        images += "<img src='" + QString(site.url(path)).replace("127.0.0.1", "localhost") + "'>";
-    server.addPage("/a", test::htmlPage("A"));
-    server.addPage("/p", test::htmlPage("P", images));
-    ModalAnswers answers;
-    window.openInNewDocument(server.url("/a"));
-    ASSERT_TRUE(showsTitle("A"));
-    engine()->navigate(server.url("/p"));
-    ASSERT_TRUE(showsTitle("P"));
-    EXPECT_FALSE(waitUntil([&] { return !answers.seen().isEmpty(); }, 3000)) << "no question";
-    EXPECT_EQ(engine()->url(), server.url("/p"));
-    engine()->navigate(server.url("/a"));
-    ASSERT_TRUE(showsTitle("A"));
-    EXPECT_TRUE(waitUntil([&] { return engine()->backCount() == 2; })) << "nothing went back";
-}
-
 TEST_F(PageRequests, AClickedMailtoLinkIsOfferedToTheDesktopOnceAllowed) {
-    test::TestHttpServer server;
     server.addPage("/m", test::htmlPage("M", "<a href='mailto:ann@example.test' "
                                              "style='display:block;height:400px'>mail</a>"));
     window.openInNewDocument(server.url("/m"));
@@ -164,59 +157,31 @@ TEST_F(PageRequests, AClickedMailtoLinkIsOfferedToTheDesktopOnceAllowed) {
     EXPECT_EQ(opened, (QStringList{"mailto:ann@example.test", "mailto:typed@example.test"}));
 }
 
-class Browser : public ::testing::Test {
-protected:
-    Browser() {
-        // Matches of "fox" in the middle of a word and of a line, in any case.
-        server.addPage("/a",
-                       test::htmlPage("Page A", "<a id='blank' href='/c' target='_blank'>C"
-                                                "</a> The brownfoxes, a fox, a FOX."
-                                                "<button id='close' onclick='window.close()'>x"));
-        server.addPage("/c", test::htmlPage("Page c"));
-        appSettings() = AppSettings();
-        window.load(server.url("/a"));
-        window.show();
-    }
-    ~Browser() override { window.close(); }
-
-    DocumentSet& set() { return window.documentArea().documents(); }
-    WebEngine* engine(int i) {
-        return static_cast<WebEngine*>(window.documentArea().document(i)->engine());
-    }
-    bool at(int i, const char* path) {
-        return set().status(i) == QLatin1String("Completed") &&
-               engine(i)->url() == server.url(path);
-    }
-    void click(int doc, const char* id) {
-        engine(doc)->page()->runJavaScript(
-            QString("document.getElementById('%1').click()").arg(id));
-    }
-    bool counts(const char* text) {
+// A page opens a document and closes its own; each shows on its tab, its Navigator row and in
+// the title, and find counts the matches of the page.
+TEST_F(PageRequests, PagesReachTheirTabRowAndTitleOpenDocumentsAndCloseTheirOwn) {
+    // Matches of "fox" in the middle of a word and of a line, in any case.
+    server.addPage("/a", test::htmlPage("Page A", "<a id='blank' href='/c' target='_blank'>C"
+                                                  "</a> The brownfoxes, a fox, a FOX."
+                                                  "<button id='close' onclick='window.close()'>x"));
+    server.addPage("/c", test::htmlPage("Page c"));
+    DocumentSet& set = window.documentArea().documents();
+    const auto at = [&](int i, const char* path) {
+        return set.status(i) == QLatin1String("Completed") && engine(i)->url() == server.url(path);
+    };
+    const auto click = [&](int i, const char* id) {
+        engine(i)->page()->runJavaScript(QString("document.getElementById('%1').click()").arg(id));
+    };
+    const auto counts = [&](const char* text) {
         return waitUntil([&] { return window.findBar()->countText() == QLatin1String(text); });
-    }
-
-    test::IsolatedHome home;
-    test::TestHttpServer server;
-    WebEngineFactory engines;
-    MainWindow window{engines, nullptr};
-};
-
-TEST_F(Browser, PagesReachTheirTabRowAndTitleOpenDocumentsAndCloseTheirOwn) {
-    ASSERT_TRUE(waitUntil([&] { return at(1, "/a") && set().tabCaption(1) == "Page A"; }));
-    EXPECT_EQ(window.tabBar()->tabText(0), QStringLiteral("Page A"));
-    EXPECT_EQ(window.navigator()->list()->model()->index(0, 0).data().toString(), "Page A");
-    EXPECT_EQ(set().tabIcon(1), 8);
+    };
+    window.openInNewDocument(server.url("/a"));
+    ASSERT_TRUE(waitUntil([&] { return at(2, "/a") && set.tabCaption(2) == "Page A"; }));
+    EXPECT_EQ(window.tabBar()->tabText(1), QStringLiteral("Page A"));
+    EXPECT_EQ(window.navigator()->list()->model()->index(1, 0).data().toString(), "Page A");
+    EXPECT_EQ(set.tabIcon(2), 8);
     EXPECT_TRUE(waitUntil([&] { return window.windowTitle() == "Kelvane v1.50 - [Page A]"; }));
-    click(1, "blank");
-    ASSERT_TRUE(waitUntil([&] { return set().count() == 2 && at(2, "/c"); }));
-    EXPECT_TRUE(waitUntil([&] { return set().rowText(2) == QLatin1String("Page c"); }));
-    click(1, "close");
-    ASSERT_TRUE(waitUntil([&] { return set().count() == 1; }));
-    EXPECT_TRUE(at(1, "/c"));
-}
 
-TEST_F(Browser, FindCountsTheMatchesOfThePage) {
-    ASSERT_TRUE(waitUntil([&] { return at(1, "/a"); }));
     QLineEdit* box = window.findBar()->textBox();
     window.findBar()->openBar();
     QTest::keyClicks(box, "fox");
@@ -227,6 +192,13 @@ TEST_F(Browser, FindCountsTheMatchesOfThePage) {
     EXPECT_TRUE(counts("1 of 3"));
     QTest::keyClicks(box, "hound");
     EXPECT_TRUE(counts("No matches"));
+
+    click(2, "blank");
+    ASSERT_TRUE(waitUntil([&] { return set.count() == 3 && at(3, "/c"); }));
+    EXPECT_TRUE(waitUntil([&] { return set.rowText(3) == QLatin1String("Page c"); }));
+    click(2, "close");
+    ASSERT_TRUE(waitUntil([&] { return set.count() == 2; }));
+    EXPECT_TRUE(at(2, "/c"));
 }
 
 } // namespace

@@ -49,7 +49,6 @@ TEST(HistoryWithTheEngine, VisitsOutliveARestartPrivateDocumentsLeaveNothingClea
     WebEngineFactory engines;
     {
         appSettings() = AppSettings();
-        appSettings().saveAllOnExit = true;
         MainWindow window(engines, nullptr);
         window.load(server.url("/kept"));
         window.show();
@@ -75,7 +74,7 @@ TEST(HistoryWithTheEngine, VisitsOutliveARestartPrivateDocumentsLeaveNothingClea
     // A second run of the browser finds the visit, not the private one.
     appSettings() = AppSettings();
     MainWindow window(engines, nullptr);
-    window.load({});
+    window.load(QStringLiteral("about:blank")); // not the default home page on the internet
     BrowsingHistory& history = window.featureWindows().history();
     QStringList visits;
     for (const Visit& visit : history.visits())
