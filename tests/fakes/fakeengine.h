@@ -165,8 +165,7 @@ public:
     QString suggestedFileName() const override { return m_suggested; }
     QString mimeType() const override { return QStringLiteral("application/octet-stream"); }
     bool isPageSave() const override { return false; }
-    bool isOffTheRecord() const override { return m_offTheRecord; }
-    void setOffTheRecord(bool on) { m_offTheRecord = on; }
+    bool isOffTheRecord() const override { return false; }
     State state() const override { return m_state; }
     bool isPaused() const override { return m_paused; }
     qint64 receivedBytes() const override { return m_received; }
@@ -209,7 +208,6 @@ private:
     void log(const QString& call) { m_calls.append(call); }
 
     QString m_url, m_suggested, m_path;
-    bool m_offTheRecord = false;
     QStringList m_calls;
     State m_state = State::Requested;
     Failure m_failure = Failure::None;
