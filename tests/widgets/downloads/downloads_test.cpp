@@ -177,9 +177,11 @@ TEST_F(Downloads, TheSaveDialogProposesTheLastFolderAndReplacesOnlyWhenTheUserSa
 
 TEST_F(Downloads, TheWindowActsOnTheChosenDownload) {
     test::writeFile(at("earlier.bin"), "e");
-    const DownloadRecord earlier{"http://h/e", at("earlier.bin"),
-                                 DownloadRecord::Outcome::Completed, 1,
-                                 QDateTime::currentDateTimeUtc()};
+    const DownloadRecord earlier{.url = "http://h/e",
+                                 .path = at("earlier.bin"),
+                                 .bytes = 1,
+                                 .finished = QDateTime::currentDateTimeUtc(),
+                                 .reason = {}};
     writeDownloadList({earlier}, downloadListPath());
     FakeDownload* running = fire("http://h/run", "run.bin");
     running->setProgress(50, 100);
