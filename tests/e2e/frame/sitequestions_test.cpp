@@ -37,8 +37,9 @@ TEST_F(SiteQuestions, ANormalSessionSaysNothingOnStderr) {
         x.keys("alt+d");
         x.type(address);
         x.keys("Return");
-        if (address.startsWith("https"))
+        if (address.startsWith("https")) {
             ASSERT_TRUE(answer("Certificate Error", "alt+c"));
+        }
         ASSERT_TRUE(showsPage(page));
     }
     EXPECT_TRUE(x.waitFor([&] { return QFileInfo(downloads + "/file.bin").size() == 5000; }));
