@@ -67,21 +67,31 @@ void fill(BrowsingHistory& history, qint64 now) {
     history.flush();
 }
 
-QSqlQuery bareQuery(QSqlDatabase& db, const QStringList& words) {
-    QString sql = QStringLiteral("SELECT url, title, visits, last FROM pages");
-    for (int i = 0; i < words.size(); ++i)
-        sql += QLatin1String(i == 0 ? " WHERE " : " AND ") +
-               QLatin1String("(url LIKE ? ESCAPE '\\' OR title LIKE ? ESCAPE '\\')");
-    sql += QLatin1String(" ORDER BY last DESC LIMIT 200");
+// Every title and address, read bare and lower-cased once.
+QStringList barePages(QSqlDatabase& db) {
+    QStringList pages;
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(sql);
-    for (const QString& word : words) {
-        const QString pattern = QLatin1Char('%') + word + QLatin1Char('%');
-        query.addBindValue(pattern);
-        query.addBindValue(pattern);
+    query.exec(QStringLiteral("SELECT url, title FROM pages"));
+    while (query.next())
+        pages.append(query.value(1).toString().toLower() + QLatin1Char('\n') +
+                     query.value(0).toString().toLower());
+    return pages;
+}
+
+// The least a key press must do: look for the lower-cased words in every title and address.
+volatile int sink = 0;
+
+int bareMatches(const QStringList& pages, const QStringList& words) {
+    QStringList lower;
+    for (const QString& word : words)
+        lower.append(word.toLower());
+    int count = 0;
+    for (const QString& page : pages) {
+        count += std::all_of(lower.cbegin(), lower.cend(),
+                             [&](const QString& word) { return page.contains(word); });
     }
-    return query;
+    return count;
 }
 
 } // namespace
@@ -101,8 +111,8 @@ int main(int argc, char** argv) {
     QSqlQuery(bare).exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     std::printf("%d visits of %d addresses; one frame is %.1f ms\n", kVisits, kPages, kFrameMs);
 
-    // Suggestions: a key into the address box until the list is shown, against the bare query
-    // of the same words.
+    // Suggestions: a key into the address box until the list is shown, against looking for the
+    // same words in a bare list of the addresses and titles.
     AddressPanel panel;
     panel.setSuggestionSources(&history, {});
     for (int i = 0; i < 50; ++i)
@@ -111,6 +121,16 @@ int main(int argc, char** argv) {
     panel.show();
     panel.addressBox()->setFocus();
     QCoreApplication::processEvents();
+    {
+        // The first key press reads every address into memory.
+        QElapsedTimer timer;
+        timer.start();
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QCoreApplication::sendEvent(panel.addressBox(), &key);
+        panel.suggestionList()->repaint();
+        std::printf("first key press: %.1f ms\n", timer.nsecsElapsed() / 1e6);
+    }
+    const QStringList pages = barePages(bare);
     QList<double> ours, floor;
     for (const QString& phrase : {QStringLiteral("news arch 4"), QStringLiteral("wiki"),
                                   QStringLiteral("qt widget man"), QStringLiteral("zzz nothing")}) {
@@ -121,12 +141,8 @@ int main(int argc, char** argv) {
                 const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
                 QElapsedTimer timer;
                 timer.start();
-                if (!words.isEmpty()) {
-                    QSqlQuery query = bareQuery(bare, words);
-                    query.exec();
-                    while (query.next())
-                        (void)query.value(0).toString(), (void)query.value(1).toString();
-                }
+                if (!words.isEmpty())
+                    sink = sink + bareMatches(pages, words);
                 floor.push_back(timer.nsecsElapsed() / 1e6);
                 timer.restart();
                 QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, phrase.mid(n - 1, 1));

@@ -26,8 +26,6 @@ namespace kelvane {
 namespace {
 
 constexpr int kMargin = 2;
-// How many of the history's latest matching pages the suggestions are ranked from.
-constexpr int kHistoryCandidates = 200;
 
 // The picture every item of the list carries.
 QIcon addressPicture() {
@@ -259,7 +257,7 @@ void AddressPanel::suggest(const QString& text) {
         sources.typed = items();
         sources.favorites = m_favoriteLinks;
         if (m_history)
-            sources.visited = m_history->pagesMatching(words, kHistoryCandidates);
+            sources.visited = m_history->pagesMatching(words);
     }
     m_suggestionList->setSuggestions(
         rankSuggestions(text, sources, QDateTime::currentMSecsSinceEpoch()));

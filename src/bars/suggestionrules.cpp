@@ -11,8 +11,11 @@ namespace {
 
 constexpr qint64 kDayMs = 24 * 3600 * 1000;
 
+// A favorite or history page that matched; pointers into the sources, copied only when chosen.
 struct Candidate {
-    Suggestion suggestion;
+    const QString* url = nullptr;
+    const QString* title = nullptr;
+    SuggestionSource source = SuggestionSource::History;
     int score = 0;
     qint64 lastVisit = 0;
 };
@@ -39,11 +42,20 @@ QList<Suggestion> rankSuggestions(const QString& text, const SuggestionSources& 
     QList<Suggestion> result;
     if (words.isEmpty() || limit <= 0)
         return result;
-    QHash<QString, const VisitedPage*> visitedByUrl;
-    for (const VisitedPage& page : sources.visited)
-        visitedByUrl.insert(page.url, &page);
+    // The history may offer every address it knows: only the few typed and favorite addresses
+    // are looked up in it, so a key press costs one pass over the history's matches.
+    QHash<QString, const VisitedPage*> known;
+    for (const QString& url : sources.typed)
+        known.insert(url, nullptr);
+    for (const FavoriteLink& favorite : sources.favorites)
+        known.insert(favorite.url, nullptr);
+    for (const VisitedPage& page : sources.visited) {
+        const auto it = known.find(page.url);
+        if (it != known.end())
+            *it = &page;
+    }
     const auto titleOf = [&](const QString& url, const QString& fallback) {
-        const VisitedPage* page = visitedByUrl.value(url);
+        const VisitedPage* page = known.value(url);
         return page && !page->title.isEmpty() ? page->title : fallback;
     };
     QSet<QString> taken;
@@ -59,6 +71,8 @@ QList<Suggestion> rankSuggestions(const QString& text, const SuggestionSources& 
     }
 
     std::vector<Candidate> candidates;
+    std::vector<QString> favoriteTitles;
+    favoriteTitles.reserve(sources.favorites.size()); // pointed to by candidates
     for (const FavoriteLink& favorite : sources.favorites) {
         const QString title = titleOf(favorite.url, favorite.title);
         if (favorite.url.isEmpty() || taken.contains(favorite.url) ||
@@ -66,35 +80,37 @@ QList<Suggestion> rankSuggestions(const QString& text, const SuggestionSources& 
               matchesEveryWord(words, favorite.title, favorite.url)))
             continue;
         taken.insert(favorite.url);
-        const VisitedPage* page = visitedByUrl.value(favorite.url);
+        const VisitedPage* page = known.value(favorite.url);
         const int count = page ? page->visitCount : 0;
         const qint64 last = page ? page->lastVisit : 0;
+        favoriteTitles.push_back(title);
         candidates.push_back(
-            {{favorite.url, title, SuggestionSource::Favorite},
-             (count > 0 ? visitScore(count, last, now) : 0) + visitScore(1, now, now),
-             last});
+            {&favorite.url, &favoriteTitles.back(), SuggestionSource::Favorite,
+             (count > 0 ? visitScore(count, last, now) : 0) + visitScore(1, now, now), last});
     }
+    // The history's pages are one per address; only the typed and favorite ones are taken.
     for (const VisitedPage& page : sources.visited) {
         if (taken.contains(page.url) || !matchesEveryWord(words, page.title, page.url))
             continue;
-        taken.insert(page.url);
-        candidates.push_back({{page.url, page.title, SuggestionSource::History},
-                              visitScore(page.visitCount, page.lastVisit, now),
-                              page.lastVisit});
+        candidates.push_back({&page.url, &page.title, SuggestionSource::History,
+                              visitScore(page.visitCount, page.lastVisit, now), page.lastVisit});
     }
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const Candidate& a, const Candidate& b) {
-                         if (a.score != b.score)
-                             return a.score > b.score;
-                         if (a.lastVisit != b.lastVisit)
-                             return a.lastVisit > b.lastVisit;
-                         return a.suggestion.url.size() < b.suggestion.url.size();
-                     });
-    for (const Candidate& candidate : candidates) {
-        if (result.size() == limit)
-            break;
-        result.append(candidate.suggestion);
-    }
+    const auto better = [](const Candidate& a, const Candidate& b) {
+        if (a.score != b.score)
+            return a.score > b.score;
+        if (a.lastVisit != b.lastVisit)
+            return a.lastVisit > b.lastVisit;
+        if (a.url->size() != b.url->size())
+            return a.url->size() < b.url->size();
+        if (a.source != b.source)
+            return a.source < b.source;
+        return *a.url < *b.url;
+    };
+    const auto chosen = candidates.begin() +
+                        std::min<qsizetype>(limit - result.size(), qsizetype(candidates.size()));
+    std::partial_sort(candidates.begin(), chosen, candidates.end(), better);
+    for (auto it = candidates.begin(); it != chosen; ++it)
+        result.append({*it->url, *it->title, it->source});
     return result;
 }
 

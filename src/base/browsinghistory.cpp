@@ -1,5 +1,6 @@
 #include "base/browsinghistory.h"
 
+#include "base/wordmatch.h"
 #include "platform/paths.h"
 
 #include <QDateTime>
@@ -31,14 +32,6 @@ const char* const kSchema[] = {
 
 QString hostOf(const QString& url) {
     return QUrl(url).host();
-}
-
-// A word for LIKE: its wildcards taken literally.
-QString likePattern(QString word) {
-    word.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    word.replace(QLatin1Char('%'), QLatin1String("\\%"));
-    word.replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return QLatin1Char('%') + word + QLatin1Char('%');
 }
 
 void say(const QString& message) {
@@ -220,6 +213,10 @@ void BrowsingHistory::flush() {
         }
     }
     m_db.commit();
+    if (m_pagesLoaded) {
+        for (const Pending& p : std::as_const(m_pending))
+            notePending(p);
+    }
     m_pending.clear();
     Q_EMIT changed();
 }
@@ -241,32 +238,89 @@ std::vector<Visit> BrowsingHistory::visits() {
     return result;
 }
 
-QList<VisitedPage> BrowsingHistory::pagesMatching(const QStringList& words, int limit) {
+QList<VisitedPage> BrowsingHistory::pagesMatching(const QStringList& words) {
     flush();
     openOnce();
-    QString sql = QStringLiteral("SELECT url, title, visits, last FROM pages");
-    for (int i = 0; i < words.size(); ++i) {
-        sql += QLatin1String(i == 0 ? " WHERE " : " AND ");
-        sql += QLatin1String("(url LIKE ? ESCAPE '\\' OR title LIKE ? ESCAPE '\\')");
+    loadPages();
+    const QStringList folded = foldedWords(words);
+    // Typing on lengthens a word or adds one: only what matched before can match now.
+    const bool narrower =
+        m_lastSearchKept &&
+        std::all_of(m_lastWords.cbegin(), m_lastWords.cend(), [&](const QString& before) {
+            return std::any_of(folded.cbegin(), folded.cend(),
+                               [&](const QString& word) { return word.contains(before); });
+        });
+    std::vector<qsizetype> matches;
+    const auto look = [&](qsizetype row) {
+        if (holdsEveryWord(folded, m_foldedPages[row]))
+            matches.push_back(row);
+    };
+    if (narrower) {
+        for (qsizetype row : m_lastMatches)
+            look(row);
+    } else {
+        for (qsizetype row = 0; row < qsizetype(m_pages.size()); ++row)
+            look(row);
     }
-    sql += QLatin1String(" ORDER BY last DESC LIMIT ?");
+    QList<VisitedPage> result;
+    result.reserve(qsizetype(matches.size()));
+    for (qsizetype row : matches)
+        result.append(m_pages[row]);
+    m_lastWords = folded;
+    m_lastMatches = std::move(matches);
+    m_lastSearchKept = true;
+    return result;
+}
+
+void BrowsingHistory::loadPages() {
+    if (std::exchange(m_pagesLoaded, true))
+        return;
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
-    query.prepare(sql);
-    for (const QString& word : words) {
-        const QString pattern = likePattern(word);
-        query.addBindValue(pattern);
-        query.addBindValue(pattern);
+    if (query.exec(QStringLiteral("SELECT count(*) FROM pages")) && query.next()) {
+        const qsizetype count = query.value(0).toLongLong();
+        m_pages.reserve(count);
+        m_foldedPages.reserve(count);
+        m_pageRow.reserve(count);
     }
-    query.addBindValue(limit);
-    QList<VisitedPage> result;
-    if (!query.exec())
-        return result;
+    query.exec(QStringLiteral("SELECT url, title, visits, last FROM pages"));
     while (query.next()) {
-        result.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toInt(),
-                       query.value(3).toLongLong()});
+        const QString url = query.value(0).toString();
+        const QString title = query.value(1).toString();
+        m_pageRow.insert(url, qsizetype(m_pages.size()));
+        m_pages.push_back({url, title, query.value(2).toInt(), query.value(3).toLongLong()});
+        m_foldedPages.append(foldedForMatching(title, url));
     }
-    return result;
+}
+
+// What flush() writes to a page row, done to its copy in memory.
+void BrowsingHistory::notePending(const Pending& pending) {
+    m_lastSearchKept = false;
+    const auto row = m_pageRow.constFind(pending.url);
+    if (row == m_pageRow.cend()) {
+        if (pending.time != 0) {
+            m_pageRow.insert(pending.url, qsizetype(m_pages.size()));
+            m_pages.push_back({pending.url, pending.title, 1, pending.time});
+            m_foldedPages.append(foldedForMatching(pending.title, pending.url));
+        }
+        return;
+    }
+    VisitedPage& page = m_pages[*row];
+    if (pending.time != 0) {
+        ++page.visitCount;
+        page.lastVisit = qMax(page.lastVisit, pending.time);
+    }
+    if (pending.time == 0 || !pending.title.isEmpty()) {
+        page.title = pending.title;
+        m_foldedPages[*row] = foldedForMatching(page.title, page.url);
+    }
+}
+
+void BrowsingHistory::forgetPages() {
+    m_pagesLoaded = m_lastSearchKept = false;
+    m_pages = {};
+    m_foldedPages = {};
+    m_pageRow = {};
 }
 
 void BrowsingHistory::refreshPages(const QStringList& urls) {
@@ -306,6 +360,7 @@ void BrowsingHistory::removeVisits(const QList<qint64>& ids) {
     urls.removeDuplicates();
     refreshPages(urls);
     m_db.commit();
+    forgetPages();
     Q_EMIT changed();
 }
 
@@ -324,6 +379,7 @@ void BrowsingHistory::removeSite(const QString& url) {
         remove.exec();
     }
     m_db.commit();
+    forgetPages();
     Q_EMIT changed();
 }
 
@@ -335,6 +391,7 @@ void BrowsingHistory::clear() {
     exec(QStringLiteral("DELETE FROM visits"));
     exec(QStringLiteral("DELETE FROM pages"));
     m_db.commit();
+    forgetPages();
     // What was deleted leaves the log as well, not only the tables.
     exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     Q_EMIT changed();

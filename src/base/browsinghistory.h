@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QSqlDatabase>
@@ -60,9 +61,9 @@ public:
 
     // Every visit, newest first.
     std::vector<Visit> visits();
-    // The addresses whose address or title holds every word (letter case ignored for ASCII
-    // letters; the caller matches exactly), most lately visited first, at most limit.
-    QList<VisitedPage> pagesMatching(const QStringList& words, int limit);
+    // The addresses whose address or title holds every word (matchesEveryWord), in no order.
+    // Filtered in memory: a query per key press over every address is slower than a frame.
+    QList<VisitedPage> pagesMatching(const QStringList& words);
 
     void removeVisits(const QList<qint64>& ids);
     // Every visit to the host of url.
@@ -87,6 +88,11 @@ private:
     bool exec(const QString& statement);
     // Rebuilds the page rows of urls from their remaining visits.
     void refreshPages(const QStringList& urls);
+    // The in-memory copy of the page rows: read on first use, kept up with the visits written,
+    // read again after removals.
+    void loadPages();
+    void notePending(const Pending& pending);
+    void forgetPages();
 
     QString m_path;
     QString m_connection;
@@ -94,6 +100,14 @@ private:
     bool m_opened = false;
     bool m_onDisk = false;
     QList<Pending> m_pending;
+    std::vector<VisitedPage> m_pages;
+    QStringList m_foldedPages;           // per page: foldedForMatching(title, url)
+    QHash<QString, qsizetype> m_pageRow; // url -> index into m_pages
+    bool m_pagesLoaded = false;
+    // The last search, whose matches a search with longer words needs to look at only.
+    QStringList m_lastWords;
+    std::vector<qsizetype> m_lastMatches;
+    bool m_lastSearchKept = false;
     QTimer* m_writeTimer;
 };
 

@@ -30,6 +30,7 @@ TEST(SuggestionRules, TypedFirstThenByVisitsAndHowLatelyEveryWordAnyCase) {
             {"http://fav.test/", "Fav News Page", 1, kNow - 3 * kDay},    // favorite: 200
             {"http://typed.test/news", "Typed News Title", 1, kNow - 100 * kDay},
             {"http://nothing.test/", "Elsewhere", 99, kNow},
+            {"http://xn--bcher-kva.test/", "Bücher ÜBER Alles", 1, kNow - 100 * kDay},
         }};
     const std::pair<const char*, const char*> cases[] = {
         {"news", "T:http://typed.test/news H:http://often.test/news H:http://week.test/news "
@@ -41,6 +42,7 @@ TEST(SuggestionRules, TypedFirstThenByVisitsAndHowLatelyEveryWordAnyCase) {
         {"title", "T:http://typed.test/news"},   // a typed address matched by its page's title
         {"other.test", "T:http://other.test/"},
         {"news nowhere", ""},
+        {"BÜCHER über", "H:http://xn--bcher-kva.test/"}, // any letter's case, not ASCII only
         {"   ", ""},
         {"", ""},
     };

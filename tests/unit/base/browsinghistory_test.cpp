@@ -30,33 +30,43 @@ TEST(BrowsingHistory, VisitsAreKeptPrivatelyAcrossRunsAndAddUpPerAddress) {
         history.recordVisit("http://b.test/", "Beta", 2000);
         history.recordVisit("http://a.test/x", "", 3000); // no title this time: the last stays
         history.recordVisit("http://a.test/100%_\\", "Wild", 4000);
+        history.recordVisit("http://c.test/", "Über Straße", 5000);
     } // written at the end without waiting
     EXPECT_EQ(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
     BrowsingHistory history(path);
     std::vector<Visit> visits = history.visits();
-    EXPECT_EQ(urlsOf(visits), (QStringList{"http://a.test/100%_\\", "http://a.test/x",
-                                           "http://b.test/", "http://a.test/x"}));
+    EXPECT_EQ(urlsOf(visits),
+              (QStringList{"http://c.test/", "http://a.test/100%_\\", "http://a.test/x",
+                           "http://b.test/", "http://a.test/x"}));
     EXPECT_EQ(visits.back().title, "Alpha Page");
 
-    QList<VisitedPage> pages = history.pagesMatching({"ALPHA", "a.test"}, 10);
+    QList<VisitedPage> pages = history.pagesMatching({"ALPHA", "a.test"});
     ASSERT_EQ(pages.size(), 1);
     EXPECT_EQ(pages[0].title, "Alpha Page");
     EXPECT_EQ(pages[0].visitCount, 2);
     EXPECT_EQ(pages[0].lastVisit, 3000);
-    EXPECT_EQ(history.pagesMatching({"%_\\"}, 10).size(), 1) << "wildcards taken literally";
-    EXPECT_EQ(history.pagesMatching({}, 2).size(), 2) << "the limit";
+    EXPECT_EQ(history.pagesMatching({"%_\\"}).size(), 1) << "wildcards taken literally";
+    EXPECT_EQ(history.pagesMatching({}).size(), 4);
+    EXPECT_EQ(history.pagesMatching({"STRAẞE"}).size(), 1) << "any letter's case";
+    EXPECT_EQ(history.pagesMatching({"üBER"}).size(), 1);
+    history.recordVisit("http://a.test/x", "Alpha ÜBER", 6000); // found after it is written
+    EXPECT_EQ(history.pagesMatching({"über", "a.test"}).value(0).visitCount, 3);
+    EXPECT_EQ(history.pagesMatching({"über", "c.test", "straße"}).size(), 1);
+    history.recordVisit("http://a.test/x", "", 7000);
 
-    history.removeVisits({visits[1].id});
-    pages = history.pagesMatching({"a.test/x"}, 10);
+    history.removeVisits({visits[2].id, visits[4].id});
+    pages = history.pagesMatching({"a.test/x"});
     ASSERT_EQ(pages.size(), 1);
-    EXPECT_EQ(pages[0].visitCount, 1);
-    EXPECT_EQ(pages[0].lastVisit, 1000) << "the page row follows the visits left";
+    EXPECT_EQ(pages[0].visitCount, 2);
+    EXPECT_EQ(pages[0].lastVisit, 7000) << "the page row follows the visits left";
+    EXPECT_EQ(pages[0].title, "Alpha ÜBER");
+    EXPECT_EQ(history.pagesMatching({"a.test"}).size(), 2) << "a shorter word: every page again";
     history.removeSite("http://a.test/other");
-    EXPECT_EQ(urlsOf(history.visits()), QStringList{"http://b.test/"});
-    EXPECT_TRUE(history.pagesMatching({"a.test"}, 10).isEmpty());
+    EXPECT_EQ(urlsOf(history.visits()), (QStringList{"http://c.test/", "http://b.test/"}));
+    EXPECT_TRUE(history.pagesMatching({"a.test"}).isEmpty());
     history.clear();
     EXPECT_TRUE(history.visits().empty());
-    EXPECT_TRUE(history.pagesMatching({}, 10).isEmpty());
+    EXPECT_TRUE(history.pagesMatching({}).isEmpty());
 }
 
 TEST(BrowsingHistory, AnUnusableDatabaseIsSetAsideAndANewOneStarted) {
