@@ -1,5 +1,6 @@
 #include "downloads/downloadswindow.h"
 
+#include "base/screenfit.h"
 #include "base/settingscatalogue.h"
 #include "base/stringtable.h"
 #include "downloads/downloaditem.h"
@@ -353,26 +354,24 @@ void DownloadsWindow::showEvent(QShowEvent* event) {
 void DownloadsWindow::restorePlace() {
     if (Settings::readText(kGeometryKeys[0], QString()).isEmpty())
         return; // the designed place: over the owner
-    const double dpiX = logicalDpiX(), dpiY = logicalDpiY();
+    const double dpiX = logicalDpiX(), dpiY = logicalDpiY(), scale = screenScale(this);
     const QRect now = geometry();
-    const auto read = [](const QString& key, int pixels, double dpi) {
-        return Settings::readPosition(key, float(pixelsToTwips(pixels, dpi)));
+    const auto read = [scale](const QString& key, int pixels, double dpi) {
+        return placeFromTwips(Settings::readPosition(key, float(placeToTwips(pixels, dpi, scale))),
+                              dpi, scale);
     };
-    const float left = read(kGeometryKeys[0], now.x(), dpiX);
-    const float top = read(kGeometryKeys[1], now.y(), dpiY);
-    const float width = read(kGeometryKeys[2], now.width(), dpiX);
-    const float height = read(kGeometryKeys[3], now.height(), dpiY);
-    move(twipsToPixels(left, dpiX), twipsToPixels(top, dpiY));
-    resize(qMax(200, twipsToPixels(width, dpiX)), qMax(120, twipsToPixels(height, dpiY)));
+    move(read(kGeometryKeys[0], now.x(), dpiX), read(kGeometryKeys[1], now.y(), dpiY));
+    resize(qMax(200, read(kGeometryKeys[2], now.width(), dpiX)),
+           qMax(120, read(kGeometryKeys[3], now.height(), dpiY)));
     keepOnScreen(this);
 }
 
 void DownloadsWindow::savePlace() {
-    const double dpiX = logicalDpiX(), dpiY = logicalDpiY();
-    Settings::writePosition(kGeometryKeys[0], float(pixelsToTwips(x(), dpiX)));
-    Settings::writePosition(kGeometryKeys[1], float(pixelsToTwips(y(), dpiY)));
-    Settings::writePosition(kGeometryKeys[2], float(pixelsToTwips(width(), dpiX)));
-    Settings::writePosition(kGeometryKeys[3], float(pixelsToTwips(height(), dpiY)));
+    const double dpiX = logicalDpiX(), dpiY = logicalDpiY(), scale = screenScale(this);
+    const int values[] = {x(), y(), width(), height()};
+    for (int i = 0; i < 4; ++i)
+        Settings::writePosition(kGeometryKeys[i],
+                                float(placeToTwips(values[i], i % 2 ? dpiY : dpiX, scale)));
 }
 
 } // namespace kelvane

@@ -1,5 +1,6 @@
 #include "favorites/favoriteswindow.h"
 
+#include "base/screenfit.h"
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
 #include "base/stringtable.h"
@@ -7,6 +8,7 @@
 #include "platform/paths.h"
 #include "platform/twips.h"
 #include "ui/captions.h"
+#include "ui/onscreen.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -309,17 +311,18 @@ void FavoritesWindow::done(int result) {
 void FavoritesWindow::restorePosition() {
     if (!isStored(kLeftKey) && !isStored(kTopKey))
         return; // the designed place: over the owner
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
-    const float left = Settings::readPosition(kLeftKey, float(pixelsToTwips(x(), dpiX)));
-    const float top = Settings::readPosition(kTopKey, float(pixelsToTwips(y(), dpiY)));
-    move(twipsToPixels(left, dpiX), twipsToPixels(top, dpiY));
+    const double dpiX = logicalDpiX(), dpiY = logicalDpiY(), scale = screenScale(this);
+    const float left = Settings::readPosition(kLeftKey, float(placeToTwips(x(), dpiX, scale)));
+    const float top = Settings::readPosition(kTopKey, float(placeToTwips(y(), dpiY, scale)));
+    move(placeFromTwips(left, dpiX, scale), placeFromTwips(top, dpiY, scale));
+    keepOnScreen(this);
 }
 
 void FavoritesWindow::savePosition() {
     const QPoint place = pos();
-    Settings::writePosition(kLeftKey, float(pixelsToTwips(place.x(), logicalDpiX())));
-    Settings::writePosition(kTopKey, float(pixelsToTwips(place.y(), logicalDpiY())));
+    const double scale = screenScale(this);
+    Settings::writePosition(kLeftKey, float(placeToTwips(place.x(), logicalDpiX(), scale)));
+    Settings::writePosition(kTopKey, float(placeToTwips(place.y(), logicalDpiY(), scale)));
 }
 
 } // namespace kelvane

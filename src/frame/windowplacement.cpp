@@ -1,8 +1,8 @@
 #include "frame/windowplacement.h"
 
-#include "base/settingscatalogue.h"
 #include "base/screenfit.h"
-#include "platform/twips.h"
+#include "base/settingscatalogue.h"
+#include "ui/onscreen.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -79,20 +79,21 @@ void WindowPlacement::fitMainWindow() {
 }
 
 int WindowPlacement::read(const QString& key, std::optional<int> currentPixels) {
-    const double dpi = m_window->logicalDpiX();
-    const float twips = currentPixels
-                            ? Settings::readPosition(key, float(pixelsToTwips(*currentPixels, dpi)))
-                            : Settings::readPosition(key);
-    const int pixels = twipsToPixels(twips, dpi);
+    const double dpi = m_window->logicalDpiX(), scale = screenScale(m_window);
+    const float twips =
+        currentPixels ? Settings::readPosition(key, float(placeToTwips(*currentPixels, dpi, scale)))
+                      : Settings::readPosition(key);
+    const int pixels = placeFromTwips(twips, dpi, scale);
     m_read.insert(key, {twips, pixels});
     return pixels;
 }
 
 void WindowPlacement::write(const QString& key, int pixels) {
     const auto read = m_read.constFind(key);
-    const float twips = read != m_read.cend() && read->second == pixels
-                            ? read->first
-                            : float(pixelsToTwips(pixels, m_window->logicalDpiX()));
+    const float twips =
+        read != m_read.cend() && read->second == pixels
+            ? read->first
+            : float(placeToTwips(pixels, m_window->logicalDpiX(), screenScale(m_window)));
     Settings::writePosition(key, twips);
 }
 

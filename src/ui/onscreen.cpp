@@ -49,4 +49,9 @@ void keepOnScreen(QWidget* window) {
     window->move(fitted.topLeft());
 }
 
+double screenScale(const QWidget* window) {
+    const QScreen* screen = window->screen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
 } // namespace kelvane

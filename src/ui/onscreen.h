@@ -10,4 +10,7 @@ namespace kelvane {
 // one; designed sizes can be wider than a small or highly scaled screen.
 void keepOnScreen(QWidget* window);
 
+// The device pixel ratio of the screen a window is on (or will show on), for its saved place.
+double screenScale(const QWidget* window);
+
 } // namespace kelvane

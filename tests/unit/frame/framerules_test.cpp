@@ -59,3 +59,20 @@ TEST(ScreenFit, FramesKeepToTheFreeAreaOfTheScreen) {
     for (const auto& [frame, expected] : cases)
         EXPECT_EQ(fitIntoArea(frame, area), expected) << frame.x() << ',' << frame.y();
 }
+
+TEST(ScreenFit, PlacesKeepTheirSpotOfA1600x1000ScreenAcrossScales) {
+    // place saved, at scale, restored at scale, place given back (logical pixels)
+    const std::tuple<QRect, double, double, QRect> cases[] = {
+        {{100, 50, 1200, 800}, 1, 2, {50, 25, 600, 400}},
+        {{50, 25, 600, 400}, 2, 1, {100, 50, 1200, 800}},
+        {{80, 40, 960, 640}, 1.25, 1.5, {67, 33, 800, 533}},
+        {{200, 300, 1200, 700}, 2, 1, {0, 0, 1600, 1000}}};
+    for (const auto& [saved, from, to, expected] : cases) {
+        const auto back = [&](int pixels) {
+            return placeFromTwips(float(placeToTwips(pixels, 96, from)), 96, to);
+        };
+        const QRect place(back(saved.x()), back(saved.y()), back(saved.width()),
+                          back(saved.height()));
+        EXPECT_EQ(fitIntoArea(place, QRect(0, 0, 1600 / to, 1000 / to)), expected) << from << to;
+    }
+}
