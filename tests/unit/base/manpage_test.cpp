@@ -29,8 +29,9 @@ TEST(ManPage, HelpAndManualPageShowEveryOptionWhole) {
     // Every line that begins with a control character is one of the page's own requests.
     const QRegularExpression request(R"(^(\.(TH|SH|TP|PP|B)( .*)?|)$)");
     for (const QString& line : page.split('\n')) {
-        if (line.startsWith('.') || line.startsWith('\'') || line.isEmpty())
+        if (line.startsWith('.') || line.startsWith('\'') || line.isEmpty()) {
             EXPECT_TRUE(request.match(line).hasMatch()) << qPrintable(line);
+        }
     }
     // clang-format off
     const QString cases[][2] = {{"a-b", "a\\-b"}, {"C:\\x", "C:\\ex"}, {"plain", "plain"},

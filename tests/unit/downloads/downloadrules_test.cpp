@@ -85,8 +85,12 @@ using Outcome = DownloadRecord::Outcome;
 
 DownloadRecord record(int i, Outcome outcome = Outcome::Completed) {
     const QString n = QString::number(i);
-    return {"http://127.0.0.1/f?" + n, "/d/f" + n + ".bin", outcome, i,
-            QDateTime::fromMSecsSinceEpoch(1'700'000'000'000 + i, Qt::UTC)};
+    return {"http://127.0.0.1/f?" + n,
+            "/d/f" + n + ".bin",
+            outcome,
+            i,
+            QDateTime::fromMSecsSinceEpoch(1'700'000'000'000 + i, Qt::UTC),
+            QString()};
 }
 
 struct DownloadList : ::testing::Test {

@@ -36,8 +36,9 @@ TEST_F(NotesPaneTest, FileLinesLoadAsLinesAndSaveBackUnchangedFiftyTimes) {
     for (int run = 0; run < 50; ++run) {
         NotesPane pane;
         pane.loadNotes();
-        if (run == 0)
+        if (run == 0) {
             EXPECT_EQ(pane.notesBox()->toPlainText(), "a\nb\n\n  milk, café\n\tcall Anna at 5\n\n");
+        }
         ASSERT_TRUE(pane.saveNotes());
         ASSERT_EQ(fileBytes(), notes) << "run " << run;
     }
