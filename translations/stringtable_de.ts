@@ -629,6 +629,11 @@
         <translation>Zuordnung wird geprüft...</translation>
     </message>
     <message>
+        <extracomment>1501</extracomment>
+        <source>Kelvane v1.50 is not currently your default web browser, would you like to make it the default browser for the web?</source>
+        <translation>Kelvane v1.50 ist derzeit nicht Ihr Standard-Webbrowser. Möchten Sie es zum Standardbrowser für das Web machen?</translation>
+    </message>
+    <message>
         <extracomment>1502</extracomment>
         <source>Don&apos;t ask for this in the future.</source>
         <translation>Künftig nicht mehr fragen.</translation>

@@ -629,6 +629,11 @@
         <translation>Vérification de l&apos;association...</translation>
     </message>
     <message>
+        <extracomment>1501</extracomment>
+        <source>Kelvane v1.50 is not currently your default web browser, would you like to make it the default browser for the web?</source>
+        <translation>Kelvane v1.50 n&apos;est pas actuellement votre navigateur web par défaut. Voulez-vous en faire le navigateur par défaut pour le Web ?</translation>
+    </message>
+    <message>
         <extracomment>1502</extracomment>
         <source>Don&apos;t ask for this in the future.</source>
         <translation>Ne plus poser cette question.</translation>
