@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BookmarkFiles</name>
+    <message>
+        <source>too large for a bookmarks file</source>
+        <translation>zu groß für eine Lesezeichendatei</translation>
+    </message>
+    <message>
+        <source>not a Chromium bookmarks file</source>
+        <translation>keine Chromium-Lesezeichendatei</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>too large for a bookmark file</source>
+        <translation>zu groß für eine Lesezeichendatei</translation>
+    </message>
+    <message>
+        <source>not a bookmark file</source>
+        <translation>keine Lesezeichendatei</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver gives no handle</source>
+        <translation>der SQLite-Treiber von Qt liefert keinen Zugriff</translation>
+    </message>
+    <message>
+        <source>reading it took too long</source>
+        <translation>das Lesen dauerte zu lange</translation>
+    </message>
+    <message>
+        <source>no Firefox bookmarks in it</source>
+        <translation>keine Firefox-Lesezeichen darin</translation>
+    </message>
+    <message>
+        <source>no Firefox bookmarks in it (%1)</source>
+        <translation>keine Firefox-Lesezeichen darin (%1)</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bookmarks</source>
+        <translation>sie enthält mehr als %1 Lesezeichen</translation>
+    </message>
+    <message>
+        <source>reading it took too long or was cancelled</source>
+        <translation>das Lesen dauerte zu lange oder wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed</source>
+        <translation>der SQLite-Treiber von Qt ist nicht installiert</translation>
+    </message>
+</context>
+<context>
     <name>History</name>
     <message>
         <source>Today</source>
@@ -18,6 +69,74 @@
     <message>
         <source>This month</source>
         <translation>Dieser Monat</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSummary</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Added %1 and %2.</source>
+        <translation>%1 und %2 hinzugefügt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n favorites</source>
+        <translation>
+            <numerusform>%n Favorit</numerusform>
+            <numerusform>%n Favoriten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <translation>
+            <numerusform>%n Ordner</numerusform>
+            <numerusform>%n Ordner</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was added.</source>
+        <translation>Nichts wurde hinzugefügt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in Favorites</source>
+        <translation>
+            <numerusform>%n schon in den Favoriten</numerusform>
+            <numerusform>%n schon in den Favoriten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n javascript: or data: addresses</source>
+        <translation>
+            <numerusform>%n javascript:- oder data:-Adresse</numerusform>
+            <numerusform>%n javascript:- oder data:-Adressen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a page address</source>
+        <translation>
+            <numerusform>%n ohne Seitenadresse</numerusform>
+            <numerusform>%n ohne Seitenadresse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n past the %1 one import takes</source>
+        <translation>
+            <numerusform>%n über die %1 hinaus, die ein Import übernimmt</numerusform>
+            <numerusform>%n über die %1 hinaus, die ein Import übernimmt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n that could not be written</source>
+        <translation>
+            <numerusform>%n nicht schreibbar</numerusform>
+            <numerusform>%n nicht schreibbar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Skipped: %1.</source>
+        <translation>Übersprungen: %1.</translation>
     </message>
 </context>
 <context>
@@ -94,6 +213,13 @@
     <message>
         <source>Inspect</source>
         <translation>Untersuchen</translation>
+    </message>
+</context>
+<context>
+    <name>QWebEnginePage</name>
+    <message>
+        <source>Are you sure you want to leave this page? Changes that you made may not be saved.</source>
+        <translation>Möchten Sie diese Seite wirklich verlassen? Von Ihnen vorgenommene Änderungen könnten verlorengehen.</translation>
     </message>
 </context>
 <context>
@@ -299,6 +425,13 @@ Bericht der Engine: %2</translation>
     </message>
 </context>
 <context>
+    <name>kelvane::DocumentWindow</name>
+    <message>
+        <source>[Private] %1</source>
+        <translation>[Privat] %1</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::FavoritesTransfer</name>
     <message>
         <source>Import Favorites</source>
@@ -341,6 +474,14 @@ Bericht der Engine: %2</translation>
     <message>
         <source>The Favorites were written to %1.</source>
         <translation>Die Favoriten wurden nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Importing the bookmarks of %1...</source>
+        <translation>Lesezeichen von %1 werden importiert...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -390,6 +531,13 @@ Bericht der Engine: %2</translation>
     <message>
         <source>%1 matches</source>
         <translation>%1 Treffer</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::FullScreenPage</name>
+    <message>
+        <source>Press Esc to leave full screen</source>
+        <translation>Esc drücken, um den Vollbildmodus zu verlassen</translation>
     </message>
 </context>
 <context>
@@ -491,6 +639,25 @@ Bericht der Engine: %2</translation>
     <message>
         <source>Spelling</source>
         <translation>Rechtschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::LeaveQuestion</name>
+    <message>
+        <source>Leave Page</source>
+        <translation>Seite verlassen</translation>
+    </message>
+    <message>
+        <source>This page asks whether you want to leave it; what you typed may be lost</source>
+        <translation>Diese Seite fragt, ob Sie sie verlassen möchten; Ihre Eingaben könnten verloren gehen</translation>
+    </message>
+    <message>
+        <source>&amp;Stay</source>
+        <translation>&amp;Bleiben</translation>
+    </message>
+    <message>
+        <source>&amp;Leave</source>
+        <translation>&amp;Verlassen</translation>
     </message>
 </context>
 <context>
@@ -672,13 +839,13 @@ Bericht der Engine: %2</translation>
         <source>Opening %1 links is blocked (View &gt; Options &gt; Permissions)</source>
         <translation>Das Öffnen von %1-Links ist blockiert (Ansicht &gt; Optionen &gt; Berechtigungen)</translation>
     </message>
+    <message>
+        <source>Kelvane did not open %1</source>
+        <translation>Kelvane hat %1 nicht geöffnet</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::PermissionQuestion</name>
-    <message>
-        <source>open links in another program</source>
-        <translation>Links in einem anderen Programm öffnen</translation>
-    </message>
     <message>
         <source>Open in Another Program</source>
         <translation>In anderem Programm öffnen</translation>
@@ -688,18 +855,8 @@ Bericht der Engine: %2</translation>
         <translation>Berechtigung für Seite</translation>
     </message>
     <message>
-        <source>Open this %1 link with the program your desktop has for it?
-%2</source>
-        <translation>Diesen %1-Link mit dem Programm öffnen, das Ihr Desktop dafür hat?
-%2</translation>
-    </message>
-    <message>
         <source>%1 wants to %2.</source>
         <translation>%1 möchte %2.</translation>
-    </message>
-    <message>
-        <source>Remember for all %1 links</source>
-        <translation>Für alle %1-Links merken</translation>
     </message>
     <message>
         <source>Remember for this site</source>
@@ -712,6 +869,20 @@ Bericht der Engine: %2</translation>
     <message>
         <source>&amp;Block</source>
         <translation>&amp;Blockieren</translation>
+    </message>
+    <message>
+        <source>open %1 links in another program</source>
+        <translation>%1-Links in einem anderen Programm öffnen</translation>
+    </message>
+    <message>
+        <source>%1 wants to open this %2 link with the program your desktop has for it.
+%3</source>
+        <translation>%1 möchte diesen %2-Link mit dem Programm öffnen, das Ihr Desktop dafür hat.
+%3</translation>
+    </message>
+    <message>
+        <source>Remember for %1 links of this site</source>
+        <translation>Für %1-Links dieser Website merken</translation>
     </message>
 </context>
 <context>
@@ -881,6 +1052,18 @@ Bericht der Engine: %2</translation>
         <source>Allow ads and trackers on %1</source>
         <translation>Werbung und Tracker auf %1 erlauben</translation>
     </message>
+    <message>
+        <source>from %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>blocked site</source>
+        <translation>gesperrte Website</translation>
+    </message>
+    <message>
+        <source>blocked site, from %1</source>
+        <translation>gesperrte Website, von %1</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::SuggestionList</name>
@@ -954,8 +1137,16 @@ Bericht der Engine: %2</translation>
         <translation>Entwicklerwerkzeuge – %1</translation>
     </message>
     <message>
-        <source>&lt;!DOCTYPE html&gt;&lt;title&gt;%1: sign-in cancelled&lt;/title&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;Sign-in cancelled&lt;/h2&gt;&lt;p&gt;%1 asks for a user name and password to show %2. The sign-in was cancelled, so the page is not shown.&lt;/p&gt;&lt;p&gt;&lt;a href=&apos;%2&apos;&gt;Sign in&lt;/a&gt; or Reload asks again.&lt;/p&gt;</source>
-        <translation></translation>
+        <source>Sign-in cancelled</source>
+        <translation>Anmeldung abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1 asks for a user name and password to show this page. The sign-in was cancelled, so the page is not shown.</source>
+        <translation>%1 verlangt einen Benutzernamen und ein Passwort, um diese Seite zu zeigen. Die Anmeldung wurde abgebrochen, daher wird die Seite nicht angezeigt.</translation>
+    </message>
+    <message>
+        <source>%1: sign-in cancelled</source>
+        <translation>%1: Anmeldung abgebrochen</translation>
     </message>
 </context>
 </TS>

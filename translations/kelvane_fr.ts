@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BookmarkFiles</name>
+    <message>
+        <source>too large for a bookmarks file</source>
+        <translation>trop grand pour un fichier de marque-pages</translation>
+    </message>
+    <message>
+        <source>not a Chromium bookmarks file</source>
+        <translation>pas un fichier de marque-pages Chromium</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>too large for a bookmark file</source>
+        <translation>trop grand pour un fichier de marque-pages</translation>
+    </message>
+    <message>
+        <source>not a bookmark file</source>
+        <translation>pas un fichier de marque-pages</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver gives no handle</source>
+        <translation>le pilote SQLite de Qt ne donne pas d&apos;accès</translation>
+    </message>
+    <message>
+        <source>reading it took too long</source>
+        <translation>la lecture a pris trop de temps</translation>
+    </message>
+    <message>
+        <source>no Firefox bookmarks in it</source>
+        <translation>aucun marque-page Firefox dedans</translation>
+    </message>
+    <message>
+        <source>no Firefox bookmarks in it (%1)</source>
+        <translation>aucun marque-page Firefox dedans (%1)</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bookmarks</source>
+        <translation>il contient plus de %1 marque-pages</translation>
+    </message>
+    <message>
+        <source>reading it took too long or was cancelled</source>
+        <translation>la lecture a pris trop de temps ou a été annulée</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed</source>
+        <translation>le pilote SQLite de Qt n&apos;est pas installé</translation>
+    </message>
+</context>
+<context>
     <name>History</name>
     <message>
         <source>Today</source>
@@ -18,6 +69,74 @@
     <message>
         <source>This month</source>
         <translation>Ce mois-ci</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSummary</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>Added %1 and %2.</source>
+        <translation>%1 et %2 ajoutés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n favorites</source>
+        <translation>
+            <numerusform>%n favori</numerusform>
+            <numerusform>%n favoris</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <translation>
+            <numerusform>%n dossier</numerusform>
+            <numerusform>%n dossiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was added.</source>
+        <translation>Rien n&apos;a été ajouté.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in Favorites</source>
+        <translation>
+            <numerusform>%n déjà dans les Favoris</numerusform>
+            <numerusform>%n déjà dans les Favoris</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n javascript: or data: addresses</source>
+        <translation>
+            <numerusform>%n adresse javascript: ou data:</numerusform>
+            <numerusform>%n adresses javascript: ou data:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a page address</source>
+        <translation>
+            <numerusform>%n sans adresse de page</numerusform>
+            <numerusform>%n sans adresse de page</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n past the %1 one import takes</source>
+        <translation>
+            <numerusform>%n au-delà des %1 qu&apos;une importation accepte</numerusform>
+            <numerusform>%n au-delà des %1 qu&apos;une importation accepte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n that could not be written</source>
+        <translation>
+            <numerusform>%n impossible à écrire</numerusform>
+            <numerusform>%n impossibles à écrire</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Skipped: %1.</source>
+        <translation>Ignorés : %1.</translation>
     </message>
 </context>
 <context>
@@ -94,6 +213,13 @@
     <message>
         <source>Inspect</source>
         <translation>Inspecter</translation>
+    </message>
+</context>
+<context>
+    <name>QWebEnginePage</name>
+    <message>
+        <source>Are you sure you want to leave this page? Changes that you made may not be saved.</source>
+        <translation>Voulez-vous vraiment quitter cette page ? Les modifications que vous avez faites pourraient ne pas être enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -299,6 +425,13 @@ Rapport du moteur : %2</translation>
     </message>
 </context>
 <context>
+    <name>kelvane::DocumentWindow</name>
+    <message>
+        <source>[Private] %1</source>
+        <translation>[Privé] %1</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::FavoritesTransfer</name>
     <message>
         <source>Import Favorites</source>
@@ -341,6 +474,14 @@ Rapport du moteur : %2</translation>
     <message>
         <source>The Favorites were written to %1.</source>
         <translation>Les favoris ont été écrits dans %1.</translation>
+    </message>
+    <message>
+        <source>Importing the bookmarks of %1...</source>
+        <translation>Importation des marque-pages de %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -390,6 +531,13 @@ Rapport du moteur : %2</translation>
     <message>
         <source>%1 matches</source>
         <translation>%1 résultats</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::FullScreenPage</name>
+    <message>
+        <source>Press Esc to leave full screen</source>
+        <translation>Appuyez sur Échap pour quitter le plein écran</translation>
     </message>
 </context>
 <context>
@@ -491,6 +639,25 @@ Rapport du moteur : %2</translation>
     <message>
         <source>Spelling</source>
         <translation>Orthographe</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::LeaveQuestion</name>
+    <message>
+        <source>Leave Page</source>
+        <translation>Quitter la page</translation>
+    </message>
+    <message>
+        <source>This page asks whether you want to leave it; what you typed may be lost</source>
+        <translation>Cette page demande si vous voulez la quitter ; ce que vous avez saisi pourrait être perdu</translation>
+    </message>
+    <message>
+        <source>&amp;Stay</source>
+        <translation>&amp;Rester</translation>
+    </message>
+    <message>
+        <source>&amp;Leave</source>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
@@ -672,13 +839,13 @@ Rapport du moteur : %2</translation>
         <source>Opening %1 links is blocked (View &gt; Options &gt; Permissions)</source>
         <translation>L&apos;ouverture des liens %1 est bloquée (Affichage &gt; Options &gt; Autorisations)</translation>
     </message>
+    <message>
+        <source>Kelvane did not open %1</source>
+        <translation>Kelvane n&apos;a pas ouvert %1</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::PermissionQuestion</name>
-    <message>
-        <source>open links in another program</source>
-        <translation>ouvrir des liens dans un autre programme</translation>
-    </message>
     <message>
         <source>Open in Another Program</source>
         <translation>Ouvrir dans un autre programme</translation>
@@ -688,18 +855,8 @@ Rapport du moteur : %2</translation>
         <translation>Autorisation du site</translation>
     </message>
     <message>
-        <source>Open this %1 link with the program your desktop has for it?
-%2</source>
-        <translation>Ouvrir ce lien %1 avec le programme prévu par votre bureau ?
-%2</translation>
-    </message>
-    <message>
         <source>%1 wants to %2.</source>
         <translation>%1 souhaite %2.</translation>
-    </message>
-    <message>
-        <source>Remember for all %1 links</source>
-        <translation>Retenir pour tous les liens %1</translation>
     </message>
     <message>
         <source>Remember for this site</source>
@@ -712,6 +869,20 @@ Rapport du moteur : %2</translation>
     <message>
         <source>&amp;Block</source>
         <translation>&amp;Bloquer</translation>
+    </message>
+    <message>
+        <source>open %1 links in another program</source>
+        <translation>ouvrir les liens %1 dans un autre programme</translation>
+    </message>
+    <message>
+        <source>%1 wants to open this %2 link with the program your desktop has for it.
+%3</source>
+        <translation>%1 veut ouvrir ce lien %2 avec le programme prévu par votre bureau.
+%3</translation>
+    </message>
+    <message>
+        <source>Remember for %1 links of this site</source>
+        <translation>Retenir pour les liens %1 de ce site</translation>
     </message>
 </context>
 <context>
@@ -881,6 +1052,18 @@ Rapport du moteur : %2</translation>
         <source>Allow ads and trackers on %1</source>
         <translation>Autoriser publicités et traqueurs sur %1</translation>
     </message>
+    <message>
+        <source>from %1</source>
+        <translation>depuis %1</translation>
+    </message>
+    <message>
+        <source>blocked site</source>
+        <translation>site bloqué</translation>
+    </message>
+    <message>
+        <source>blocked site, from %1</source>
+        <translation>site bloqué, depuis %1</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::SuggestionList</name>
@@ -954,8 +1137,16 @@ Rapport du moteur : %2</translation>
         <translation>Outils de développement – %1</translation>
     </message>
     <message>
-        <source>&lt;!DOCTYPE html&gt;&lt;title&gt;%1: sign-in cancelled&lt;/title&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;Sign-in cancelled&lt;/h2&gt;&lt;p&gt;%1 asks for a user name and password to show %2. The sign-in was cancelled, so the page is not shown.&lt;/p&gt;&lt;p&gt;&lt;a href=&apos;%2&apos;&gt;Sign in&lt;/a&gt; or Reload asks again.&lt;/p&gt;</source>
-        <translation></translation>
+        <source>Sign-in cancelled</source>
+        <translation>Connexion annulée</translation>
+    </message>
+    <message>
+        <source>%1 asks for a user name and password to show this page. The sign-in was cancelled, so the page is not shown.</source>
+        <translation>%1 demande un nom d&apos;utilisateur et un mot de passe pour afficher cette page. La connexion a été annulée, la page n&apos;est donc pas affichée.</translation>
+    </message>
+    <message>
+        <source>%1: sign-in cancelled</source>
+        <translation>%1 : connexion annulée</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "favorites/browserbookmarks.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -152,12 +153,14 @@ QList<BookmarkSource> findBookmarkSources(const QString& home) {
 
 std::optional<Bookmark> readChromiumBookmarks(const QByteArray& json, QString* error) {
     if (json.size() > kMaxJsonBytes)
-        return failure(error, QStringLiteral("too large for a bookmarks file"));
+        return failure(
+            error, QCoreApplication::translate("BookmarkFiles", "too large for a bookmarks file"));
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parse);
     const QJsonObject roots = document.object().value(QLatin1String("roots")).toObject();
     if (parse.error != QJsonParseError::NoError || roots.isEmpty())
-        return failure(error, QStringLiteral("not a Chromium bookmarks file"));
+        return failure(
+            error, QCoreApplication::translate("BookmarkFiles", "not a Chromium bookmarks file"));
     Bookmark root;
     root.title = QStringLiteral("Chromium");
     const std::pair<const char*, const char*> folders[] = {{"bookmark_bar", "Bookmarks bar"},

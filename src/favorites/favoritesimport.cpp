@@ -6,6 +6,7 @@
 #include "favorites/favoritesstore.h"
 #include "favorites/firefoxplaces.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,8 +26,19 @@ constexpr qint64 kMaxFileBytes = 256 * 1024 * 1024;
 // How many numbered names are tried before a name counts as unavailable.
 constexpr int kMaxNameTries = 1000;
 
-QString plural(int count, const char* one, const char* many) {
-    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+// The summary's texts in the user's language.
+QString summaryText(const char* text) {
+    return QCoreApplication::translate("ImportSummary", text);
+}
+
+// A count with its words. A translation gives its language's plural forms under the English
+// plural; English, or a language without one, takes the English singular or plural.
+QString counted(int count, const char* one, const char* many) {
+    const QString number = QString::number(count);
+    const QString translated = QCoreApplication::translate("ImportSummary", many, nullptr, count);
+    if (translated != QLatin1String(many).toString().replace(QLatin1String("%n"), number))
+        return translated;
+    return QLatin1String(count == 1 ? one : many).toString().replace(QLatin1String("%n"), number);
 }
 
 enum class AddressKind { Page, Unsafe, NoPage };
@@ -298,25 +310,37 @@ Bookmark buildTree(const FavoritesScan& scan, const QString& key,
 } // namespace
 
 QString ImportSummary::text() const {
-    QString result = cancelled ? QStringLiteral("Cancelled. ") : QString();
-    result += added > 0 || folders > 0 ? QStringLiteral("Added %1 and %2.")
-                                             .arg(plural(added, "favorite", "favorites"),
-                                                  plural(folders, "folder", "folders"))
-                                       : QStringLiteral("Nothing was added.");
+    QString result = cancelled
+                         ? summaryText(QT_TRANSLATE_NOOP("ImportSummary", "Cancelled.")) + u' '
+                         : QString();
+    result += added > 0 || folders > 0
+                  ? summaryText(QT_TRANSLATE_NOOP("ImportSummary", "Added %1 and %2."))
+                        .arg(counted(added, "%n favorite",
+                                     QT_TRANSLATE_N_NOOP("ImportSummary", "%n favorites")),
+                             counted(folders, "%n folder",
+                                     QT_TRANSLATE_N_NOOP("ImportSummary", "%n folders")))
+                  : summaryText(QT_TRANSLATE_NOOP("ImportSummary", "Nothing was added."));
     QStringList skipped;
     if (present > 0)
-        skipped << plural(present, "already in Favorites", "already in Favorites");
+        skipped << counted(present, "%n already in Favorites",
+                           QT_TRANSLATE_N_NOOP("ImportSummary", "%n already in Favorites"));
     if (unsafe > 0)
-        skipped << plural(unsafe, "javascript: or data: address", "javascript: or data: addresses");
+        skipped << counted(
+            unsafe, "%n javascript: or data: address",
+            QT_TRANSLATE_N_NOOP("ImportSummary", "%n javascript: or data: addresses"));
     if (noPage > 0)
-        skipped << plural(noPage, "without a page address", "without a page address");
+        skipped << counted(noPage, "%n without a page address",
+                           QT_TRANSLATE_N_NOOP("ImportSummary", "%n without a page address"));
     if (overLimit > 0)
-        skipped << QString::number(overLimit) +
-                       QStringLiteral(" past the %1 one import takes").arg(kMaxImportedFavorites);
+        skipped << counted(overLimit, "%n past the %1 one import takes",
+                           QT_TRANSLATE_N_NOOP("ImportSummary", "%n past the %1 one import takes"))
+                       .arg(kMaxImportedFavorites);
     if (failed > 0)
-        skipped << plural(failed, "that could not be written", "that could not be written");
+        skipped << counted(failed, "%n that could not be written",
+                           QT_TRANSLATE_N_NOOP("ImportSummary", "%n that could not be written"));
     if (!skipped.isEmpty())
-        result += QStringLiteral(" Skipped: ") + skipped.join(QStringLiteral(", ")) + u'.';
+        result += u' ' + summaryText(QT_TRANSLATE_NOOP("ImportSummary", "Skipped: %1."))
+                             .arg(skipped.join(QStringLiteral(", ")));
     return result;
 }
 
@@ -353,16 +377,17 @@ std::optional<Bookmark> readBookmarkFile(const QString& path, QString* error,
     };
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        return failure(QStringLiteral("cannot be read"));
+        return failure(QCoreApplication::translate("BookmarkFiles", "cannot be read"));
     if (file.size() > kMaxFileBytes)
-        return failure(QStringLiteral("too large for a bookmark file"));
+        return failure(
+            QCoreApplication::translate("BookmarkFiles", "too large for a bookmark file"));
     if (file.peek(16) == QByteArray("SQLite format 3", 16))
         return readFirefoxBookmarks(path, error, goOn);
     const QByteArray bytes = file.readAll();
     if (bytes.trimmed().startsWith('{'))
         return readChromiumBookmarks(bytes, error);
     if (!looksLikeBookmarkHtml(bytes))
-        return failure(QStringLiteral("not a bookmark file"));
+        return failure(QCoreApplication::translate("BookmarkFiles", "not a bookmark file"));
     return readBookmarkHtml(bytes);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -130,7 +131,8 @@ std::optional<Bookmark> readPlaces(QSqlDatabase& db, QString* error, ReadGuard& 
     const QVariant handle = db.driver()->handle();
     if (qstrcmp(handle.typeName(), "sqlite3*") != 0 ||
         !*static_cast<sqlite3* const*>(handle.data()))
-        return failure(error, QStringLiteral("Qt's SQLite driver gives no handle"));
+        return failure(error, QCoreApplication::translate("BookmarkFiles",
+                                                          "Qt's SQLite driver gives no handle"));
     sqlite3* sqlite = *static_cast<sqlite3* const*>(handle.data());
     sqlite3_limit(sqlite, SQLITE_LIMIT_LENGTH, kMaxValueBytes);
     sqlite3_progress_handler(sqlite, 10'000, stopWhenDue, &guard);
@@ -138,8 +140,11 @@ std::optional<Bookmark> readPlaces(QSqlDatabase& db, QString* error, ReadGuard& 
     pragma.exec(QStringLiteral("PRAGMA query_only = 1"));
     pragma.exec(QStringLiteral("PRAGMA trusted_schema = 0"));
     if (!arePlainTables(db))
-        return failure(error, guard.stopped ? QStringLiteral("reading it took too long")
-                                            : QStringLiteral("no Firefox bookmarks in it"));
+        return failure(
+            error,
+            guard.stopped
+                ? QCoreApplication::translate("BookmarkFiles", "reading it took too long")
+                : QCoreApplication::translate("BookmarkFiles", "no Firefox bookmarks in it"));
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT b.id, b.type, b.parent, b.title, b.guid, p.url FROM "
@@ -147,13 +152,15 @@ std::optional<Bookmark> readPlaces(QSqlDatabase& db, QString* error, ReadGuard& 
                                    "ORDER BY b.parent, b.position LIMIT %1")
                         .arg(kMaxPlacesRows + 1)))
         return failure(
-            error, QStringLiteral("no Firefox bookmarks in it (%1)").arg(query.lastError().text()));
+            error, QCoreApplication::translate("BookmarkFiles", "no Firefox bookmarks in it (%1)")
+                       .arg(query.lastError().text()));
     PlacesChildren children;
     qint64 rootId = -1, rows = 0;
     while (query.next()) {
         if (++rows > kMaxPlacesRows)
-            return failure(error,
-                           QStringLiteral("it holds more than %1 bookmarks").arg(kMaxPlacesRows));
+            return failure(error, QCoreApplication::translate("BookmarkFiles",
+                                                              "it holds more than %1 bookmarks")
+                                      .arg(kMaxPlacesRows));
         const PlacesRow row{query.value(0).toLongLong(), query.value(1).toInt(),
                             query.value(3).toString(), query.value(4).toString(),
                             query.value(5).toString()};
@@ -163,9 +170,10 @@ std::optional<Bookmark> readPlaces(QSqlDatabase& db, QString* error, ReadGuard& 
         children[parent].append(row);
     }
     if (guard.stopped || query.lastError().isValid())
-        return failure(error, guard.stopped ? QStringLiteral("reading it took too long or was "
-                                                             "cancelled")
-                                            : query.lastError().text());
+        return failure(
+            error, guard.stopped ? QCoreApplication::translate(
+                                       "BookmarkFiles", "reading it took too long or was cancelled")
+                                 : query.lastError().text());
     Bookmark root;
     root.title = QStringLiteral("Firefox");
     QSet<qint64> seen{rootId};
@@ -200,7 +208,8 @@ void removeOrphanedCopies(const QString& base) {
 std::optional<Bookmark> readFirefoxBookmarks(const QString& placesPath, QString* error,
                                              const std::function<bool()>& goOn) {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        return failure(error, QStringLiteral("Qt's SQLite driver is not installed"));
+        return failure(error, QCoreApplication::translate("BookmarkFiles",
+                                                          "Qt's SQLite driver is not installed"));
     // The copy holds the user's whole history: a private folder of ours that the next read
     // deletes if this process dies before the end of this function.
     const QString base = runtimeFolder();
@@ -209,7 +218,7 @@ std::optional<Bookmark> readFirefoxBookmarks(const QString& placesPath, QString*
                                    QString::number(::getpid()) + QStringLiteral("-XXXXXX"));
     const QString copy = copyFolder.filePath(QStringLiteral("places.sqlite"));
     if (!copyFolder.isValid() || !QFile::copy(placesPath, copy))
-        return failure(error, QStringLiteral("cannot be read"));
+        return failure(error, QCoreApplication::translate("BookmarkFiles", "cannot be read"));
     // What Firefox has not yet moved into the database itself is in its write-ahead log.
     const QString log = placesPath + QStringLiteral("-wal");
     if (QFileInfo::exists(log))

@@ -312,9 +312,9 @@ void StatusBar::showKilledPopupsMenu(const QPoint& globalPos) {
         for (const KilledPopup& popup : m_killed.recent()) {
             const QString from =
                 metrics.elidedText(popup.requestingPage, Qt::ElideMiddle, kAddressWidth);
-            const QString origin = !popup.blockedSite ? QStringLiteral("from ") + from
-                                   : from.isEmpty()   ? QStringLiteral("blocked site")
-                                                    : QStringLiteral("blocked site, from ") + from;
+            const QString origin = !popup.blockedSite ? tr("from %1").arg(from)
+                                   : from.isEmpty()   ? tr("blocked site")
+                                                      : tr("blocked site, from %1").arg(from);
             const QString text =
                 QStringLiteral("%1    %2    (%3)")
                     .arg(locale.toString(popup.time.time(), timeFormat),

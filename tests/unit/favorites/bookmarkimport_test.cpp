@@ -6,12 +6,14 @@
 #include "platform/paths.h"
 #include "support/isolation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QEventLoop>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 using namespace kelvane;
@@ -92,6 +94,35 @@ TEST(BookmarkImport, BookmarkHtmlBecomesFoldersAndShortcutsFileByFile) {
     EXPECT_FALSE(favorites(root.path()).contains("Later.url")) << "past the limit";
     ASSERT_TRUE(importBookmarks(F({}, {L("Deep", "http://third/")}), root.path()).added == 1);
     EXPECT_EQ(favorites(root.path()).value("Deep (2).url"), "http://third/");
+}
+
+// A language whose singular covers 0 and 1, its texts marked.
+struct MarkedLanguage : QTranslator {
+    QString translate(const char*, const char* source, const char*, int n) const override {
+        return u'<' + QString::fromUtf8(source) + (n < 0 ? "" : n < 2 ? "/one" : "/many") + u'>';
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST(FavoritesImport, SummaryCountsInTheUsersLanguage) {
+    // summary, in English, in the marked language
+    const std::tuple<ImportSummary, const char*, const char*> cases[] = {
+        {{1, 0, 0, 2, 0, 0, 0, true},
+         "Cancelled. Added 1 favorite and 0 folders. Skipped: 2 javascript: or data: addresses.",
+         "<Cancelled.> <Added <1 favorites/one> and <0 folders/one>.> <Skipped: <2 javascript: or "
+         "data: addresses/many>.>"},
+        {{0, 0, 1, 0, 0, 3, 1},
+         "Nothing was added. Skipped: 1 already in Favorites, 3 past the "
+         "32767 one import takes, 1 that could not be written.",
+         "<Nothing was added.> <Skipped: <1 already in Favorites/one>, <3 past the 32767 one "
+         "import takes/many>, <1 that could not be written/one>.>"}};
+    for (const auto& [summary, english, marked] : cases) {
+        EXPECT_EQ(summary.text(), english);
+        MarkedLanguage language;
+        QCoreApplication::installTranslator(&language);
+        EXPECT_EQ(summary.text(), marked);
+        QCoreApplication::removeTranslator(&language);
+    }
 }
 
 TEST(BookmarkImport, HostileFilesAreReadWithoutWritingOutsideTheFolder) {
