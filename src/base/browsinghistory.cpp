@@ -221,16 +221,25 @@ void BrowsingHistory::flush() {
     Q_EMIT changed();
 }
 
-std::vector<Visit> BrowsingHistory::visits() {
-    flush();
+std::vector<Visit> BrowsingHistory::visits(const Visit* after, qsizetype limit) {
+    if (!after)
+        flush();
     openOnce();
     std::vector<Visit> result;
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
-    if (query.exec(QStringLiteral("SELECT count(*) FROM visits")) && query.next())
+    if (limit < 0 && query.exec(QStringLiteral("SELECT count(*) FROM visits")) && query.next())
         result.reserve(query.value(0).toLongLong());
-    query.exec(
-        QStringLiteral("SELECT id, url, title, time FROM visits ORDER BY time DESC, id DESC"));
+    // The time index holds the id too, so the order and the place to go on from cost no sort.
+    query.prepare(QStringLiteral("SELECT id, url, title, time FROM visits %1 "
+                                 "ORDER BY time DESC, id DESC LIMIT ?")
+                      .arg(after ? QStringLiteral("WHERE (time, id) < (?, ?)") : QString()));
+    if (after) {
+        query.addBindValue(after->time);
+        query.addBindValue(after->id);
+    }
+    query.addBindValue(limit);
+    query.exec();
     while (query.next()) {
         result.push_back({query.value(0).toLongLong(), query.value(1).toString(),
                           query.value(2).toString(), query.value(3).toLongLong()});

@@ -60,7 +60,11 @@ public:
     void flush();
 
     // Every visit, newest first.
-    std::vector<Visit> visits();
+    std::vector<Visit> visits() { return visits(nullptr, -1); }
+    // At most limit visits (-1: all), newest first: from the newest on, or, after a visit read
+    // before, the older ones that follow it. Only the newest are written first: visits recorded
+    // meanwhile are newer than any read on.
+    std::vector<Visit> visits(const Visit* after, qsizetype limit);
     // The addresses whose address or title holds every word (matchesEveryWord), in no order.
     // Filtered in memory: a query per key press over every address is slower than a frame.
     QList<VisitedPage> pagesMatching(const QStringList& words);

@@ -20,12 +20,59 @@ HistoryModel::HistoryModel(QObject* parent)
 void HistoryModel::setVisits(std::vector<Visit> visits, const QDateTime& now) {
     m_visits = std::move(visits);
     m_now = now;
+    m_dayStart = m_dayEnd = 0;
     m_groupOf.clear();
-    m_groupOf.reserve(m_visits.size());
-    const Qt::DayOfWeek firstDay = QLocale().firstDayOfWeek();
-    for (const Visit& visit : m_visits)
-        m_groupOf.push_back(historyGroupOf(visit.time, now, firstDay));
+    groupFrom(0);
     rebuild();
+}
+
+void HistoryModel::appendVisits(std::vector<Visit> visits) {
+    const size_t from = m_visits.size();
+    m_visits.insert(m_visits.end(), std::make_move_iterator(visits.begin()),
+                    std::make_move_iterator(visits.end()));
+    groupFrom(from);
+    std::vector<int> shown;
+    std::vector<Group> groups;
+    if (!m_groups.empty())
+        groups.push_back(m_groups.back());
+    collect(from, qsizetype(m_shown.size()), shown, groups);
+    auto newGroup = groups.begin();
+    auto newShown = shown.begin();
+    if (!m_groups.empty()) {
+        // Rows for the group that was last, then the groups after it.
+        Group& last = m_groups.back();
+        const int added = groups.front().count - last.count;
+        if (added > 0) {
+            beginInsertRows(index(int(m_groups.size()) - 1, 0), last.count, last.count + added - 1);
+            m_shown.insert(m_shown.end(), newShown, newShown + added);
+            last.count += added;
+            endInsertRows();
+        }
+        newShown += added;
+        ++newGroup;
+    }
+    if (newGroup == groups.end())
+        return;
+    beginInsertRows({}, int(m_groups.size()), int(m_groups.size() + (groups.end() - newGroup)) - 1);
+    m_shown.insert(m_shown.end(), newShown, shown.end());
+    m_groups.insert(m_groups.end(), newGroup, groups.end());
+    endInsertRows();
+}
+
+void HistoryModel::groupFrom(size_t from) {
+    const Qt::DayOfWeek firstDay = QLocale().firstDayOfWeek();
+    const QTimeZone zone = m_now.timeZone();
+    m_groupOf.reserve(m_visits.size());
+    for (size_t i = from; i < m_visits.size(); ++i) {
+        const qint64 time = m_visits[i].time;
+        if (time < m_dayStart || time >= m_dayEnd) {
+            const QDate day = QDateTime::fromMSecsSinceEpoch(time, zone).date();
+            m_dayStart = day.startOfDay(zone).toMSecsSinceEpoch();
+            m_dayEnd = day.addDays(1).startOfDay(zone).toMSecsSinceEpoch();
+            m_dayGroup = historyGroupOf(time, m_now, firstDay);
+        }
+        m_groupOf.push_back(m_dayGroup);
+    }
 }
 
 void HistoryModel::setFilter(const QString& text) {
@@ -39,18 +86,24 @@ void HistoryModel::rebuild() {
     beginResetModel();
     m_shown.clear();
     m_groups.clear();
-    const QStringList words = searchWords(m_filter);
-    for (int i = 0; i < int(m_visits.size()); ++i) {
-        const Visit& visit = m_visits[i];
-        if (!words.isEmpty() && !matchesEveryWord(words, visit.title, visit.url))
-            continue;
-        if (m_groups.empty() || !(m_groups.back().group == m_groupOf[i]))
-            m_groups.push_back(
-                {m_groupOf[i], historyGroupTitle(m_groupOf[i]), int(m_shown.size()), 0});
-        ++m_groups.back().count;
-        m_shown.push_back(i);
-    }
+    collect(0, 0, m_shown, m_groups);
     endResetModel();
+}
+
+void HistoryModel::collect(size_t from, qsizetype shownBefore, std::vector<int>& shown,
+                           std::vector<Group>& groups) const {
+    const QStringList words = foldedWords(searchWords(m_filter));
+    for (size_t i = from; i < m_visits.size(); ++i) {
+        const Visit& visit = m_visits[i];
+        if (!words.isEmpty() && !holdsEveryWord(words, foldedForMatching(visit.title, visit.url)))
+            continue;
+        if (groups.empty() || !(groups.back().group == m_groupOf[i])) {
+            groups.push_back({m_groupOf[i], historyGroupTitle(m_groupOf[i]),
+                              int(shownBefore + qsizetype(shown.size())), 0});
+        }
+        ++groups.back().count;
+        shown.push_back(int(i));
+    }
 }
 
 const Visit* HistoryModel::visitAt(const QModelIndex& index) const {
@@ -58,6 +111,12 @@ const Visit* HistoryModel::visitAt(const QModelIndex& index) const {
         return nullptr;
     const Group& group = m_groups[index.internalId() - 1];
     return &m_visits[m_shown[group.first + index.row()]];
+}
+
+const HistoryGroup* HistoryModel::groupAt(const QModelIndex& index) const {
+    if (!index.isValid() || index.internalId() != kGroupRow)
+        return nullptr;
+    return &m_groups[index.row()].group;
 }
 
 QList<qint64> HistoryModel::visitIds(const QModelIndex& index) const {

@@ -24,11 +24,17 @@ public:
 
     // visits newest first, grouped as seen from now.
     void setVisits(std::vector<Visit> visits, const QDateTime& now);
+    // Older visits than those set, newest first: rows added at the end, no reset.
+    void appendVisits(std::vector<Visit> visits);
+    // The oldest visit set, to read on from; null when there is none.
+    const Visit* oldestVisit() const { return m_visits.empty() ? nullptr : &m_visits.back(); }
     void setFilter(const QString& text);
     QString filter() const { return m_filter; }
 
     // The visit of a visit row; null for a group row.
     const Visit* visitAt(const QModelIndex& index) const;
+    // The group of a group row; null for a visit row.
+    const HistoryGroup* groupAt(const QModelIndex& index) const;
     // The ids of the visits of a group row (of a visit row: its own).
     QList<qint64> visitIds(const QModelIndex& index) const;
     int visitCount() const { return int(m_shown.size()); }
@@ -50,12 +56,22 @@ private:
     };
 
     void rebuild();
+    // Groups the visits from `from` on, one day at a time.
+    void groupFrom(size_t from);
+    // Appends the visits from `from` on that the filter keeps to shown (whose first row is row
+    // shownBefore of the list) and groups, going on with the last of groups.
+    void collect(size_t from, qsizetype shownBefore, std::vector<int>& shown,
+                 std::vector<Group>& groups) const;
 
     std::vector<Visit> m_visits;
     std::vector<HistoryGroup> m_groupOf; // per visit
     std::vector<int> m_shown;            // indexes into m_visits, newest first
     std::vector<Group> m_groups;
     QDateTime m_now;
+    // The day last grouped: every visit within it falls in the same group.
+    qint64 m_dayStart = 0;
+    qint64 m_dayEnd = 0;
+    HistoryGroup m_dayGroup;
     QString m_filter;
 };
 

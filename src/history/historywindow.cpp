@@ -32,7 +32,8 @@ HistoryWindow::HistoryWindow(BrowsingHistory& history, QWidget* parent)
     , m_history(history)
     , m_model(new HistoryModel(this))
     , m_search(new QLineEdit(this))
-    , m_view(new QTreeView(this)) {
+    , m_view(new QTreeView(this))
+    , m_loadTimer(new QTimer(this)) {
     setWindowTitle(tr("History"));
     setWindowIcon(picture(Picture::MenuFavorites));
     resize(760, 520);
@@ -68,6 +69,14 @@ HistoryWindow::HistoryWindow(BrowsingHistory& history, QWidget* parent)
     layout->addWidget(m_search);
     layout->addWidget(m_view, 1);
 
+    m_loadTimer->setSingleShot(true);
+    connect(m_loadTimer, &QTimer::timeout, this, &HistoryWindow::loadMore);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                if (!parent.isValid())
+                    openGroups(first, last);
+            });
+
     // New visits while the window is hidden wait for its next show.
     connect(&m_history, &BrowsingHistory::changed, this, [this] {
         if (isVisible())
@@ -88,15 +97,44 @@ void HistoryWindow::showEvent(QShowEvent* event) {
 
 void HistoryWindow::reload() {
     m_stale = false;
-    m_model->setVisits(m_history.visits(), QDateTime::currentDateTime());
-    m_view->expandAll();
+    std::vector<Visit> visits = m_history.visits(nullptr, kFirstVisits);
+    const bool more = visits.size() == size_t(kFirstVisits);
+    m_model->setVisits(std::move(visits), QDateTime::currentDateTime());
+    openGroups(0, m_model->rowCount() - 1);
     if (!m_view->currentIndex().isValid() && m_model->rowCount() > 0)
         m_view->setCurrentIndex(m_model->index(0, 0, m_model->index(0, 0)));
+    if (more)
+        m_loadTimer->start(0);
+    else
+        m_loadTimer->stop();
+}
+
+bool HistoryWindow::isLoading() const {
+    return m_loadTimer->isActive();
+}
+
+void HistoryWindow::loadMore() {
+    std::vector<Visit> visits = m_history.visits(m_model->oldestVisit(), kVisitsPerBatch);
+    const bool more = visits.size() == size_t(kVisitsPerBatch);
+    m_model->appendVisits(std::move(visits));
+    if (more)
+        m_loadTimer->start(0);
+}
+
+// An open group of many visits costs the view a look at each of them whenever rows come, so
+// older months wait closed.
+void HistoryWindow::openGroups(int first, int last) {
+    const bool searching = !m_model->filter().trimmed().isEmpty();
+    for (int row = first; row <= last; ++row) {
+        const QModelIndex group = m_model->index(row, 0);
+        if (searching || m_model->groupAt(group)->kind != HistoryGroup::Kind::Month)
+            m_view->expand(group);
+    }
 }
 
 void HistoryWindow::applyFilter() {
     m_model->setFilter(m_search->text());
-    m_view->expandAll();
+    openGroups(0, m_model->rowCount() - 1);
     // The best hit is one key away.
     if (m_model->rowCount() > 0)
         m_view->setCurrentIndex(m_model->index(0, 0, m_model->index(0, 0)));
