@@ -21,7 +21,7 @@ QIcon sourcePicture(SuggestionSource source) {
     case SuggestionSource::History:
         break;
     }
-    return picture(Picture::MenuBack);
+    return picture(Picture::MenuHistory);
 }
 
 QString sourceName(SuggestionSource source) {

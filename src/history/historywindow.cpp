@@ -35,7 +35,7 @@ HistoryWindow::HistoryWindow(BrowsingHistory& history, QWidget* parent)
     , m_view(new QTreeView(this))
     , m_loadTimer(new QTimer(this)) {
     setWindowTitle(tr("History"));
-    setWindowIcon(picture(Picture::MenuFavorites));
+    setWindowIcon(picture(Picture::MenuHistory));
     resize(760, 520);
 
     m_search->setPlaceholderText(tr("Search History"));

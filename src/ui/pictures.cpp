@@ -42,6 +42,7 @@ const Entry kTable[] = {
     {Picture::MenuFontDown, {"zoom-out", "format-font-size-less", nullptr}, "menu-FontDown"},
     {Picture::MenuFontUp, {"zoom-in", "format-font-size-more", nullptr}, "menu-FontUp"},
     {Picture::MenuFavorites, {"bookmarks", "user-bookmarks", "bookmark-new"}, "menu-Favorites"},
+    {Picture::MenuHistory, {"view-history", "document-open-recent", nullptr}, "menu-History"},
     {Picture::MenuSearch, {"system-search", "edit-find", nullptr}, "menu-Search"},
     {Picture::MenuMail, {"mail-message-new", "internet-mail", "mail-unread"}, "menu-Mail"},
     {Picture::MenuNews, {"internet-news-reader", "application-rss+xml", nullptr}, "menu-News"},

@@ -26,6 +26,7 @@ enum class Picture {
     MenuFontDown,
     MenuFontUp,
     MenuFavorites,
+    MenuHistory,
     MenuSearch,
     MenuMail,
     MenuNews,

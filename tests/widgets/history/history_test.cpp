@@ -7,6 +7,7 @@
 #include "frame/pagequestions.h"
 #include "history/historymodel.h"
 #include "history/historywindow.h"
+#include "ui/pictures.h"
 
 #include <QCheckBox>
 #include <QMenu>
@@ -72,6 +73,10 @@ TEST_F(HistoryTest, TheWindowGroupsSearchesOpensAndDeletes) {
     EXPECT_EQ(all[1], "  http://new.test/");
     EXPECT_EQ(all.mid(5), (QStringList{"  http://old.test/b", "  http://old.test/a"}))
         << "newest first";
+    const auto drawn = [](const QIcon& icon) { return icon.pixmap(16, 16).toImage(); };
+    EXPECT_FALSE(builtInPicture(Picture::MenuHistory).isNull());
+    EXPECT_EQ(drawn(window->windowIcon()), drawn(picture(Picture::MenuHistory)));
+    EXPECT_NE(drawn(window->windowIcon()), drawn(picture(Picture::MenuFavorites)));
 
     QTest::keyClicks(window->searchBox(), "ALPHA old");
     ASSERT_TRUE(waitUntil([&] { return window->model()->visitCount() == 1; }));
