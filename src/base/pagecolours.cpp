@@ -9,7 +9,11 @@ namespace kelvane {
 
 namespace {
 
-PageColours inForce = PageColours::Desktop;
+bool darkInForce = false;
+
+bool isDark(PageColours colours, bool desktopIsDark) {
+    return colours == PageColours::Dark || (colours == PageColours::Desktop && desktopIsDark);
+}
 
 } // namespace
 
@@ -39,29 +43,29 @@ bool isDarkPalette(const QPalette& palette) {
 }
 
 QByteArray pageColoursFlag(PageColours colours, bool desktopIsDark) {
-    const bool dark =
-        colours == PageColours::Dark || (colours == PageColours::Desktop && desktopIsDark);
     // Blink's preferred scheme: 0 dark, 1 light.
-    return dark ? QByteArrayLiteral("--blink-settings=preferredColorScheme=0")
-                : QByteArrayLiteral("--blink-settings=preferredColorScheme=1");
+    return isDark(colours, desktopIsDark)
+               ? QByteArrayLiteral("--blink-settings=preferredColorScheme=0")
+               : QByteArrayLiteral("--blink-settings=preferredColorScheme=1");
 }
 
-PageColours pageColoursInForce() {
-    return inForce;
+void setPageColoursInForce(bool dark) {
+    darkInForce = dark;
 }
 
-void setPageColoursInForce(PageColours colours) {
-    inForce = colours;
+bool pageColoursWaitForStart(PageColours chosen, bool desktopIsDark) {
+    return isDark(chosen, desktopIsDark) != darkInForce;
 }
 
 void choosePageColours() {
     const PageColours colours =
         pageColoursFromText(Settings::readText(QStringLiteral("PageColours")));
-    setPageColoursInForce(colours);
+    const bool desktopIsDark = isDarkPalette(QGuiApplication::palette());
+    setPageColoursInForce(isDark(colours, desktopIsDark));
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     if (flags.contains("preferredColorScheme"))
         return;
-    flags += ' ' + pageColoursFlag(colours, isDarkPalette(QGuiApplication::palette()));
+    flags += ' ' + pageColoursFlag(colours, desktopIsDark);
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
 }
 

@@ -22,9 +22,12 @@ bool isDarkPalette(const QPalette& palette);
 // desktop's.
 QByteArray pageColoursFlag(PageColours colours, bool desktopIsDark);
 
-// The scheme the running engine was started with.
-PageColours pageColoursInForce();
-void setPageColoursInForce(PageColours colours);
+// The scheme the running engine was started with: dark or light.
+void setPageColoursInForce(bool dark);
+// Whether pages would be given another scheme than the running engine's, were the engine
+// started now with the chosen colours on a desktop dark or light as it is now: then the choice
+// waits for the next start.
+bool pageColoursWaitForStart(PageColours chosen, bool desktopIsDark);
 
 // Runs once the application exists, before the page engine starts: passes the scheme of the
 // "PageColours" setting ("follow the desktop" looks at the application's palette) to the

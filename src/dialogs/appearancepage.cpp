@@ -1,7 +1,9 @@
 #include "dialogs/appearancepage.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QLabel>
 
 namespace kelvane {
@@ -19,11 +21,20 @@ AppearancePage::AppearancePage(PageColours chosen, QWidget* parent)
     auto* layout = new QFormLayout(this);
     layout->addRow(label, m_colours);
     layout->addRow(m_restartNote);
-    const auto showNote = [this] {
-        m_restartNote->setVisible(this->chosen() != pageColoursInForce());
-    };
-    connect(m_colours, &QComboBox::currentIndexChanged, this, showNote);
-    showNote();
+    connect(m_colours, &QComboBox::currentIndexChanged, this, &AppearancePage::showRestartNote);
+    showRestartNote();
+}
+
+void AppearancePage::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The desktop's scheme changed while the browser runs.
+    if (event->type() == QEvent::PaletteChange)
+        showRestartNote();
+}
+
+void AppearancePage::showRestartNote() {
+    m_restartNote->setVisible(
+        pageColoursWaitForStart(chosen(), isDarkPalette(QGuiApplication::palette())));
 }
 
 PageColours AppearancePage::chosen() const {

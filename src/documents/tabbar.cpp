@@ -43,6 +43,13 @@ void TabBar::removeRows(int first, int last) {
         removeTab(row);
 }
 
+void TabBar::changeEvent(QEvent* event) {
+    QTabBar::changeEvent(event);
+    // The sleeping captions' dimmed colour is the palette's of the moment.
+    if (event->type() == QEvent::PaletteChange)
+        updateRows(0, count() - 1);
+}
+
 void TabBar::updateRows(int first, int last) {
     for (int row = first; row <= last && row < count(); ++row) {
         const int docIndex = row + 1;

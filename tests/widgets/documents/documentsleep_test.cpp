@@ -36,6 +36,13 @@ TEST_F(DocumentSleepTest, RestoreLoadsTheDocumentInSightAndTheOthersWhenShown) {
         EXPECT_EQ(run.set().tabCaption(1), "Site 1");
         EXPECT_EQ(run.window.tabBar()->tabTextColor(1),
                   run.window.tabBar()->palette().color(QPalette::Disabled, QPalette::WindowText));
+        const QPalette before = QApplication::palette(); // the desktop's scheme changes
+        QPalette changed = before;
+        changed.setColor(QPalette::Disabled, QPalette::WindowText, Qt::darkRed);
+        QApplication::setPalette(changed);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(run.window.tabBar()->tabTextColor(1), QColor(Qt::darkRed));
+        QApplication::setPalette(before);
         EXPECT_EQ(run.set().headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString(),
                   "2 of 3 documents asleep");
         run.area().tabClicked(1, Qt::LeftButton);
