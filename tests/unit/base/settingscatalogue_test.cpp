@@ -1,4 +1,5 @@
 #include "base/appsettings.h"
+#include "base/pagecolours.h"
 #include "base/passwordhash.h"
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
@@ -60,6 +61,22 @@ TEST(Catalogue, PreferencesAreWrittenBackAsRead) {
     const QString password = written.filter(QRegularExpression("^Password=")).value(0).mid(9);
     EXPECT_NE(password, " p,w; ");
     EXPECT_TRUE(passwordMatches(" p,w; ", password));
+}
+
+TEST(PageColours, AChoiceWaitsForTheNextStartOnlyWhenItWouldChangeThePages) {
+    using P = PageColours;
+    // pages started dark, chosen now, desktop dark now, the choice waits for a start
+    const std::tuple<bool, P, bool, bool> cases[] = {
+        {false, P::Desktop, false, false}, {false, P::Desktop, true, true},
+        {false, P::Light, true, false},    {false, P::Dark, false, true},
+        {true, P::Desktop, true, false},   {true, P::Light, true, true},
+        {true, P::Dark, false, false}};
+    for (const auto& [startedDark, chosen, desktopIsDark, waits] : cases) {
+        setPageColoursInForce(startedDark);
+        EXPECT_EQ(pageColoursWaitForStart(chosen, desktopIsDark), waits)
+            << startedDark << int(chosen) << desktopIsDark;
+        EXPECT_EQ(pageColoursFlag(chosen, desktopIsDark).endsWith('0'), startedDark != waits);
+    }
 }
 
 } // namespace

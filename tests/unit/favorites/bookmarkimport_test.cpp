@@ -105,24 +105,16 @@ struct MarkedLanguage : QTranslator {
 };
 
 TEST(FavoritesImport, SummaryCountsInTheUsersLanguage) {
-    // summary, in English, in the marked language
-    const std::tuple<ImportSummary, const char*, const char*> cases[] = {
-        {{1, 0, 0, 2, 0, 0, 0, true},
-         "Cancelled. Added 1 favorite and 0 folders. Skipped: 2 javascript: or data: addresses.",
-         "<Cancelled.> <Added <1 favorites/one> and <0 folders/one>.> <Skipped: <2 javascript: or "
-         "data: addresses/many>.>"},
-        {{0, 0, 1, 0, 0, 3, 1},
-         "Nothing was added. Skipped: 1 already in Favorites, 3 past the "
-         "32767 one import takes, 1 that could not be written.",
-         "<Nothing was added.> <Skipped: <1 already in Favorites/one>, <3 past the 32767 one "
-         "import takes/many>, <1 that could not be written/one>.>"}};
-    for (const auto& [summary, english, marked] : cases) {
-        EXPECT_EQ(summary.text(), english);
-        MarkedLanguage language;
-        QCoreApplication::installTranslator(&language);
-        EXPECT_EQ(summary.text(), marked);
-        QCoreApplication::removeTranslator(&language);
-    }
+    const ImportSummary summary{1, 0, 1, 2, 0, 3, 0, true};
+    EXPECT_EQ(summary.text(), "Cancelled. Added 1 favorite and 0 folders. Skipped: 1 already in "
+                              "Favorites, 2 javascript: or data: addresses, 3 past the 32767 one "
+                              "import takes.");
+    MarkedLanguage language;
+    QCoreApplication::installTranslator(&language);
+    EXPECT_EQ(summary.text(), "<Cancelled.> <Added <1 favorites/one> and <0 folders/one>.> "
+                              "<Skipped: <1 already in Favorites/one>, <2 javascript: or data: "
+                              "addresses/many>, <3 past the 32767 one import takes/many>.>");
+    QCoreApplication::removeTranslator(&language);
 }
 
 TEST(BookmarkImport, HostileFilesAreReadWithoutWritingOutsideTheFolder) {
