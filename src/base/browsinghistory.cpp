@@ -253,15 +253,10 @@ QList<VisitedPage> BrowsingHistory::pagesMatching(const QStringList& words) {
     loadPages();
     const QStringList folded = foldedWords(words);
     // Typing on lengthens a word or adds one: only what matched before can match now.
-    const bool narrower =
-        m_lastSearchKept &&
-        std::all_of(m_lastWords.cbegin(), m_lastWords.cend(), [&](const QString& before) {
-            return std::any_of(folded.cbegin(), folded.cend(),
-                               [&](const QString& word) { return word.contains(before); });
-        });
+    const bool narrower = m_lastSearchKept && narrows(m_lastWords, folded);
     std::vector<qsizetype> matches;
     const auto look = [&](qsizetype row) {
-        if (holdsEveryWord(folded, m_foldedPages[row]))
+        if (holdsEveryWord(folded, m_foldedPages[row].first, m_foldedPages[row].second))
             matches.push_back(row);
     };
     if (narrower) {
@@ -298,7 +293,7 @@ void BrowsingHistory::loadPages() {
         const QString title = query.value(1).toString();
         m_pageRow.insert(url, qsizetype(m_pages.size()));
         m_pages.push_back({url, title, query.value(2).toInt(), query.value(3).toLongLong()});
-        m_foldedPages.append(foldedForMatching(title, url));
+        m_foldedPages.emplace_back(foldedForMatching(title), foldedForMatching(url));
     }
 }
 
@@ -310,7 +305,8 @@ void BrowsingHistory::notePending(const Pending& pending) {
         if (pending.time != 0) {
             m_pageRow.insert(pending.url, qsizetype(m_pages.size()));
             m_pages.push_back({pending.url, pending.title, 1, pending.time});
-            m_foldedPages.append(foldedForMatching(pending.title, pending.url));
+            m_foldedPages.emplace_back(foldedForMatching(pending.title),
+                                       foldedForMatching(pending.url));
         }
         return;
     }
@@ -321,7 +317,7 @@ void BrowsingHistory::notePending(const Pending& pending) {
     }
     if (pending.time == 0 || !pending.title.isEmpty()) {
         page.title = pending.title;
-        m_foldedPages[*row] = foldedForMatching(page.title, page.url);
+        m_foldedPages[*row].first = foldedForMatching(page.title);
     }
 }
 

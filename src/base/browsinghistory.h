@@ -105,8 +105,8 @@ private:
     bool m_onDisk = false;
     QList<Pending> m_pending;
     std::vector<VisitedPage> m_pages;
-    QStringList m_foldedPages;           // per page: foldedForMatching(title, url)
-    QHash<QString, qsizetype> m_pageRow; // url -> index into m_pages
+    std::vector<std::pair<QString, QString>> m_foldedPages; // per page: title and url folded
+    QHash<QString, qsizetype> m_pageRow;                    // url -> index into m_pages
     bool m_pagesLoaded = false;
     // The last search, whose matches a search with longer words needs to look at only.
     QStringList m_lastWords;

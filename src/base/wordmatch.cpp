@@ -9,25 +9,33 @@ QStringList searchWords(const QString& text) {
 }
 
 bool matchesEveryWord(const QStringList& words, const QString& title, const QString& url) {
-    return holdsEveryWord(foldedWords(words), foldedForMatching(title, url));
+    return holdsEveryWord(foldedWords(words), foldedForMatching(title), foldedForMatching(url));
 }
 
-// A word holds no white space, so none is found across the line break between the two.
-QString foldedForMatching(const QString& title, const QString& url) {
-    return title.toCaseFolded() + QLatin1Char('\n') + url.toCaseFolded();
+QString foldedForMatching(const QString& text) {
+    return text.toCaseFolded(); // shares the text when it has nothing to fold
 }
 
 QStringList foldedWords(const QStringList& words) {
     QStringList folded;
     folded.reserve(words.size());
     for (const QString& word : words)
-        folded.append(word.toCaseFolded());
+        folded.append(foldedForMatching(word));
     return folded;
 }
 
-bool holdsEveryWord(const QStringList& foldedWords, const QString& folded) {
-    return std::all_of(foldedWords.cbegin(), foldedWords.cend(),
-                       [&](const QString& word) { return folded.contains(word); });
+bool holdsEveryWord(const QStringList& foldedWords, const QString& foldedTitle,
+                    const QString& foldedUrl) {
+    return std::all_of(foldedWords.cbegin(), foldedWords.cend(), [&](const QString& word) {
+        return foldedTitle.contains(word) || foldedUrl.contains(word);
+    });
+}
+
+bool narrows(const QStringList& before, const QStringList& after) {
+    return std::all_of(before.cbegin(), before.cend(), [&](const QString& earlier) {
+        return std::any_of(after.cbegin(), after.cend(),
+                           [&](const QString& word) { return word.contains(earlier); });
+    });
 }
 
 } // namespace kelvane

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QTimeZone>
 
+#include <numeric>
+
 namespace kelvane {
 
 namespace {
@@ -22,20 +24,23 @@ void HistoryModel::setVisits(std::vector<Visit> visits, const QDateTime& now) {
     m_now = now;
     m_dayStart = m_dayEnd = 0;
     m_groupOf.clear();
-    groupFrom(0);
-    rebuild();
+    m_folded.clear();
+    prepareFrom(0);
+    rebuild(false);
 }
 
 void HistoryModel::appendVisits(std::vector<Visit> visits) {
     const size_t from = m_visits.size();
     m_visits.insert(m_visits.end(), std::make_move_iterator(visits.begin()),
                     std::make_move_iterator(visits.end()));
-    groupFrom(from);
+    prepareFrom(from);
+    std::vector<int> added(m_visits.size() - from);
+    std::iota(added.begin(), added.end(), int(from));
     std::vector<int> shown;
     std::vector<Group> groups;
     if (!m_groups.empty())
         groups.push_back(m_groups.back());
-    collect(from, qsizetype(m_shown.size()), shown, groups);
+    collect(added, qsizetype(m_shown.size()), shown, groups);
     auto newGroup = groups.begin();
     auto newShown = shown.begin();
     if (!m_groups.empty()) {
@@ -59,10 +64,11 @@ void HistoryModel::appendVisits(std::vector<Visit> visits) {
     endInsertRows();
 }
 
-void HistoryModel::groupFrom(size_t from) {
+void HistoryModel::prepareFrom(size_t from) {
     const Qt::DayOfWeek firstDay = QLocale().firstDayOfWeek();
     const QTimeZone zone = m_now.timeZone();
     m_groupOf.reserve(m_visits.size());
+    m_folded.reserve(m_visits.size());
     for (size_t i = from; i < m_visits.size(); ++i) {
         const qint64 time = m_visits[i].time;
         if (time < m_dayStart || time >= m_dayEnd) {
@@ -72,6 +78,8 @@ void HistoryModel::groupFrom(size_t from) {
             m_dayGroup = historyGroupOf(time, m_now, firstDay);
         }
         m_groupOf.push_back(m_dayGroup);
+        m_folded.emplace_back(foldedForMatching(m_visits[i].title),
+                              foldedForMatching(m_visits[i].url));
     }
 }
 
@@ -79,23 +87,29 @@ void HistoryModel::setFilter(const QString& text) {
     if (text == m_filter)
         return;
     m_filter = text;
-    rebuild();
+    const QStringList before = std::exchange(m_words, foldedWords(searchWords(text)));
+    rebuild(narrows(before, m_words));
 }
 
-void HistoryModel::rebuild() {
+void HistoryModel::rebuild(bool narrower) {
+    std::vector<int> among;
+    if (narrower) {
+        among = m_shown;
+    } else {
+        among.resize(m_visits.size());
+        std::iota(among.begin(), among.end(), 0);
+    }
     beginResetModel();
     m_shown.clear();
     m_groups.clear();
-    collect(0, 0, m_shown, m_groups);
+    collect(among, 0, m_shown, m_groups);
     endResetModel();
 }
 
-void HistoryModel::collect(size_t from, qsizetype shownBefore, std::vector<int>& shown,
-                           std::vector<Group>& groups) const {
-    const QStringList words = foldedWords(searchWords(m_filter));
-    for (size_t i = from; i < m_visits.size(); ++i) {
-        const Visit& visit = m_visits[i];
-        if (!words.isEmpty() && !holdsEveryWord(words, foldedForMatching(visit.title, visit.url)))
+void HistoryModel::collect(const std::vector<int>& among, qsizetype shownBefore,
+                           std::vector<int>& shown, std::vector<Group>& groups) const {
+    for (const int i : among) {
+        if (!m_words.isEmpty() && !holdsEveryWord(m_words, m_folded[i].first, m_folded[i].second))
             continue;
         if (groups.empty() || !(groups.back().group == m_groupOf[i])) {
             groups.push_back({m_groupOf[i], historyGroupTitle(m_groupOf[i]),

@@ -55,17 +55,20 @@ private:
         int count = 0;
     };
 
-    void rebuild();
-    // Groups the visits from `from` on, one day at a time.
-    void groupFrom(size_t from);
-    // Appends the visits from `from` on that the filter keeps to shown (whose first row is row
-    // shownBefore of the list) and groups, going on with the last of groups.
-    void collect(size_t from, qsizetype shownBefore, std::vector<int>& shown,
+    // The visits shown anew; only among those shown so far when the search only narrowed.
+    void rebuild(bool narrower);
+    // Groups (one day at a time) and folds for searching the visits from `from` on.
+    void prepareFrom(size_t from);
+    // Appends the visits among (indexes into m_visits) that the filter keeps to shown (whose
+    // first row is row shownBefore of the list) and groups, going on with the last of groups.
+    void collect(const std::vector<int>& among, qsizetype shownBefore, std::vector<int>& shown,
                  std::vector<Group>& groups) const;
 
     std::vector<Visit> m_visits;
-    std::vector<HistoryGroup> m_groupOf; // per visit
-    std::vector<int> m_shown;            // indexes into m_visits, newest first
+    std::vector<HistoryGroup> m_groupOf;               // per visit
+    std::vector<std::pair<QString, QString>> m_folded; // per visit: title and url folded
+    QStringList m_words;                               // of the filter, folded
+    std::vector<int> m_shown;                          // indexes into m_visits, newest first
     std::vector<Group> m_groups;
     QDateTime m_now;
     // The day last grouped: every visit within it falls in the same group.

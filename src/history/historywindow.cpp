@@ -18,9 +18,6 @@ namespace kelvane {
 
 namespace {
 
-// Typing waits this long before the list follows, so a fast typist is not held up per key.
-constexpr int kSearchDelayMs = 120;
-
 bool isEnter(const QKeyEvent* key) {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }

@@ -23,6 +23,8 @@ public:
     // well within a frame, so a long history opens without a pause.
     static constexpr int kFirstVisits = 500;
     static constexpr int kVisitsPerBatch = 1000;
+    // Typing waits this long before the list follows, so a fast typist is not held up per key.
+    static constexpr int kSearchDelayMs = 120;
 
     explicit HistoryWindow(BrowsingHistory& history, QWidget* parent = nullptr);
 
