@@ -145,6 +145,22 @@
         <source>Unseen documents sleep:</source>
         <translation>Ungesehene Dokumente schlafen:</translation>
     </message>
+    <message>
+        <source>User Links</source>
+        <translation>Benutzerlinks</translation>
+    </message>
+    <message>
+        <source>Blocked Sites</source>
+        <translation>Gesperrte Websites</translation>
+    </message>
+    <message>
+        <source>Black List</source>
+        <translation>Sperrliste</translation>
+    </message>
+    <message>
+        <source>Block Site</source>
+        <translation>Website sperren</translation>
+    </message>
 </context>
 <context>
     <name>PermissionQuestion</name>

@@ -145,6 +145,22 @@
         <source>Unseen documents sleep:</source>
         <translation>Les documents non vus dorment :</translation>
     </message>
+    <message>
+        <source>User Links</source>
+        <translation>Liens personnalisés</translation>
+    </message>
+    <message>
+        <source>Blocked Sites</source>
+        <translation>Sites bloqués</translation>
+    </message>
+    <message>
+        <source>Black List</source>
+        <translation>Liste noire</translation>
+    </message>
+    <message>
+        <source>Block Site</source>
+        <translation>Bloquer un site</translation>
+    </message>
 </context>
 <context>
     <name>PermissionQuestion</name>

@@ -17,6 +17,7 @@
 #include <QFocusEvent>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QTabBar>
 
 namespace kelvane {
 
@@ -54,6 +55,9 @@ OptionsDialog::OptionsDialog(OptionsContext context, QWidget* parent)
     f.noTrayLabel->setVisible(!m_context.trayAvailable);
     f.addBlockedButton->setIcon(QIcon::fromTheme(QStringLiteral("list-add")));
     f.removeBlockedButton->setIcon(QIcon::fromTheme(QStringLiteral("list-remove")));
+    // The pages' titles that are the table's texts (a tab's identifier is its data).
+    for (QWidget* page : {f.generalTab, f.sitesTab, f.notesTab})
+        f.tabs->tabBar()->setTabData(f.tabs->indexOf(page), f.tabs->tabText(f.tabs->indexOf(page)));
     applyCaptions(this);
     if (m_context.rememberedAnswers) {
         m_permissions = new SitePermissionsPage(*m_context.rememberedAnswers, this);
