@@ -161,7 +161,6 @@ SavedPage DocumentWindow::savedPage() const {
 
 void DocumentWindow::restoreAsleep(const SavedPage& page) {
     m_asleep = page;
-    // The engine starts a page, and a renderer for it, as soon as its view shows.
     m_engine->widget()->hide();
     showTitle(page.title.isEmpty() ? page.url : page.title);
     m_host.documents().setAddress(docIndex(), page.url);
@@ -202,8 +201,13 @@ void DocumentWindow::sleep(SleepDepth depth) {
     const SleepDepth allowed = std::min(depth, deepestSleep(sleepState(false)));
     if (allowed <= sleepDepth())
         return;
+    const SavedPage page = savedPage();
     m_engine->setLifecycle(allowed == SleepDepth::Frozen ? PageLifecycle::Frozen
                                                          : PageLifecycle::Discarded);
+    // A discarded page still holds its view and the engine's record of it; without them the
+    // document costs its caption, address and history bytes, and wakes as a restored one.
+    if (m_engine->lifecycle() == PageLifecycle::Discarded && m_engine->releasePage())
+        m_asleep = page;
     // A hidden view gives back what it holds to draw the page.
     if (m_engine->lifecycle() != PageLifecycle::Active)
         m_engine->widget()->hide();

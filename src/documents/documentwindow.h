@@ -140,7 +140,7 @@ private:
     QList<std::function<void(bool)>> m_leaveAnswers;
     bool m_unloaded = false;
     bool m_finishedOnce = false;
-    // The page restored but not loaded yet.
+    // The page while the engine holds none: restored and not loaded yet, or let go asleep.
     std::optional<SavedPage> m_asleep;
     qint64 m_lastSeen = 0;
 };

@@ -26,6 +26,15 @@ void FakeEngine::setLifecycle(PageLifecycle state) {
         Q_EMIT lifecycleChanged(m_lifecycle = state);
 }
 
+bool FakeEngine::releasePage() {
+    if (m_offTheRecord)
+        return false;
+    log("releasePage");
+    m_released = true;
+    m_url.clear(), m_title.clear(), m_back.clear(), m_forward.clear();
+    return true;
+}
+
 std::optional<HistoryEntry> FakeEngine::historyEntry(bool back, int index) const {
     const QList<HistoryEntry>& list = back ? m_back : m_forward;
     return index < 1 || index > list.size() ? std::nullopt : std::optional(list[index - 1]);
@@ -58,6 +67,7 @@ bool FakeEngine::restoreHistory(const QByteArray& state) {
     if (mark != "fake history" || in.status() != QDataStream::Ok)
         return false;
     log("restoreHistory " + url);
+    startPage();
     m_url = url;
     fireTitle(title);
     setHistory(lists[0], lists[1]);

@@ -30,7 +30,10 @@ public:
     ~FakeEngine() override { delete m_widget.data(); }
 
     QWidget* widget() override { return m_widget; }
-    void navigate(const QString& text) override { log("navigate " + text); }
+    void navigate(const QString& text) override {
+        log("navigate " + text);
+        startPage();
+    }
     void goBack() override { log("goBack"); }
     void goForward() override { log("goForward"); }
     void stop() override { log("stop"); }
@@ -77,6 +80,8 @@ public:
     // Like the real engine: a discarded page only wakes, and typed text is frozen at most.
     void setLifecycle(PageLifecycle state) override;
     PageActivity activity() const override { return m_activity; }
+    // Like the real engine: forgets the page (not a private one), and a new one starts active.
+    bool releasePage() override;
     void showRefusal(const QString& heading, const QString&) override { log("refusal " + heading); }
 
     // Every call since the last clearCalls(), in order; the texts navigated to.
@@ -139,8 +144,13 @@ protected:
 
 private:
     void log(const QString& call) { m_calls.append(call); }
+    void startPage() {
+        if (std::exchange(m_released, false))
+            m_lifecycle = PageLifecycle::Active;
+    }
 
     QPointer<QWidget> m_widget;
+    bool m_released = false;
     QStringList m_calls;
     int m_zoomLevel = kZoomLevelMedium;
     bool m_asksBeforeLeaving = false;

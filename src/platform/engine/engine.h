@@ -140,6 +140,10 @@ public:
     virtual PageLifecycle lifecycle() const = 0;
     virtual void setLifecycle(PageLifecycle state) = 0;
     virtual PageActivity activity() const = 0;
+    // Lets a discarded page go with its view, so that it costs nothing more: the engine keeps
+    // nothing of it, and the next navigate() or restoreHistory() starts a new page. False when
+    // the engine must keep the page (the private profile ends with its last page).
+    virtual bool releasePage() = 0;
 
 Q_SIGNALS:
     void statusTextChanged(const QString& text);

@@ -32,23 +32,33 @@ int WebEngine::zoomLevelForFactor(double factor) {
 }
 
 WebEngine::WebEngine(QWidget* parent, bool offTheRecord)
-    : Engine(parent) {
+    : Engine(parent)
+    , m_offTheRecord(offTheRecord) {
     m_container = new QStackedWidget(parent);
-    m_view = new QWebEngineView(m_container);
-    auto* page =
-        new WebPage(offTheRecord ? WebEngineProfile::privateProfile() : WebEngineProfile::profile(),
-                    this, m_view);
-    m_view->setPage(page);
-    m_page = page;
-    WebEngineProfile::registerPage(page);
-    m_container->addWidget(m_view);
-    m_container->setFocusProxy(m_view);
-    m_output = std::make_unique<PageOutput>(m_view);
     // The page's interceptor hands every request to the filter (connectRequests).
     m_filter = new RequestFilter(this);
     // Queued: the filter counts from inside the engine's call.
     connect(m_filter, &RequestFilter::blockedCountChanged, this, &Engine::blockedRequestsChanged,
             Qt::QueuedConnection);
+    prepareClosing();
+}
+
+QWebEnginePage* WebEngine::ensurePage() {
+    if (m_page)
+        return m_page;
+    m_view = new QWebEngineView(m_container);
+    auto* page = new WebPage(m_offTheRecord ? WebEngineProfile::privateProfile()
+                                            : WebEngineProfile::profile(),
+                             this, m_view);
+    m_view->setPage(page);
+    m_page = page;
+    WebEngineProfile::registerPage(page);
+    if (m_zoomLevel != kZoomLevelMedium)
+        m_view->setZoomFactor(kZoomFactors[m_zoomLevel]);
+    m_container->addWidget(m_view);
+    m_container->setCurrentWidget(m_view);
+    m_container->setFocusProxy(m_view);
+    m_output = std::make_unique<PageOutput>(m_view);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         createPageMenu(m_view, [this] {
@@ -82,6 +92,26 @@ WebEngine::WebEngine(QWidget* parent, bool offTheRecord)
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
                 onRenderProcessTerminated(status);
             });
+    return page;
+}
+
+bool WebEngine::releasePage() {
+    // The private profile, and the session's cookies with it, ends with its last page.
+    if (m_offTheRecord)
+        return false;
+    if (!m_page)
+        return true;
+    m_zoomLevel = zoomLevel();
+    m_page->disconnect(this);
+    m_output.reset();
+    // The view owns the page.
+    delete m_view.data();
+    delete m_crashPanel;
+    m_crashPanel = nullptr;
+    m_loading = m_loadFailed = m_certificateError = m_capturing = m_fullScreen = false;
+    m_signInCancelled.clear();
+    m_pendingPermissions.clear();
+    return true;
 }
 
 WebEngine::~WebEngine() {
@@ -104,8 +134,6 @@ bool WebEngine::isShowingCrashPage() const {
 }
 
 void WebEngine::navigate(const QString& text) {
-    if (!m_page)
-        return;
     const QString trimmed = text.trimmed();
     // A relative path names a file of the current folder only when that file exists.
     const QUrl url = trimmed.isEmpty() ? QUrl(QStringLiteral("about:blank"))
@@ -118,7 +146,7 @@ void WebEngine::navigate(const QString& text) {
     }
     if (url.isValid()) {
         benchMarkOnce("navigation started");
-        m_page->load(url);
+        ensurePage()->load(url);
     }
 }
 
@@ -146,7 +174,7 @@ void WebEngine::reload(bool bypassCache) {
 }
 
 bool WebEngine::isOffTheRecord() const {
-    return m_page && m_page->profile()->isOffTheRecord();
+    return m_offTheRecord;
 }
 
 QString WebEngine::url() const {
@@ -205,12 +233,12 @@ void WebEngine::showDeveloperToolsIn(Engine* tools) {
     if (!m_page)
         return;
     auto* target = qobject_cast<WebEngine*>(tools);
-    if (!target || !target->page()) {
+    if (!target) {
         m_page->setDevToolsPage(nullptr);
         return;
     }
     target->m_inspected = this;
-    m_page->setDevToolsPage(target->page());
+    m_page->setDevToolsPage(target->ensurePage());
     const auto retitle = [target] { Q_EMIT target->titleChanged(target->title()); };
     connect(m_page, &QWebEnginePage::titleChanged, target, retitle);
     retitle();
@@ -226,12 +254,15 @@ void WebEngine::raiseSecurityChanged() {
 }
 
 int WebEngine::zoomLevel() const {
-    return m_view ? zoomLevelForFactor(m_view->zoomFactor()) : kZoomLevelMedium;
+    return m_view ? zoomLevelForFactor(m_view->zoomFactor()) : m_zoomLevel;
 }
 
 void WebEngine::setZoomLevel(int level) {
     // Stepping and clamping are the caller's; a level out of range is a failed call.
-    if (m_view && level >= kZoomLevelMin && level <= kZoomLevelMax)
+    if (level < kZoomLevelMin || level > kZoomLevelMax)
+        return;
+    m_zoomLevel = level;
+    if (m_view)
         m_view->setZoomFactor(kZoomFactors[level]);
 }
 
@@ -305,12 +336,13 @@ QByteArray WebEngine::historyState() const {
 }
 
 bool WebEngine::restoreHistory(const QByteArray& state) {
-    if (!m_page || state.isEmpty())
+    if (state.isEmpty())
         return false;
     QDataStream in(state);
-    in >> *m_page->history();
+    QWebEngineHistory* history = ensurePage()->history();
+    in >> *history;
     // The engine drops a list it cannot read and keeps an empty one.
-    return in.status() == QDataStream::Ok && m_page->history()->count() > 0;
+    return in.status() == QDataStream::Ok && history->count() > 0;
 }
 
 void WebEngine::showInternetOptions(QWidget* parent) {

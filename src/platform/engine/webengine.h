@@ -79,22 +79,27 @@ public:
     PageLifecycle lifecycle() const override;
     void setLifecycle(PageLifecycle state) override;
     PageActivity activity() const override;
+    bool releasePage() override;
 
     bool isSilent() const { return m_silent; }
     // The page's main frame is about to load url (a navigation of any kind, a redirect).
     void mainFrameNavigating(const QUrl& url);
     // The page's question before it is left, put to the browser; true to leave.
     bool askToLeave(const QUrl& origin);
+    // Null until the page is first wanted, and after it was let go.
     QWebEngineView* view() const { return m_view; }
     QWebEnginePage* page() const;
     // True while the view shows our panel ("page stopped working", or a refused page).
     bool isShowingCrashPage() const;
 
 private:
+    // The page and its view, made when first wanted: a document restored asleep starts none.
+    QWebEnginePage* ensurePage();
     // Connects the page's requests to the browser (webenginerequests.cpp).
     void connectRequests(QWebEnginePage* page);
     // Raises the page's lifecycle changes (webenginelifecycle.cpp).
     void connectLifecycle(QWebEnginePage* page);
+    void prepareClosing();
     void connectClosing(QWebEnginePage* page);
     void onLoadStarted();
     void onLoadFinished(bool ok);
@@ -115,6 +120,9 @@ private:
     void askForSignIn(const QUrl& url, QAuthenticator* authenticator, const QString& proxyHost);
     void onPermissionRequested(const QUrl& origin, QWebEnginePage::Feature feature);
 
+    const bool m_offTheRecord;
+    // Kept while there is no view to hold it.
+    int m_zoomLevel = kZoomLevelMedium;
     QPointer<QStackedWidget> m_container;
     QPointer<QWebEngineView> m_view;
     QPointer<QWebEnginePage> m_page;

@@ -14,15 +14,18 @@ constexpr int kCloseAnswerMs = 5000;
 
 } // namespace
 
+void WebEngine::prepareClosing() {
+    m_closeTimeout = new QTimer(this);
+    m_closeTimeout->setSingleShot(true);
+    m_closeTimeout->setInterval(kCloseAnswerMs);
+    connect(m_closeTimeout, &QTimer::timeout, this, [this] { answerClose(true); });
+}
+
 void WebEngine::connectClosing(QWebEnginePage* page) {
     // Queued: the handler may close the document and delete this page, which must not happen
     // inside the page's own signal.
     connect(page, &QWebEnginePage::windowCloseRequested, this, &WebEngine::onWindowCloseRequested,
             Qt::QueuedConnection);
-    m_closeTimeout = new QTimer(this);
-    m_closeTimeout->setSingleShot(true);
-    m_closeTimeout->setInterval(kCloseAnswerMs);
-    connect(m_closeTimeout, &QTimer::timeout, this, [this] { answerClose(true); });
 }
 
 void WebEngine::requestClose() {

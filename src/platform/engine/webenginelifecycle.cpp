@@ -46,7 +46,8 @@ void WebEngine::connectLifecycle(QWebEnginePage* page) {
 }
 
 PageLifecycle WebEngine::lifecycle() const {
-    return m_page ? lifecycleOf(m_page->lifecycleState()) : PageLifecycle::Active;
+    // Without a page nothing runs: none was wanted yet, or it was let go.
+    return m_page ? lifecycleOf(m_page->lifecycleState()) : PageLifecycle::Discarded;
 }
 
 void WebEngine::setLifecycle(PageLifecycle state) {

@@ -109,7 +109,8 @@ private:
 };
 
 void WebEngine::connectRequests(QWebEnginePage* page) {
-    connect(page->profile(), &QWebEngineProfile::downloadRequested, this,
+    // Goes with the page.
+    connect(page->profile(), &QWebEngineProfile::downloadRequested, page,
             [this](QWebEngineDownloadRequest* download) {
                 if (download->page() == m_page && !download->isSavePageDownload())
                     Q_EMIT downloadStarted();
@@ -159,8 +160,8 @@ void WebEngine::connectRequests(QWebEnginePage* page) {
                 Q_EMIT newWindowRequested(&request);
                 // Not opening the request drops it.
                 auto* target = qobject_cast<WebEngine*>(request.target);
-                if (!request.cancel && target && target != this && target->page())
-                    engineRequest.openIn(target->page());
+                if (!request.cancel && target && target != this)
+                    engineRequest.openIn(target->ensurePage());
             });
 }
 

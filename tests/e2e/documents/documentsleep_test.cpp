@@ -55,10 +55,12 @@ TEST(DocumentSleep, SleepingDocumentsLoseTheirRenderersAndWakeWithTheirHistory) 
         const QString proc = QStringLiteral("/proc/%1").arg(renderers.at(i));
         EXPECT_TRUE(waitUntil([&] { return !QFileInfo::exists(proc); })) << "127.0.0." << i + 2;
         EXPECT_EQ(engine(i)->lifecycle(), PageLifecycle::Discarded);
+        EXPECT_EQ(engine(i)->view(), nullptr) << "a sleeping document holds no page";
     }
     for (int i = 0; i < 6; ++i) {
         area.document(i + 2)->bringToFront();
-        EXPECT_TRUE(waitUntil([&] { return engine(i)->page()->renderProcessPid() > 0; }));
+        EXPECT_TRUE(waitUntil(
+            [&] { return engine(i)->page() && engine(i)->page()->renderProcessPid() > 0; }));
         EXPECT_TRUE(shows(i, "B"));
         EXPECT_EQ(engine(i)->url(), servers[i]->url("/B"));
         EXPECT_EQ(engine(i)->historyEntry(true, 1).value_or(HistoryEntry()).url,
