@@ -69,11 +69,7 @@ DocumentWindow* DocumentArea::createDocument(bool isPrivate) {
     return doc;
 }
 
-void DocumentArea::showDocument(DocumentWindow* document) {
-    // A new document takes the look of the current one: maximized unless the user arranged
-    // the windows.
-    const QMdiSubWindow* current = m_mdi->currentSubWindow();
-    const bool maximized = !current || current->isMaximized();
+QMdiSubWindow* DocumentArea::addWindow(DocumentWindow* document) {
     QMdiSubWindow* window = m_mdi->addSubWindow(document);
     // The window menu of a document keeps its items but not their keys: Ctrl+W is the News
     // command's, and a key with two owners does nothing.
@@ -83,6 +79,22 @@ void DocumentArea::showDocument(DocumentWindow* document) {
     }
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(tabPicture(kTabIconLoaded));
+    return window;
+}
+
+bool DocumentArea::opensMaximized() const {
+    // A new document takes the look of the current one: maximized unless the user arranged
+    // the windows.
+    const QMdiSubWindow* current = m_mdi->currentSubWindow();
+    return !current || current->isMaximized();
+}
+
+void DocumentArea::showDocument(DocumentWindow* document) {
+    showDocument(document, opensMaximized());
+}
+
+void DocumentArea::showDocument(DocumentWindow* document, bool maximized) {
+    QMdiSubWindow* window = addWindow(document);
     if (maximized) {
         window->setWindowState(Qt::WindowMaximized);
     } else {
@@ -99,7 +111,7 @@ void DocumentArea::showDocument(DocumentWindow* document) {
 void DocumentArea::subWindowActivated(QMdiSubWindow* window) {
     // A null window means the frame itself lost activation: the document stays the one the
     // commands act on.
-    if (!window)
+    if (!window || m_activationPaused)
         return;
     auto* doc = qobject_cast<DocumentWindow*>(window->widget());
     if (!doc || doc == m_active || doc->isClosing())
@@ -142,14 +154,31 @@ void DocumentArea::openDocument(const QString& url, const QByteArray& history, b
         Q_EMIT addressOpened(url);
 }
 
-void DocumentArea::openAsleep(const SavedPage& page) {
-    DocumentWindow* doc = createDocument(false);
-    const int index = m_set.append(doc, page.url, page.url);
-    doc->restoreAsleep(page);
+void DocumentArea::openAsleep(const QList<SavedPage>& pages) {
+    const bool maximized = opensMaximized();
+    // One activation for them all: each would update the frame's bars on its way.
+    pauseActivation(true);
+    for (const SavedPage& page : pages) {
+        DocumentWindow* doc = createDocument(false);
+        const int index = m_set.append(doc, page.url, page.url);
+        doc->restoreAsleep(page);
+        // Behind a maximized window the others stand unmaximized, as the area leaves them once
+        // another is active: maximizing each would lay out the frame's menu bar again.
+        if (maximized && &page != &pages.last())
+            addWindow(doc)->show();
+        else
+            showDocument(doc, maximized);
+        setTabShrunk(index, false);
+        Q_EMIT addressOpened(page.url);
+    }
     Q_EMIT countChanged();
-    showDocument(doc);
-    setTabShrunk(index, false);
-    Q_EMIT addressOpened(page.url);
+    pauseActivation(false);
+}
+
+void DocumentArea::pauseActivation(bool paused) {
+    m_activationPaused = paused;
+    if (!paused)
+        subWindowActivated(m_mdi->activeSubWindow());
 }
 
 QList<DocumentWindow*> DocumentArea::visibleDocuments() const {

@@ -48,9 +48,12 @@ public:
     // Opens address as openInNewDocument does, in a private document.
     void openPrivateDocument(const QString& address);
 
-    // Opens a saved document asleep: caption, tab, row and address at once; it loads with its
-    // history when it is first shown.
-    void openAsleep(const SavedPage& page);
+    // Opens saved documents asleep, the last one active: caption, tab, row and address at
+    // once; each loads with its history when it is first shown.
+    void openAsleep(const QList<SavedPage>& pages);
+    // While paused, the area's activations are let pass; the one active at the end counts
+    // (as the frame shows, the area activates every document window in turn).
+    void pauseActivation(bool paused);
     // The documents whose windows the user sees some part of, the active one first.
     QList<DocumentWindow*> visibleDocuments() const;
     // Loads or wakes the documents in sight, the active one first.
@@ -117,9 +120,13 @@ Q_SIGNALS:
 private:
     DocumentWindow* createDocument(bool isPrivate);
     void openDocument(const QString& address, const QByteArray& history, bool isPrivate);
+    bool opensMaximized() const;
     void showDocument(DocumentWindow* document);
+    void showDocument(DocumentWindow* document, bool maximized);
     void askToLeave(QList<QPointer<DocumentWindow>> documents, std::function<void(bool)> answered);
     void subWindowActivated(QMdiSubWindow* window);
+    // The document's window in the area, not shown yet.
+    QMdiSubWindow* addWindow(DocumentWindow* document);
     // Places the windows that are not minimized where layout(area, count) says.
     void arrange(const std::function<QList<QRect>(const QRect&, int)>& layout);
     int cascadeStep() const;
@@ -133,6 +140,7 @@ private:
     QPointer<DocumentWindow> m_active;
     std::function<bool()> m_addressFocus;
     DocumentSleep* m_sleep;
+    bool m_activationPaused = false;
 };
 
 } // namespace kelvane

@@ -53,7 +53,9 @@ void TabBar::changeEvent(QEvent* event) {
 void TabBar::updateRows(int first, int last) {
     for (int row = first; row <= last && row < count(); ++row) {
         const int docIndex = row + 1;
-        setTabText(row, m_documents.tabCaption(docIndex));
+        // A new caption lays the whole bar out again; most changes leave it as it was.
+        if (const QString caption = m_documents.tabCaption(docIndex); tabText(row) != caption)
+            setTabText(row, caption);
         setTabToolTip(row, m_documents.tabToolTip(docIndex));
         setTabIcon(row, tabPicture(m_documents.tabIcon(docIndex)));
         // A sleeping document's caption is dimmed, as the Navigator dims its row.

@@ -458,6 +458,16 @@ void MainWindow::applyResizeRule() {
     m_bars->applyResizeRule(frameGeometry().width());
 }
 
+void MainWindow::setVisible(bool visible) {
+    // The document area activates every document window in turn as it shows.
+    const bool quiet = visible && !isVisible();
+    if (quiet)
+        m_documents->pauseActivation(true);
+    QMainWindow::setVisible(visible);
+    if (quiet)
+        m_documents->pauseActivation(false);
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     m_questions->showHeldQuestions();

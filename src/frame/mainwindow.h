@@ -92,6 +92,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void setVisible(bool visible) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

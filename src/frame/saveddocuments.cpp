@@ -70,6 +70,7 @@ void SavedDocuments::restore() {
     const QStringList chosen = !addresses.isEmpty() && m_guard.beginRestore(addresses)
                                    ? RestoreDocumentsDialog::choose(addresses)
                                    : addresses;
+    QList<SavedPage> opened;
     qsizetype next = 0;
     for (qsizetype i = 0; i < addresses.size() && next < chosen.size(); ++i) {
         if (addresses.at(i) != chosen.at(next))
@@ -78,8 +79,9 @@ void SavedDocuments::restore() {
         // A history goes with its address only: an older version may have changed the list
         // since the session file was written.
         const bool kept = i < pages.size() && pages.at(i).url == addresses.at(i);
-        m_documents.openAsleep(kept ? pages.at(i) : SavedPage{addresses.at(i), {}, {}});
+        opened.append(kept ? pages.at(i) : SavedPage{addresses.at(i), {}, {}});
     }
+    m_documents.openAsleep(opened);
     // Only the documents in sight load now; the others when they are first shown.
     m_documents.wakeVisible();
 }
