@@ -239,6 +239,13 @@
     </message>
 </context>
 <context>
+    <name>Toolbar</name>
+    <message>
+        <source>More Commands</source>
+        <translation>Weitere Befehle</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::AddressPanel</name>
     <message>
         <source>Go</source>
@@ -336,7 +343,7 @@
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation>&amp;Entfernen</translation>
+        <translation>Ent&amp;fernen</translation>
     </message>
     <message>
         <source>Lists of your own: every file in %1 (%2 files, %3 rules).</source>

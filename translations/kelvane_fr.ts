@@ -239,6 +239,13 @@
     </message>
 </context>
 <context>
+    <name>Toolbar</name>
+    <message>
+        <source>More Commands</source>
+        <translation>Plus de commandes</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::AddressPanel</name>
     <message>
         <source>Go</source>

@@ -176,7 +176,7 @@
     <message>
         <extracomment>1029</extracomment>
         <source>Tile &amp;Vertical</source>
-        <translation>&amp;Nebeneinander</translation>
+        <translation>N&amp;ebeneinander</translation>
     </message>
     <message>
         <extracomment>1030</extracomment>
@@ -341,7 +341,7 @@
     <message>
         <extracomment>1069</extracomment>
         <source>&amp;Decrease Font</source>
-        <translation>Schrift ver&amp;kleinern</translation>
+        <translation>Schrift verklei&amp;nern</translation>
     </message>
     <message>
         <extracomment>1070</extracomment>
@@ -351,7 +351,7 @@
     <message>
         <extracomment>1071</extracomment>
         <source>Select A&amp;ll	Ctrl+A</source>
-        <translation>&amp;Alles auswählen	Ctrl+A</translation>
+        <translation>Alles aus&amp;wählen	Ctrl+A</translation>
     </message>
     <message>
         <extracomment>1072</extracomment>
@@ -371,7 +371,7 @@
     <message>
         <extracomment>1075</extracomment>
         <source>A&amp;ddress Bar</source>
-        <translation>A&amp;dressleiste</translation>
+        <translation>&amp;Adressleiste</translation>
     </message>
     <message>
         <extracomment>1076</extracomment>
@@ -381,7 +381,7 @@
     <message>
         <extracomment>1077</extracomment>
         <source>&amp;Navigator</source>
-        <translation>&amp;Navigator</translation>
+        <translation>Navi&amp;gator</translation>
     </message>
     <message>
         <extracomment>1078</extracomment>
@@ -421,7 +421,7 @@
     <message>
         <extracomment>1085</extracomment>
         <source>&amp;Quick Search</source>
-        <translation>&amp;Schnellsuche</translation>
+        <translation>S&amp;chnellsuche</translation>
     </message>
     <message>
         <extracomment>1086</extracomment>
@@ -466,7 +466,7 @@
     <message>
         <extracomment>1095</extracomment>
         <source>Sear&amp;ch</source>
-        <translation>&amp;Suche</translation>
+        <translation>Su&amp;che</translation>
     </message>
     <message>
         <extracomment>1096</extracomment>
@@ -671,7 +671,7 @@
     <message>
         <extracomment>2003</extracomment>
         <source>&amp;Done</source>
-        <translation>&amp;Fertig</translation>
+        <translation>Fer&amp;tig</translation>
     </message>
     <message>
         <extracomment>2004</extracomment>
@@ -701,7 +701,7 @@
     <message>
         <extracomment>2013</extracomment>
         <source>&amp;New Folder...</source>
-        <translation>&amp;Neuer Ordner...</translation>
+        <translation>Neuer &amp;Ordner...</translation>
     </message>
     <message>
         <extracomment>2016</extracomment>
@@ -736,7 +736,7 @@
     <message>
         <extracomment>2025</extracomment>
         <source>C&amp;lose</source>
-        <translation>Sch&amp;ließen</translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
     <message>
         <extracomment>2026</extracomment>
@@ -891,7 +891,7 @@
     <message>
         <extracomment>3016</extracomment>
         <source>Use &amp;Current</source>
-        <translation>&amp;Aktuelle verwenden</translation>
+        <translation>Aktuelle &amp;verwenden</translation>
     </message>
     <message>
         <extracomment>3019</extracomment>
@@ -1241,7 +1241,7 @@
     <message>
         <extracomment>5052</extracomment>
         <source>Save files &amp;in:</source>
-        <translation>Dateien speichern &amp;in:</translation>
+        <translation>Dateien speichern i&amp;n:</translation>
     </message>
     <message>
         <extracomment>5053</extracomment>

@@ -81,7 +81,7 @@
     <message>
         <extracomment>1010</extracomment>
         <source>&amp;Print...</source>
-        <translation>Im&amp;primer...</translation>
+        <translation>Imp&amp;rimer...</translation>
     </message>
     <message>
         <extracomment>1011</extracomment>
@@ -136,12 +136,12 @@
     <message>
         <extracomment>1021</extracomment>
         <source>Status &amp;Bar</source>
-        <translation>Barre d&apos;é&amp;tat</translation>
+        <translation>&amp;Barre d&apos;état</translation>
     </message>
     <message>
         <extracomment>1022 1091</extracomment>
         <source>&amp;Refresh</source>
-        <translation>&amp;Actualiser</translation>
+        <translation>Ac&amp;tualiser</translation>
     </message>
     <message>
         <extracomment>1023</extracomment>
@@ -156,7 +156,7 @@
     <message>
         <extracomment>1025</extracomment>
         <source>&amp;Window</source>
-        <translation>Fe&amp;nêtre</translation>
+        <translation>F&amp;enêtre</translation>
     </message>
     <message>
         <extracomment>1026</extracomment>
@@ -186,7 +186,7 @@
     <message>
         <extracomment>1031</extracomment>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <extracomment>1032</extracomment>
@@ -356,7 +356,7 @@
     <message>
         <extracomment>1072</extracomment>
         <source>&amp;Find</source>
-        <translation>&amp;Rechercher</translation>
+        <translation>Rec&amp;hercher</translation>
     </message>
     <message>
         <extracomment>1073</extracomment>
@@ -376,12 +376,12 @@
     <message>
         <extracomment>1076</extracomment>
         <source>&amp;Tabs Bar</source>
-        <translation>Barre d&apos;&amp;onglets</translation>
+        <translation>Barre d&apos;ong&amp;lets</translation>
     </message>
     <message>
         <extracomment>1077</extracomment>
         <source>&amp;Navigator</source>
-        <translation>&amp;Navigateur</translation>
+        <translation>Navi&amp;gateur</translation>
     </message>
     <message>
         <extracomment>1078</extracomment>
@@ -446,7 +446,7 @@
     <message>
         <extracomment>1090</extracomment>
         <source>&amp;Stop</source>
-        <translation>&amp;Arrêter</translation>
+        <translation>A&amp;rrêter</translation>
     </message>
     <message>
         <extracomment>1092</extracomment>
@@ -466,7 +466,7 @@
     <message>
         <extracomment>1095</extracomment>
         <source>Sear&amp;ch</source>
-        <translation>Re&amp;cherche</translation>
+        <translation>Rec&amp;herche</translation>
     </message>
     <message>
         <extracomment>1096</extracomment>
@@ -491,7 +491,7 @@
     <message>
         <extracomment>1100</extracomment>
         <source>Cu&amp;rrent Page</source>
-        <translation>Page &amp;actuelle</translation>
+        <translation>Page ac&amp;tuelle</translation>
     </message>
     <message>
         <extracomment>1102</extracomment>
@@ -701,7 +701,7 @@
     <message>
         <extracomment>2013</extracomment>
         <source>&amp;New Folder...</source>
-        <translation>&amp;Nouveau dossier...</translation>
+        <translation>Nouveau d&amp;ossier...</translation>
     </message>
     <message>
         <extracomment>2016</extracomment>
@@ -831,7 +831,7 @@
     <message>
         <extracomment>3004</extracomment>
         <source>&amp;Save All Documents</source>
-        <translation>&amp;Enregistrer tous les documents</translation>
+        <translation>Enre&amp;gistrer tous les documents</translation>
     </message>
     <message>
         <extracomment>3005</extracomment>
@@ -891,7 +891,7 @@
     <message>
         <extracomment>3016</extracomment>
         <source>Use &amp;Current</source>
-        <translation>Utiliser l&apos;&amp;actuelle</translation>
+        <translation>&amp;Utiliser l&apos;actuelle</translation>
     </message>
     <message>
         <extracomment>3019</extracomment>
@@ -1026,7 +1026,7 @@
     <message>
         <extracomment>5007</extracomment>
         <source>Re&amp;move from List</source>
-        <translation>Re&amp;tirer de la liste</translation>
+        <translation>&amp;Retirer de la liste</translation>
     </message>
     <message>
         <extracomment>5008</extracomment>
@@ -1241,7 +1241,7 @@
     <message>
         <extracomment>5052</extracomment>
         <source>Save files &amp;in:</source>
-        <translation>Enregistrer les fichiers &amp;dans :</translation>
+        <translation>Enregistrer les fichiers da&amp;ns :</translation>
     </message>
     <message>
         <extracomment>5053</extracomment>

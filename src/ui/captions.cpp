@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -242,6 +243,11 @@ void applyCaptions(QWidget* window) {
         return;
     CaptionLoader().run(window);
     nameControlsByTheirLabels(window);
+    // Qt's button for what a narrow toolbar cannot show has no name of its own.
+    for (QToolButton* more :
+         window->findChildren<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        if (more->accessibleName().isEmpty())
+            more->setAccessibleName(QCoreApplication::translate("Toolbar", "More Commands"));
 }
 
 void nameControlsByTheirLabels(QWidget* window) {

@@ -51,7 +51,8 @@ namespace kelvane {
 //
 // Child windows (dialogs and tool windows parented to this one) are not entered: each applies
 // its own captions when it loads. Dock widgets and toolbars belong to the window even while
-// they float, and popup menus are always its own.
+// they float, and popup menus are always its own. Last, it names the controls a screen reader
+// would find nameless: those a label names, and the toolbars' buttons for more commands.
 void applyCaptions(QWidget* window);
 
 // Gives each control a label names as its buddy that label's text as its accessible name, so

@@ -1,6 +1,8 @@
 // Every window works from the keyboard and a screen reader: no two controls (or items of one
 // menu) answer the same Alt key, Tab reaches every control, and each has an accessible name.
+// CTest runs it in English and in each language the program is translated into.
 #include "bars/browsetoolbar.h"
+#include "base/language.h"
 #include "dialogs/aboutbox.h"
 #include "dialogs/restoredocumentsdialog.h"
 #include "fakes/testwindow.h"
@@ -13,6 +15,7 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
@@ -67,6 +70,9 @@ void addUnnamed(QAccessibleInterface* node, QStringList& problems) {
 void addWindowProblems(QWidget* window, QStringList& problems) {
     QStringList texts;
     for (QWidget* w : window->findChildren<QWidget*>()) {
+        // A document's window menu is Qt's own, in Qt's translation, clashes and all.
+        if (qobject_cast<QMenu*>(w) && qobject_cast<QMdiSubWindow*>(w->parent()))
+            continue;
         if (const auto* menu = qobject_cast<QMenu*>(w); menu || qobject_cast<QMenuBar*>(w)) {
             QStringList items;
             for (const QAction* a : w->actions())
@@ -116,6 +122,8 @@ QStringList problemsOf(QWidget* window) {
 
 TEST(Keyboard, EveryWindowHasDistinctMnemonicsAndTabReachesEveryControl) {
     test::IsolatedHome home;
+    qputenv("LANGUAGE", qgetenv("KELVANE_TEST_LANGUAGE") + ":en"); // as CTest names it
+    installTranslations();
     test::TestWindow run;
     run.window.statusBarPanels()->setProgressPercent(30);
     QStringList problems = problemsOf(&run.window) + problemsOf(run.window.navigator());
