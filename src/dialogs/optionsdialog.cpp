@@ -9,6 +9,7 @@
 #include "platform/paths.h"
 #include "platform/twips.h"
 #include "ui/captions.h"
+#include "ui/onscreen.h"
 
 #include "ui_optionsdialog.h"
 
@@ -75,6 +76,17 @@ OptionsDialog::OptionsDialog(OptionsContext context, QWidget* parent)
 }
 
 OptionsDialog::~OptionsDialog() = default;
+
+void OptionsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Wider than a narrow or highly scaled screen (the row of page titles is long in some
+    // languages), the titles scroll and the dialog keeps to the screen.
+    if (width() > screen()->availableSize().width()) {
+        m_form->tabs->setUsesScrollButtons(true);
+        layout()->activate();
+    }
+    keepOnScreen(this);
+}
 
 void OptionsDialog::connectControls() {
     const Ui::OptionsForm& f = *m_form;

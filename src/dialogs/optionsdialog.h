@@ -82,6 +82,7 @@ private:
     void removeBlockedSite();
     void commit();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     std::unique_ptr<Ui::OptionsForm> m_form;
     OptionsContext m_context;

@@ -158,6 +158,18 @@ DownloadsWindow::DownloadsWindow(DownloadManager& manager, QWidget* parent)
     layout->addWidget(m_details);
     layout->addLayout(buttons);
     applyCaptions(this);
+    // Wider than a narrow or highly scaled screen (as it is in some languages), the row of
+    // buttons breaks in two after Show in Folder.
+    if (layout->minimumSize().width() > screen()->availableSize().width()) {
+        auto* second = new QHBoxLayout;
+        for (Button which : {Button::Remove, Button::Clear, Button::Done}) {
+            buttons->removeWidget(m_buttons[size_t(which)]);
+            if (which == Button::Done)
+                second->addStretch();
+            second->addWidget(m_buttons[size_t(which)]);
+        }
+        layout->addLayout(second);
+    }
     // The designed size is wider than a small or highly scaled screen.
     resize(QSize(twipsToPixels(kDesignWidth, dpi), twipsToPixels(kDesignHeight, logicalDpiY()))
                .boundedTo(screen()->availableSize()));

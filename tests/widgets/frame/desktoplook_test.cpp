@@ -1,7 +1,8 @@
 // The windows on the desktops people have: texts readable under a light and a dark palette,
 // nothing clipped, pictures at the screen's resolution, every window on the screen (names and
-// mnemonics: keyboard_test). CTest runs this on a 1600x1000 screen at scales 1, 1.25, 1.5 and 2;
-// KELVANE_LOOK_SHOTS=FOLDER keeps the pictures checked.
+// mnemonics: keyboard_test). CTest runs this on a 1600x1000 screen at scales 1, 1.25, 1.5 and 2,
+// and at 2 in each translation; KELVANE_LOOK_SHOTS=FOLDER keeps the pictures checked.
+#include "base/language.h"
 #include "downloads/downloadswindow.h"
 #include "draw/contrast.h"
 #include "fakes/testwindow.h"
@@ -88,6 +89,8 @@ QPalette darkPalette() {
 
 TEST(DesktopLook, EveryWindowReadsUnderLightAndDarkPalettes) {
     test::IsolatedHome home;
+    qputenv("LANGUAGE", qgetenv("KELVANE_TEST_LANGUAGE") + ":en"); // as CTest names it
+    installTranslations();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     for (const bool dark : {false, true}) {
         QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
