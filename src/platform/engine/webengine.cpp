@@ -95,25 +95,6 @@ QWebEnginePage* WebEngine::ensurePage() {
     return page;
 }
 
-bool WebEngine::releasePage() {
-    // The private profile, and the session's cookies with it, ends with its last page.
-    if (m_offTheRecord)
-        return false;
-    if (!m_page)
-        return true;
-    m_zoomLevel = zoomLevel();
-    m_page->disconnect(this);
-    m_output.reset();
-    // The view owns the page.
-    delete m_view.data();
-    delete m_crashPanel;
-    m_crashPanel = nullptr;
-    m_loading = m_loadFailed = m_certificateError = m_capturing = m_fullScreen = false;
-    m_signInCancelled.clear();
-    m_pendingPermissions.clear();
-    return true;
-}
-
 WebEngine::~WebEngine() {
     if (m_page)
         m_page->disconnect(this);

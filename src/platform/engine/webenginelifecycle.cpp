@@ -1,16 +1,27 @@
-// The page's life: frozen and discarded out of sight, the "page stopped working" panel when its
-// renderer dies, and the same panel for a page the browser refused to show.
+// The page's life: frozen, discarded and let go out of sight, the "page stopped working" panel when
+// its renderer dies, and the same panel for a page the browser refused to show.
 
 #include "platform/engine/webengine.h"
 
+#include "platform/engine/pageoutput.h"
+
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace kelvane {
 
 namespace {
+
+// Long enough for the engine to end a released page's parts, which it does in later tasks.
+constexpr int kTrimDelayMs = 2000;
 
 using EngineState = QWebEnginePage::LifecycleState;
 
@@ -24,6 +35,21 @@ PageLifecycle lifecycleOf(EngineState state) {
         break;
     }
     return PageLifecycle::Active;
+}
+
+// The heap the engine's pages leave stays with the process unless it is handed back; once the
+// engine has ended what it ends later, the free pages go back to the system.
+void giveBackFreedMemory() {
+#ifdef __GLIBC__
+    static QTimer* trim = [] {
+        auto* timer = new QTimer(QCoreApplication::instance());
+        timer->setSingleShot(true);
+        timer->setInterval(kTrimDelayMs);
+        QObject::connect(timer, &QTimer::timeout, [] { malloc_trim(0); });
+        return timer;
+    }();
+    trim->start();
+#endif
 }
 
 // Text from the web: never read as markup. Full width and centred in itself: a wrapping label
@@ -69,6 +95,26 @@ void WebEngine::setLifecycle(PageLifecycle state) {
     // Frozen, the engine recommends discarding unless the page's form holds typed text.
     if (state == PageLifecycle::Discarded && m_page->recommendedState() == EngineState::Discarded)
         m_page->setLifecycleState(EngineState::Discarded);
+}
+
+bool WebEngine::releasePage() {
+    // The private profile, and the session's cookies with it, ends with its last page.
+    if (m_offTheRecord)
+        return false;
+    if (!m_page)
+        return true;
+    m_zoomLevel = zoomLevel();
+    m_page->disconnect(this);
+    m_output.reset();
+    // The view owns the page.
+    delete m_view.data();
+    delete m_crashPanel;
+    m_crashPanel = nullptr;
+    m_loading = m_loadFailed = m_certificateError = m_capturing = m_fullScreen = false;
+    m_signInCancelled.clear();
+    m_pendingPermissions.clear();
+    giveBackFreedMemory();
+    return true;
 }
 
 PageActivity WebEngine::activity() const {
