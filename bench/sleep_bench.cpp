@@ -262,7 +262,7 @@ int main(int argc, char** argv) {
     }
 
     QList<double> awake, asleep;
-    QList<double> one, all;
+    QList<double> one, asleepMiB, awakeMiB;
     for (int r = 0; r < rounds; ++r) {
         const QList<double> alone = runChild({"memory", "awake", urls.first()});
         const QList<double> sleeping = runChild(QStringList{"memory", "asleep"} + urls);
@@ -272,15 +272,18 @@ int main(int argc, char** argv) {
         one << alone.first() / 1024;
         asleep << sleeping.first() / alone.first();
         awake << busy.first() / alone.first();
-        all << sleeping.first() / 1024 << busy.first() / 1024;
+        asleepMiB << sleeping.first() / 1024;
+        awakeMiB << busy.first() / 1024;
     }
     out << "Memory, PSS of the process tree, against one document alone (median "
         << bench::median(one) << " MiB):\n"
-        << "  30 documents on 30 sites, 29 asleep: " << figures(asleep) << "  (goal <= 1.15x)\n"
-        << "  30 documents on 30 sites, all awake: " << figures(awake) << "\n";
+        << "  30 documents on 30 sites, 29 asleep: " << figures(asleep) << "  (goal <= 1.15x; "
+        << bench::median(asleepMiB) << " MiB)\n"
+        << "  30 documents on 30 sites, all awake: " << figures(awake) << "  ("
+        << bench::median(awakeMiB) << " MiB)\n";
     out.flush();
 
-    QList<double> starts;
+    QList<double> starts, singleMs, manyMs;
     QList<int> fetched;
     for (int r = 0; r < rounds; ++r) {
         const auto single = startWith(browser, sites, 1);
@@ -292,10 +295,11 @@ int main(int argc, char** argv) {
             count += site->requests > 0;
         fetched << count;
         if (single && many)
-            starts << *many / *single;
+            starts << *many / *single, singleMs << *single, manyMs << *many;
     }
     out << "Start to the first page loaded, 30 saved documents against 1: " << figures(starts)
-        << "  (goal <= 1.2x)\n  sites fetched in each 30-document start (before the user shows "
+        << "  (goal <= 1.2x; " << bench::median(manyMs) << " ms against " << bench::median(singleMs)
+        << " ms)\n  sites fetched in each 30-document start (before the user shows "
            "another document):";
     for (const int f : fetched)
         out << ' ' << f;
