@@ -50,18 +50,34 @@ void TabBar::changeEvent(QEvent* event) {
         updateRows(0, count() - 1);
 }
 
+void TabBar::showEvent(QShowEvent* event) {
+    QTabBar::showEvent(event);
+    if (std::exchange(m_coloursPending, false))
+        updateRows(0, count() - 1);
+}
+
 void TabBar::updateRows(int first, int last) {
     for (int row = first; row <= last && row < count(); ++row) {
         const int docIndex = row + 1;
-        // A new caption lays the whole bar out again; most changes leave it as it was.
+        // Each change of a caption, picture or colour lays the whole bar out again (also while
+        // hidden); most changes of a document leave them as they were.
         if (const QString caption = m_documents.tabCaption(docIndex); tabText(row) != caption)
             setTabText(row, caption);
         setTabToolTip(row, m_documents.tabToolTip(docIndex));
-        setTabIcon(row, tabPicture(m_documents.tabIcon(docIndex)));
+        if (const QIcon icon = tabPicture(m_documents.tabIcon(docIndex));
+            tabIcon(row).cacheKey() != icon.cacheKey())
+            setTabIcon(row, icon);
         // A sleeping document's caption is dimmed, as the Navigator dims its row.
-        setTabTextColor(row, m_documents.isSleeping(docIndex)
-                                 ? palette().color(QPalette::Disabled, QPalette::WindowText)
-                                 : QColor());
+        if (const QColor colour = m_documents.isSleeping(docIndex)
+                                      ? palette().color(QPalette::Disabled, QPalette::WindowText)
+                                      : QColor();
+            tabTextColor(row) != colour) {
+            // A hidden bar would be laid out for it, once per tab of a restore.
+            if (isVisible())
+                setTabTextColor(row, colour);
+            else
+                m_coloursPending = true;
+        }
         // A shrunk tab's caption is cut short: a screen reader hears the whole title.
         const QString name = tabToolTip(row).isEmpty() ? tabText(row) : tabToolTip(row);
         setAccessibleTabName(row, name.isEmpty() ? tr("Untitled document") : name);

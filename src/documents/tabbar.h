@@ -34,6 +34,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void insertRows(int first, int last);
@@ -42,6 +43,8 @@ private:
 
     DocumentSet& m_documents;
     bool m_selecting = false;
+    // Colours left to set once the bar shows.
+    bool m_coloursPending = false;
 };
 
 } // namespace kelvane
