@@ -453,6 +453,10 @@ Bericht der Engine: %2</translation>
         <source>[Private] %1</source>
         <translation>[Privat] %1</translation>
     </message>
+    <message>
+        <source>Completed</source>
+        <translation>Fertig</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::FavoritesTransfer</name>
@@ -906,6 +910,17 @@ Bericht der Engine: %2</translation>
     <message>
         <source>Remember for %1 links of this site</source>
         <translation>Für %1-Links dieser Website merken</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::QuickSearchDialog</name>
+    <message>
+        <source>Web</source>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
     </message>
 </context>
 <context>

@@ -453,6 +453,10 @@ Rapport du moteur : %2</translation>
         <source>[Private] %1</source>
         <translation>[Privé] %1</translation>
     </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::FavoritesTransfer</name>
@@ -906,6 +910,17 @@ Rapport du moteur : %2</translation>
     <message>
         <source>Remember for %1 links of this site</source>
         <translation>Retenir pour les liens %1 de ce site</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::QuickSearchDialog</name>
+    <message>
+        <source>Web</source>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groupes</translation>
     </message>
 </context>
 <context>

@@ -284,7 +284,7 @@ void DocumentWindow::onProgressChanged(int progress, int progressMax) {
     noteAddress();
     if (m_active)
         Q_EMIT progressPercent(0);
-    set.setStatus(index, QStringLiteral("Completed"));
+    set.setStatus(index, tr("Completed"));
     set.setTabIcon(index, loadedIcon(set.isShrunk(index)));
     if (!m_active)
         m_flashTimer->start();

@@ -93,7 +93,7 @@ void QuickSearchDialog::buildWindow() {
 }
 
 void QuickSearchDialog::loadState() {
-    m_method->addItems({QStringLiteral("Web"), QStringLiteral("Groups")});
+    m_method->addItems({tr("Web"), tr("Groups")});
 
     // Without stored keys the dialog opens where it was designed to: centred on the main window.
     adjustSize();

@@ -93,8 +93,8 @@ TEST(Language, ShownTextsGoThroughTheTranslation) {
     // are taken out may hold no literal with words (resource paths and key names aside).
     static const QRegularExpression call(QStringLiteral(
         R"(\b(item|hookItem|submenu|set(Text|WindowTitle|ToolTip|StatusTip|WhatsThis|)"
-        R"(PlaceholderText|AccessibleName|AccessibleDescription|Title|LabelText|TabText)|add(Action|)"
-        R"(Button|Item|Tab|Menu)|showMessage|QMessageBox::\w+|Q(Menu|Action|PushButton|Label|)"
+        R"(PlaceholderText|AccessibleName|AccessibleDescription|Title|LabelText|TabText|Status)|add(Action|)"
+        R"(Button|Items?|Tab|Menu)|showMessage|QMessageBox::\w+|Q(Menu|Action|PushButton|Label|)"
         R"(CheckBox|GroupBox))\()"));
     static const QRegularExpression translated(QStringLiteral(
         R"re(\b(tr|translate|QT_TR_NOOP|QT_TRANSLATE_NOOP)\((?:[^()"]|"(?:[^"\\]|\\.)*")*\))re"));
