@@ -706,8 +706,8 @@ Bericht der Engine: %2</translation>
         <translation>Zu &amp;Dokument wechseln...</translation>
     </message>
     <message>
-        <source>Recently Closed</source>
-        <translation>Zuletzt geschlossen</translation>
+        <source>&amp;Recently Closed</source>
+        <translation>&amp;Zuletzt geschlossen</translation>
     </message>
     <message>
         <source>&amp;Reopen Closed Document</source>
@@ -722,8 +722,8 @@ Bericht der Engine: %2</translation>
         <translation>&amp;Verlauf</translation>
     </message>
     <message>
-        <source>Put Other Documents to Sleep</source>
-        <translation>Andere Dokumente schlafen legen</translation>
+        <source>Put Other Documents to &amp;Sleep</source>
+        <translation>Andere Dokumente &amp;schlafen legen</translation>
     </message>
 </context>
 <context>

@@ -706,8 +706,8 @@ Rapport du moteur : %2</translation>
         <translation>Aller au &amp;document...</translation>
     </message>
     <message>
-        <source>Recently Closed</source>
-        <translation>Fermés récemment</translation>
+        <source>&amp;Recently Closed</source>
+        <translation>&amp;Fermés récemment</translation>
     </message>
     <message>
         <source>&amp;Reopen Closed Document</source>
@@ -722,8 +722,8 @@ Rapport du moteur : %2</translation>
         <translation>&amp;Historique</translation>
     </message>
     <message>
-        <source>Put Other Documents to Sleep</source>
-        <translation>Mettre les autres documents en veille</translation>
+        <source>Put Other Documents to &amp;Sleep</source>
+        <translation>&amp;Mettre les autres documents en veille</translation>
     </message>
 </context>
 <context>

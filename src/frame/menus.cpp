@@ -164,12 +164,12 @@ MainMenus::MainMenus(QMainWindow* window) {
     tileVertically = windows.item("1029");
     arrangeIcons = windows.item("1030");
     putOthersToSleep =
-        windows.item(QT_TRANSLATE_NOOP("kelvane::MainMenus", "Put Other Documents to Sleep"));
+        windows.item(QT_TRANSLATE_NOOP("kelvane::MainMenus", "Put Other Documents to &Sleep"));
     windows.separator();
     findDocument =
         windows.item(QT_TRANSLATE_NOOP("kelvane::MainMenus", "Go to &Document..."), "Ctrl+K");
     recentlyClosedMenu =
-        windows.submenu(QT_TRANSLATE_NOOP("kelvane::MainMenus", "Recently Closed"));
+        windows.submenu(QT_TRANSLATE_NOOP("kelvane::MainMenus", "&Recently Closed"));
     reopenClosed = recentlyClosedMenu->addAction(
         QCoreApplication::translate("kelvane::MainMenus", "&Reopen Closed Document"));
     reopenClosed->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+T")));
