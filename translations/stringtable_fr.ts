@@ -671,7 +671,7 @@
     <message>
         <extracomment>2003</extracomment>
         <source>&amp;Done</source>
-        <translation>&amp;Terminé</translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <extracomment>2004</extracomment>
