@@ -14,6 +14,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kelvane {
 
 namespace {
@@ -143,9 +145,16 @@ void HistoryWindow::open(const QModelIndex& index, bool inNewDocument) {
 }
 
 void HistoryWindow::removeSelected() {
-    QList<qint64> ids;
     const QModelIndexList rows = m_view->selectionModel()->selectedRows();
-    for (const QModelIndex& row : rows)
+    // A chosen day or month goes whole: its visits not read yet are read first.
+    const bool wholeGroups = std::ranges::any_of(
+        rows, [this](const QModelIndex& row) { return m_model->groupAt(row) != nullptr; });
+    while (wholeGroups && isLoading()) {
+        m_loadTimer->stop();
+        loadMore();
+    }
+    QList<qint64> ids;
+    for (const QModelIndex& row : m_view->selectionModel()->selectedRows())
         ids += m_model->visitIds(row);
     if (ids.isEmpty())
         return;

@@ -118,6 +118,18 @@ TEST_F(HistoryTest, TheWindowGroupsSearchesOpensAndDeletes) {
     EXPECT_EQ(shown(window), (QStringList{"Yesterday", "  http://site.test/1"}));
 }
 
+TEST_F(HistoryTest, AChosenMonthGoesWholeAlsoBeforeTheWindowHasReadItAll) {
+    for (int i = 0; i < 2 * HistoryWindow::kFirstVisits; ++i)
+        history().recordVisit(QString("http://m.test/%1").arg(i), "M", 1'700'000'000'000 + i);
+    history().recordVisit("http://kept.test/", "Kept", QDateTime::currentMSecsSinceEpoch());
+    frame.window.menus().history->trigger();
+    auto* window = frame.window.findChild<HistoryWindow*>();
+    ASSERT_TRUE(window && window->isLoading());
+    window->view()->setCurrentIndex(window->model()->index(1, 0));
+    QTest::keyClick(window->view(), Qt::Key_Delete);
+    EXPECT_EQ(recorded(), QStringList{"http://kept.test/ Kept"});
+}
+
 TEST_F(HistoryTest, PrivateDocumentsAreMarkedAndKeptOutOfEveryList) {
     appSettings().saveAllOnExit = true;
     frame.window.menus().newPrivateDocument->trigger();
