@@ -126,7 +126,7 @@ void WebEngine::connectRequests(QWebEnginePage* page) {
                 raiseSecurityChanged();
             }
         },
-        this));
+        page));
     connect(page, &QWebEnginePage::certificateError, this, &WebEngine::onCertificateError);
     connect(page, &QWebEnginePage::authenticationRequired, this,
             [this](const QUrl& url, QAuthenticator* authenticator) {
