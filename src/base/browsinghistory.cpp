@@ -26,7 +26,7 @@ const char* const kSchema[] = {
     // One row per address: what the suggestions rank by, without adding up visits per key.
     "CREATE TABLE IF NOT EXISTS pages (url TEXT PRIMARY KEY, host TEXT NOT NULL, "
     "title TEXT NOT NULL DEFAULT '', visits INTEGER NOT NULL, last INTEGER NOT NULL)",
-    "CREATE INDEX IF NOT EXISTS pages_last ON pages (last)",
+    "DROP INDEX IF EXISTS pages_last", // nothing reads the pages by time any more
     "CREATE INDEX IF NOT EXISTS pages_host ON pages (host)",
 };
 
