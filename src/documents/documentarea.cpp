@@ -111,7 +111,7 @@ void DocumentArea::showDocument(DocumentWindow* document, bool maximized) {
 void DocumentArea::subWindowActivated(QMdiSubWindow* window) {
     // A null window means the frame itself lost activation: the document stays the one the
     // commands act on.
-    if (!window || m_activationPaused)
+    if (!window || m_activationPauses > 0)
         return;
     auto* doc = qobject_cast<DocumentWindow*>(window->widget());
     if (!doc || doc == m_active || doc->isClosing())
@@ -176,8 +176,8 @@ void DocumentArea::openAsleep(const QList<SavedPage>& pages) {
 }
 
 void DocumentArea::pauseActivation(bool paused) {
-    m_activationPaused = paused;
-    if (!paused)
+    m_activationPauses += paused ? 1 : -1;
+    if (m_activationPauses == 0)
         subWindowActivated(m_mdi->activeSubWindow());
 }
 

@@ -52,7 +52,7 @@ public:
     // once; each loads with its history when it is first shown.
     void openAsleep(const QList<SavedPage>& pages);
     // While paused, the area's activations are let pass; the one active at the end counts
-    // (as the frame shows, the area activates every document window in turn).
+    // (as the frame shows, the area activates every document window in turn). Pauses nest.
     void pauseActivation(bool paused);
     // The documents whose windows the user sees some part of, the active one first.
     QList<DocumentWindow*> visibleDocuments() const;
@@ -140,7 +140,7 @@ private:
     QPointer<DocumentWindow> m_active;
     std::function<bool()> m_addressFocus;
     DocumentSleep* m_sleep;
-    bool m_activationPaused = false;
+    int m_activationPauses = 0;
 };
 
 } // namespace kelvane
