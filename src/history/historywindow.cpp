@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -76,12 +77,23 @@ HistoryWindow::HistoryWindow(BrowsingHistory& history, QWidget* parent)
                     openGroups(first, last);
             });
 
+    for (const bool opened : {true, false}) {
+        connect(m_view, opened ? &QTreeView::expanded : &QTreeView::collapsed, this,
+                [this, opened](const QModelIndex& index) {
+                    if (!m_openingGroups && !index.parent().isValid() &&
+                        m_model->filter().trimmed().isEmpty())
+                        m_groupsOpened.insert(index.data().toString(), opened);
+                });
+    }
+
     // New visits while the window is hidden wait for its next show.
     connect(&m_history, &BrowsingHistory::changed, this, [this] {
-        if (isVisible())
+        if (isVisible()) {
             reload();
-        else
+        } else {
             m_stale = true;
+            m_loadTimer->stop();
+        }
     });
 }
 
@@ -96,10 +108,22 @@ void HistoryWindow::showEvent(QShowEvent* event) {
 
 void HistoryWindow::reload() {
     m_stale = false;
+    // The chosen visit and the place in the list stay where the user left them.
+    const Visit* chosen = m_model->visitAt(m_view->currentIndex());
+    const qint64 chosenId = chosen ? chosen->id : -1;
+    const int scrolled = m_view->verticalScrollBar()->value();
     std::vector<Visit> visits = m_history.visits(nullptr, kFirstVisits);
     const bool more = visits.size() == size_t(kFirstVisits);
     m_model->setVisits(std::move(visits), QDateTime::currentDateTime());
     openGroups(0, m_model->rowCount() - 1);
+    for (int g = 0; g < m_model->rowCount() && chosenId >= 0; ++g) {
+        const QModelIndex group = m_model->index(g, 0);
+        for (int row = 0; row < m_model->rowCount(group); ++row) {
+            if (m_model->visitAt(m_model->index(row, 0, group))->id == chosenId)
+                m_view->setCurrentIndex(m_model->index(row, 0, group));
+        }
+    }
+    m_view->verticalScrollBar()->setValue(scrolled);
     if (!m_view->currentIndex().isValid() && m_model->rowCount() > 0)
         m_view->setCurrentIndex(m_model->index(0, 0, m_model->index(0, 0)));
     if (more)
@@ -124,11 +148,14 @@ void HistoryWindow::loadMore() {
 // older months wait closed.
 void HistoryWindow::openGroups(int first, int last) {
     const bool searching = !m_model->filter().trimmed().isEmpty();
+    m_openingGroups = true;
     for (int row = first; row <= last; ++row) {
         const QModelIndex group = m_model->index(row, 0);
-        if (searching || m_model->groupAt(group)->kind != HistoryGroup::Kind::Month)
-            m_view->expand(group);
+        const bool recent = m_model->groupAt(group)->kind != HistoryGroup::Kind::Month;
+        m_view->setExpanded(group,
+                            searching || m_groupsOpened.value(group.data().toString(), recent));
     }
+    m_openingGroups = false;
 }
 
 void HistoryWindow::applyFilter() {

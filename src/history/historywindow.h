@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 class QLineEdit;
@@ -58,6 +59,9 @@ private:
     QLineEdit* m_search;
     QTreeView* m_view;
     QTimer* m_loadTimer;
+    // The groups the user opened or closed, by title: a reload for new visits keeps them so.
+    QHash<QString, bool> m_groupsOpened;
+    bool m_openingGroups = false;
     bool m_stale = true;
 };
 
