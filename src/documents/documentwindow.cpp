@@ -201,12 +201,13 @@ void DocumentWindow::sleep(SleepDepth depth) {
     const SleepDepth allowed = std::min(depth, deepestSleep(sleepState(false)));
     if (allowed <= sleepDepth())
         return;
-    const SavedPage page = savedPage();
-    m_engine->setLifecycle(allowed == SleepDepth::Frozen ? PageLifecycle::Frozen
-                                                         : PageLifecycle::Discarded);
+    const bool discard = allowed == SleepDepth::Discarded;
+    // Taken before the page goes; a page only frozen keeps its own.
+    const std::optional<SavedPage> page = discard ? std::optional(savedPage()) : std::nullopt;
+    m_engine->setLifecycle(discard ? PageLifecycle::Discarded : PageLifecycle::Frozen);
     // A discarded page still holds its view and the engine's record of it; without them the
     // document costs its caption, address and history bytes, and wakes as a restored one.
-    if (m_engine->lifecycle() == PageLifecycle::Discarded && m_engine->releasePage())
+    if (page && m_engine->lifecycle() == PageLifecycle::Discarded && m_engine->releasePage())
         m_asleep = page;
     // A hidden view gives back what it holds to draw the page.
     if (m_engine->lifecycle() != PageLifecycle::Active)
