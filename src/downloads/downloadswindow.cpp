@@ -1,6 +1,5 @@
 #include "downloads/downloadswindow.h"
 
-#include "base/screenfit.h"
 #include "base/settingscatalogue.h"
 #include "base/stringtable.h"
 #include "downloads/downloaditem.h"
@@ -366,24 +365,18 @@ void DownloadsWindow::showEvent(QShowEvent* event) {
 void DownloadsWindow::restorePlace() {
     if (Settings::readText(kGeometryKeys[0], QString()).isEmpty())
         return; // the designed place: over the owner
-    const double dpiX = logicalDpiX(), dpiY = logicalDpiY(), scale = screenScale(this);
     const QRect now = geometry();
-    const auto read = [scale](const QString& key, int pixels, double dpi) {
-        return placeFromTwips(Settings::readPosition(key, float(placeToTwips(pixels, dpi, scale))),
-                              dpi, scale);
-    };
-    move(read(kGeometryKeys[0], now.x(), dpiX), read(kGeometryKeys[1], now.y(), dpiY));
-    resize(qMax(200, read(kGeometryKeys[2], now.width(), dpiX)),
-           qMax(120, read(kGeometryKeys[3], now.height(), dpiY)));
+    move(readPlace(this, kGeometryKeys[0], Qt::Horizontal, now.x()),
+         readPlace(this, kGeometryKeys[1], Qt::Vertical, now.y()));
+    resize(qMax(200, readPlace(this, kGeometryKeys[2], Qt::Horizontal, now.width())),
+           qMax(120, readPlace(this, kGeometryKeys[3], Qt::Vertical, now.height())));
     keepOnScreen(this);
 }
 
 void DownloadsWindow::savePlace() {
-    const double dpiX = logicalDpiX(), dpiY = logicalDpiY(), scale = screenScale(this);
     const int values[] = {x(), y(), width(), height()};
     for (int i = 0; i < 4; ++i)
-        Settings::writePosition(kGeometryKeys[i],
-                                float(placeToTwips(values[i], i % 2 ? dpiY : dpiX, scale)));
+        writePlace(this, kGeometryKeys[i], i % 2 ? Qt::Vertical : Qt::Horizontal, values[i]);
 }
 
 } // namespace kelvane

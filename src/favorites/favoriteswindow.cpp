@@ -1,6 +1,5 @@
 #include "favorites/favoriteswindow.h"
 
-#include "base/screenfit.h"
 #include "base/settingscatalogue.h"
 #include "base/settingsstore.h"
 #include "base/stringtable.h"
@@ -311,18 +310,14 @@ void FavoritesWindow::done(int result) {
 void FavoritesWindow::restorePosition() {
     if (!isStored(kLeftKey) && !isStored(kTopKey))
         return; // the designed place: over the owner
-    const double dpiX = logicalDpiX(), dpiY = logicalDpiY(), scale = screenScale(this);
-    const float left = Settings::readPosition(kLeftKey, float(placeToTwips(x(), dpiX, scale)));
-    const float top = Settings::readPosition(kTopKey, float(placeToTwips(y(), dpiY, scale)));
-    move(placeFromTwips(left, dpiX, scale), placeFromTwips(top, dpiY, scale));
+    move(readPlace(this, kLeftKey, Qt::Horizontal, x()),
+         readPlace(this, kTopKey, Qt::Vertical, y()));
     keepOnScreen(this);
 }
 
 void FavoritesWindow::savePosition() {
-    const QPoint place = pos();
-    const double scale = screenScale(this);
-    Settings::writePosition(kLeftKey, float(placeToTwips(place.x(), logicalDpiX(), scale)));
-    Settings::writePosition(kTopKey, float(placeToTwips(place.y(), logicalDpiY(), scale)));
+    writePlace(this, kLeftKey, Qt::Horizontal, x());
+    writePlace(this, kTopKey, Qt::Vertical, y());
 }
 
 } // namespace kelvane

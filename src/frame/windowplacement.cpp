@@ -78,43 +78,43 @@ void WindowPlacement::fitMainWindow() {
         placeWindow(m_window, fitted);
 }
 
-int WindowPlacement::read(const QString& key, std::optional<int> currentPixels) {
-    const double dpi = m_window->logicalDpiX(), scale = screenScale(m_window);
+int WindowPlacement::read(const QString& key, Qt::Orientation along,
+                          std::optional<int> currentPixels) {
     const float twips =
-        currentPixels ? Settings::readPosition(key, float(placeToTwips(*currentPixels, dpi, scale)))
-                      : Settings::readPosition(key);
-    const int pixels = placeFromTwips(twips, dpi, scale);
+        currentPixels
+            ? Settings::readPosition(key, float(twipsOfPlace(m_window, *currentPixels, along)))
+            : Settings::readPosition(key);
+    const int pixels = pixelsOfPlace(m_window, twips, along);
     m_read.insert(key, {twips, pixels});
     return pixels;
 }
 
-void WindowPlacement::write(const QString& key, int pixels) {
+void WindowPlacement::write(const QString& key, Qt::Orientation along, int pixels) {
     const auto read = m_read.constFind(key);
-    const float twips =
-        read != m_read.cend() && read->second == pixels
-            ? read->first
-            : float(placeToTwips(pixels, m_window->logicalDpiX(), screenScale(m_window)));
+    const float twips = read != m_read.cend() && read->second == pixels
+                            ? read->first
+                            : float(twipsOfPlace(m_window, pixels, along));
     Settings::writePosition(key, twips);
 }
 
 QRect WindowPlacement::readRect(const QString& prefix, std::optional<QRect> current) {
-    const auto value = [&](const char* name, int currentValue) {
-        return read(prefix + QLatin1String(name),
+    const auto value = [&](const char* name, Qt::Orientation along, int currentValue) {
+        return read(prefix + QLatin1String(name), along,
                     current ? std::optional(currentValue) : std::nullopt);
     };
     const QRect c = current.value_or(QRect());
-    const int left = value("Left", c.x());
-    const int top = value("Top", c.y());
-    const int width = value("Width", c.width());
-    const int height = value("Height", c.height());
+    const int left = value("Left", Qt::Horizontal, c.x());
+    const int top = value("Top", Qt::Vertical, c.y());
+    const int width = value("Width", Qt::Horizontal, c.width());
+    const int height = value("Height", Qt::Vertical, c.height());
     return QRect(left, top, width, height);
 }
 
 void WindowPlacement::writeRect(const QString& prefix, const QRect& rect) {
-    write(prefix + QLatin1String("Left"), rect.x());
-    write(prefix + QLatin1String("Top"), rect.y());
-    write(prefix + QLatin1String("Width"), rect.width());
-    write(prefix + QLatin1String("Height"), rect.height());
+    write(prefix + QLatin1String("Left"), Qt::Horizontal, rect.x());
+    write(prefix + QLatin1String("Top"), Qt::Vertical, rect.y());
+    write(prefix + QLatin1String("Width"), Qt::Horizontal, rect.width());
+    write(prefix + QLatin1String("Height"), Qt::Vertical, rect.height());
 }
 
 void WindowPlacement::restoreMainWindow() {

@@ -43,8 +43,8 @@ private:
     void fitMainWindow();
     QRect readRect(const QString& prefix, std::optional<QRect> current);
     void writeRect(const QString& prefix, const QRect& rect);
-    int read(const QString& key, std::optional<int> currentPixels);
-    void write(const QString& key, int pixels);
+    int read(const QString& key, Qt::Orientation along, std::optional<int> currentPixels);
+    void write(const QString& key, Qt::Orientation along, int pixels);
 
     QWidget* m_window;
     // The last geometry the main window had in the normal state.

@@ -1,6 +1,7 @@
 #include "ui/onscreen.h"
 
 #include "base/screenfit.h"
+#include "base/settingscatalogue.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -49,9 +50,34 @@ void keepOnScreen(QWidget* window) {
     window->move(fitted.topLeft());
 }
 
+namespace {
+
 double screenScale(const QWidget* window) {
     const QScreen* screen = window->screen();
     return screen ? screen->devicePixelRatio() : 1.0;
+}
+
+double logicalDpi(const QWidget* window, Qt::Orientation along) {
+    return along == Qt::Horizontal ? window->logicalDpiX() : window->logicalDpiY();
+}
+
+} // namespace
+
+double twipsOfPlace(const QWidget* window, int pixels, Qt::Orientation along) {
+    return placeToTwips(pixels, logicalDpi(window, along), screenScale(window));
+}
+
+int pixelsOfPlace(const QWidget* window, double twips, Qt::Orientation along) {
+    return placeFromTwips(twips, logicalDpi(window, along), screenScale(window));
+}
+
+int readPlace(const QWidget* window, const QString& key, Qt::Orientation along, int currentPixels) {
+    const float current = float(twipsOfPlace(window, currentPixels, along));
+    return pixelsOfPlace(window, Settings::readPosition(key, current), along);
+}
+
+void writePlace(const QWidget* window, const QString& key, Qt::Orientation along, int pixels) {
+    Settings::writePosition(key, float(twipsOfPlace(window, pixels, along)));
 }
 
 } // namespace kelvane
