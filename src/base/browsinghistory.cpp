@@ -164,13 +164,18 @@ bool BrowsingHistory::exec(const QString& statement) {
 }
 
 void BrowsingHistory::recordVisit(const QString& url, const QString& title, qint64 time) {
-    m_pending.append({url, title, time});
-    if (!m_writeTimer->isActive())
-        m_writeTimer->start();
+    queue({url, title, time});
 }
 
 void BrowsingHistory::setTitle(const QString& url, const QString& title) {
-    m_pending.append({url, title, 0});
+    queue({url, title, 0});
+}
+
+void BrowsingHistory::queue(const Pending& pending) {
+    m_pending.append(pending);
+    // The pages in memory take it at once: the suggestions never wait for a write.
+    if (m_pagesLoaded)
+        notePending(pending);
     if (!m_writeTimer->isActive())
         m_writeTimer->start();
 }
@@ -213,10 +218,6 @@ void BrowsingHistory::flush() {
         }
     }
     m_db.commit();
-    if (m_pagesLoaded) {
-        for (const Pending& p : std::as_const(m_pending))
-            notePending(p);
-    }
     m_pending.clear();
     Q_EMIT changed();
 }
@@ -248,7 +249,6 @@ std::vector<Visit> BrowsingHistory::visits(const Visit* after, qsizetype limit) 
 }
 
 QList<VisitedPage> BrowsingHistory::pagesMatching(const QStringList& words) {
-    flush();
     openOnce();
     loadPages();
     const QStringList folded = foldedWords(words);
@@ -295,6 +295,8 @@ void BrowsingHistory::loadPages() {
         m_pages.push_back({url, title, query.value(2).toInt(), query.value(3).toLongLong()});
         m_foldedPages.emplace_back(foldedForMatching(title), foldedForMatching(url));
     }
+    for (const Pending& pending : std::as_const(m_pending))
+        notePending(pending);
 }
 
 // What flush() writes to a page row, done to its copy in memory.

@@ -95,6 +95,7 @@ private:
     // The in-memory copy of the page rows: read on first use, kept up with the visits written,
     // read again after removals.
     void loadPages();
+    void queue(const Pending& pending);
     void notePending(const Pending& pending);
     void forgetPages();
 

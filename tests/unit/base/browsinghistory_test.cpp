@@ -40,13 +40,14 @@ TEST(BrowsingHistory, VisitsAreKeptPrivatelyAcrossRunsAndAddUpPerAddress) {
                            "http://b.test/", "http://a.test/x"}));
     EXPECT_EQ(visits.back().title, "Alpha Page");
 
+    history.recordVisit("http://d.test/", "Delta", 5500); // not written yet when pages are read
     QList<VisitedPage> pages = history.pagesMatching({"ALPHA", "a.test"});
     ASSERT_EQ(pages.size(), 1);
     EXPECT_EQ(pages[0].title, "Alpha Page");
     EXPECT_EQ(pages[0].visitCount, 2);
     EXPECT_EQ(pages[0].lastVisit, 3000);
     EXPECT_EQ(history.pagesMatching({"%_\\"}).size(), 1) << "wildcards taken literally";
-    EXPECT_EQ(history.pagesMatching({}).size(), 4);
+    EXPECT_EQ(history.pagesMatching({}).size(), 5);
     EXPECT_EQ(history.pagesMatching({"STRAẞE"}).size(), 1) << "any letter's case";
     EXPECT_EQ(history.pagesMatching({"üBER"}).size(), 1);
     history.recordVisit("http://a.test/x", "Alpha ÜBER", 6000); // found after it is written
@@ -62,7 +63,8 @@ TEST(BrowsingHistory, VisitsAreKeptPrivatelyAcrossRunsAndAddUpPerAddress) {
     EXPECT_EQ(pages[0].title, "Alpha ÜBER");
     EXPECT_EQ(history.pagesMatching({"a.test"}).size(), 2) << "a shorter word: every page again";
     history.removeSite("http://a.test/other");
-    EXPECT_EQ(urlsOf(history.visits()), (QStringList{"http://c.test/", "http://b.test/"}));
+    EXPECT_EQ(urlsOf(history.visits()),
+              (QStringList{"http://d.test/", "http://c.test/", "http://b.test/"}));
     EXPECT_TRUE(history.pagesMatching({"a.test"}).isEmpty());
     history.clear();
     EXPECT_TRUE(history.visits().empty());
