@@ -136,7 +136,8 @@ public:
     // Page lifecycle. The engine counts a shown view as in sight even when another window
     // covers it, so the browser puts a page out of sight with Frozen or Discarded, and the
     // engine goes no further than the page's activity allows. Active brings it back in sight,
-    // a discarded page reloading where it was.
+    // a discarded page reloading where it was. An engine without a page (none navigated yet,
+    // or released) reports Discarded.
     virtual PageLifecycle lifecycle() const = 0;
     virtual void setLifecycle(PageLifecycle state) = 0;
     virtual PageActivity activity() const = 0;
