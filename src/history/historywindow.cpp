@@ -108,24 +108,33 @@ void HistoryWindow::showEvent(QShowEvent* event) {
 
 void HistoryWindow::reload() {
     m_stale = false;
-    // The chosen visit and the place in the list stay where the user left them.
-    const Visit* chosen = m_model->visitAt(m_view->currentIndex());
+    // The chosen row and the place in the list stay where the user left them.
+    const QModelIndex was = m_view->currentIndex();
+    const Visit* chosen = m_model->visitAt(was);
     const qint64 chosenId = chosen ? chosen->id : -1;
+    const QString chosenGroup = (chosen ? was.parent() : was).data().toString();
     const int scrolled = m_view->verticalScrollBar()->value();
     std::vector<Visit> visits = m_history.visits(nullptr, kFirstVisits);
     const bool more = visits.size() == size_t(kFirstVisits);
     m_model->setVisits(std::move(visits), QDateTime::currentDateTime());
     openGroups(0, m_model->rowCount() - 1);
-    for (int g = 0; g < m_model->rowCount() && chosenId >= 0; ++g) {
+    // On a first show the newest visit; a row inside a closed group is never made current, or
+    // the view would open the group for it.
+    QModelIndex current = m_model->index(0, 0);
+    if (m_view->isExpanded(current) && !was.isValid())
+        current = m_model->index(0, 0, current);
+    for (int g = 0; g < m_model->rowCount() && was.isValid(); ++g) {
         const QModelIndex group = m_model->index(g, 0);
-        for (int row = 0; row < m_model->rowCount(group); ++row) {
+        if (group.data().toString() != chosenGroup)
+            continue;
+        current = group;
+        for (int row = 0; m_view->isExpanded(group) && row < m_model->rowCount(group); ++row) {
             if (m_model->visitAt(m_model->index(row, 0, group))->id == chosenId)
-                m_view->setCurrentIndex(m_model->index(row, 0, group));
+                current = m_model->index(row, 0, group);
         }
     }
+    m_view->setCurrentIndex(current);
     m_view->verticalScrollBar()->setValue(scrolled);
-    if (!m_view->currentIndex().isValid() && m_model->rowCount() > 0)
-        m_view->setCurrentIndex(m_model->index(0, 0, m_model->index(0, 0)));
     if (more)
         m_loadTimer->start(0);
     else

@@ -131,10 +131,16 @@ TEST_F(HistoryTest, AChosenMonthStaysOpenAndGoesWhole) {
     history().recordVisit("http://kept.test/", "Kept", QDateTime::currentMSecsSinceEpoch());
     history().flush();
     EXPECT_TRUE(window->view()->isExpanded(month()));
+    const QModelIndex today = window->model()->index(0, 0);
+    window->view()->setCurrentIndex(today);
+    window->view()->collapse(today);
+    history().recordVisit("http://kept.test/", "Kept", QDateTime::currentMSecsSinceEpoch());
+    history().flush();
+    EXPECT_FALSE(window->view()->isExpanded(window->model()->index(0, 0)));
     ASSERT_TRUE(window->isLoading());
     window->view()->setCurrentIndex(month());
     QTest::keyClick(window->view(), Qt::Key_Delete);
-    EXPECT_EQ(recorded(), QStringList{"http://kept.test/ Kept"});
+    EXPECT_EQ(recorded(), (QStringList{"http://kept.test/ Kept", "http://kept.test/ Kept"}));
 }
 
 TEST_F(HistoryTest, PrivateDocumentsAreMarkedAndKeptOutOfEveryList) {
